@@ -1,0 +1,79 @@
+#include "model/Mech.h"
+
+namespace tfd {
+
+namespace {
+const TEquipmentIndex& EmptyIndex() {
+  static const TEquipmentIndex empty;
+  return empty;
+}
+}  // namespace
+
+TMech::TMech() : Brands(std::make_unique<TWeaponNameList>()), Equipment(&EmptyIndex()) {
+  Configs[0] = std::make_unique<TConfiguration>(nullptr);
+  for (int i = 1; i < kConfigCount; ++i) Configs[i] = std::make_unique<TConfiguration>(Configs[0].get());
+  Config = Configs[0].get();
+  Clear();
+}
+
+void TMech::Clear() {
+  for (auto& t : Texts) t.clear();
+  Manufacturers.clear();
+  Armament.clear();
+  Overview.clear();
+  Source = srcCustom;
+
+  ConfigIndex = 0;
+  RulesLevel = rlIS1;
+  Options = 0;
+  Tonnage = 20;
+  StructureType = 0;
+  EngineType = 0;
+  WalkMP = 1;
+  RunMP = 2;
+  JumpMP = 0;
+  SprintMP = 2;
+  Reserved1 = 0;
+  SuperRunMP = SuperSprintMP = 0;
+  JumpJetType = 0;
+  HeatSinks = 10;
+  HeatSinkType = 0;
+  Dissipation = 0;
+  GyroType = CockpitType = TargetingType = 0;
+  JumpBoosterMP = 0;
+  ArmorType = 0;
+  ArmorMirror = 15;
+  TorsoRatioFront = 3;
+  TorsoRatioRear = 1;
+  EngineRating = 20;
+  Reserved2 = Reserved3 = 0;
+  MiscFlags = 0;
+  MaxArmor = ArmorFactor = ArmorPoints = 0;
+  Weights = {};
+  Structure = {3, 0, 0, 0, 0};
+  Armor = {};
+  ArmorTypes = {};
+  SlotLimits = {6, 12, 12, 12, 6};
+  DamageByRange = {};
+  HeatByRange = {};
+  CostParts = {};
+  Cost = kDefaultCost;
+  BattleValue = kDefaultBattleValue;
+  BVArmorFactor = BVStructureFactor = 0.0;
+
+  // Nothing of the previous design survives: every configuration goes back to
+  // a new one (the fixed one first, since the others copy its slot settings),
+  // and the brand list empties with the equipment.
+  for (auto& c : Configs) c->Reset();
+  Config = Configs[0].get();
+  Brands->Clear();
+}
+
+void TMech::SelectConfig(int index) {
+  if (index < 0 || index >= kConfigCount) index = 0;
+  ConfigIndex = static_cast<std::uint8_t>(index);
+  if (!Configs[index]) Configs[index] = std::make_unique<TConfiguration>(Configs[0].get());
+  Config = Configs[index].get();
+}
+
+}  // namespace tfd

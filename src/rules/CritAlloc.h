@@ -1,0 +1,163 @@
+#pragma once
+// The critical-slot grid of one configuration: eight body locations of up to
+// twelve slots, what occupies each slot, the armoured-component flags, and the
+// laying-in of the fixed items (cockpit, engine, gyro, actuators, ...).
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/EquipmentIndex.h"
+
+namespace tfd {
+
+class TWeapon;
+
+// Slot codes 1..24 are fixed items; any other non-zero code is the save
+// identifier of the equipment item in the slot.
+enum : std::int16_t {
+  ciEmpty = 0,
+  ciCockpit = 1,
+  ciGunner = 2,
+  ciPilot = 3,
+  ciSensors = 4,
+  ciLifeSupport = 5,
+  ciEngine = 6,
+  ciGyro = 7,
+  ciShoulder = 8,
+  ciUpperArm = 9,
+  ciLowerArm = 10,
+  ciHand = 11,
+  ciHip = 12,
+  ciUpperLeg = 13,
+  ciLowerLeg = 14,
+  ciFoot = 15,
+  ciCommandConsole = 16,
+  ciTurretRing = 17,
+  ciCase = 18,
+  ciCase2 = 19,
+  ciVariableRange = 20,
+  ciMultiTrac2 = 21,
+  ciSupercharger = 22,
+  ciJumpBoosters = 23,
+  ciNullSignature = 24,
+};
+constexpr std::int16_t kLastFixedCode = 24;
+
+struct TSlot {
+  std::int16_t Code = ciEmpty;
+  TWeapon* Item = nullptr;  // the equipment item occupying the slot (not owned)
+  std::int16_t Link = 0;    // next slot of the same item: location x 256 + slot; 0 ends
+};
+
+// Slot-limit classes: head, centre torso, each side torso, each arm, each leg.
+enum : std::uint8_t { slHead, slCenterTorso, slSideTorso, slArm, slLeg };
+int LimitClass(int location);
+
+// Link value of a slot and its parts.
+constexpr std::int16_t SlotLink(int location, int slot) {
+  return static_cast<std::int16_t>(location * 256 + slot);
+}
+
+// Name of a slot code; fixed items use the quad names on a four-legged design,
+// equipment codes the abbreviation table of the loaded equipment.
+std::string CritName(std::int16_t code, bool quad, const TEquipmentIndex& index);
+
+class TCritAlloc {
+ public:
+  static constexpr int kMaxSlots = 12;
+  static constexpr int kMaxEvicted = 8 * kMaxSlots;
+
+  // Copies the parent's cockpit, engine, quad, Limiting and supercharger
+  // settings (all 0 without a parent) and lays the default layout.
+  explicit TCritAlloc(const TCritAlloc* parent = nullptr);
+  TCritAlloc(const TCritAlloc&) = delete;
+  TCritAlloc& operator=(const TCritAlloc&) = delete;
+
+  // Back to the state of a new allocation made from the parent.
+  void Reset();
+
+  // Each stores its argument and re-lays its items; false when something did not fit.
+  bool SetCockpit(std::uint8_t type);
+  bool SetGyro(std::uint8_t type);
+  bool SetEngine(std::uint8_t type, bool large);
+  bool SetTargeting(std::uint8_t type);
+  bool SetSupercharger(std::uint8_t location);
+  bool SetJumpBoosters(bool on);
+  bool SetTurret(std::uint8_t kind);
+  bool SetLimiting(bool on);
+  bool SetQuad(bool on);
+  // Flags in the order right hand, right lower arm, left hand, left lower arm.
+  bool SetActuators(const std::array<std::uint8_t, 4>& flags);
+  bool SetNullSignature(bool on);
+  bool SetCase(int location, std::uint8_t kind);
+
+  // Places an equipment item from `start` (1-based) in the primary location of
+  // `locationCode`, the rest of a split item in the secondary location from
+  // slot 1. Takes empty slots and displaces lower-arm and hand actuators of an
+  // arm. On failure nothing is changed.
+  bool Allocate(TWeapon* item, int locationCode, int start);
+  // Empties every slot of the item's chain and clears its first-slot link.
+  void Release(TWeapon* item);
+
+  TSlot SlotAt(int location, int slot) const;
+  bool ArmouredAt(int location, int slot) const;
+  void SetArmoured(int location, int slot, bool on);
+  double ArmouredWeight() const;
+
+  // Slots of a location that exist on this body shape (6 for head and legs,
+  // 12 for torsos, 12 for arms or 6 for a quad's front legs).
+  int SlotCount(int location) const;
+  // Usable slots of a location by the slot limits (never above SlotCount).
+  int UsableSlots(int location) const;
+
+  // Equipment items that a fixed item pushed out of their slots since the last
+  // call; their slots are released whole and the caller decides where they go.
+  int EvictedCount() const { return evictedCount_; }
+  TWeapon* Evicted(int i) const { return i >= 0 && i < evictedCount_ ? evicted_[i] : nullptr; }
+  void ClearEvicted() { evictedCount_ = 0; }
+  // Frees a slot for a fixed item: an equipment item there is released whole
+  // and recorded as evicted; a fixed item there is simply overwritten later.
+  void Evict(int location, int slot);
+
+  // Header, in the order of the stored layout.
+  std::uint8_t CockpitType = 0;
+  std::uint8_t EngineType = 0;
+  std::uint8_t LargeEngine = 0;
+  std::uint8_t GyroType = 0;
+  std::uint8_t TargetingType = 0;
+  std::uint8_t JumpBoosters = 0;
+  std::uint8_t Quad = 0;
+  std::uint8_t Limiting = 0;
+  std::uint8_t Supercharger = 0;
+  const TCritAlloc* Parent = nullptr;
+  std::array<std::int32_t, 5> Limits{6, 12, 12, 12, 6};
+  std::int32_t Tonnage = 0;
+
+ private:
+  static bool Valid(int location, int slot) {
+    return location >= 0 && location < 8 && slot >= 1 && slot <= kMaxSlots;
+  }
+  TSlot& At(int location, int slot) { return grid_[location][slot - 1]; }
+  const TSlot& At(int location, int slot) const { return grid_[location][slot - 1]; }
+
+  void LayDefault();
+  // Writes a fixed item into a slot, evicting equipment that held it.
+  void Put(int location, int slot, std::int16_t code);
+  // Empties a slot when it holds `code`.
+  void RemoveAt(int location, int slot, std::int16_t code);
+  // Removes every `code` from a location, from slot `from` on.
+  void RemoveFrom(int location, std::int16_t code, int from = 1);
+  // First empty slot of a location, 0 when full.
+  int FirstFree(int location) const;
+  // Puts `code` in the first empty slot of the location; false when full.
+  bool PutFirstFree(int location, std::int16_t code);
+  bool IsDisplaceable(int location, int slot) const;
+
+  std::array<std::array<TSlot, kMaxSlots>, 8> grid_{};
+  std::array<std::array<std::uint8_t, kMaxSlots>, 8> armoured_{};
+  std::array<TWeapon*, kMaxEvicted> evicted_{};
+  int evictedCount_ = 0;
+};
+
+}  // namespace tfd
