@@ -1,5 +1,7 @@
 #include "model/Mech.h"
 
+#include "rules/RulesPass.h"
+
 namespace tfd {
 
 namespace {
@@ -67,6 +69,8 @@ void TMech::Clear() {
   for (auto& c : Configs) c->Reset();
   Config = Configs[0].get();
   Brands->Clear();
+
+  Recalculate(*this, rqAll);
 }
 
 void TMech::SelectConfig(int index) {

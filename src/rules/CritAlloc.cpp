@@ -116,6 +116,13 @@ void TCritAlloc::Evict(int location, int slot) {
   if (evictedCount_ < kMaxEvicted) evicted_[evictedCount_++] = item;
 }
 
+void TCritAlloc::ClearSlot(int location, int slot) {
+  if (!Valid(location, slot)) return;
+  Evict(location, slot);
+  At(location, slot) = TSlot{};
+  armoured_[location][slot - 1] = 0;
+}
+
 void TCritAlloc::Put(int location, int slot, std::int16_t code) {
   if (!Valid(location, slot)) return;
   Evict(location, slot);

@@ -119,6 +119,8 @@ class TCritAlloc {
   // Frees a slot for a fixed item: an equipment item there is released whole
   // and recorded as evicted; a fixed item there is simply overwritten later.
   void Evict(int location, int slot);
+  // Empties a slot whatever holds it (an equipment item there is evicted).
+  void ClearSlot(int location, int slot);
 
   // Header, in the order of the stored layout.
   std::uint8_t CockpitType = 0;

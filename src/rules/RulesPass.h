@@ -1,0 +1,39 @@
+#pragma once
+// The rules pass: keeps a design legal and its derived values current after
+// every edit. It corrects silently and never fails.
+
+#include <array>
+#include <cstdint>
+
+#include "rules/CritAlloc.h"
+
+namespace tfd {
+
+class TMech;
+class TConfiguration;
+class TWeapon;
+
+// Request bits: what changed.
+enum : int {
+  rqChassis = 1,  // tonnage, engine, movement, heat sinks, options, ...: steps 1 to 24
+  rqArmor = 2,    // the armour rules
+  rqWeights = 4,  // nothing beyond the weights that every call computes
+  rqCase = 8,     // CASE offered to the slot grid again
+  rqAll = 63,     // a new design or a change of rules level
+};
+
+// Equipment items that chassis items pushed out of their slots during the
+// pass; they now sit in the BIN (location 64), whole.
+struct TRulesReport {
+  int MovedCount = 0;
+  std::array<TWeapon*, TCritAlloc::kMaxEvicted> Moved{};
+};
+
+TRulesReport Recalculate(TMech& design, int request);
+
+// Weight of a configuration's equipment and options; stores its parts in the
+// configuration. An alternate of an Omni design carries the fixed
+// configuration's equipment too, so its item sums run over both lists.
+double ConfigWeight(TConfiguration& config, const TMech& design);
+
+}  // namespace tfd
