@@ -25,6 +25,7 @@ constexpr MirrorPair kMirrorPairs[] = {
 // Front plus rear may not exceed twice the structure. An odd excess first
 // costs the rear one point (the front when the rear is empty); then the rear
 // gives half the rest, or all it has if that is less, and the front the remainder.
+// So the rear keeps what the front cannot give, front plus rear always fit.
 void CapTorso(std::uint8_t& front, std::uint8_t& rear, int structure) {
   int f = front, r = rear;
   int excess = f + r - 2 * structure;
@@ -41,7 +42,11 @@ void CapTorso(std::uint8_t& front, std::uint8_t& rear, int structure) {
     excess -= r;
     r = 0;
   }
-  f = std::max(0, f - excess);
+  f -= excess;
+  if (f < 0) {  // a front too thin for the rest: the rear gives what is left
+    r = std::max(0, r + f);
+    f = 0;
+  }
   front = static_cast<std::uint8_t>(f);
   rear = static_cast<std::uint8_t>(r);
 }

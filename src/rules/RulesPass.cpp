@@ -156,6 +156,66 @@ double EngineWeight(const TMech& m) {
   return table * EngineFactor(m.EngineType);
 }
 
+// The items with fixed places (engine, gyro, cockpit) are laid before those
+// that take the first free slot (supercharger, turret ring, Null-Signature
+// System, CASE; laid again after them), so they never lose their slots to
+// them. An XL gyro whose extra slots are taken becomes Standard, as a cockpit
+// does that does not fit.
+void LayCentreItems(TMech& m, bool largeEngine) {
+  TCritAlloc& crits = m.Config->Crits;
+  crits.SetSupercharger(scNone);
+  crits.SetTurret(trNone);
+  crits.SetNullSignature(false);
+  for (int loc = 0; loc < kLocationCount; ++loc) crits.SetCase(loc, caseNone);
+  crits.SetEngine(m.EngineType, largeEngine);
+  if (!crits.SetGyro(m.GyroType)) {
+    m.GyroType = gyStandard;
+    crits.SetGyro(gyStandard);
+  }
+  if (!crits.SetCockpit(m.CockpitType)) {
+    m.CockpitType = cpStandard;
+    if (!crits.SetCockpit(cpStandard)) {
+      // Something sits where the standard cockpit goes: it makes way.
+      for (int slot : {1, 3, 6}) crits.ClearSlot(locHead, slot);
+      crits.SetCockpit(cpStandard);
+    }
+  }
+}
+
+// Step 23: a crowded centre torso has no room for a supercharger or head turret.
+void ClearCrowdedCentreTorso(TMech& m, bool largeEngine) {
+  TConfiguration& c = *m.Config;
+  if ((largeEngine || m.GyroType == gyXL || m.CockpitType == cpTorsoMounted) &&
+      m.EngineType != etCompact && m.GyroType != gyCompact) {
+    if (c.SuperchargerLocation() != scNone) {
+      c.SetSuperchargerLocation(scNone);
+      m.SuperRunMP = m.SuperSprintMP = 0;
+    }
+    if (c.Turret == trHead) c.Turret = trNone;
+  }
+}
+
+// Step 24: arm actuators, gyro, engine, targeting, supercharger, jump
+// boosters, turret, Limiting, quad, Null-Signature System (dropped when it does
+// not fit); CASE follows in step 25.
+void LayFixedItems(TMech& m, bool largeEngine) {
+  TConfiguration& c = *m.Config;
+  TCritAlloc& crits = c.Crits;
+  crits.SetActuators(c.Actuators);
+  crits.SetGyro(m.GyroType);
+  crits.SetEngine(m.EngineType, largeEngine);
+  crits.SetTargeting(m.TargetingType);
+  crits.SetSupercharger(c.SuperchargerLocation());
+  crits.SetJumpBoosters(m.JumpBoosterMP > 0);
+  crits.SetTurret(c.Turret);
+  crits.SetLimiting((m.MiscFlags & mfLimiting) != 0);
+  crits.SetQuad(m.IsQuad());
+  if (!crits.SetNullSignature((m.MiscFlags & mfNullSignature) != 0)) {
+    m.MiscFlags &= static_cast<std::int16_t>(~mfNullSignature);
+    crits.SetNullSignature(false);
+  }
+}
+
 // Steps 1 to 24: the chassis.
 void ApplyChassisRules(TMech& m) {
   TConfiguration& c = *m.Config;
@@ -259,27 +319,26 @@ void ApplyChassisRules(TMech& m) {
                        m.HeatSinkType == hsClanDouble;
   m.Dissipation = static_cast<std::uint8_t>(std::min(255, m.HeatSinks * (doubled ? 2 : 1)));
 
-  // 19. Gyro.
+  // 19, 20. Gyro and cockpit rules that need no slots.
   const bool largeEngine = m.EngineRating > 400;
   if (m.GyroType == gyXL && largeEngine) m.GyroType = gyStandard;
-  const int gyroBase = (m.EngineRating + 99) / 100;
-  m.Weights[wGyro] = gyroBase * GyroFactor(m.GyroType);
-
-  // 20. Cockpit. The engine and gyro are laid first, so that a torso-mounted
-  // cockpit finds the slots they leave free in this very pass.
-  TCritAlloc& crits = c.Crits;
   if (m.CockpitType == cpTorsoMounted && largeEngine && m.GyroType != gyCompact)
     m.CockpitType = cpStandard;
-  crits.SetGyro(m.GyroType);
-  crits.SetEngine(m.EngineType, largeEngine);
-  if (!crits.SetCockpit(m.CockpitType)) {
-    m.CockpitType = cpStandard;
-    if (!crits.SetCockpit(cpStandard)) {
-      // Something sits where the standard cockpit goes: it makes way.
-      for (int slot : {1, 3, 6}) crits.ClearSlot(locHead, slot);
-      crits.SetCockpit(cpStandard);
-    }
+
+  // 20, 23, 24. The slots. Equipment that a chassis item pushes out frees
+  // slots that items laid before it may want (a torso cockpit's life support,
+  // a hand actuator), so then everything is laid once more; the second round
+  // only finds more room, so it pushes nothing out.
+  TCritAlloc& crits = c.Crits;
+  crits.Tonnage = m.Tonnage;
+  for (int round = 0; round < 3; ++round) {
+    const int evictedBefore = crits.EvictedCount();
+    LayCentreItems(m, largeEngine);
+    ClearCrowdedCentreTorso(m, largeEngine);
+    LayFixedItems(m, largeEngine);
+    if (crits.EvictedCount() == evictedBefore) break;
   }
+  m.Weights[wGyro] = ((m.EngineRating + 99) / 100) * GyroFactor(m.GyroType);
   m.Weights[wCockpit] = CockpitWeight(m.CockpitType);
 
   // 21, 22. Targeting, jump boosters, LAM conversion.
@@ -288,32 +347,6 @@ void ApplyChassisRules(TMech& m) {
   m.Weights[wJumpBoosters] = RoundHalfTon(m.Tonnage * 0.05 * m.JumpBoosterMP);
   m.Weights[wLAM] = (m.Options & optLAM) ? m.Tonnage * 0.1 : 0.0;
   m.Weights[wReserved1] = m.Weights[wReserved2] = 0.0;
-
-  // 23. A crowded centre torso has no room for a supercharger or head turret.
-  if ((largeEngine || m.GyroType == gyXL || m.CockpitType == cpTorsoMounted) &&
-      m.EngineType != etCompact && m.GyroType != gyCompact) {
-    if (c.SuperchargerLocation() != scNone) {
-      c.SetSuperchargerLocation(scNone);
-      m.SuperRunMP = m.SuperSprintMP = 0;
-    }
-    if (c.Turret == trHead) c.Turret = trNone;
-  }
-
-  // 24. The fixed items into the current configuration's slots.
-  crits.Tonnage = m.Tonnage;
-  crits.SetActuators(c.Actuators);
-  crits.SetGyro(m.GyroType);
-  crits.SetEngine(m.EngineType, largeEngine);
-  crits.SetTargeting(m.TargetingType);
-  crits.SetSupercharger(c.SuperchargerLocation());
-  crits.SetJumpBoosters(m.JumpBoosterMP > 0);
-  crits.SetTurret(c.Turret);
-  crits.SetLimiting((m.MiscFlags & mfLimiting) != 0);
-  crits.SetQuad(m.IsQuad());
-  if (!crits.SetNullSignature((m.MiscFlags & mfNullSignature) != 0)) {
-    m.MiscFlags &= static_cast<std::int16_t>(~mfNullSignature);
-    crits.SetNullSignature(false);
-  }
 }
 
 // Step 25: CASE that does not fit is dropped.

@@ -1,0 +1,234 @@
+// Random designs of every kind, including codes no menu offers: after the full
+// pass the design keeps its invariants, a second pass changes nothing, the slot
+// grid stays consistent with the item lists, and the pass allocates nothing.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cmath>
+#include <cstdlib>
+#include <new>
+#include <random>
+#include <vector>
+
+#include "model/Mech.h"
+#include "rules/ArmorRules.h"
+#include "rules/RulesPass.h"
+
+using namespace tfd;
+
+namespace {
+std::atomic<long> gAllocations{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+  ++gAllocations;
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+class RandomDesigns {
+ public:
+  explicit RandomDesigns(unsigned seed) : rng_(seed) {}
+
+  int Int(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
+  std::uint8_t Byte(int lo, int hi) { return static_cast<std::uint8_t>(Int(lo, hi)); }
+  template <typename T>
+  T OneOf(std::initializer_list<T> values) {
+    return *(values.begin() + Int(0, static_cast<int>(values.size()) - 1));
+  }
+
+  void Fill(TMech& m) {
+    m.Clear();
+    m.RulesLevel = Int(0, 20) == 0 ? Byte(0, 255)
+                                   : OneOf<std::uint8_t>({rlIS1, rlIS2, rlIS3, rlClan2, rlClan3, rlMixed3});
+    m.Options = Byte(0, 15);
+    m.Tonnage = Int(0, 10) == 0 ? Byte(0, 255) : Byte(2, 20) * 5;
+    m.StructureType = Byte(0, 5);
+    m.EngineType = Byte(0, 7);
+    m.WalkMP = Int(0, 10) == 0 ? Byte(0, 255) : Byte(0, 12);
+    m.JumpMP = Byte(0, 14);
+    m.JumpJetType = Byte(0, 2);
+    m.HeatSinks = Int(0, 10) == 0 ? Byte(0, 255) : Byte(0, 30);
+    m.HeatSinkType = Byte(0, 5);
+    m.GyroType = Byte(0, 4);
+    m.CockpitType = Byte(0, 5);
+    m.TargetingType = Byte(0, 7);
+    m.JumpBoosterMP = Byte(0, 25);
+    m.ArmorType = Byte(0, 11);
+    m.ArmorMirror = Byte(0, 15);
+    m.TorsoRatioFront = Byte(0, 5);
+    m.TorsoRatioRear = Byte(0, 5);
+    m.MiscFlags = static_cast<std::int16_t>(Int(0, 15));
+    for (auto& t : m.ArmorTypes) t = Byte(0, 10);
+    for (auto& a : m.Armor) a = Int(0, 3) == 0 ? Byte(0, 255) : Byte(0, 40);
+    m.ConfigIndex = Int(0, 10) == 0 ? Byte(0, 40) : Byte(0, 27);
+    m.SelectConfig(m.ConfigIndex < kConfigCount ? m.ConfigIndex : 0);
+    for (int i = 0; i < Int(0, 3); ++i) FillConfiguration(*m.Configs[static_cast<std::size_t>(Int(0, 27))]);
+    FillConfiguration(*m.Config);
+    if (Int(0, 4) == 0) DistributeArmor(m, OneOf({0, 25, 50, 75, 100}));
+  }
+
+ private:
+  void FillConfiguration(TConfiguration& c) {
+    for (auto& k : c.CaseKind) k = Int(0, 2) == 0 ? Byte(0, 5) : 0;
+    for (auto& a : c.Actuators) a = Byte(0, 1);
+    c.SetSuperchargerLocation(Byte(0, 3));
+    c.Turret = Byte(0, 5);
+    const int items = Int(0, 20);
+    for (int i = 0; i < items; ++i) {
+      auto w = std::make_unique<TWeapon>();
+      w->SaveNum = static_cast<std::int16_t>(Int(100, 2299));
+      w->Slots = static_cast<std::int16_t>(Int(0, 7));
+      w->SlotsFirst = static_cast<std::int16_t>(Int(0, w->Slots));
+      w->Location = static_cast<std::int16_t>(OneOf({0, 1, 2, 3, 4, 5, 6, 7, 8 + 2, 16 + 4, 32, 34, 64}));
+      w->Tons = Int(0, 20) * 0.5;
+      TWeapon* item = c.Items.Insert(std::move(w));
+      if (!c.Crits.Allocate(item, item->Location, Int(1, 12))) c.Items.Delete(item);
+    }
+    for (int i = 0; i < Int(0, 4); ++i) c.Crits.SetArmoured(Int(0, 7), Int(1, 12), true);
+  }
+
+  std::mt19937 rng_;
+};
+
+// Every value the pass may touch, in one list.
+std::vector<double> Snapshot(const TMech& m) {
+  std::vector<double> v = {
+      double(m.ConfigIndex), double(m.RulesLevel), double(m.Options), double(m.Tonnage),
+      double(m.StructureType), double(m.EngineType), double(m.WalkMP), double(m.RunMP),
+      double(m.JumpMP), double(m.SprintMP), double(m.SuperRunMP), double(m.SuperSprintMP),
+      double(m.JumpJetType), double(m.HeatSinks), double(m.HeatSinkType), double(m.Dissipation),
+      double(m.GyroType), double(m.CockpitType), double(m.TargetingType), double(m.JumpBoosterMP),
+      double(m.ArmorType), double(m.EngineRating), double(m.MiscFlags), double(m.MaxArmor),
+      double(m.ArmorFactor), double(m.ArmorPoints)};
+  for (double w : m.Weights) v.push_back(w);
+  for (auto x : m.Structure) v.push_back(x);
+  for (auto x : m.Armor) v.push_back(x);
+  for (auto x : m.ArmorTypes) v.push_back(x);
+  for (auto x : m.SlotLimits) v.push_back(x);
+  const TConfiguration& c = *m.Config;
+  for (double x : {c.TotalWeight, c.EquipmentWeight, c.CaseWeight, c.TurretWeight, c.PowerAmpWeight,
+                   c.SuperchargerWeight, c.ArmouredWeight})
+    v.push_back(x);
+  for (auto x : c.CaseKind) v.push_back(x);
+  for (auto x : c.Actuators) v.push_back(x);
+  v.push_back(c.Supercharger);
+  v.push_back(c.Turret);
+  for (const auto& item : c.Items) v.push_back(item->Location);
+  for (int loc = 0; loc < 8; ++loc)
+    for (int s = 1; s <= 12; ++s) {
+      const TSlot slot = c.Crits.SlotAt(loc, s);
+      v.push_back(slot.Code);
+      v.push_back(slot.Link);
+      v.push_back(c.Items.IndexOf(slot.Item));
+      v.push_back(c.Crits.ArmouredAt(loc, s));
+    }
+  return v;
+}
+
+// Every placed item's chain holds exactly the slots that name it; no slot
+// names an item that is not in the list; BIN items hold no slot.
+void ExpectGridConsistent(const TConfiguration& c) {
+  for (int loc = 0; loc < 8; ++loc)
+    for (int s = 1; s <= 12; ++s) {
+      const TSlot slot = c.Crits.SlotAt(loc, s);
+      if (slot.Item) {
+        ASSERT_GE(c.Items.IndexOf(slot.Item), 0) << loc << "/" << s;
+        EXPECT_EQ(slot.Code, slot.Item->SaveNum);
+      }
+
+    }
+  for (const auto& item : c.Items) {
+    int chained = 0;
+    for (std::int16_t link = item->SlotsFirst; link != 0 && chained <= 96; ++chained) {
+      const TSlot slot = c.Crits.SlotAt(link >> 8, link & 0xFF);
+      ASSERT_EQ(slot.Item, item.get()) << "item " << c.Items.IndexOf(item.get()) << " location "
+                                       << item->Location << " link " << link;
+      link = slot.Link;
+    }
+    int named = 0;
+    for (int loc = 0; loc < 8; ++loc)
+      for (int s = 1; s <= 12; ++s) named += c.Crits.SlotAt(loc, s).Item == item.get();
+    EXPECT_EQ(named, chained);
+    if (item->Location == lcBin) {
+      EXPECT_EQ(named, 0);
+    }
+  }
+}
+
+void ExpectInvariants(const TMech& m) {
+  const bool level3 = IsLevel3(m.RulesLevel);
+  EXPECT_EQ(m.Tonnage % 5, 0);
+  EXPECT_GE(m.Tonnage, level3 ? 10 : 20);
+  EXPECT_LE(m.Tonnage, 100);
+  EXPECT_EQ(m.EngineRating, m.Tonnage * m.WalkMP);
+  EXPECT_LE(m.EngineRating, level3 && m.EngineType != etCompact ? 500 : 400);
+  EXPECT_LE(m.JumpMP, m.JumpJetType == jjImproved ? m.RunMP : m.WalkMP);
+  if (m.EngineType != etICE) {
+    EXPECT_GE(m.HeatSinks, 10);
+  }
+  EXPECT_LT(m.ConfigIndex, kConfigCount);
+  EXPECT_EQ(m.Config, m.Configs[m.ConfigIndex].get());
+  if (!m.IsOmni()) {
+    EXPECT_EQ(m.ConfigIndex, 0);
+  }
+  for (double w : m.Weights) EXPECT_TRUE(std::isfinite(w));
+
+  const auto& a = m.Armor;
+  const auto& s = m.Structure;
+  EXPECT_LE(a[asHead], 9);
+  EXPECT_LE(a[asCenterTorso] + a[asCenterTorsoRear], 2 * s[bsCenterTorso]);
+  EXPECT_LE(a[asRightTorso] + a[asRightTorsoRear], 2 * s[bsSideTorso]);
+  EXPECT_LE(a[asLeftTorso] + a[asLeftTorsoRear], 2 * s[bsSideTorso]);
+  for (int i : {asRightArm, asLeftArm}) EXPECT_LE(a[i], 2 * s[bsArm]);
+  for (int i : {asRightLeg, asLeftLeg}) EXPECT_LE(a[i], 2 * s[bsLeg]);
+  // Mirrored pairs are equal after the pass, whichever bits are set.
+  const std::pair<int, int> pairs[] = {{asRightTorso, asLeftTorso}, {asRightTorsoRear, asLeftTorsoRear},
+                                       {asRightArm, asLeftArm}, {asRightLeg, asLeftLeg}};
+  for (int bit = 0; bit < 4; ++bit) {
+    if (m.ArmorMirror & (1 << bit)) {
+      EXPECT_EQ(a[pairs[bit].first], a[pairs[bit].second]) << "mirror bit " << (1 << bit);
+    }
+  }
+}
+
+}  // namespace
+
+TEST(RulesPassProperties, RandomDesignsKeepInvariantsAndSettleInOnePass) {
+  for (unsigned seed : {20261207u, 1u, 42u, 9001u}) {
+    RandomDesigns random(seed);
+    TMech m;
+    for (int round = 0; round < 2500; ++round) {
+      SCOPED_TRACE(testing::Message() << "seed " << seed << " round " << round);
+      random.Fill(m);
+      Recalculate(m, rqAll);
+      ExpectInvariants(m);
+      ExpectGridConsistent(*m.Config);
+      const auto first = Snapshot(m);
+      const TRulesReport again = Recalculate(m, rqAll);
+      EXPECT_EQ(again.MovedCount, 0);
+      const auto second = Snapshot(m);
+      ASSERT_EQ(second.size(), first.size());
+      for (std::size_t i = 0; i < first.size(); ++i)
+        ASSERT_EQ(second[i], first[i]) << "value " << i << " of the snapshot changed";
+      if (HasFailure()) return;
+    }
+  }
+}
+
+TEST(RulesPassProperties, ThePassAllocatesNothing) {
+  RandomDesigns random(7);
+  TMech m;
+  for (int round = 0; round < 500; ++round) {
+    random.Fill(m);
+    const long before = gAllocations.load();
+    Recalculate(m, rqAll);
+    Recalculate(m, rqArmor | rqCase);
+    ASSERT_EQ(gAllocations.load(), before) << "round " << round;
+  }
+}

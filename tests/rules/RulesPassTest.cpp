@@ -1,0 +1,472 @@
+#include <gtest/gtest.h>
+
+#include "model/Mech.h"
+#include "rules/RulesPass.h"
+
+using namespace tfd;
+
+namespace {
+
+TWeapon* Place(TConfiguration& c, std::int16_t saveNum, int slots, int location, int start,
+               double tons = 1.0) {
+  auto w = std::make_unique<TWeapon>();
+  w->SaveNum = saveNum;
+  w->Slots = w->SlotsFirst = static_cast<std::int16_t>(slots);
+  w->Location = static_cast<std::int16_t>(location);
+  w->Tons = tons;
+  TWeapon* item = c.Items.Insert(std::move(w));
+  if (!(location & lcBin) && !c.Crits.Allocate(item, location, start)) {
+    c.Items.Delete(item);
+    return nullptr;
+  }
+  return item;
+}
+
+}  // namespace
+
+TEST(RulesPass, NewDesignIsTheTwentyTonDefault) {
+  TMech m;
+  EXPECT_DOUBLE_EQ(m.Weights[wStructure], 2.0);
+  EXPECT_DOUBLE_EQ(m.Weights[wEngine], 0.5);
+  EXPECT_DOUBLE_EQ(m.Weights[wGyro], 1.0);
+  EXPECT_DOUBLE_EQ(m.Weights[wCockpit], 3.0);
+  EXPECT_DOUBLE_EQ(m.Weights[wHeatSinks], 0.0);
+  EXPECT_DOUBLE_EQ(m.Weights[wFree], 13.5);
+  EXPECT_DOUBLE_EQ(m.Weights[wWalkSpeed], 10.8);
+  EXPECT_EQ(m.Dissipation, 10);
+  EXPECT_EQ(m.Structure, (std::array<std::uint8_t, 5>{3, 6, 5, 3, 4}));
+  EXPECT_EQ(m.MaxArmor, 9 + 12 + 20 + 12 + 16);
+  EXPECT_EQ(m.SlotLimits, (std::array<std::uint8_t, 5>{6, 12, 12, 12, 6}));
+}
+
+TEST(RulesPass, TonnageClamps) {
+  TMech m;
+  const std::pair<int, int> belowLevel3[] = {{23, 20}, {103, 100}, {5, 20}, {255, 100}, {0, 20}};
+  for (auto [entered, kept] : belowLevel3) {
+    m.Tonnage = static_cast<std::uint8_t>(entered);
+    Recalculate(m, rqChassis);
+    EXPECT_EQ(m.Tonnage, kept) << entered;
+  }
+  m.RulesLevel = rlClan3;
+  m.Tonnage = 5;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.Tonnage, 10);
+  EXPECT_EQ(m.Structure[bsCenterTorso], 4);
+}
+
+TEST(RulesPass, EngineLimitAndWeight) {
+  TMech m;
+  m.Tonnage = 100;
+  m.WalkMP = 5;
+  Recalculate(m, rqChassis);
+  EXPECT_EQ(m.WalkMP, 4);
+  EXPECT_EQ(m.EngineRating, 400);
+  EXPECT_DOUBLE_EQ(m.Weights[wEngine], 52.5);
+
+  m.RulesLevel = rlIS3;
+  m.EngineType = etCompact;
+  m.WalkMP = 5;
+  Recalculate(m, rqChassis);
+  EXPECT_EQ(m.WalkMP, 4);
+  EXPECT_DOUBLE_EQ(m.Weights[wEngine], 78.75);  // 52.5 x 1.5, unrounded at level 3
+
+  m.EngineType = etFusion;
+  m.WalkMP = 5;
+  Recalculate(m, rqChassis);
+  EXPECT_EQ(m.WalkMP, 5);
+  EXPECT_EQ(m.EngineRating, 500);
+  EXPECT_DOUBLE_EQ(m.Weights[wEngine], 462.5);
+  EXPECT_LT(m.Weights[wFree], 0.0);  // overweight is allowed, and shown
+  EXPECT_EQ(m.Config->Crits.SlotAt(locCenterTorso, 12).Code, ciEngine);  // a large engine
+
+  TMech small;
+  small.RulesLevel = rlIS2;
+  small.EngineType = etXL;
+  small.WalkMP = 5;
+  Recalculate(small, rqChassis);
+  EXPECT_DOUBLE_EQ(small.Weights[wEngine], 1.5);
+  small.RulesLevel = rlIS3;
+  small.EngineType = etXXL;
+  Recalculate(small, rqChassis);
+  EXPECT_DOUBLE_EQ(small.Weights[wEngine], 1.0);
+}
+
+TEST(RulesPass, HeatSinks) {
+  TMech m;
+  m.HeatSinks = 12;
+  Recalculate(m, rqChassis);
+  EXPECT_DOUBLE_EQ(m.Weights[wHeatSinks], 2.0);
+  EXPECT_EQ(m.Dissipation, 12);
+  m.RulesLevel = rlIS3;
+  m.HeatSinkType = hsCompact;
+  Recalculate(m, rqChassis);
+  EXPECT_DOUBLE_EQ(m.Weights[wHeatSinks], 3.0);
+  EXPECT_EQ(m.Dissipation, 12);
+  m.HeatSinkType = hsDouble;
+  Recalculate(m, rqChassis);
+  EXPECT_EQ(m.Dissipation, 24);
+  m.HeatSinks = 4;
+  Recalculate(m, rqChassis);
+  EXPECT_EQ(m.HeatSinks, 10);
+
+  m.EngineType = etICE;
+  m.HeatSinkType = hsSingle;
+  m.HeatSinks = 5;
+  m.JumpMP = 1;
+  Recalculate(m, rqChassis);
+  EXPECT_EQ(m.HeatSinks, 5);
+  EXPECT_DOUBLE_EQ(m.Weights[wHeatSinks], 5.0);
+  EXPECT_EQ(m.JumpMP, 0);  // an I.C.E. cannot jump
+  m.HeatSinks = 200;
+  Recalculate(m, rqChassis);
+  m.HeatSinkType = hsDouble;
+  Recalculate(m, rqChassis);
+  EXPECT_EQ(m.Dissipation, 255);  // stays within its byte
+}
+
+TEST(RulesPass, GyroWeightsAtRating250) {
+  TMech m;
+  m.RulesLevel = rlIS3;
+  m.Tonnage = 50;
+  m.WalkMP = 5;
+  const std::pair<std::uint8_t, double> gyros[] = {
+      {gyStandard, 3.0}, {gyCompact, 4.5}, {gyHeavyDuty, 6.0}, {gyXL, 1.5}};
+  for (auto [type, tons] : gyros) {
+    m.GyroType = type;
+    Recalculate(m, rqChassis);
+    EXPECT_DOUBLE_EQ(m.Weights[wGyro], tons) << int(type);
+  }
+  m.Tonnage = 85;  // rating 425: an XL gyro no longer fits
+  Recalculate(m, rqChassis);
+  EXPECT_EQ(m.GyroType, gyStandard);
+}
+
+TEST(RulesPass, MovementWithSuperchargerAndHardenedLegs) {
+  TMech m;
+  m.RulesLevel = rlIS3;
+  m.Tonnage = 50;
+  m.WalkMP = 5;
+  m.Config->SetSuperchargerLocation(scLeftTorso);
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.RunMP, 8);
+  EXPECT_EQ(m.SprintMP, 10);
+  EXPECT_EQ(m.SuperRunMP, 10);
+  EXPECT_EQ(m.SuperSprintMP, 13);
+  EXPECT_DOUBLE_EQ(m.Weights[wRunSpeed], 8 * 10.8);
+  EXPECT_EQ(m.Config->Crits.SlotAt(locLeftTorso, 1).Code, ciSupercharger);
+  EXPECT_DOUBLE_EQ(m.Config->SuperchargerWeight, 1.5);  // engine 12.5 t: 1.25 up to the half ton
+
+  m.ArmorType = atHardened;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.RunMP, 7);
+  EXPECT_EQ(m.SprintMP, 9);
+  EXPECT_EQ(m.SuperRunMP, 9);
+  EXPECT_EQ(m.SuperSprintMP, 12);
+
+  m.WalkMP = 0;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.RunMP, 0);  // never below zero
+  EXPECT_EQ(m.SprintMP, 0);
+
+  m.RulesLevel = rlIS2;  // below level 3 the supercharger goes
+  m.WalkMP = 5;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.Config->SuperchargerLocation(), scNone);
+  EXPECT_EQ(m.SuperRunMP, 0);
+}
+
+TEST(RulesPass, JumpJets) {
+  TMech m;
+  m.WalkMP = 5;
+  m.JumpMP = 5;
+  const std::pair<int, double> rows[] = {{55, 2.5}, {60, 5.0}, {85, 5.0}, {90, 10.0}};
+  for (auto [tons, weight] : rows) {
+    m.Tonnage = static_cast<std::uint8_t>(tons);
+    m.WalkMP = 4;
+    m.JumpMP = 4;
+    Recalculate(m, rqChassis);
+    EXPECT_DOUBLE_EQ(m.Weights[wJumpJets], weight * 4 / 5) << tons;
+  }
+  m.RulesLevel = rlIS3;
+  m.Tonnage = 55;
+  m.WalkMP = 5;
+  m.JumpMP = 9;
+  m.JumpJetType = jjImproved;
+  Recalculate(m, rqChassis);
+  EXPECT_EQ(m.JumpMP, 8);  // improved jets jump as far as it runs
+  EXPECT_DOUBLE_EQ(m.Weights[wJumpJets], 8.0);
+  EXPECT_DOUBLE_EQ(m.Weights[wJumpDistance], 240.0);
+  m.JumpJetType = jjStandard;
+  Recalculate(m, rqChassis);
+  EXPECT_EQ(m.JumpMP, 5);
+}
+
+TEST(RulesPass, RulesLevelNormalisation) {
+  TMech m;
+  m.RulesLevel = rlClan2;
+  m.Tonnage = 60;
+  m.EngineType = etClanXL;
+  m.HeatSinkType = hsClanDouble;
+  m.ArmorType = atClanFF;
+  m.StructureType = stClanEndoSteel;
+  for (int loc = 0; loc < 8; ++loc) m.Config->CaseKind[loc] = caseClan;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.Config->CaseKind[locLeftArm], caseClan);
+
+  m.RulesLevel = rlIS2;
+  for (int loc = 0; loc < 8; ++loc) m.Config->CaseKind[loc] = caseIS;
+  m.Config->CaseKind[locHead] = caseIS2;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.EngineType, etXL);
+  EXPECT_EQ(m.HeatSinkType, hsDouble);
+  EXPECT_EQ(m.ArmorType, atFerroFibrous);
+  EXPECT_EQ(m.StructureType, stEndoSteel);
+  const std::array<std::uint8_t, 8> isCase = {0, caseIS, caseIS, caseIS, 0, 0, 0, 0};
+  EXPECT_EQ(m.Config->CaseKind, isCase);
+  EXPECT_DOUBLE_EQ(m.Config->CaseWeight, 1.5);
+
+  m.RulesLevel = rlClan3;
+  m.EngineType = etICE;
+  m.Options = optUtility;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.EngineType, etICE);  // a utility design may keep its I.C.E.
+  m.Options = 0;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.EngineType, etFusion);
+
+  m.RulesLevel = rlIS1;
+  m.Options = optOmni | optQuad | optUtility;
+  m.GyroType = gyXL;
+  m.JumpBoosterMP = 3;
+  m.MiscFlags = mfLimiting;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.Options, optQuad);
+  EXPECT_EQ(m.GyroType, gyStandard);
+  EXPECT_EQ(m.JumpBoosterMP, 0);
+  EXPECT_EQ(m.MiscFlags, 0);
+  EXPECT_EQ(m.StructureType, stStandard);
+  EXPECT_EQ(m.Config->CaseKind, (std::array<std::uint8_t, 8>{}));
+
+  m.RulesLevel = 3;  // not a rules level at all: treated as the first
+  m.EngineType = 40;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.RulesLevel, rlIS1);
+  EXPECT_EQ(m.EngineType, etFusion);
+}
+
+TEST(RulesPass, OptionsRules) {
+  TMech m;
+  m.RulesLevel = rlIS3;
+  m.Options = optLAM;
+  m.Tonnage = 50;
+  m.WalkMP = 5;
+  m.EngineType = etICE;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.EngineType, etFusion);
+  EXPECT_EQ(m.JumpMP, 1);
+  EXPECT_DOUBLE_EQ(m.Weights[wLAM], 5.0);
+  m.Tonnage = 60;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.Options & optLAM, 0);  // too heavy to convert
+
+  m.Options = optOmni;
+  m.ArmorType = atReactive;
+  m.CockpitType = cpCommandConsole;
+  m.Tonnage = 55;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.ArmorType, atStandard);
+  EXPECT_EQ(m.CockpitType, cpStandard);
+
+  m.Options = optQuad;
+  m.MiscFlags = mfArmless;
+  m.Config->Actuators = {0, 0, 0, 0};
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.MiscFlags & mfArmless, 0);
+  EXPECT_EQ(m.Config->Actuators, (std::array<std::uint8_t, 4>{1, 1, 1, 1}));
+  EXPECT_EQ(m.Structure[bsArm], m.Structure[bsLeg]);
+
+  m.Options = 0;
+  m.MiscFlags = mfArmless;
+  m.Armor[asRightArm] = 5;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.Config->Actuators, (std::array<std::uint8_t, 4>{0, 0, 0, 0}));
+  EXPECT_EQ(m.Structure[bsArm], 0);
+  EXPECT_EQ(m.Armor[asRightArm], 0);
+
+  m.MiscFlags = mfLimiting;
+  m.Tonnage = 35;
+  m.Config->Actuators = {1, 0, 1, 1};  // a hand without its lower arm goes too
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.Config->Actuators, (std::array<std::uint8_t, 4>{0, 0, 1, 1}));
+  EXPECT_EQ(m.SlotLimits, (std::array<std::uint8_t, 5>{6, 12, 10, 10, 6}));
+  EXPECT_EQ(m.Config->Crits.UsableSlots(locLeftArm), 10);  // the grid uses the design's tonnage
+}
+
+TEST(RulesPass, CockpitFallsBackToStandard) {
+  TMech m;
+  m.RulesLevel = rlIS3;
+  m.Tonnage = 90;
+  m.WalkMP = 5;  // rating 450: large engine
+  m.CockpitType = cpTorsoMounted;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.CockpitType, cpStandard);
+  m.GyroType = gyCompact;  // a compact gyro leaves room
+  m.CockpitType = cpTorsoMounted;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.CockpitType, cpTorsoMounted);
+  EXPECT_DOUBLE_EQ(m.Weights[wCockpit], 4.0);
+  const TCritAlloc& crits = m.Config->Crits;
+  EXPECT_EQ(crits.SlotAt(locCenterTorso, 6).Code, ciCockpit);
+  EXPECT_EQ(crits.SlotAt(locCenterTorso, 7).Code, ciSensors);
+
+  // A torso cockpit that no longer finds two free centre-torso slots.
+  m.Tonnage = 50;
+  m.GyroType = gyXL;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.CockpitType, cpStandard);
+  EXPECT_EQ(crits.SlotAt(locHead, 3).Code, ciCockpit);
+}
+
+TEST(RulesPass, CrowdedCentreTorsoDropsSuperchargerAndHeadTurret) {
+  TMech m;
+  m.RulesLevel = rlIS3;
+  m.Tonnage = 50;
+  m.WalkMP = 4;
+  m.GyroType = gyXL;
+  m.Config->SetSuperchargerLocation(scRightTorso);
+  m.Config->Turret = trHead;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.Config->SuperchargerLocation(), scNone);
+  EXPECT_EQ(m.Config->Turret, trNone);
+  EXPECT_EQ(m.SuperRunMP, 0);
+  auto before = m.Weights;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.Weights, before);
+}
+
+TEST(RulesPass, NullSignatureThatDoesNotFitIsDropped) {
+  TMech m;
+  m.RulesLevel = rlIS3;
+  m.MiscFlags = mfNullSignature;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.MiscFlags, mfNullSignature);
+  EXPECT_EQ(m.Config->Crits.SlotAt(locRightLeg, 5).Code, ciNullSignature);
+  m.JumpBoosterMP = 2;  // boosters fill slots 5 and 6 of the legs
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.MiscFlags & mfNullSignature, 0);
+  EXPECT_EQ(m.Config->Crits.SlotAt(locRightArm, 5).Code, ciEmpty);
+  EXPECT_DOUBLE_EQ(m.Weights[wJumpBoosters], 2.0);  // 20 t x 0.05 x 2
+}
+
+TEST(RulesPass, CaseThatDoesNotFitIsDropped) {
+  TMech m;
+  m.RulesLevel = rlIS3;
+  TConfiguration& c = *m.Config;
+  ASSERT_NE(Place(c, 310, 12, locRightTorso, 1), nullptr);
+  c.CaseKind[locRightTorso] = caseIS;
+  c.CaseKind[locLeftTorso] = caseIS2;
+  Recalculate(m, rqCase);
+  EXPECT_EQ(c.CaseKind[locRightTorso], caseNone);
+  EXPECT_EQ(c.CaseKind[locLeftTorso], caseIS2);
+  EXPECT_EQ(c.Crits.SlotAt(locLeftTorso, 1).Code, ciCase2);
+  EXPECT_DOUBLE_EQ(c.CaseWeight, 1.0);
+}
+
+TEST(RulesPass, ChassisItemsMoveDisplacedEquipmentToTheBin) {
+  TMech m;
+  m.RulesLevel = rlIS2;
+  m.Tonnage = 60;
+  m.WalkMP = 4;
+  Recalculate(m, rqAll);
+  TConfiguration& c = *m.Config;
+  TWeapon* large = Place(c, 120, 2, locLeftTorso, 1);
+  TWeapon* ac = Place(c, 330, 7, locLeftTorso, 3);
+  TWeapon* safe = Place(c, 121, 1, locLeftTorso, 12);
+  TWeapon* arm = Place(c, 340, 4, locLeftArm, 5);
+  ASSERT_TRUE(large && ac && safe && arm);
+  const double freeBefore = m.Weights[wFree];
+
+  m.EngineType = etXL;  // takes left torso slots 1 to 3
+  TRulesReport report = Recalculate(m, rqChassis);
+  ASSERT_EQ(report.MovedCount, 2);
+  EXPECT_EQ(report.Moved[0], large);
+  EXPECT_EQ(report.Moved[1], ac);
+  for (TWeapon* w : {large, ac}) {
+    EXPECT_EQ(w->Location, lcBin);
+    EXPECT_EQ(w->SlotsFirst, 0);
+  }
+  EXPECT_EQ(safe->Location, locLeftTorso);
+  EXPECT_EQ(c.Crits.SlotAt(locLeftTorso, 12).Item, safe);
+  for (int s = 4; s <= 11; ++s) EXPECT_EQ(c.Crits.SlotAt(locLeftTorso, s).Code, ciEmpty) << s;
+  EXPECT_GT(m.Weights[wFree], freeBefore);  // the lighter engine; the moved items still weigh
+  EXPECT_EQ(c.Items.Size(), 4);
+
+  report = Recalculate(m, rqAll);
+  EXPECT_EQ(report.MovedCount, 0);
+}
+
+TEST(ConfigWeight, PartsOfTheConfigurationTotal) {
+  TMech m;
+  m.RulesLevel = rlMixed3;
+  m.Tonnage = 70;
+  m.WalkMP = 4;
+  m.EngineType = etICE;
+  Recalculate(m, rqAll);
+  TConfiguration& c = *m.Config;
+  Place(c, 110, 1, locRightArm, 5, 5.0);              // energy
+  Place(c, 111, 1, locHead | lcTurret, 4, 3.0);       // energy, head turret
+  Place(c, 330, 2, locRightTorso | lcTurret, 1, 6.0); // ballistic, right torso turret
+  Place(c, 1500, 1, lcBin, 0, 1.0);                   // ammunition carried in the BIN
+  c.CaseKind[locLeftTorso] = caseClan2;
+  c.CaseKind[locCenterTorso] = caseClan;
+  c.Crits.SetArmoured(locHead, 3, true);
+  Recalculate(m, rqCase);
+  EXPECT_DOUBLE_EQ(c.EquipmentWeight, 15.0);
+  EXPECT_DOUBLE_EQ(c.PowerAmpWeight, 1.0);   // 8 t of energy weapons: 0.8, up to a whole ton
+  EXPECT_DOUBLE_EQ(c.TurretWeight, 0.5 + 1.0);
+  EXPECT_DOUBLE_EQ(c.CaseWeight, 0.5);
+  EXPECT_DOUBLE_EQ(c.ArmouredWeight, 1.0);
+  EXPECT_DOUBLE_EQ(c.TotalWeight, 15.0 + 1.0 + 1.5 + 0.5 + 1.0);
+
+  TEquipmentIndex index;  // a laser anti-missile system counts as an energy weapon
+  index.Remember(techClan, ECode::Laser_AMS, 1250);
+  m.Equipment = &index;
+  Place(c, 1250, 2, locLeftArm, 5, 2.0);
+  Recalculate(m, rqWeights);
+  EXPECT_DOUBLE_EQ(c.PowerAmpWeight, 1.0);  // 10 t: exactly one ton
+  Place(c, 1251, 1, locLeftArm, 7, 0.5);
+  Recalculate(m, rqWeights);
+  EXPECT_DOUBLE_EQ(c.PowerAmpWeight, 1.0);  // not an energy weapon
+}
+
+TEST(ConfigWeight, AlternateCarriesTheFixedEquipment) {
+  TMech m;
+  m.RulesLevel = rlClan2;
+  m.Options = optOmni;
+  m.Tonnage = 50;
+  m.WalkMP = 5;
+  Recalculate(m, rqAll);
+  Place(*m.Configs[0], 220, 1, locRightArm, 5, 2.0);
+  Recalculate(m, rqWeights);
+  const double freeFixed = m.Weights[wFree];
+
+  m.SelectConfig(4);
+  Recalculate(m, rqChassis);
+  EXPECT_EQ(m.ConfigIndex, 4);
+  EXPECT_DOUBLE_EQ(m.Weights[wFree], freeFixed);  // the fixed laser weighs in the alternate too
+  Place(*m.Config, 221, 1, locLeftArm, 5, 1.0);
+  Recalculate(m, rqWeights);
+  EXPECT_DOUBLE_EQ(m.Weights[wFree], freeFixed - 1.0);
+  EXPECT_DOUBLE_EQ(m.Config->EquipmentWeight, 3.0);
+
+  m.SelectConfig(0);  // the fixed configuration counts its own list only
+  Recalculate(m, rqWeights);
+  EXPECT_DOUBLE_EQ(m.Weights[wFree], freeFixed);
+
+  m.SelectConfig(4);
+  m.Options = 0;  // no longer Omni: back to the fixed configuration
+  Recalculate(m, rqChassis);
+  EXPECT_EQ(m.ConfigIndex, 0);
+  EXPECT_EQ(m.Config, m.Configs[0].get());
+  EXPECT_EQ(m.Configs[4]->Items.Size(), 1);  // the alternate's equipment is kept
+}
