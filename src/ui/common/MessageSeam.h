@@ -1,0 +1,42 @@
+#pragma once
+// Every message box and question of the program goes through here, so a test
+// can give the answer instead of a user: set the next answers before the
+// action, and the boxes are never shown. A child process started by a test
+// answers through the environment variable TFD_MESSAGE_ANSWER ("yes", "no",
+// "cancel" or "ok"), and TFD_MESSAGE_LOG names a file each box's title and
+// text are appended to.
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace tfd {
+
+class TMessageSeam {
+ public:
+  // A question with Yes, No and Cancel and a question icon.
+  static QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& title,
+                                                     const QString& text);
+  // A warning with one OK button.
+  static void Warn(QWidget* parent, const QString& title, const QString& text);
+  // The application's standard error box.
+  static void Error(QWidget* parent, const QString& text);
+  // A box with an error icon and a title of its own.
+  static void ErrorTitled(QWidget* parent, const QString& title, const QString& text);
+
+  // For tests: answers used in order instead of showing boxes, and the boxes
+  // that would have been shown ("title|text").
+  static void SetNextAnswer(QMessageBox::StandardButton answer);
+  static QStringList Shown();
+  static void ClearShown();
+
+ private:
+  static QMessageBox::StandardButton Show(QWidget* parent, QMessageBox::Icon icon,
+                                          const QString& title, const QString& text,
+                                          QMessageBox::StandardButtons buttons,
+                                          QMessageBox::StandardButton fallback);
+};
+
+}  // namespace tfd
