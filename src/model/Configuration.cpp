@@ -10,7 +10,7 @@ void TConfiguration::Reset() {
   Crits.Reset();
   Items.Clear();
   TotalWeight = EquipmentWeight = CaseWeight = 0.0;
-  CostLines = {};
+  ClearRatings();
   CaseKind = {};
   ResetActuators();
   Reserved = 0;
@@ -18,6 +18,14 @@ void TConfiguration::Reset() {
   Supercharger = 0;
   Turret = 0;
   TurretWeight = PowerAmpWeight = SuperchargerWeight = ArmouredWeight = 0.0;
+}
+
+void TConfiguration::ClearRatings() {
+  CostLines = {};
+  ConfigCost = OffensiveRating = DefensiveRating = DefensiveEquipment = ExplosivePenalty = 0.0;
+  HeatModifier = MovementFactor = ArtemisRating = TargetingRating = BaseWeaponRating = 0.0;
+  ModifiedWeaponRating = SpeedFactor = 0.0;
+  WeaponHeat = HeatEfficiency = MovementHeat = HeatSinkCount = JumpCount = 0;
 }
 
 std::string ConfigName(int index, bool omni) {

@@ -13,6 +13,12 @@ namespace tfd {
 
 constexpr int kConfigCount = 28;  // 0 fixed, 1 primary, 2..27 alternates A..Z
 
+// Indices of TConfiguration::CostLines, in the order of the cost window.
+enum : std::uint8_t {
+  clArmActuators, clHeatSinks, clJumpJets, clEquipment, clOmni, clCase, clSupercharger,
+  clPowerAmp, clTurret
+};
+
 class TConfiguration {
  public:
   // A configuration with no parent is the fixed one; all others are its children.
@@ -25,12 +31,33 @@ class TConfiguration {
   // afresh from the parent's.
   void Reset();
   void ResetActuators() { Actuators = {1, 1, 1, 1}; }
+  // Zeroes the cost and battle-value figures of the ratings pass.
+  void ClearRatings();
 
   double TotalWeight = 0.0;
   TWeaponList Items;
   double EquipmentWeight = 0.0;
   // Cost lines written by the cost computation and read by the cost window.
   std::array<double, 9> CostLines{};
+  // What the ratings pass last computed for this loadout; the battle-value
+  // and cost windows lay these out line by line.
+  double ConfigCost = 0.0;            // subtotal of the lines above, the Omni line aside
+  double OffensiveRating = 0.0;       // modified weapon rating x speed factor
+  double DefensiveRating = 0.0;
+  double DefensiveEquipment = 0.0;    // battle value of the non-offensive items
+  double ExplosivePenalty = 0.0;      // explosive items where they can take the design with them
+  double HeatModifier = 0.0;          // 5 per point of heat beyond what the sinks take away
+  double MovementFactor = 0.0;
+  double ArtemisRating = 0.0;         // share of the base weapon rating due to Artemis fire control
+  double TargetingRating = 0.0;       // share of the base weapon rating due to a targeting computer
+  double BaseWeaponRating = 0.0;
+  double ModifiedWeaponRating = 0.0;  // base weapon rating reduced for heat
+  double SpeedFactor = 0.0;
+  std::int16_t WeaponHeat = 0;
+  std::int16_t HeatEfficiency = 0;    // heat the sinks take away in a turn
+  std::int16_t MovementHeat = 0;      // running or jumping heat
+  std::int16_t HeatSinkCount = 0;     // the design's heat sinks plus pod-mounted ones
+  std::int16_t JumpCount = 0;         // the design's jump MP plus pod-mounted jump jets
   double CaseWeight = 0.0;
   TCritAlloc Crits;
   std::array<std::uint8_t, 8> CaseKind{};     // per location: 0 none, 1..4 the CASE kinds

@@ -1,0 +1,216 @@
+#include "ratings/BattleValue.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "model/Mech.h"
+#include "model/Rounding.h"
+#include "ratings/Ratings.h"
+
+namespace tfd {
+
+namespace {
+
+// Artemis fire control and a targeting computer each add a fifth of the
+// rating of the weapons they serve.
+constexpr double kFireControlShare = 0.2;
+
+// Explosive items cost this much each; ammunition this much per slot.
+constexpr double kExplosivePoints = 20.0;
+
+std::int16_t ToWord(long v) {
+  return static_cast<std::int16_t>(std::clamp<long>(v, std::numeric_limits<std::int16_t>::min(),
+                                                    std::numeric_limits<std::int16_t>::max()));
+}
+
+// Where an item is mounted, for pairing launchers with their fire control:
+// body locations 0..7 (front and rear alike; a split item by its first
+// location), the turrets 8..11, the BIN 12; -1 for a code that names none.
+constexpr int kMountKeys = 13;
+int MountKey(int code) {
+  if (code >= 0 && code < lcTurret) return code & 7;
+  if (code >= lcTurret && code < lcTurret + 4) return 8 + (code & 3);
+  if (code == lcBin) return 12;
+  return -1;
+}
+
+// The location a split item reaches into: toward the body centre.
+int InnerNeighbour(int location) {
+  static constexpr std::array<int, kLocationCount> kInner = {locCenterTorso, locHead,
+                                                             locCenterTorso, locCenterTorso,
+                                                             locRightTorso,  locLeftTorso,
+                                                             locRightTorso,  locLeftTorso};
+  return kInner[static_cast<std::size_t>(location & 7)];
+}
+
+// Locations where an explosion is not contained: head, centre torso and legs
+// always; a side torso without CASE; an arm when neither it nor its torso has
+// CASE; and every side location when losing a side torso wrecks the engine.
+std::array<bool, kLocationCount> ExposedLocations(const TConfiguration& c, const TMech& m) {
+  const bool fragile = m.EngineType == etXL || m.EngineType == etXXL || m.EngineType == etClanXXL;
+  auto none = [&](int loc) { return c.CaseKind[static_cast<std::size_t>(loc)] == caseNone; };
+  std::array<bool, kLocationCount> exposed;
+  exposed.fill(true);
+  exposed[locRightTorso] = fragile || none(locRightTorso);
+  exposed[locLeftTorso] = fragile || none(locLeftTorso);
+  exposed[locRightArm] = fragile || (none(locRightTorso) && none(locRightArm));
+  exposed[locLeftArm] = fragile || (none(locLeftTorso) && none(locLeftArm));
+  return exposed;
+}
+
+// Whether an explosive item at a location code counts. Facing does not matter
+// (a rear mount sits in the same location); a split item counts when either of
+// its locations does; a turret item by the location its turret stands on; the
+// BIN holds what is carried but not mounted.
+bool IsExposed(int code, const std::array<bool, kLocationCount>& exposed) {
+  if (code < 0) return false;
+  if (code < lcSplit) return exposed[static_cast<std::size_t>(code & 7)];
+  if (code < lcTurret) {
+    const int loc = code & 7;
+    return exposed[static_cast<std::size_t>(loc)] ||
+           exposed[static_cast<std::size_t>(InnerNeighbour(loc))];
+  }
+  if (code < lcTurret + 4) return exposed[static_cast<std::size_t>(code & 3)];
+  return false;
+}
+
+// Heat sinks and jump jets carried as pods.
+void CountPod(const TWeapon& item, const TEquipmentIndex& eq, int& sinks, int& jumps) {
+  const std::int16_t id = item.SaveNum;
+  const int slots = std::max<int>(0, item.Slots);
+  if (eq.Is(id, ECode::HS)) sinks += slots;
+  else if (eq.Is(id, ECode::DoubleHS))
+    sinks += id == eq.Id(techClan, ECode::DoubleHS) ? slots / 2 : slots / 3;
+  else if (eq.Is(id, ECode::CompactHS)) sinks += static_cast<int>(Round(item.Tons * 2.0 / 3.0));
+  else if (eq.Is(id, ECode::LaserHS)) sinks += slots / 2;
+  else if (eq.Is(id, ECode::Jump_Jet)) jumps += slots;
+  else if (eq.Is(id, ECode::Imprvd_JJ)) jumps += slots / 2;
+}
+
+template <typename F>
+void ForEachItem(const TConfiguration& c, bool alternate, F&& visit) {
+  if (alternate)
+    for (const auto& item : c.Parent->Items) visit(*item, false);
+  for (const auto& item : c.Items) visit(*item, alternate);
+}
+
+int MovementHeat(const TMech& m, int jumps) {
+  if (jumps <= 0) return 2;
+  if (m.JumpJetType == jjImproved) return jumps <= 6 ? 3 : static_cast<int>(Round(jumps * 0.5));
+  return std::max(jumps, 3);
+}
+
+}  // namespace
+
+TLoadoutCounts BattleFigures(TConfiguration& c, const TMech& m) {
+  const TEquipmentIndex& eq = *m.Equipment;
+  const bool alternate = IsAlternate(c, m);
+
+  // Fire control first: a targeting computer anywhere in the loadout serves
+  // every direct-fire weapon; an Artemis system serves one launcher mounted in
+  // the same place, the launchers taking them in list order.
+  bool targeting = false;
+  std::array<int, kMountKeys> fireControl{};
+  ForEachItem(c, alternate, [&](const TWeapon& item, bool) {
+    if (eq.Is(item.SaveNum, ECode::Targ_Comp)) targeting = true;
+    if (eq.Is(item.SaveNum, ECode::Artemis_IV) || eq.Is(item.SaveNum, ECode::Artemis_V)) {
+      const int key = MountKey(item.Location);
+      if (key >= 0) ++fireControl[static_cast<std::size_t>(key)];
+    }
+  });
+
+  const auto exposed = ExposedLocations(c, m);
+  bool tsm = false, masc = false;
+  int sinks = m.HeatSinks, jumps = m.JumpMP;
+  long heat = 0;
+  double weapons = 0.0, defensive = 0.0, explosive = 0.0, artemis = 0.0, targetingShare = 0.0;
+
+  ForEachItem(c, alternate, [&](const TWeapon& item, bool pod) {
+    if (eq.Is(item.SaveNum, ECode::TSM)) tsm = true;
+    if (eq.Is(item.SaveNum, ECode::MASC)) masc = true;
+
+    const bool rear = (item.Location & lcRear) != 0;
+    if (!rear) {
+      if (item.Options & woUltra) heat += 2L * item.Heat;
+      else if (item.Options & woStreak) heat += Round(item.Heat * 0.5);
+      else heat += item.Heat;
+    }
+
+    if (item.Options & woOffensive) {
+      const double rated = rear ? item.BV * 0.5 : item.BV;
+      weapons += rated;
+      if (!item.IsAmmo()) {
+        if (targeting && (item.Options & woDirectFire)) targetingShare += rated * kFireControlShare;
+        if (item.Options & woUsesArtemis) {
+          const int key = MountKey(item.Location);
+          if (key >= 0 && fireControl[static_cast<std::size_t>(key)] > 0) {
+            --fireControl[static_cast<std::size_t>(key)];
+            artemis += rated * kFireControlShare;
+          }
+        }
+      }
+    } else {
+      defensive += item.BV;
+    }
+
+    if (pod) CountPod(item, eq, sinks, jumps);
+
+    if ((item.Options & woExplosive) && IsExposed(item.Location, exposed))
+      explosive += item.IsAmmo() ? kExplosivePoints * std::max<int>(0, item.Slots) : kExplosivePoints;
+  });
+
+  c.DefensiveEquipment = defensive;
+  c.ExplosivePenalty = explosive;
+  c.ArtemisRating = artemis;
+  c.TargetingRating = targetingShare;
+  // The two fire-control shares are part of the base weapon rating, so the
+  // window's "Offensive Equipment" line is the weapons' own rating.
+  c.BaseWeaponRating = weapons + targetingShare + artemis;
+  c.WeaponHeat = ToWord(heat);
+  c.HeatSinkCount = ToWord(sinks);
+  c.JumpCount = ToWord(jumps);
+
+  const bool doubled = m.HeatSinkType == hsDouble || m.HeatSinkType == hsLaser ||
+                       m.HeatSinkType == hsClanDouble;
+  c.HeatEfficiency = ToWord(doubled ? 2L * sinks : sinks);
+  c.MovementHeat = ToWord(MovementHeat(m, jumps));
+
+  // Heat beyond what the sinks take away costs defence, and the weapons fired
+  // past that point count at half.
+  const double generated = static_cast<double>(c.WeaponHeat) + c.MovementHeat;
+  const double dissipated = c.HeatEfficiency;
+  const double base = c.BaseWeaponRating;
+  if (dissipated < generated) {
+    c.HeatModifier = (generated - dissipated) * 5.0;
+    const double sustained = base * std::max(0.0, dissipated) / generated;
+    c.ModifiedWeaponRating = sustained + (base - sustained) * 0.5;
+  } else {
+    c.HeatModifier = 0.0;
+    c.ModifiedWeaponRating = base;
+  }
+
+  // Movement: the better of running and jumping for defence, both for offence.
+  const bool level3 = IsLevel3(m.RulesLevel);
+  const int walk = m.WalkMP;
+  const int jump = std::max(jumps, static_cast<int>(m.JumpBoosterMP));
+  const int run = tsm ? static_cast<int>(Round((walk + 1) * 1.5))
+                  : masc ? walk * 2
+                         : static_cast<int>(Round(walk * 1.5));
+  const int jumpModifier = jump > 0 ? TargetMovementModifier(jump, level3) + 1 : 0;
+  c.MovementFactor = 1.0 + 0.1 * std::max(TargetMovementModifier(run, level3), jumpModifier);
+  const int sprintBonus = (tsm || masc) ? 1 : 0;
+  const double speed = (static_cast<double>(Round(walk * 1.5)) + jump + sprintBonus + 5) * 0.1;
+  c.SpeedFactor = static_cast<double>(Round(std::pow(speed, 1.2) * 100.0)) * 0.01;
+
+  // A design cannot be worth less than nothing on defence.
+  const double defence = m.BVArmorFactor + m.BVStructureFactor + m.Tonnage + c.DefensiveEquipment -
+                         (c.ExplosivePenalty + c.HeatModifier);
+  c.DefensiveRating = std::max(0.0, defence * c.MovementFactor);
+  c.OffensiveRating = c.ModifiedWeaponRating * c.SpeedFactor;
+
+  return {sinks, jumps};
+}
+
+}  // namespace tfd
