@@ -1,22 +1,38 @@
-// Titanframe Designer. The windows come later; for now the program shows the
-// new default design as the core computes it.
+// Titanframe Designer: the splash, the main window with the loaded equipment,
+// and the message loop.
 
-#include <cstdio>
+#include <QApplication>
+#include <memory>
 
-#include "model/Enums.h"
-#include "model/Mech.h"
+#include "equipment/Database.h"
+#include "equipment/EquipmentLists.h"
+#include "ui/Splash/Splash.h"
+#include "ui/common/MessageSeam.h"
+#include "ui/main/Startup.h"
+#include "ui/main/TfrmTFD.h"
 
 int main(int argc, char** argv) {
-  (void)argc;
-  (void)argv;
-  tfd::TMech design;
-  std::printf("Titanframe Designer\n");
-  std::printf("%s, %d tons, %s engine rating %d\n",
-              std::string(tfd::RulesLevelName(design.RulesLevel)).c_str(), design.Tonnage,
-              std::string(tfd::EngineTypeName(design.EngineType)).c_str(), design.EngineRating);
-  std::printf("Walk %d, run %d, jump %d; %d %s heat sinks\n", design.WalkMP, design.RunMP,
-              design.JumpMP, design.HeatSinks,
-              std::string(tfd::HeatSinkTypeName(design.HeatSinkType)).c_str());
-  std::printf("Tonnage remaining: %.1f\n", design.Weights[tfd::wFree]);
-  return 0;
+  QApplication app(argc, argv);
+  auto splash = std::make_unique<tfd::TfrmSplash>();
+  splash->showAndPaint();
+  QApplication::setApplicationName("Titanframe Designer");
+  QApplication::setApplicationDisplayName("Titanframe Designer");
+  QApplication::setApplicationVersion(TFD_VERSION);
+
+  // A database that cannot be found, opened or read ends the program before
+  // any window shows empty lists.
+  std::unique_ptr<tfd::TEquipmentLists> equipment;
+  try {
+    equipment = tfd::LoadEquipmentLists();
+  } catch (const std::exception& e) {
+    splash.reset();
+    tfd::TMessageSeam::Error(nullptr, QString::fromStdString(e.what()) + ".");
+    tfd::TMessageSeam::ErrorTitled(nullptr, "File Error", "Weapon Database is corrupt!");
+    return 1;
+  }
+
+  tfd::TfrmTFD window(std::move(equipment));
+  splash.reset();
+  window.show();
+  return app.exec();
 }

@@ -1,0 +1,239 @@
+#include "ui/main/ArmorPage.h"
+
+#include "model/Enums.h"
+#include "model/Mech.h"
+#include "rules/ArmorRules.h"
+#include "rules/RulesPass.h"
+#include "ui/common/DisplayColors.h"
+#include "ui/common/Formats.h"
+#include "ui/main/ComponentMenus.h"
+#include "ui/main/DesignHost.h"
+#include "ui/main/SpinText.h"
+
+namespace tfd {
+
+namespace {
+constexpr int kNone = -1;
+constexpr int kHeadArmor = 9;
+}  // namespace
+
+TArmorPage::TArmorPage(IDesignHost& host, TComponentMenus& menus, QWidget* parent)
+    : QWidget(parent),
+      host_(host) {
+  ui.setupUi(this);
+  setObjectName("pgArmor");
+  sections_ = {{
+      {ui.sedtAF_H, asHead, kNone, kNone, 0, bsHead, 1, 1},
+      {ui.sedtAF_CT, asCenterTorso, asCenterTorsoRear, kNone, 0, bsCenterTorso, 2, 2},
+      {ui.sedtAF_CTR, asCenterTorsoRear, asCenterTorso, kNone, 0, bsCenterTorso, 2, 2},
+      {ui.sedtAF_RT, asRightTorso, asRightTorsoRear, asLeftTorso, 1, bsSideTorso, 3, 9},
+      {ui.sedtAF_RTR, asRightTorsoRear, asRightTorso, asLeftTorsoRear, 2, bsSideTorso, 3, 9},
+      {ui.sedtAF_LT, asLeftTorso, asLeftTorsoRear, asRightTorso, 1, bsSideTorso, 4, 9},
+      {ui.sedtAF_LTR, asLeftTorsoRear, asLeftTorso, asRightTorsoRear, 2, bsSideTorso, 4, 9},
+      {ui.sedtAF_RA, asRightArm, kNone, asLeftArm, 4, bsArm, 5, 10},
+      {ui.sedtAF_LA, asLeftArm, kNone, asRightArm, 4, bsArm, 6, 10},
+      {ui.sedtAF_RL, asRightLeg, kNone, asLeftLeg, 8, bsLeg, 7, 11},
+      {ui.sedtAF_LL, asLeftLeg, kNone, asRightLeg, 8, bsLeg, 8, 11},
+  }};
+  for (std::size_t i = 0; i < sections_.size(); ++i) {
+    const TArmorSection& s = sections_[i];
+    s.Edit->setProperty("tag", static_cast<int>(i) + 1);
+    connect(s.Edit, &QSpinBox::textChanged, this, [this, &s] { OnArmorEdited(s); });
+    connect(s.Edit, &TSpinEdit::focusIn, this, [this, &s] { OnArmorFocus(s, true); });
+    connect(s.Edit, &TSpinEdit::focusOut, this, [this, &s] { OnArmorFocus(s, false); });
+  }
+
+  // The armour type buttons share one menu; the one that has the focus (or is
+  // down while the menu shows) is its target.
+  armorButtons_ = {ui.btnArmrType, ui.btnArmr_H,  ui.btnArmr_CT, ui.btnArmr_CTR,
+                   ui.btnArmr_RT,  ui.btnArmr_RTR, ui.btnArmr_LT, ui.btnArmr_LTR,
+                   ui.btnArmr_RA,  ui.btnArmr_LA,  ui.btnArmr_RL, ui.btnArmr_LL};
+  for (std::size_t i = 0; i < armorButtons_.size(); ++i) {
+    TDropButton* b = armorButtons_[i];
+    b->setTag(static_cast<int>(i) + 1);
+    b->setMenu(menus.pmArmor);
+    connect(b, &TDropButton::focused, this, [b, &menus] { menus.SetArmorTarget(b->tag()); });
+  }
+
+  const std::pair<QCheckBox*, int> mirrors[] = {
+      {ui.chkEQ_ST, 1}, {ui.chkEQ_STR, 2}, {ui.chkEQ_A, 4}, {ui.chkEQ_L, 8}};
+  for (auto [box, bit] : mirrors)
+    connect(box, &QCheckBox::clicked, this, [this, bit = bit] { OnMirrorClicked(bit); });
+
+  for (TSpinEdit* e : {ui.sedtTorsoRatioF, ui.sedtTorsoRatioR}) {
+    connect(e, &QSpinBox::textChanged, this, [this, e] { OnRatioEdited(e); });
+    connect(e, &TSpinEdit::focusOut, this, [this, e] {
+      if (!e->textEmpty()) return;
+      e->setValue(1);  // an emptied ratio is put back to 1 and stored
+      OnRatioEdited(e);
+    });
+  }
+
+  const std::pair<QPushButton*, int> presets[] = {
+      {ui.btnArmrClear, 0}, {ui.btnArmr25, 25}, {ui.btnArmr50, 50}, {ui.btnArmr75, 75}, {ui.btnArmrFull, 100}};
+  for (auto [button, percent] : presets)
+    connect(button, &QPushButton::clicked, this, [this, percent = percent] { OnPreset(percent); });
+  connect(ui.Image2, &TStatusLight::clicked, this, [this] { host_.ShowErrorReport(); });
+}
+
+int TArmorPage::PressedArmorButton() const {
+  for (TDropButton* b : armorButtons_)
+    if (b->isDown()) return b->tag();
+  return 0;
+}
+
+void TArmorPage::OnArmorEdited(const TArmorSection& s) {
+  if (host_.Refreshing() || presetInProgress_) return;
+  const std::optional<int> typed = TypedValue(*s.Edit);
+  if (!typed) return;
+  TMech& m = host_.Design();
+  const auto before = m.Armor;
+  auto& a = m.Armor;
+  const auto value = static_cast<std::uint8_t>(*typed);
+  a[static_cast<std::size_t>(s.Section)] = value;
+  if (s.Mirror != kNone && (m.ArmorMirror & s.MirrorBit)) a[static_cast<std::size_t>(s.Mirror)] = value;
+  if (s.Pair != kNone) {
+    // Front plus rear may not exceed twice the structure: the other member
+    // gives a point, or, when it has none, the member just edited.
+    const int limit = 2 * m.Structure[static_cast<std::size_t>(s.Structure)];
+    auto& self = a[static_cast<std::size_t>(s.Section)];
+    auto& other = a[static_cast<std::size_t>(s.Pair)];
+    if (self + other > limit) {
+      if (other > 0) --other;
+      else if (self > 0) --self;
+    }
+  }
+  host_.Recalc(rqArmor);
+  host_.RefreshPages(pgArmor, s.Edit);
+  if (m.Armor != before) host_.SetModified();
+}
+
+void TArmorPage::OnArmorFocus(const TArmorSection& s, bool in) {
+  if (in) {
+    const bool equalised = s.MirrorBit != 0 && (host_.Design().ArmorMirror & s.MirrorBit);
+    ui.imgOwens->setPicture(equalised ? s.EqualisedPicture : s.Picture);
+    return;
+  }
+  // An emptied edit means no armour: it is put back to 0 and stored.
+  if (s.Edit->textEmpty()) {
+    s.Edit->setValue(0);
+    OnArmorEdited(s);
+  }
+  ui.imgOwens->setPicture(0);
+}
+
+void TArmorPage::OnMirrorClicked(int bit) {
+  if (host_.Refreshing()) return;
+  TMech& m = host_.Design();
+  m.ArmorMirror = static_cast<std::uint8_t>(m.ArmorMirror ^ bit);
+  UpdateTabOrder();
+  host_.Recalc(rqArmor);
+  host_.RefreshPages(pgArmor, this);
+  host_.SetModified();
+}
+
+void TArmorPage::OnRatioEdited(TSpinEdit* edit) {
+  if (host_.Refreshing()) return;
+  const std::optional<int> v = TypedValue(*edit);
+  if (!v) return;
+  TMech& m = host_.Design();
+  std::uint8_t& field = edit == ui.sedtTorsoRatioF ? m.TorsoRatioFront : m.TorsoRatioRear;
+  const std::uint8_t before = field;
+  field = static_cast<std::uint8_t>(*v);
+  host_.Recalc(rqArmor);
+  host_.RefreshPages(pgArmor, edit);
+  if (field != before) host_.SetModified();
+}
+
+// A preset does not mark the design modified.
+void TArmorPage::OnPreset(int percent) {
+  presetInProgress_ = true;
+  DistributeArmor(host_.Design(), percent);
+  host_.Recalc(rqArmor);
+  host_.RefreshPages(pgArmor, this);
+  presetInProgress_ = false;
+}
+
+// The left-hand edit of an equalised pair leaves the tab order (it follows
+// its right-hand twin) but stays clickable.
+void TArmorPage::UpdateTabOrder() {
+  const std::uint8_t mirror = host_.Design().ArmorMirror;
+  const std::pair<TSpinEdit*, int> left[] = {
+      {ui.sedtAF_LT, 1}, {ui.sedtAF_LTR, 2}, {ui.sedtAF_LA, 4}, {ui.sedtAF_LL, 8}};
+  for (auto [edit, bit] : left) edit->setFocusPolicy((mirror & bit) ? Qt::ClickFocus : Qt::StrongFocus);
+}
+
+void TArmorPage::Refresh(QObject* sender) {
+  TMech& m = host_.Design();
+  const std::uint8_t lv = m.RulesLevel;
+
+  // 1. Turret mounting without a turret falls back to the front.
+  if (m.MountMode == mmTurret && m.Config->Turret == trNone) m.MountMode = mmFront;
+
+  // 2. The eleven values, each edit limited as the armour rules limit it.
+  const bool armless = m.MiscFlags & mfArmless;
+  for (const TArmorSection& s : sections_) {
+    int maximum = 2 * m.Structure[static_cast<std::size_t>(s.Structure)];
+    if (s.Section == asHead) maximum = kHeadArmor;
+    if (armless && s.Structure == bsArm) maximum = 0;
+    SetRangeAndValue(*s.Edit, 0, maximum, m.Armor[static_cast<std::size_t>(s.Section)]);
+  }
+
+  // 3. Totals and the gauge.
+  ui.lblArmrTng->setText(FormatTonnage(m.Weights[wArmor], lv));
+  ui.lblArmrPtsMax->setText(QString::number(m.MaxArmor));
+  ui.lblArmrPtsTotal->setText(QString::number(m.ArmorFactor));
+  ui.lblArmrPtsUsd->setText(QString::number(m.ArmorPoints));
+  const TDisplayColors& colors = host_.Colors();
+  SetGauge(*ui.GaugeArmr, m.MaxArmor, m.ArmorPoints, colors[dcGaugeN], colors[dcGaugeE]);
+
+  // 4. Typing armour values does not rebuild the rest of the page.
+  if (qobject_cast<QAbstractSpinBox*>(sender)) return;
+
+  // 5. Armour types.
+  ui.btnArmrType->setText(QString::fromStdString(m.ArmorTypeName(m.ArmorType, false)));
+  ui.btnArmrType->setEnabled(lv != rlIS1);
+  for (std::size_t tag = 2; tag <= 12; ++tag) {
+    TDropButton* b = armorButtons_[tag - 1];
+    b->setEnabled(m.ArmorType == atPatchwork);
+    b->setText(QString::fromStdString(
+        m.ArmorTypeName(m.ArmorTypes[static_cast<std::size_t>(ArmorSectionOfTag(static_cast<int>(tag)))], true)));
+  }
+
+  // 6. Structure.
+  const std::pair<QLabel*, int> structure[] = {
+      {ui.lblIS_H, bsHead},  {ui.lblIS_CT, bsCenterTorso}, {ui.lblIS_RT, bsSideTorso},
+      {ui.lblIS_LT, bsSideTorso}, {ui.lblIS_RA, bsArm}, {ui.lblIS_LA, bsArm},
+      {ui.lblIS_RL, bsLeg},  {ui.lblIS_LL, bsLeg}};
+  for (auto [label, index] : structure)
+    label->setText(QString::number(m.Structure[static_cast<std::size_t>(index)]));
+
+  // 7. Equalising.
+  ui.chkEQ_ST->setChecked(m.ArmorMirror & 1);
+  ui.chkEQ_STR->setChecked(m.ArmorMirror & 2);
+  ui.chkEQ_A->setChecked(m.ArmorMirror & 4);
+  ui.chkEQ_L->setChecked(m.ArmorMirror & 8);
+  UpdateTabOrder();
+  SetRangeAndValue(*ui.sedtTorsoRatioF, 1, 10, m.TorsoRatioFront);
+  SetRangeAndValue(*ui.sedtTorsoRatioR, 1, 10, m.TorsoRatioRear);
+
+  // 8. Limb names follow the body shape.
+  const bool quad = m.IsQuad();
+  ui.lblArmr_RA->setText(quad ? "Right Front Leg" : "Right Arm");
+  ui.lblArmr_LA->setText(quad ? "Left Front Leg" : "Left Arm");
+  ui.lblArmr_RL->setText(quad ? "Right Rear Leg" : "Right Leg");
+  ui.lblArmr_LL->setText(quad ? "Left Rear Leg" : "Left Leg");
+  ui.imgOwens->setQuad(quad);
+
+  // 9. No arms, no arm armour.
+  for (QWidget* w : {static_cast<QWidget*>(ui.lblArmr_RA), static_cast<QWidget*>(ui.lblArmr_LA),
+                     static_cast<QWidget*>(ui.lblIS_RA), static_cast<QWidget*>(ui.lblIS_LA),
+                     static_cast<QWidget*>(ui.sedtAF_RA), static_cast<QWidget*>(ui.sedtAF_LA)})
+    w->setEnabled(!armless);
+  if (armless) {
+    ui.btnArmr_RA->setEnabled(false);
+    ui.btnArmr_LA->setEnabled(false);
+  }
+}
+
+}  // namespace tfd

@@ -1,0 +1,33 @@
+#pragma once
+// What the pages and menus of the main window ask of it: the one design, the
+// rules pass and the refresh, the modified flag, and the refresh guard that
+// tells a handler that a change came from the refresh, not from the user.
+
+#include <QObject>
+
+namespace tfd {
+
+class TMech;
+struct TDisplayColors;
+
+class IDesignHost {
+ public:
+  virtual ~IDesignHost() = default;
+  virtual TMech& Design() = 0;
+  virtual const TDisplayColors& Colors() const = 0;
+  // The rules pass with a request mask; equipment it moves to the BIN is reported.
+  virtual void Recalc(int request) = 0;
+  virtual void RefreshPages(int mask, QObject* sender) = 0;
+  virtual void SetModified() = 0;
+  virtual bool Refreshing() const = 0;
+  virtual void NewDesign() = 0;
+  virtual void ShowErrorReport() = 0;
+};
+
+// Page bits of the refresh.
+enum : int {
+  pgMain = 1, pgArmor = 2, pgWeapons = 4, pgCriticals = 8, pgReports = 16, pgSpecifications = 32,
+  pgUnitRoster = 64
+};
+
+}  // namespace tfd

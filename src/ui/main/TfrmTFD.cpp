@@ -1,0 +1,238 @@
+#include "ui/main/TfrmTFD.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QStatusBar>
+
+#include "equipment/EquipmentLists.h"
+#include "rules/RulesPass.h"
+#include "ui/About/About.h"
+#include "ui/Errs/Errs.h"
+#include "ui/common/Formats.h"
+#include "ui/common/MessageSeam.h"
+#include "ui/main/ArmorPage.h"
+#include "ui/main/ComponentMenus.h"
+#include "ui/main/MainItemsPage.h"
+#include "ui/widgets/StatusLight.h"
+
+namespace tfd {
+
+namespace {
+
+constexpr int kMaxErrorLightSpeed = 50;
+
+// Changes of the current tab that the program makes itself are not the user's.
+class TabGuard {
+ public:
+  explicit TabGuard(int& depth) : depth_(depth) { ++depth_; }
+  ~TabGuard() { --depth_; }
+  TabGuard(const TabGuard&) = delete;
+  TabGuard& operator=(const TabGuard&) = delete;
+
+ private:
+  int& depth_;
+};
+
+}  // namespace
+
+TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
+    : QMainWindow(parent), equipment_(std::move(equipment)), colors_(TDisplayColors::Defaults()) {
+  ui.setupUi(this);
+  if (equipment_) design_.Equipment = &equipment_->Index();
+
+  menus_ = new TComponentMenus(*this, this);
+  pageMain_ = new TMainItemsPage(*this, *menus_, ui.tsMain);
+  ui.lay_tsMain->addWidget(pageMain_);
+  pageArmor_ = new TArmorPage(*this, *menus_, ui.tsArmor);
+  ui.lay_tsArmor->addWidget(pageArmor_);
+  menus_->FindArmorTarget = [this] {
+    if (pageMain_->ui.btnMainArmrType->isDown()) return 1;
+    return pageArmor_->PressedArmorButton();
+  };
+
+  errorReport_ = new TfrmErrorRpt(this);
+  about_ = new TfrmAboutBox(this);
+
+  connect(ui.FileNewItem, &QAction::triggered, this, [this] { FileNewItem_Click(); });
+  connect(ui.FileExitItem, &QAction::triggered, this, &QWidget::close);
+  connect(ui.OptionsUseBINItem, &QAction::triggered, this, [this](bool c) { OptionsUseBINItem_Click(c); });
+  connect(ui.OptionsErrorReportItem, &QAction::triggered, this, [this] { ShowErrorReport(); });
+  connect(ui.HelpAboutItem, &QAction::triggered, this, [this] { about_->exec(); });
+  // Their windows are not there yet.
+  for (QAction* a : {ui.OptionsDefaultsItem, ui.OptionsDisplayItem, ui.OptionsGraphItem, ui.OptionsHTMLItem})
+    a->setEnabled(false);
+  connect(ui.pcMain, &QTabWidget::currentChanged, this, [this](int index) { pcMain_Change(index); });
+
+  sbTonnage_ = new QLabel(this);
+  sbArmor_ = new QLabel(this);
+  sbHeat_ = new QLabel(this);
+  for (QLabel* l : {sbTonnage_, sbArmor_, sbHeat_}) statusBar()->addPermanentWidget(l);
+
+  connect(&timer_, &QTimer::timeout, this, &TfrmTFD::TimerTick);
+  resize(1100, 760);
+
+  modified_ = false;
+  Recalc(rqAll);
+}
+
+TfrmTFD::~TfrmTFD() { timer_.stop(); }
+
+void TfrmTFD::Recalc(int request) {
+  const TRulesReport report = Recalculate(design_, request);
+  if (report.MovedCount == 0) return;
+  QStringList names;
+  for (int i = 0; i < report.MovedCount; ++i) names << QString::fromStdString(report.Moved[i]->Name);
+  statusBar()->showMessage(tr("Moved to the BIN to make room for the chassis: %1").arg(names.join(", ")),
+                           10000);
+}
+
+void TfrmTFD::RefreshPages(int mask, QObject* sender) {
+  ++refreshing_;
+  if (mask & pgMain) pageMain_->Refresh();
+  if (mask & pgArmor) pageArmor_->Refresh(sender);
+  UpdateStatusBar();
+  --refreshing_;
+}
+
+int TfrmTFD::ActivePageMask() const {
+  const QWidget* page = ui.pcMain->currentWidget();
+  const QWidget* pages[] = {ui.tsMain,    ui.tsArmor,          ui.tsWeapons,  ui.tsCriticals,
+                            ui.tsReports, ui.tsSpecifications, ui.tsUnitRoster};
+  for (int bit = 0; bit < 7; ++bit)
+    if (pages[bit] == page) return 1 << bit;
+  return 0;
+}
+
+void TfrmTFD::pcMain_Change(int index) {
+  if (refreshing_ > 0) return;  // a tab chosen by the program itself
+  // Leaving the Main Items tab stores what was typed there, even when the edit
+  // never lost the focus (clicking a tab does not take it).
+  if (ui.pcMain->widget(lastTab_) == ui.tsMain && pageMain_->StoreControls()) {
+    modified_ = true;
+    Recalc(rqChassis | rqArmor);
+  }
+  lastTab_ = index;
+  const int mask = ActivePageMask();
+  Recalc(mask);
+  RefreshPages(mask, ui.pcMain);
+}
+
+void TfrmTFD::FileNewItem_Click() {
+  bool cancelled = false;
+  if (modified_) {
+    const auto answer = TMessageSeam::AskYesNoCancel(this, "Clear Design",
+                                                     "Do you wish to save this design before CLEARING it?");
+    // Yes would save first; there is no design-file writer, so it only resets.
+    if (answer == QMessageBox::Cancel) cancelled = true;
+  }
+  if (!cancelled) ResetDesign();
+  UpdateCaption();
+  RefreshPages(ActivePageMask(), this);
+  if (!cancelled) modified_ = false;
+}
+
+void TfrmTFD::ResetDesign() {
+  {
+    ++refreshing_;
+    ui.pcMain->setCurrentWidget(ui.tsMain);
+    lastTab_ = ui.pcMain->currentIndex();
+    --refreshing_;
+  }
+  design_.Clear();
+  loadInProgress_ = true;
+  RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports | pgSpecifications, this);
+  loadInProgress_ = false;
+  modified_ = false;
+}
+
+void TfrmTFD::UpdateCaption() {
+  const QString type = QString::fromStdString(design_.Texts[txtModel]);
+  QString file = QString::fromStdString(design_.Texts[txtFilePath]);
+  // The file name without its folder; names may come with either separator.
+  const qsizetype cut = std::max({file.lastIndexOf('\\'), file.lastIndexOf(':'), file.lastIndexOf('/')});
+  file = file.mid(cut + 1);
+  QString caption = "Titanframe Designer";
+  if (!type.isEmpty() && !file.isEmpty()) caption = "(" + type + " as " + file + ") " + caption;
+  else if (!type.isEmpty()) caption = "(" + type + ") " + caption;
+  else if (!file.isEmpty()) caption = "(" + file + ") " + caption;
+  setWindowTitle(caption);
+}
+
+void TfrmTFD::OptionsUseBINItem_Click(bool checked) {
+  if (checked) design_.MountMode = mmBin;
+  RefreshPages(pgWeapons | pgCriticals, this);
+}
+
+void TfrmTFD::ShowErrorReport() { errorReport_->showReport(); }
+
+void TfrmTFD::SetErrorLightSpeed(int speed) {
+  timer_.stop();
+  speed_ = std::clamp(speed, 0, kMaxErrorLightSpeed);
+  if (speed_ > 0) {
+    timer_.setInterval(speed_ * 10);
+    timer_.start();
+  }
+  TimerTick();
+}
+
+void TfrmTFD::TimerTick() {
+  frame_ = speed_ > 0 ? frame_ % 12 + 1 : 0;
+  for (TStatusLight* light : StatusLights()) light->setFrame(status_, frame_);
+}
+
+QList<TStatusLight*> TfrmTFD::StatusLights() const {
+  QList<TStatusLight*> lights;
+  for (const char* name : {"Image1", "Image2", "Image3", "Image4", "Image5"})
+    if (auto* light = findChild<TStatusLight*>(name)) lights << light;
+  return lights;
+}
+
+void TfrmTFD::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // Once, after the first show: a restore from minimised must not wipe the design.
+  if (shown_) return;
+  shown_ = true;
+  OnFirstShow();
+}
+
+void TfrmTFD::OnFirstShow() {
+  ++refreshing_;
+  ui.pcMain->setCurrentWidget(ui.tsReports);
+  ui.pcMain->setCurrentWidget(ui.tsMain);
+  --refreshing_;
+  ResetDesign();
+  modified_ = false;
+  Recalc(rqAll);
+  SetErrorLightSpeed(speed_);
+  ApplyColors();
+  pageArmor_->ui.imgOwens->setPicture(0);
+  UpdateCaption();
+}
+
+void TfrmTFD::ApplyColors() {
+  errorReport_->setColors(colors_[dcGaugeE], colors_[dcTextB]);
+  RefreshPages(ActivePageMask(), this);
+}
+
+void TfrmTFD::UpdateStatusBar() {
+  const QString tons = FormatTonnage(design_.Weights[wFree], design_.RulesLevel);
+  sbTonnage_->setText(tr("Tonnage remaining: %1").arg(tons));
+  sbTonnage_->setStyleSheet(design_.Weights[wFree] < 0 ? "color: red; font-weight: bold" : "");
+  sbArmor_->setText(tr("Armor: %1 / %2").arg(design_.ArmorPoints).arg(design_.MaxArmor));
+  sbHeat_->setText(tr("Heat sinks: %1 %2").arg(design_.HeatSinks).arg(FormatDissipation(design_.Dissipation)));
+}
+
+void TfrmTFD::closeEvent(QCloseEvent* event) {
+  if (modified_) {
+    const auto answer = TMessageSeam::AskYesNoCancel(this, "Confirm Exit",
+                                                     "Do you wish to save this design before Exiting?");
+    if (answer == QMessageBox::Cancel) {
+      event->ignore();
+      return;
+    }
+  }
+  timer_.stop();
+  event->accept();
+}
+
+}  // namespace tfd

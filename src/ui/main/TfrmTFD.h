@@ -1,0 +1,105 @@
+#pragma once
+// The main window: it owns the one design, the unit roster, the equipment
+// lists, the display colours and the status-light timer; its pages show the
+// design and forward edits to it.
+
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+#include "model/Mech.h"
+#include "model/UnitRoster.h"
+#include "ui/common/DisplayColors.h"
+#include "ui/main/DesignHost.h"
+#include "ui_TfrmTFD.h"
+
+class QLabel;
+
+namespace tfd {
+
+class TArmorPage;
+class TComponentMenus;
+class TMainItemsPage;
+class TStatusLight;
+class TfrmAboutBox;
+class TfrmErrorRpt;
+class TEquipmentLists;
+
+class TfrmTFD : public QMainWindow, public IDesignHost {
+  Q_OBJECT
+
+ public:
+  // The window keeps the loaded equipment lists for the run; the rules read
+  // their remembered identifiers.
+  explicit TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent = nullptr);
+  ~TfrmTFD() override;
+
+  // IDesignHost
+  TMech& Design() override { return design_; }
+  const TDisplayColors& Colors() const override { return colors_; }
+  void Recalc(int request) override;
+  void RefreshPages(int mask, QObject* sender) override;
+  void SetModified() override { modified_ = true; }
+  bool Refreshing() const override { return refreshing_ > 0; }
+  void NewDesign() override { FileNewItem_Click(); }
+  void ShowErrorReport() override;
+
+  bool Modified() const { return modified_; }
+  // Back to a new default design, shown on every page.
+  void ResetDesign();
+  void UpdateCaption();
+  // The page bit of the active tab.
+  int ActivePageMask() const;
+  // The status light's animation; speed 0 stops it on the still frame.
+  void SetErrorLightSpeed(int speed);
+  int ErrorLightSpeed() const { return speed_; }
+  int AnimationFrame() const { return frame_; }
+  void TimerTick();
+
+  TMainItemsPage* MainItems() const { return pageMain_; }
+  TArmorPage* ArmorPage() const { return pageArmor_; }
+  TComponentMenus* Menus() const { return menus_; }
+  TfrmErrorRpt* ErrorReport() const { return errorReport_; }
+  const TEquipmentLists* Equipment() const { return equipment_.get(); }
+
+  Ui::TfrmTFD ui;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void FileNewItem_Click();
+  void OptionsUseBINItem_Click(bool checked);
+  void pcMain_Change(int index);
+  void OnFirstShow();
+  void ApplyColors();
+  void UpdateStatusBar();
+  void ReportMovedItems(int count);
+  QList<TStatusLight*> StatusLights() const;
+
+  TMech design_;
+  TUnitRoster roster_;
+  std::unique_ptr<TEquipmentLists> equipment_;
+  TDisplayColors colors_;
+  TComponentMenus* menus_ = nullptr;
+  TMainItemsPage* pageMain_ = nullptr;
+  TArmorPage* pageArmor_ = nullptr;
+  TfrmErrorRpt* errorReport_ = nullptr;
+  TfrmAboutBox* about_ = nullptr;
+  QLabel* sbTonnage_ = nullptr;
+  QLabel* sbArmor_ = nullptr;
+  QLabel* sbHeat_ = nullptr;
+
+  QTimer timer_;
+  int speed_ = 25;
+  int frame_ = 0;
+  int status_ = 0;  // 0 green, 1 yellow, 2 red
+  bool modified_ = false;
+  bool loadInProgress_ = false;
+  bool shown_ = false;
+  int refreshing_ = 0;
+  int lastTab_ = 0;
+};
+
+}  // namespace tfd
