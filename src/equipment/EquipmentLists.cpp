@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kFirstId = 100;
 constexpr int kEndId = 3400;            // first identifier after the custom blocks
-constexpr int kFirstCustomId = 2300;
 constexpr int kFirstOldId = 100;        // the older numbering: 100 .. 1199
 constexpr int kEndOldId = 1200;
 

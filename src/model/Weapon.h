@@ -66,7 +66,16 @@ class TWepInfo {
   TWepInfoStruct Info;
 };
 
-inline bool IsAmmunition(std::int16_t saveNum) { return saveNum >= kFirstAmmoId; }
+// Ammunition: the Inner Sphere and Clan ammunition blocks (1500..2299) and the
+// custom ammunition blocks (3000..3399). The custom equipment blocks
+// (2300..2999) lie above 1500 but hold weapons and equipment, not ammunition.
+constexpr std::int16_t kFirstCustomId = 2300;
+constexpr std::int16_t kFirstCustomAmmoId = 3000;
+constexpr std::int16_t kEndCustomId = 3400;
+inline bool IsAmmunition(std::int16_t saveNum) {
+  return (saveNum >= kFirstAmmoId && saveNum < kFirstCustomId) ||
+         (saveNum >= kFirstCustomAmmoId && saveNum < kEndCustomId);
+}
 inline bool IsStructureItem(std::int16_t saveNum) {
   return saveNum >= kFirstStructureId && saveNum <= kLastStructureId;
 }

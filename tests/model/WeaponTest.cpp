@@ -127,3 +127,23 @@ TEST(MakeWeapon, CopiesTheRowAndScalesAmmunitionLots) {
   EXPECT_EQ(w->SlotsFirst, 1);
   EXPECT_EQ(w->Ranges[3], 9);
 }
+
+TEST(MakeWeapon, CustomWeaponsAreNotAmmunitionButCustomAmmunitionIs) {
+  EXPECT_TRUE(IsAmmunition(1500));
+  EXPECT_TRUE(IsAmmunition(2299));
+  EXPECT_FALSE(IsAmmunition(2300)) << "a custom energy weapon";
+  EXPECT_FALSE(IsAmmunition(2999)) << "a custom structure item";
+  EXPECT_TRUE(IsAmmunition(3000));
+  EXPECT_TRUE(IsAmmunition(3399));
+  EXPECT_FALSE(IsAmmunition(1499));
+
+  TWepInfoStruct custom;
+  custom.Name = "Prototype Laser";
+  custom.SaveNum = 2300;
+  custom.Tons = 1.5f;
+  custom.BV = 40;
+  custom.Cost = 60000.0;
+  auto w = MakeWeapon(custom);
+  EXPECT_FALSE(w->IsAmmo());
+  EXPECT_DOUBLE_EQ(w->BV, 40.0) << "not scaled by its weight as a lot would be";
+}
