@@ -84,36 +84,36 @@ INSERT INTO WepTable VALUES(1810,1810,960,'@Streak LRM 15','@StreakLRM-15',48,1.
 INSERT INTO WepTable VALUES(1811,1811,961,'@Streak LRM 20','@StreakLRM-20',48,1.0,1, 6,0,0,0,0,0,43,60000.0,2049,0,255,'6' ,'','','','','','');
 
 -- Inner Sphere short-range missile ammunition (one ton lots), identifiers 1900 to 1999
-INSERT INTO WepTable VALUES(1900,1900,1000,'@SRM 2'              ,'@SRM-2'      ,39,1.0,1,50,0,0,0,0,0, 3,27000.0,2049,0,255,'50','','','','','','');
-INSERT INTO WepTable VALUES(1901,1901,1001,'@SRM 4'              ,'@SRM-4'      ,39,1.0,1,25,0,0,0,0,0, 5,27000.0,2049,0,255,'25','','','','','','');
-INSERT INTO WepTable VALUES(1902,1902,1002,'@SRM 6'              ,'@SRM-6'      ,39,1.0,1,15,0,0,0,0,0, 7,27000.0,2049,0,255,'15','','','','','','');
-INSERT INTO WepTable VALUES(1903,1903,1003,'@Streak SRM 2'       ,'@StreakSRM-2',38,1.0,1,50,0,0,0,0,0, 5,54000.0,2049,0,255,'50','','','','','','');
-INSERT INTO WepTable VALUES(1904,1904,1004,'@Streak SRM 4'       ,'@StreakSRM-4',38,1.0,1,25,0,0,0,0,0,10,54000.0,2049,0,255,'25','','','','','','');
-INSERT INTO WepTable VALUES(1905,1905,1005,'@Streak SRM 6'       ,'@StreakSRM-6',38,1.0,1,15,0,0,0,0,0,15,54000.0,2049,0,255,'15','','','','','','');
-INSERT INTO WepTable VALUES(1906,1906,1006,'@Narc Missile Beacon','@Narc'       ,38,1.0,1, 6,0,0,0,0,0, 0, 6000.0,2049,0,255,'6' ,'','','','','','');
-INSERT INTO WepTable VALUES(1907,1907,1007,'@Improved Narc'      ,'@iNarc'      ,38,1.0,1, 4,0,0,0,0,0, 0, 7500.0,2049,0,255,'4' ,'','','','','','');
+INSERT INTO WepTable VALUES(1900,1900,1000,'@SRM 2'                 ,'@SRM-2'      ,39,1.0,1,50,0,0,0,0,0, 3,27000.0,2049,0,255,'50','','','','','','');
+INSERT INTO WepTable VALUES(1901,1901,1001,'@SRM 4'                 ,'@SRM-4'      ,39,1.0,1,25,0,0,0,0,0, 5,27000.0,2049,0,255,'25','','','','','','');
+INSERT INTO WepTable VALUES(1902,1902,1002,'@SRM 6'                 ,'@SRM-6'      ,39,1.0,1,15,0,0,0,0,0, 7,27000.0,2049,0,255,'15','','','','','','');
+INSERT INTO WepTable VALUES(1903,1903,1003,'@Streak SRM 2'          ,'@StreakSRM-2',38,1.0,1,50,0,0,0,0,0, 5,54000.0,2049,0,255,'50','','','','','','');
+INSERT INTO WepTable VALUES(1904,1904,1004,'@Streak SRM 4'          ,'@StreakSRM-4',38,1.0,1,25,0,0,0,0,0,10,54000.0,2049,0,255,'25','','','','','','');
+INSERT INTO WepTable VALUES(1905,1905,1005,'@Streak SRM 6'          ,'@StreakSRM-6',38,1.0,1,15,0,0,0,0,0,15,54000.0,2049,0,255,'15','','','','','','');
+INSERT INTO WepTable VALUES(1906,1906,1006,'@Homing Beacon Launcher','@Beacon'     ,38,1.0,1, 6,0,0,0,0,0, 0, 6000.0,2049,0,255,'6' ,'','','','','','');
+INSERT INTO WepTable VALUES(1907,1907,1007,'@Improved Homing Beacon','@ImpBeacon'  ,38,1.0,1, 4,0,0,0,0,0, 0, 7500.0,2049,0,255,'4' ,'','','','','','');
 
 -- Clan short-range missile ammunition (one ton lots), identifiers 2000 to 2099
-INSERT INTO WepTable VALUES(2000,2000,1050,'@SRM 2'              ,'@SRM-2'      ,56,1.0,1,50,0,0,0,0,0, 3,27000.0,2049,0,255,'50','','','','','','');
-INSERT INTO WepTable VALUES(2001,2001,1051,'@SRM 4'              ,'@SRM-4'      ,56,1.0,1,25,0,0,0,0,0, 5,27000.0,2049,0,255,'25','','','','','','');
-INSERT INTO WepTable VALUES(2002,2002,1052,'@SRM 6'              ,'@SRM-6'      ,56,1.0,1,15,0,0,0,0,0, 7,27000.0,2049,0,255,'15','','','','','','');
-INSERT INTO WepTable VALUES(2003,2003,1053,'@Streak SRM 2'       ,'@StreakSRM-2',56,1.0,1,50,0,0,0,0,0, 5,54000.0,2049,0,255,'50','','','','','','');
-INSERT INTO WepTable VALUES(2004,2004,1054,'@Streak SRM 4'       ,'@StreakSRM-4',56,1.0,1,25,0,0,0,0,0,10,54000.0,2049,0,255,'25','','','','','','');
-INSERT INTO WepTable VALUES(2005,2005,1055,'@Streak SRM 6'       ,'@StreakSRM-6',56,1.0,1,15,0,0,0,0,0,15,54000.0,2049,0,255,'15','','','','','','');
-INSERT INTO WepTable VALUES(2006,2006,1056,'@Narc Missile Beacon','@Narc'       ,56,1.0,1, 6,0,0,0,0,0, 0, 6000.0,2049,0,255,'6' ,'','','','','','');
+INSERT INTO WepTable VALUES(2000,2000,1050,'@SRM 2'                 ,'@SRM-2'      ,56,1.0,1,50,0,0,0,0,0, 3,27000.0,2049,0,255,'50','','','','','','');
+INSERT INTO WepTable VALUES(2001,2001,1051,'@SRM 4'                 ,'@SRM-4'      ,56,1.0,1,25,0,0,0,0,0, 5,27000.0,2049,0,255,'25','','','','','','');
+INSERT INTO WepTable VALUES(2002,2002,1052,'@SRM 6'                 ,'@SRM-6'      ,56,1.0,1,15,0,0,0,0,0, 7,27000.0,2049,0,255,'15','','','','','','');
+INSERT INTO WepTable VALUES(2003,2003,1053,'@Streak SRM 2'          ,'@StreakSRM-2',56,1.0,1,50,0,0,0,0,0, 5,54000.0,2049,0,255,'50','','','','','','');
+INSERT INTO WepTable VALUES(2004,2004,1054,'@Streak SRM 4'          ,'@StreakSRM-4',56,1.0,1,25,0,0,0,0,0,10,54000.0,2049,0,255,'25','','','','','','');
+INSERT INTO WepTable VALUES(2005,2005,1055,'@Streak SRM 6'          ,'@StreakSRM-6',56,1.0,1,15,0,0,0,0,0,15,54000.0,2049,0,255,'15','','','','','','');
+INSERT INTO WepTable VALUES(2006,2006,1056,'@Homing Beacon Launcher','@Beacon'     ,56,1.0,1, 6,0,0,0,0,0, 0, 6000.0,2049,0,255,'6' ,'','','','','','');
 
 -- Inner Sphere miscellaneous ammunition (one ton lots), identifiers 2100 to 2199
 INSERT INTO WepTable VALUES(2100,2100,1100,'@Arrow IV System'    ,'@Arrow_IV',38,1.0,1, 5,0,0,0,0,0,30,10000.0,2049,0,255,'5' ,'','','','','','');
 INSERT INTO WepTable VALUES(2101,2101,1101,'@Anti-Missile System','@AMS'     ,38,1.0,1,12,0,0,0,0,0,11, 2000.0,2048,0,255,'12','','','','','','');
-INSERT INTO WepTable VALUES(2102,2102,1102,'@Mech Mortar 1'      ,'@Mortar-1',36,1.0,1,24,0,0,0,0,0, 1,28000.0,2049,0,255,'24','','','','','','');
-INSERT INTO WepTable VALUES(2103,2103,1103,'@Mech Mortar 2'      ,'@Mortar-2',36,1.0,1,12,0,0,0,0,0, 2,28000.0,2049,0,255,'12','','','','','','');
-INSERT INTO WepTable VALUES(2104,2104,1104,'@Mech Mortar 4'      ,'@Mortar-4',36,1.0,1, 6,0,0,0,0,0, 3,28000.0,2049,0,255,'6' ,'','','','','','');
-INSERT INTO WepTable VALUES(2105,2105,1105,'@Mech Mortar 8'      ,'@Mortar-8',36,1.0,1, 4,0,0,0,0,0, 6,28000.0,2049,0,255,'4' ,'','','','','','');
+INSERT INTO WepTable VALUES(2102,2102,1102,'@Frame Mortar 1'     ,'@Mortar-1',36,1.0,1,24,0,0,0,0,0, 1,28000.0,2049,0,255,'24','','','','','','');
+INSERT INTO WepTable VALUES(2103,2103,1103,'@Frame Mortar 2'     ,'@Mortar-2',36,1.0,1,12,0,0,0,0,0, 2,28000.0,2049,0,255,'12','','','','','','');
+INSERT INTO WepTable VALUES(2104,2104,1104,'@Frame Mortar 4'     ,'@Mortar-4',36,1.0,1, 6,0,0,0,0,0, 3,28000.0,2049,0,255,'6' ,'','','','','','');
+INSERT INTO WepTable VALUES(2105,2105,1105,'@Frame Mortar 8'     ,'@Mortar-8',36,1.0,1, 4,0,0,0,0,0, 6,28000.0,2049,0,255,'4' ,'','','','','','');
 
 -- Clan miscellaneous ammunition (one ton lots), identifiers 2200 to 2299
 INSERT INTO WepTable VALUES(2200,2200,1150,'@Arrow IV System'    ,'@Arrow_IV',56,1.0,1, 5,0,0,0,0,0,30,10000.0,2049,0,255,'5' ,'','','','','','');
 INSERT INTO WepTable VALUES(2201,2201,1151,'@Anti-Missile System','@AMS'     ,56,1.0,1,24,0,0,0,0,0,22, 2000.0,2048,0,255,'24','','','','','','');
-INSERT INTO WepTable VALUES(2202,2202,1152,'@Mech Mortar 1'      ,'@Mortar-1',48,1.0,1,24,0,0,0,0,0, 1,28000.0,2049,0,255,'24','','','','','','');
-INSERT INTO WepTable VALUES(2203,2203,1153,'@Mech Mortar 2'      ,'@Mortar-2',48,1.0,1,12,0,0,0,0,0, 2,28000.0,2049,0,255,'12','','','','','','');
-INSERT INTO WepTable VALUES(2204,2204,1154,'@Mech Mortar 4'      ,'@Mortar-4',48,1.0,1, 6,0,0,0,0,0, 3,28000.0,2049,0,255,'6' ,'','','','','','');
-INSERT INTO WepTable VALUES(2205,2205,1155,'@Mech Mortar 8'      ,'@Mortar-8',48,1.0,1, 4,0,0,0,0,0, 6,28000.0,2049,0,255,'4' ,'','','','','','');
+INSERT INTO WepTable VALUES(2202,2202,1152,'@Frame Mortar 1'     ,'@Mortar-1',48,1.0,1,24,0,0,0,0,0, 1,28000.0,2049,0,255,'24','','','','','','');
+INSERT INTO WepTable VALUES(2203,2203,1153,'@Frame Mortar 2'     ,'@Mortar-2',48,1.0,1,12,0,0,0,0,0, 2,28000.0,2049,0,255,'12','','','','','','');
+INSERT INTO WepTable VALUES(2204,2204,1154,'@Frame Mortar 4'     ,'@Mortar-4',48,1.0,1, 6,0,0,0,0,0, 3,28000.0,2049,0,255,'6' ,'','','','','','');
+INSERT INTO WepTable VALUES(2205,2205,1155,'@Frame Mortar 8'     ,'@Mortar-8',48,1.0,1, 4,0,0,0,0,0, 6,28000.0,2049,0,255,'4' ,'','','','','','');

@@ -22,19 +22,19 @@ INSERT INTO WepTable VALUES(908,908,508,'Retractable Blade' ,'RetractBlade',36, 
 INSERT INTO WepTable VALUES(909,909,509,'Small Vibroblade'  ,'SmVibroblade',36, 3.0, 1, 7, 3,0,0, 0, 0, 12,150000.0,  1,0, 48,'7'    ,'','','','','','');
 INSERT INTO WepTable VALUES(910,910,510,'Medium Vibroblade' ,'MdVibroblade',36, 5.0, 2,10, 5,0,0, 0, 0, 17,400000.0,  1,0, 48,'10'   ,'','','','','','');
 INSERT INTO WepTable VALUES(911,911,511,'Large Vibroblade'  ,'LgVibroblade',36, 7.0, 4,14, 7,0,0, 0, 0, 24,750000.0,  1,0, 48,'14'   ,'','','','','','');
-INSERT INTO WepTable VALUES(912,912,512,'Mech Mortar 1'     ,'Mortar-1'    ,36, 2.0, 1, 1, 1,6,7,14,21, 10,  7500.0,513,0,255,'1/Shl','','','','','','');
-INSERT INTO WepTable VALUES(913,913,513,'Mech Mortar 2'     ,'Mortar-2'    ,36, 5.0, 2, 2, 2,6,7,14,21, 14, 15000.0,513,0,255,'1/Shl','','','','','','');
-INSERT INTO WepTable VALUES(914,914,514,'Mech Mortar 4'     ,'Mortar-4'    ,36, 7.0, 3, 4, 5,6,7,14,21, 26, 32500.0,513,0,255,'1/Shl','','','','','','');
-INSERT INTO WepTable VALUES(915,915,515,'Mech Mortar 8'     ,'Mortar-8'    ,36,10.0, 5, 8,10,6,7,14,21, 50, 70000.0,513,0,255,'1/Shl','','','','','','');
+INSERT INTO WepTable VALUES(912,912,512,'Frame Mortar 1'    ,'Mortar-1'    ,36, 2.0, 1, 1, 1,6,7,14,21, 10,  7500.0,513,0,255,'1/Shl','','','','','','');
+INSERT INTO WepTable VALUES(913,913,513,'Frame Mortar 2'    ,'Mortar-2'    ,36, 5.0, 2, 2, 2,6,7,14,21, 14, 15000.0,513,0,255,'1/Shl','','','','','','');
+INSERT INTO WepTable VALUES(914,914,514,'Frame Mortar 4'    ,'Mortar-4'    ,36, 7.0, 3, 4, 5,6,7,14,21, 26, 32500.0,513,0,255,'1/Shl','','','','','','');
+INSERT INTO WepTable VALUES(915,915,515,'Frame Mortar 8'    ,'Mortar-8'    ,36,10.0, 5, 8,10,6,7,14,21, 50, 70000.0,513,0,255,'1/Shl','','','','','','');
 
 -- Clan miscellaneous equipment, identifiers 1000 to 1099
 INSERT INTO WepTable VALUES(1000,1000,550,'Arrow IV System'   ,'Arrow_IV'   ,56,12.0,12,20,10,0,0, 0, 9,240,450000.0,517,0,255,'20A'  ,'','','','','','');
 INSERT INTO WepTable VALUES(1001,1001,551,'Anti-Personnel Pod','A-Pod'      ,56, 0.5, 1, 0, 0,0,0, 0, 0,  1,  1500.0,  0,0,192,'1d6'  ,'','','','','','');
 INSERT INTO WepTable VALUES(1002,1002,552,'Searchlight'       ,'Searchlight',56, 0.5, 1, 0, 0,0,0, 0, 0,  0,  2000.0,  0,0,255,'0'    ,'','','','','','');
-INSERT INTO WepTable VALUES(1003,1003,553,'Mech Mortar 1'     ,'Mortar-1'   ,48, 1.0, 1, 1, 1,6,7,14,21, 10,  7500.0,513,0,255,'1/Shl','','','','','','');
-INSERT INTO WepTable VALUES(1004,1004,554,'Mech Mortar 2'     ,'Mortar-2'   ,48, 2.5, 1, 2, 2,6,7,14,21, 14, 15000.0,513,0,255,'1/Shl','','','','','','');
-INSERT INTO WepTable VALUES(1005,1005,555,'Mech Mortar 4'     ,'Mortar-4'   ,48, 3.5, 2, 4, 5,6,7,14,21, 26, 32500.0,513,0,255,'1/Shl','','','','','','');
-INSERT INTO WepTable VALUES(1006,1006,556,'Mech Mortar 8'     ,'Mortar-8'   ,48, 5.0, 3, 8,10,6,7,14,21, 50, 70000.0,513,0,255,'1/Shl','','','','','','');
+INSERT INTO WepTable VALUES(1003,1003,553,'Frame Mortar 1'    ,'Mortar-1'   ,48, 1.0, 1, 1, 1,6,7,14,21, 10,  7500.0,513,0,255,'1/Shl','','','','','','');
+INSERT INTO WepTable VALUES(1004,1004,554,'Frame Mortar 2'    ,'Mortar-2'   ,48, 2.5, 1, 2, 2,6,7,14,21, 14, 15000.0,513,0,255,'1/Shl','','','','','','');
+INSERT INTO WepTable VALUES(1005,1005,555,'Frame Mortar 4'    ,'Mortar-4'   ,48, 3.5, 2, 4, 5,6,7,14,21, 26, 32500.0,513,0,255,'1/Shl','','','','','','');
+INSERT INTO WepTable VALUES(1006,1006,556,'Frame Mortar 8'    ,'Mortar-8'   ,48, 5.0, 3, 8,10,6,7,14,21, 50, 70000.0,513,0,255,'1/Shl','','','','','','');
 
 -- Inner Sphere electronics, identifiers 1100 to 1199
 INSERT INTO WepTable VALUES(1100,1100,600,'TAG'                      ,'TAG'        ,38,1.0,1,0,0,0,5,9,15,  0,  50000.0,512,0,255,'0'  ,'','','','','','');
@@ -43,12 +43,12 @@ INSERT INTO WepTable VALUES(1102,1102,602,'C3 Computer'              ,'C3Compute
 INSERT INTO WepTable VALUES(1103,1103,603,'C3 Slave Unit'            ,'C3Slave'    ,38,1.0,1,0,0,0,0,0, 0,  0, 250000.0,512,0,255,'0'  ,'','','','','','');
 INSERT INTO WepTable VALUES(1104,1104,604,'Improved C3 Computer'     ,'C3i'        ,38,2.5,2,0,0,0,0,0, 0,  0, 750000.0,512,0,255,'0'  ,'','','','','','');
 INSERT INTO WepTable VALUES(1105,1105,605,'Anti-Missile System'      ,'AMS'        ,38,0.5,1,0,1,0,0,0, 0, 32, 100000.0,512,0,255,'Spl','','','','','','');
-INSERT INTO WepTable VALUES(1106,1106,606,'Beagle Active Probe'      ,'BeagleProbe',38,1.5,2,0,0,0,0,0, 4, 10, 200000.0,512,0,255,'0'  ,'','','','','','');
-INSERT INTO WepTable VALUES(1107,1107,607,'Guardian ECM Suite'       ,'GuardianECM',38,1.5,2,0,0,0,0,0, 6, 61, 200000.0,512,0,255,'0'  ,'','','','','','');
+INSERT INTO WepTable VALUES(1106,1106,606,'Active Probe'             ,'ActiveProbe',38,1.5,2,0,0,0,0,0, 4, 10, 200000.0,512,0,255,'0'  ,'','','','','','');
+INSERT INTO WepTable VALUES(1107,1107,607,'ECM Suite'                ,'ECM'        ,38,1.5,2,0,0,0,0,0, 6, 61, 200000.0,512,0,255,'0'  ,'','','','','','');
 INSERT INTO WepTable VALUES(1108,1108,608,'Targeting Computer'       ,'TargComp'   ,38,1.0,1,0,0,0,0,0, 0,  0,  10000.0, 32,0,255,'0'  ,'','','','','','');
 INSERT INTO WepTable VALUES(1109,1109,609,'Laser Anti-Missile System','Laser_AMS'  ,36,1.5,2,0,7,0,0,0, 0, 45, 225000.0,512,0,255,'Spl','','','','','','');
-INSERT INTO WepTable VALUES(1110,1110,610,'Angel ECM Suite'          ,'AngelECM'   ,36,2.0,2,0,0,0,0,0, 6,100, 750000.0,512,0,255,'0'  ,'','','','','','');
-INSERT INTO WepTable VALUES(1111,1111,611,'Bloodhound Active Probe'  ,'Bloodhound' ,36,2.0,3,0,0,0,0,0, 8, 25, 500000.0,512,0,255,'0'  ,'','','','','','');
+INSERT INTO WepTable VALUES(1110,1110,610,'Advanced ECM Suite'       ,'AdvECM'     ,36,2.0,2,0,0,0,0,0, 6,100, 750000.0,512,0,255,'0'  ,'','','','','','');
+INSERT INTO WepTable VALUES(1111,1111,611,'Advanced Active Probe'    ,'AdvProbe'   ,36,2.0,3,0,0,0,0,0, 8, 25, 500000.0,512,0,255,'0'  ,'','','','','','');
 
 -- Clan electronics, identifiers 1200 to 1299
 INSERT INTO WepTable VALUES(1200,1200,650,'TAG'                      ,'TAG'        ,56,1.0,1,0,0,0,5,9,15, 0, 50000.0,512,0,255,'0'  ,'','','','','','');
@@ -61,4 +61,4 @@ INSERT INTO WepTable VALUES(1206,1206,656,'ECM Suite'                ,'ECM'     
 INSERT INTO WepTable VALUES(1207,1207,657,'Artemis V FCS'            ,'Artemis_V'  ,48,1.5,2,0,0,0,0,0, 0, 0,250000.0,  0,0,255,'0'  ,'','','','','','');
 INSERT INTO WepTable VALUES(1208,1208,658,'Laser Anti-Missile System','Laser_AMS'  ,48,1.0,1,0,5,0,0,0, 0,45,225000.0,512,0,255,'Spl','','','','','','');
 INSERT INTO WepTable VALUES(1209,1209,659,'Light Active Probe'       ,'LightProbe' ,48,0.5,1,0,0,0,0,0, 3, 7, 50000.0,512,0,255,'0'  ,'','','','','','');
-INSERT INTO WepTable VALUES(1210,1210,660,'Watchdog CEWS'            ,'Watchdog'   ,48,1.5,2,0,0,0,0,0, 6,68,600000.0,512,0,255,'0'  ,'','','','','','');
+INSERT INTO WepTable VALUES(1210,1210,660,'Electronic Warfare Suite' ,'EWSuite'    ,48,1.5,2,0,0,0,0,0, 6,68,600000.0,512,0,255,'0'  ,'','','','','','');
