@@ -1,0 +1,40 @@
+#pragma once
+// The error report: a tool window listing what is wrong with the design. It
+// never blocks the main window; Close only hides it, and the list keeps its
+// lines.
+
+#include <QDialog>
+#include <memory>
+
+class QListWidget;
+
+namespace Ui {
+class frmErrorRpt;
+}
+
+namespace tfd {
+
+class TfrmErrorRpt : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TfrmErrorRpt(QWidget* parent = nullptr);
+  ~TfrmErrorRpt() override;
+
+  // Shows the window centred on the screen, or, when it is already shown,
+  // brings it to the front.
+  void showReport();
+  // Text and background colours of the window and its list.
+  void setColors(QColor text, QColor back);
+  QListWidget* list() const;
+
+ protected:
+  void reject() override;
+
+ private:
+  void centre();
+
+  std::unique_ptr<Ui::frmErrorRpt> ui_;
+};
+
+}  // namespace tfd
