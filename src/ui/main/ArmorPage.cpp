@@ -38,7 +38,7 @@ TArmorPage::TArmorPage(IDesignHost& host, TComponentMenus& menus, QWidget* paren
   for (std::size_t i = 0; i < sections_.size(); ++i) {
     const TArmorSection& s = sections_[i];
     s.Edit->setProperty("tag", static_cast<int>(i) + 1);
-    connect(s.Edit, &QSpinBox::textChanged, this, [this, &s] { OnArmorEdited(s); });
+    connect(EditorOf(*s.Edit), &QLineEdit::textChanged, this, [this, &s] { OnArmorEdited(s); });
     connect(s.Edit, &TSpinEdit::focusIn, this, [this, &s] { OnArmorFocus(s, true); });
     connect(s.Edit, &TSpinEdit::focusOut, this, [this, &s] { OnArmorFocus(s, false); });
   }
@@ -61,7 +61,7 @@ TArmorPage::TArmorPage(IDesignHost& host, TComponentMenus& menus, QWidget* paren
     connect(box, &QCheckBox::clicked, this, [this, bit = bit] { OnMirrorClicked(bit); });
 
   for (TSpinEdit* e : {ui.sedtTorsoRatioF, ui.sedtTorsoRatioR}) {
-    connect(e, &QSpinBox::textChanged, this, [this, e] { OnRatioEdited(e); });
+    connect(EditorOf(*e), &QLineEdit::textChanged, this, [this, e] { OnRatioEdited(e); });
     connect(e, &TSpinEdit::focusOut, this, [this, e] {
       if (!e->textEmpty()) return;
       e->setValue(1);  // an emptied ratio is put back to 1 and stored

@@ -38,7 +38,7 @@ TMainItemsPage::TMainItemsPage(IDesignHost& host, TComponentMenus& menus, QWidge
   ui.GaugeTng->setKind(TGauge::EKind::Pie);
 
   for (TSpinEdit* e : {ui.sedtW_MP, ui.sedtJ_MP, ui.sedtJmpBoost}) {
-    connect(e, &QSpinBox::textChanged, this, [this, e] { OnMovementEdited(e); });
+    connect(EditorOf(*e), &QLineEdit::textChanged, this, [this, e] { OnMovementEdited(e); });
     connect(e, &TSpinEdit::focusOut, this, [this] {
       if (!host_.Refreshing()) Commit();
     });

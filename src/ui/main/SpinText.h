@@ -1,6 +1,7 @@
 #pragma once
 // Reading a spin edit as the user left it: its text, clamped into its range.
 
+#include <QLineEdit>
 #include <QLocale>
 #include <optional>
 
@@ -15,6 +16,11 @@ inline std::optional<int> TypedValue(const TSpinEdit& edit) {
   if (!ok) return std::nullopt;
   return std::clamp(v, edit.minimum(), edit.maximum());
 }
+
+// The line edit inside a spin edit. Its textChanged follows every keystroke,
+// also those that leave a number outside the range, which the spin edit's own
+// signals stay silent about until the edit commits.
+inline QLineEdit* EditorOf(TSpinEdit& edit) { return edit.findChild<QLineEdit*>(); }
 
 // Sets range then value, so neither setter clamps against a stale bound.
 inline void SetRangeAndValue(TSpinEdit& edit, int minimum, int maximum, int value) {

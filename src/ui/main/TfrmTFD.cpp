@@ -75,7 +75,14 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   Recalc(rqAll);
 }
 
-TfrmTFD::~TfrmTFD() { timer_.stop(); }
+TfrmTFD::~TfrmTFD() {
+  timer_.stop();
+  // The pages go first: closing the window moves the focus, and an edit that
+  // loses it must not reach a design that is being destroyed.
+  ++refreshing_;
+  delete pageMain_;
+  delete pageArmor_;
+}
 
 void TfrmTFD::Recalc(int request) {
   const TRulesReport report = Recalculate(design_, request);
