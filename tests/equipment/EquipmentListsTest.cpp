@@ -18,15 +18,6 @@ std::vector<int> Ids(const TEquipmentLists::List& list) {
 }
 
 TEST(EquipmentLists, BlocksLoadInTheirOrderSortedWithTheLastIndexAsCount) {
-  const auto& order = TEquipmentLists::LoadOrder();
-  EXPECT_EQ(order.front(), 100);
-  EXPECT_EQ(order[7], 1500);
-  EXPECT_EQ(order[10], 2100);
-  EXPECT_EQ(order[11], 200);
-  EXPECT_EQ(order[21], 2200);
-  EXPECT_EQ(order[22], 2300);
-  EXPECT_EQ(order.back(), 3300);
-
   auto db = test::SchemaDb();
   AddRow(*db, 102, "Laser B");
   AddRow(*db, 100, "Laser A");

