@@ -36,6 +36,10 @@ INSERT INTO WepTable VALUES(1522,1522,822,'@Magshot Gauss Rifle' ,'@Magshot'   ,
 INSERT INTO WepTable VALUES(1523,1523,823,'@Hyper Velocity AC/2' ,'@HVAC/2'    ,36,1.0,1, 30,0,0,0,0,0, 7, 3000.0,2049,0,255,'30' ,'','','','','','');
 INSERT INTO WepTable VALUES(1524,1524,824,'@Hyper Velocity AC/5' ,'@HVAC/5'    ,36,1.0,1, 15,0,0,0,0,0,14,10000.0,2049,0,255,'15' ,'','','','','','');
 INSERT INTO WepTable VALUES(1525,1525,825,'@Hyper Velocity AC/10','@HVAC/10'   ,36,1.0,1,  8,0,0,0,0,0,20,20000.0,2049,0,255,'8'  ,'','','','','','');
+INSERT INTO WepTable VALUES(1526,1526,826,'@LB 2-X AC Cluster'   ,'@LB2-XC'    ,38,1.0,1, 45,0,0,0,0,0, 5, 2000.0,2049,0,255,'45' ,'','','','','','');
+INSERT INTO WepTable VALUES(1527,1527,827,'@LB 5-X AC Cluster'   ,'@LB5-XC'    ,38,1.0,1, 20,0,0,0,0,0,10, 9000.0,2049,0,255,'20' ,'','','','','','');
+INSERT INTO WepTable VALUES(1528,1528,828,'@LB 10-X AC Cluster'  ,'@LB10-XC'   ,38,1.0,1, 10,0,0,0,0,0,19,12000.0,2049,0,255,'10' ,'','','','','','');
+INSERT INTO WepTable VALUES(1529,1529,829,'@LB 20-X AC Cluster'  ,'@LB20-XC'   ,38,1.0,1,  5,0,0,0,0,0,30,20000.0,2049,0,255,'5'  ,'','','','','','');
 
 -- Clan ballistic ammunition (one ton lots), identifiers 1600 to 1699
 INSERT INTO WepTable VALUES(1600,1600,850,'@Gauss Rifle'           ,'@Gauss'     ,56,1.0,1,  8,0,0,0,0,0,40,20000.0,   1,0,255,'8'  ,'','','','','','');
@@ -54,6 +58,10 @@ INSERT INTO WepTable VALUES(1612,1612,862,'@AP Gauss Rifle'        ,'@APGauss'  
 INSERT INTO WepTable VALUES(1613,1613,863,'@Hyper-Assault Gauss 20','@HAG20'     ,56,1.0,1,  6,0,0,0,0,0,33,30000.0,   1,0,255,'6'  ,'','','','','','');
 INSERT INTO WepTable VALUES(1614,1614,864,'@Hyper-Assault Gauss 30','@HAG30'     ,56,1.0,1,  4,0,0,0,0,0,50,30000.0,   1,0,255,'4'  ,'','','','','','');
 INSERT INTO WepTable VALUES(1615,1615,865,'@Hyper-Assault Gauss 40','@HAG40'     ,56,1.0,1,  3,0,0,0,0,0,67,30000.0,   1,0,255,'3'  ,'','','','','','');
+INSERT INTO WepTable VALUES(1616,1616,866,'@LB 2-X AC Cluster'     ,'@LB2-XC'    ,56,1.0,1, 45,0,0,0,0,0, 5, 2000.0,2049,0,255,'45' ,'','','','','','');
+INSERT INTO WepTable VALUES(1617,1617,867,'@LB 5-X AC Cluster'     ,'@LB5-XC'    ,56,1.0,1, 20,0,0,0,0,0,12, 9000.0,2049,0,255,'20' ,'','','','','','');
+INSERT INTO WepTable VALUES(1618,1618,868,'@LB 10-X AC Cluster'    ,'@LB10-XC'   ,56,1.0,1, 10,0,0,0,0,0,19,12000.0,2049,0,255,'10' ,'','','','','','');
+INSERT INTO WepTable VALUES(1619,1619,869,'@LB 20-X AC Cluster'    ,'@LB20-XC'   ,56,1.0,1,  5,0,0,0,0,0,30,20000.0,2049,0,255,'5'  ,'','','','','','');
 
 -- Inner Sphere long-range missile ammunition (one ton lots), identifiers 1700 to 1799
 INSERT INTO WepTable VALUES(1700,1700,900,'@LRM 5'          ,'@LRM-5'  ,39,1.0,1,24,0,0,0,0,0, 6,30000.0,2049,0,255,'24','','','','','','');
@@ -92,6 +100,9 @@ INSERT INTO WepTable VALUES(1904,1904,1004,'@Streak SRM 4'          ,'@StreakSRM
 INSERT INTO WepTable VALUES(1905,1905,1005,'@Streak SRM 6'          ,'@StreakSRM-6',38,1.0,1,15,0,0,0,0,0,15,54000.0,2049,0,255,'15','','','','','','');
 INSERT INTO WepTable VALUES(1906,1906,1006,'@Homing Beacon Launcher','@Beacon'     ,38,1.0,1, 6,0,0,0,0,0, 0, 6000.0,2049,0,255,'6' ,'','','','','','');
 INSERT INTO WepTable VALUES(1907,1907,1007,'@Improved Homing Beacon','@ImpBeacon'  ,38,1.0,1, 4,0,0,0,0,0, 0, 7500.0,2049,0,255,'4' ,'','','','','','');
+INSERT INTO WepTable VALUES(1908,1908,1008,'@SRM 2 Inferno'         ,'@SRM-2I'     ,39,1.0,1,50,0,0,0,0,0, 3,13500.0,2049,0,255,'50','','','','','','');
+INSERT INTO WepTable VALUES(1909,1909,1009,'@SRM 4 Inferno'         ,'@SRM-4I'     ,39,1.0,1,25,0,0,0,0,0, 5,13500.0,2049,0,255,'25','','','','','','');
+INSERT INTO WepTable VALUES(1910,1910,1010,'@SRM 6 Inferno'         ,'@SRM-6I'     ,39,1.0,1,15,0,0,0,0,0, 7,13500.0,2049,0,255,'15','','','','','','');
 
 -- Clan short-range missile ammunition (one ton lots), identifiers 2000 to 2099
 INSERT INTO WepTable VALUES(2000,2000,1050,'@SRM 2'                 ,'@SRM-2'      ,56,1.0,1,50,0,0,0,0,0, 3,27000.0,2049,0,255,'50','','','','','','');
@@ -101,6 +112,9 @@ INSERT INTO WepTable VALUES(2003,2003,1053,'@Streak SRM 2'          ,'@StreakSRM
 INSERT INTO WepTable VALUES(2004,2004,1054,'@Streak SRM 4'          ,'@StreakSRM-4',56,1.0,1,25,0,0,0,0,0,10,54000.0,2049,0,255,'25','','','','','','');
 INSERT INTO WepTable VALUES(2005,2005,1055,'@Streak SRM 6'          ,'@StreakSRM-6',56,1.0,1,15,0,0,0,0,0,15,54000.0,2049,0,255,'15','','','','','','');
 INSERT INTO WepTable VALUES(2006,2006,1056,'@Homing Beacon Launcher','@Beacon'     ,56,1.0,1, 6,0,0,0,0,0, 0, 6000.0,2049,0,255,'6' ,'','','','','','');
+INSERT INTO WepTable VALUES(2007,2007,1057,'@SRM 2 Inferno'         ,'@SRM-2I'     ,56,1.0,1,50,0,0,0,0,0, 3,13500.0,2049,0,255,'50','','','','','','');
+INSERT INTO WepTable VALUES(2008,2008,1058,'@SRM 4 Inferno'         ,'@SRM-4I'     ,56,1.0,1,25,0,0,0,0,0, 5,13500.0,2049,0,255,'25','','','','','','');
+INSERT INTO WepTable VALUES(2009,2009,1059,'@SRM 6 Inferno'         ,'@SRM-6I'     ,56,1.0,1,15,0,0,0,0,0, 7,13500.0,2049,0,255,'15','','','','','','');
 
 -- Inner Sphere miscellaneous ammunition (one ton lots), identifiers 2100 to 2199
 INSERT INTO WepTable VALUES(2100,2100,1100,'@Arrow IV System'    ,'@Arrow_IV',38,1.0,1, 5,0,0,0,0,0,30,10000.0,2049,0,255,'5' ,'','','','','','');

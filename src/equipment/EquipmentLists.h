@@ -50,6 +50,10 @@ class TEquipmentLists {
   // the reason; the lists are then as they were before.
   void LoadAll(IDatabase& db);
 
+  // Runs the query for one block and fills `into` with its rows (at most a
+  // list's worth), remembering code names and abbreviations in `index`.
+  static void ReadBlock(IQuery& query, int start, List& into, TEquipmentIndex& index);
+
   // The list of the block that starts at `start` (empty for an unknown start).
   const List& Block(int start) const;
   // The index of the last record of a block, -1 when it is empty.
@@ -75,7 +79,6 @@ class TEquipmentLists {
 
  private:
   static int Slot(int start);
-  static void ReadBlock(IQuery& query, int start, List& into, TEquipmentIndex& index);
   void Reindex();
 
   std::array<List, kBlockCount> lists_;

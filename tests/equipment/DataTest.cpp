@@ -107,20 +107,24 @@ TEST(ShippedData, AmmunitionNamesItsWeaponAndCarriesShotsPerTon) {
   for (const auto* r : d.rows) {
     if (!IsAmmunition(r->SaveNum)) continue;
     ASSERT_EQ(r->Name.substr(0, 1), "@") << r->IdNum;
+    EXPECT_EQ(r->Name.find('('), std::string::npos) << r->Name << ": readouts drop bracketed text after an \"@\"";
     EXPECT_GT(r->Damage, 0) << r->Name;
     EXPECT_FLOAT_EQ(r->Tons, 1.0f) << r->Name;
     EXPECT_GT(r->Cost, 0.0) << r->Name;
     EXPECT_TRUE(r->Options & woOffensive || r->Abbrev == "@AMS") << r->Name;
     // The weapon: same technology, the matching weapon category (the
-    // miscellaneous ammunition also serves electronics).
-    const std::string weapon = r->Name.substr(1);
+    // miscellaneous ammunition also serves electronics). An alternative lot
+    // adds the kind of round after a blank ("@LB 10-X AC Cluster").
+    auto feeds = [&](const std::string& weapon) {
+      return r->Name == "@" + weapon || r->Name.rfind("@" + weapon + " ", 0) == 0;
+    };
     const int cat = CategoryOf(*r) - 7 + 1;  // ballistic ammunition -> ballistic, ...
     const ETechColumn tech = IsCustom(*r) ? tcCustom : (IsClan(*r) ? tcClan : tcInnerSphere);
     std::vector<int> blocks = {BlockStart(static_cast<ECategory>(cat), tech)};
     if (cat == catMiscellaneous) blocks.push_back(BlockStart(catElectronics, tech));
     bool found = false;
     for (int b : blocks)
-      for (const auto& w : d.lists.Block(b)) found |= w->Info.Name == weapon;
+      for (const auto& w : d.lists.Block(b)) found |= feeds(w->Info.Name);
     EXPECT_TRUE(found) << r->Name << " has no weapon";
   }
 }
