@@ -44,7 +44,7 @@ TEST(TfrmSplash, IsABorderlessPictureWithTheWaitingLineAlongTheBottom) {
   const QImage image = splash.grab().toImage();
   // Red on black at the bottom edge.
   QSet<QRgb> bottom;
-  for (int x = 0; x < 519; ++x) bottom << image.pixel(x, 344 - 11) ;
+  for (int x = 0; x < 519; ++x) bottom << image.pixel(x, 344 - 11);
   EXPECT_TRUE(bottom.contains(qRgb(0, 0, 0)));
   bool red = false;
   for (QRgb c : bottom) red = red || (qRed(c) > 150 && qGreen(c) < 80 && qBlue(c) < 80);
@@ -132,5 +132,9 @@ TEST(TfrmErrorRpt, ASecondRequestOnlyBringsTheOpenWindowToTheFront) {
   EXPECT_EQ(TopLevelsNamed("frmErrorRpt"), 1);
   EXPECT_EQ(report->pos(), placed + QPoint(30, 20));  // not put back in the middle
   EXPECT_EQ(report->list()->count(), 1);
-  EXPECT_FALSE(main.isHidden());
+
+  // Hidden and asked for again: where the user left it.
+  report->hide();
+  report->showReport();
+  EXPECT_EQ(report->pos(), placed + QPoint(30, 20));
 }

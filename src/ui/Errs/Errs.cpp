@@ -23,7 +23,8 @@ QListWidget* TfrmErrorRpt::list() const { return ui_->lbToAlloc; }
 
 void TfrmErrorRpt::showReport() {
   if (!isVisible()) {
-    centre();
+    if (!placed_) centre();
+    placed_ = true;
     show();
   }
   raise();

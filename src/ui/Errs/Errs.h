@@ -21,8 +21,8 @@ class TfrmErrorRpt : public QDialog {
   explicit TfrmErrorRpt(QWidget* parent = nullptr);
   ~TfrmErrorRpt() override;
 
-  // Shows the window centred on the screen, or, when it is already shown,
-  // brings it to the front.
+  // Shows the window (centred on the screen the first time; afterwards where
+  // the user left it), or, when it is already shown, brings it to the front.
   void showReport();
   // Text and background colours of the window and its list.
   void setColors(QColor text, QColor back);
@@ -35,6 +35,7 @@ class TfrmErrorRpt : public QDialog {
   void centre();
 
   std::unique_ptr<Ui::frmErrorRpt> ui_;
+  bool placed_ = false;
 };
 
 }  // namespace tfd
