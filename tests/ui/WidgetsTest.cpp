@@ -48,45 +48,27 @@ TEST(SetGauge, ShowsTheMagnitudeAndMarksNegativeValuesInTheErrorColour) {
   EXPECT_EQ(gauge.progress(), 45);
   EXPECT_EQ(gauge.foreColor(), kError);
   EXPECT_EQ(gauge.backColor(), QColor(Qt::black));
-
-  // Exactly zero is legal; so is anything above.
-  SetGauge(gauge, 1000, 0, kNormal, kError);
+  SetGauge(gauge, 1000, 0, kNormal, kError);  // exactly zero is legal
   EXPECT_EQ(gauge.progress(), 0);
   EXPECT_EQ(gauge.foreColor(), kNormal);
-  SetGauge(gauge, 200, 20, kNormal, kError);
-  EXPECT_EQ(gauge.progress(), 20);
-  EXPECT_EQ(gauge.foreColor(), kNormal);
 
-  // A design half a ton over weight arrives as round(-4.5) = -4.
-  SetGauge(gauge, 1000, -4, kNormal, kError);
-  EXPECT_EQ(gauge.progress(), 4);
-  EXPECT_EQ(gauge.foreColor(), kError);
-}
-
-TEST(SetGauge, ClampsItsArgumentsToSixteenBitsFirst) {
-  TGauge gauge;
+  // 16-bit arguments: clamped to that range first.
   SetGauge(gauge, 70000, -40000, kNormal, kError);
   EXPECT_EQ(gauge.maximum(), 32767);
   EXPECT_EQ(gauge.progress(), 32768);
   EXPECT_EQ(gauge.foreColor(), kError);
-  SetGauge(gauge, -5, 40000, kNormal, kError);
-  EXPECT_EQ(gauge.maximum(), -5);
-  EXPECT_EQ(gauge.progress(), 32767);
-  EXPECT_DOUBLE_EQ(gauge.fraction(), 0.0);  // no maximum: nothing filled
 }
 
 TEST(TGauge, FillsTheShareOfTheMaximumClampedToTheWholeGauge) {
   TGauge gauge;
-  gauge.setMaximum(0);
+  gauge.setMaximum(0);  // no maximum: nothing filled
   gauge.setProgress(10);
-  EXPECT_DOUBLE_EQ(gauge.fraction(), 0.0);
   EXPECT_EQ(gauge.text(), "0%");
   gauge.setMaximum(200);
   gauge.setProgress(199);
   EXPECT_EQ(gauge.text(), "99%");  // not full, so never "100%"
   gauge.setProgress(500);
   EXPECT_DOUBLE_EQ(gauge.fraction(), 1.0);
-  EXPECT_EQ(gauge.text(), "100%");
   gauge.setTextKind(TGauge::EText::Value);
   EXPECT_EQ(gauge.text(), "500");
 }
@@ -119,11 +101,6 @@ TEST(TGauge, PaintsTheBarAndThePieInTheirColours) {
 }
 
 TEST(TGauge, WritesItsTextInAColourThatReadsOnEachPart) {
-  EXPECT_EQ(ContrastingText(Qt::black), QColor(Qt::white));
-  EXPECT_EQ(ContrastingText(Qt::blue), QColor(Qt::white));
-  EXPECT_EQ(ContrastingText(Qt::yellow), QColor(Qt::black));
-  EXPECT_EQ(ContrastingText(QColor(240, 240, 240)), QColor(Qt::black));
-
   // Half filled with yellow over black: the text crosses the edge, dark on the
   // yellow half and light on the black half.
   TGauge bar;
@@ -168,23 +145,6 @@ TEST(StatusLightFrame, GlowsInTheColourOfTheStatus) {
   EXPECT_GT(yellow.green(), yellow.blue() + 80);
 }
 
-TEST(StatusLightFrame, SweepsTheLightAcrossTheBar) {
-  // Where the brightest column of the bar lies, frame by frame.
-  auto brightest = [](int frame) {
-    const QImage image = StatusLightFrame(0, frame).toImage();
-    int best = 0, bestX = 0;
-    for (int x = 0; x < image.width(); ++x) {
-      const int g = image.pixelColor(x, 7).green();
-      if (g > best) best = g, bestX = x;
-    }
-    return bestX;
-  };
-  EXPECT_LT(brightest(1), 10);   // starts at the left end
-  EXPECT_GT(brightest(7), 83);   // reaches the right end half way
-  EXPECT_LT(brightest(2), brightest(4));
-  EXPECT_GT(brightest(9), brightest(11));
-}
-
 TEST(TStatusLight, ShowsTheFrameItIsGivenAndReportsLeftClicks) {
   TStatusLight light;
   EXPECT_EQ(light.size(), QSize(93, 14));
@@ -204,12 +164,10 @@ TEST(TStatusLight, ShowsTheFrameItIsGivenAndReportsLeftClicks) {
 }
 
 TEST(TArmorDiagram, PicturesHighlightTheirLocations) {
-  EXPECT_TRUE(TArmorDiagram::HighlightedLocations(0).isEmpty());
-  for (int picture = 1; picture <= 8; ++picture)
-    EXPECT_EQ(TArmorDiagram::HighlightedLocations(picture), QList<int>{picture - 1});
-  EXPECT_EQ(TArmorDiagram::HighlightedLocations(9), (QList<int>{2, 3}));
-  EXPECT_EQ(TArmorDiagram::HighlightedLocations(10), (QList<int>{4, 5}));
-  EXPECT_EQ(TArmorDiagram::HighlightedLocations(11), (QList<int>{6, 7}));
+  const QList<QList<int>> expected{{},     {0},    {1},    {2}, {3}, {4}, {5},
+                                   {6},    {7},    {2, 3}, {4, 5}, {6, 7}};
+  for (int picture = 0; picture < TArmorDiagram::kPictures; ++picture)
+    EXPECT_EQ(TArmorDiagram::HighlightedLocations(picture), expected[picture]) << picture;
 
   TArmorDiagram diagram;
   diagram.setPicture(12);
@@ -271,11 +229,6 @@ TEST(TDropButton, OpensItsMenuOnAClickAndTakesTheFocus) {
   QMenu menu;
   menu.addAction("Fusion");
   button->setMenu(&menu);
-  button->setTag(7);
-  EXPECT_EQ(button->tag(), 7);
-  EXPECT_EQ(button->popupMode(), QToolButton::InstantPopup);
-  EXPECT_EQ(button->focusPolicy(), Qt::StrongFocus);
-  EXPECT_TRUE(button->autoRaise());
 
   window.show();
   window.activateWindow();
