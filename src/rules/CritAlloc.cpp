@@ -436,6 +436,32 @@ void TCritAlloc::Release(TWeapon* item) {
   item->SlotsFirst = 0;
 }
 
+bool TCritAlloc::Move(TWeapon* item, int locationCode, int start) {
+  if (!item) return false;
+  // Remember the old chain, give it up, and take it back if the new place refuses.
+  struct Held { int loc, slot; TSlot cell; std::uint8_t armoured; };
+  std::array<Held, 2 * kMaxSlots> held{};
+  int n = 0;
+  const std::int16_t oldFirst = item->SlotsFirst;
+  for (std::int16_t link = oldFirst; link != 0 && n < static_cast<int>(held.size());) {
+    const int loc = link >> 8, s = link & 0xFF;
+    if (!Valid(loc, s) || At(loc, s).Item != item) break;
+    held[static_cast<std::size_t>(n++)] = {loc, s, At(loc, s), armoured_[loc][s - 1]};
+    link = At(loc, s).Link;
+  }
+  Release(item);
+  const std::int16_t slotsFirst = item->SlotsFirst;
+  item->SlotsFirst = item->Slots;  // the item moves whole
+  if (Allocate(item, locationCode, start)) return true;
+  for (int i = 0; i < n; ++i) {
+    const Held& h = held[static_cast<std::size_t>(i)];
+    At(h.loc, h.slot) = h.cell;
+    armoured_[h.loc][h.slot - 1] = h.armoured;
+  }
+  item->SlotsFirst = n > 0 ? oldFirst : slotsFirst;
+  return false;
+}
+
 TSlot TCritAlloc::SlotAt(int location, int slot) const {
   return Valid(location, slot) ? At(location, slot) : TSlot{};
 }

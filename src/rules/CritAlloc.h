@@ -99,6 +99,16 @@ class TCritAlloc {
   bool Allocate(TWeapon* item, int locationCode, int start);
   // Empties every slot of the item's chain and clears its first-slot link.
   void Release(TWeapon* item);
+  // Moves a placed (or BIN) item whole to `start` of the location code's
+  // location; the old slots are given up only when the new ones are taken, so
+  // a refusal leaves the item where it was.
+  bool Move(TWeapon* item, int locationCode, int start);
+  // An Omni alternate carries the fixed configuration's equipment where the
+  // fixed configuration has it: those slots are copied from the parent's grid
+  // (an own item in the way is evicted), and copies of equipment that is no
+  // longer there are cleared. `own` tells an own item from a fixed one.
+  template <typename IsOwn>
+  void LayParentEquipment(IsOwn own);
 
   TSlot SlotAt(int location, int slot) const;
   bool ArmouredAt(int location, int slot) const;
@@ -161,5 +171,26 @@ class TCritAlloc {
   std::array<TWeapon*, kMaxEvicted> evicted_{};
   int evictedCount_ = 0;
 };
+
+template <typename IsOwn>
+void TCritAlloc::LayParentEquipment(IsOwn own) {
+  if (!Parent) return;
+  for (int loc = 0; loc < 8; ++loc)
+    for (int s = 1; s <= kMaxSlots; ++s) {
+      TSlot& mine = At(loc, s);
+      if (mine.Item && !own(mine.Item)) {
+        mine = TSlot{};
+        armoured_[loc][s - 1] = 0;
+      }
+    }
+  for (int loc = 0; loc < 8; ++loc)
+    for (int s = 1; s <= kMaxSlots; ++s) {
+      const TSlot& theirs = Parent->At(loc, s);
+      if (!theirs.Item) continue;
+      Evict(loc, s);
+      At(loc, s) = theirs;
+      armoured_[loc][s - 1] = 0;
+    }
+}
 
 }  // namespace tfd

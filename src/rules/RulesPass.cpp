@@ -65,15 +65,25 @@ CaseRule CaseKindsKept(std::uint8_t level) {
 }
 
 void NormaliseCase(TConfiguration& c, std::uint8_t level) {
-  const CaseRule rule = CaseKindsKept(level);
   for (int loc = 0; loc < kLocationCount; ++loc) {
-    const std::uint8_t kept = loc == locHead ? rule.head
-                              : loc <= locLeftTorso ? rule.torso
-                                                    : rule.limb;
     std::uint8_t& kind = c.CaseKind[static_cast<std::size_t>(loc)];
-    if (kind != caseNone && !(kept & (1u << kind))) kind = caseNone;
+    if (!CaseKindKept(level, loc, kind)) kind = caseNone;
   }
 }
+
+}  // namespace
+
+bool CaseKindKept(std::uint8_t rulesLevel, int location, std::uint8_t kind) {
+  if (kind == caseNone) return true;
+  if (kind > caseClan2) return false;
+  const CaseRule rule = CaseKindsKept(rulesLevel);
+  const std::uint8_t kept = location == locHead ? rule.head
+                            : location <= locLeftTorso ? rule.torso
+                                                       : rule.limb;
+  return (kept & (1u << kind)) != 0;
+}
+
+namespace {
 
 // Step 3: what each rules level allows.
 void NormaliseToRulesLevel(TMech& m) {
@@ -333,6 +343,9 @@ void ApplyChassisRules(TMech& m) {
   crits.Tonnage = m.Tonnage;
   for (int round = 0; round < 3; ++round) {
     const int evictedBefore = crits.EvictedCount();
+    // An alternate carries the fixed equipment first: pods make way for it.
+    if (c.Parent && m.IsOmni())
+      crits.LayParentEquipment([&c](const TWeapon* w) { return c.Items.IndexOf(w) >= 0; });
     LayCentreItems(m, largeEngine);
     ClearCrowdedCentreTorso(m, largeEngine);
     LayFixedItems(m, largeEngine);
@@ -360,10 +373,13 @@ void ApplyCase(TConfiguration& c) {
   }
 }
 
-// Items pushed out of their slots by chassis items go to the BIN whole.
-void MoveEvictedToBin(TCritAlloc& crits, TRulesReport& report) {
+// Items pushed out of their slots by chassis items go to the BIN whole. Only
+// the configuration's own items: an alternate never moves the fixed equipment.
+void MoveEvictedToBin(TConfiguration& c, TRulesReport& report) {
+  TCritAlloc& crits = c.Crits;
   for (int i = 0; i < crits.EvictedCount(); ++i) {
     TWeapon* item = crits.Evicted(i);
+    if (c.Items.IndexOf(item) < 0) continue;
     item->Location = lcBin;
     item->SlotsFirst = 0;
     if (report.MovedCount < static_cast<int>(report.Moved.size())) report.Moved[report.MovedCount++] = item;
@@ -421,7 +437,7 @@ TRulesReport Recalculate(TMech& m, int request) {
   } else if (request & rqCase) {
     ApplyCase(*m.Config);
   }
-  MoveEvictedToBin(m.Config->Crits, report);
+  MoveEvictedToBin(*m.Config, report);
   if (request & rqArmor) ApplyArmorRules(m);
 
   const double total = ConfigWeight(*m.Config, m);

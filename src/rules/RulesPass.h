@@ -31,6 +31,9 @@ struct TRulesReport {
 
 TRulesReport Recalculate(TMech& design, int request);
 
+// Whether a rules level keeps a CASE kind in a location (kind 0, none, always).
+bool CaseKindKept(std::uint8_t rulesLevel, int location, std::uint8_t kind);
+
 // Weight of a configuration's equipment and options; stores its parts in the
 // configuration. An alternate of an Omni design carries the fixed
 // configuration's equipment too, so its item sums run over both lists.

@@ -470,3 +470,40 @@ TEST(ConfigWeight, AlternateCarriesTheFixedEquipment) {
   EXPECT_EQ(m.Config, m.Configs[0].get());
   EXPECT_EQ(m.Configs[4]->Items.Size(), 1);  // the alternate's equipment is kept
 }
+
+TEST(RulesPass, AlternateShowsTheFixedEquipmentAndPodsMakeWay) {
+  TMech m;
+  m.RulesLevel = rlClan2;
+  m.Options = optOmni;
+  m.Tonnage = 50;
+  m.WalkMP = 5;
+  Recalculate(m, rqAll);
+  m.SelectConfig(2);
+  Recalculate(m, rqChassis);
+  TWeapon* pod = Place(*m.Config, 221, 2, locRightArm, 5, 1.0);
+  ASSERT_NE(pod, nullptr);
+
+  m.SelectConfig(0);
+  Recalculate(m, rqChassis);
+  TWeapon* fixed = Place(*m.Configs[0], 220, 1, locRightArm, 6, 2.0);
+  ASSERT_NE(fixed, nullptr);
+
+  m.SelectConfig(2);
+  const TRulesReport report = Recalculate(m, rqChassis);
+  const TCritAlloc& alt = m.Config->Crits;
+  EXPECT_EQ(alt.SlotAt(locRightArm, 6).Item, fixed);  // shown where the fixed configuration has it
+  ASSERT_EQ(report.MovedCount, 1);                    // the pod was in its way
+  EXPECT_EQ(report.Moved[0], pod);
+  EXPECT_EQ(pod->Location, lcBin);
+  EXPECT_EQ(alt.SlotAt(locRightArm, 5).Item, nullptr);
+  EXPECT_EQ(fixed->Location, locRightArm);  // an alternate never moves the fixed equipment
+
+  // A pod cannot take the fixed item's slot; once the fixed item goes, its copy goes too.
+  auto blocked = std::make_unique<TWeapon>();
+  blocked->Slots = blocked->SlotsFirst = 1;
+  EXPECT_FALSE(m.Config->Crits.Allocate(blocked.get(), locRightArm, 6));
+  m.Configs[0]->Crits.Release(fixed);
+  m.Configs[0]->Items.Delete(fixed);
+  Recalculate(m, rqChassis);
+  EXPECT_EQ(alt.SlotAt(locRightArm, 6).Item, nullptr);
+}
