@@ -498,10 +498,12 @@ TEST(RulesPass, AlternateShowsTheFixedEquipmentAndPodsMakeWay) {
   EXPECT_EQ(alt.SlotAt(locRightArm, 5).Item, nullptr);
   EXPECT_EQ(fixed->Location, locRightArm);  // an alternate never moves the fixed equipment
 
-  // A pod cannot take the fixed item's slot; once the fixed item goes, its copy goes too.
-  auto blocked = std::make_unique<TWeapon>();
-  blocked->Slots = blocked->SlotsFirst = 1;
-  EXPECT_FALSE(m.Config->Crits.Allocate(blocked.get(), locRightArm, 6));
+  // A pod placed from the fixed item's slot passes over it; once the fixed
+  // item goes, its copy in the alternate goes too.
+  TWeapon* next = Place(*m.Config, 222, 1, locRightArm, 6, 1.0);
+  ASSERT_NE(next, nullptr);
+  EXPECT_EQ(alt.SlotAt(locRightArm, 7).Item, next);
+  EXPECT_EQ(alt.SlotAt(locRightArm, 6).Item, fixed);
   m.Configs[0]->Crits.Release(fixed);
   m.Configs[0]->Items.Delete(fixed);
   Recalculate(m, rqChassis);
