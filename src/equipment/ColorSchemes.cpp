@@ -59,6 +59,9 @@ TColorSchemeStore::TColorSchemeStore(std::unique_ptr<IDatabase> db) : db_(std::m
   try {
     auto table = db_->NewTable(kTable);
     table->Open();
+    // A table of another shape is reported now, not at the first scheme read.
+    table->Require("Name");
+    for (const char* f : ColorFieldNames()) table->Require(f);
     table_ = std::move(table);
   } catch (const TDatabaseError& e) {
     error_ = e.what();

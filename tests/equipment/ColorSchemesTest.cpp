@@ -97,6 +97,13 @@ TEST_F(UserFolder, AStoreThatCannotBeOpenedReportsWhyAndKeepsTheBuiltInSchemes) 
   EXPECT_EQ(store.Choose("Dusk"), StandardColorSet());
   EXPECT_THROW(store.Store("Dusk", Set(1)), TDatabaseError);
 
+  // A table of another shape.
+  auto odd = OpenSqliteDatabase(":memory:", EOpenMode::Create);
+  odd->Execute("CREATE TABLE Colors (Name TEXT, TextF INTEGER)");
+  TColorSchemeStore shapeless(std::move(odd));
+  EXPECT_FALSE(shapeless.Available());
+  EXPECT_NE(shapeless.Error().find("EditF"), std::string::npos) << shapeless.Error();
+
   // An engine that refuses gives its own text.
   ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
   auto refused = TColorSchemeStore::OpenUserStore(
