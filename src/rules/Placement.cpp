@@ -1,0 +1,148 @@
+#include "rules/Placement.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "model/Mech.h"
+#include "model/Rounding.h"
+#include "model/Weapon.h"
+#include "rules/RulesPass.h"
+
+namespace tfd {
+
+std::string_view PlacementMessage(EPlacement result) {
+  switch (result) {
+    case EPlacement::Placed: return {};
+    case EPlacement::NoWeaponSelected: return "No weapon selected.";
+    case EPlacement::LocationFull: return "Location is full.";
+    case EPlacement::NotAllowedThere: return "That weapon cannot be placed in that location.";
+    case EPlacement::WontFit: return "Weapon will not fit there.";
+    case EPlacement::IncompleteRecord:
+      return "That equipment cannot be placed: its table entry gives no shots or units.";
+  }
+  return {};
+}
+
+bool IsHeatSinkOrJumpJet(const TEquipmentIndex& index, int saveNum) {
+  for (ETech tech : {techInnerSphere, techClan}) {
+    const int first = index.Id(tech, ECode::HS), last = index.Id(tech, ECode::Jump_Jet);
+    if (first != 0 && last != 0 && saveNum >= first && saveNum <= last) return true;
+  }
+  return false;
+}
+
+EPlacement AddItem(TMech& m, const TAddRequest& r, TWeapon** placed) {
+  if (placed) *placed = nullptr;
+  if (!r.Record) return EPlacement::NoWeaponSelected;
+  TConfiguration& c = *m.Config;
+  const bool bin = r.Direction == mmBin;
+  const int location = std::clamp(r.Location, 0, kLocationCount - 1);
+  int code = bin ? lcBin : r.Direction * 8 + location;
+  int start = r.Slot;
+  if (!bin) {
+    if (c.Crits.UsableSlots(location) <= 0) return EPlacement::LocationFull;
+    if (start < 1) start = 1;
+  }
+
+  TWepInfoStruct copy = *r.Record;
+  if (!bin && !(copy.Locs & (1u << location))) return EPlacement::NotAllowedThere;
+
+  int slots;
+  if (r.Ammunition || IsAmmunition(copy.SaveNum)) {
+    if (copy.Damage == 0) return EPlacement::IncompleteRecord;
+    const double perTon = static_cast<double>(r.Shots) / copy.Damage;
+    double weight;
+    if (IsLevel3(m.RulesLevel)) {
+      weight = static_cast<double>(Round(perTon * 2)) * 0.5;  // half-ton lots
+      slots = static_cast<int>(Ceil(weight));
+    } else {
+      weight = static_cast<double>(Round(perTon));
+      slots = static_cast<int>(weight);
+    }
+    copy.Tons = static_cast<float>(weight);
+    copy.Crits = static_cast<std::uint8_t>(std::clamp(slots, 0, 255));
+  } else {
+    slots = r.Criticals;
+  }
+
+  const bool fixedConfig = m.ConfigIndex == 0;
+  const bool heatSinkOrJet = IsHeatSinkOrJumpJet(*m.Equipment, copy.SaveNum);
+  if (IsStructureItem(copy.SaveNum) && fixedConfig) {
+    slots = std::min<int>(slots, copy.Crits);
+    copy.Crits = static_cast<std::uint8_t>(std::max(slots, 0));
+    // The chassis figures (heat-sink count, jump MP) already weigh these.
+    if (heatSinkOrJet) copy.Tons = 0.0f;
+  } else if (!fixedConfig && heatSinkOrJet) {
+    // Pod-mounted heat sinks and jump jets: one entry for as many units as the slots hold.
+    if (copy.InList == 0) return EPlacement::IncompleteRecord;
+    copy.Crits = static_cast<std::uint8_t>(std::clamp(slots, 0, 255));
+    const int units = slots / copy.InList;
+    copy.Tons = static_cast<float>(copy.Tons * units);
+    copy.BV = static_cast<std::int16_t>(copy.BV * units);
+    copy.Cost *= units;
+  } else {
+    slots = std::min<int>(slots, copy.Crits);
+  }
+  if (slots < 0) slots = 0;
+  if (!bin && slots != copy.Crits) code += lcSplit;
+
+  std::unique_ptr<TWeapon> item = MakeWeapon(copy);
+  item->Slots = copy.Crits;
+  item->SlotsFirst = static_cast<std::int16_t>(slots);
+  item->Location = static_cast<std::int16_t>(code);
+  if (bin) {
+    item->SlotsFirst = 0;
+  } else if (!c.Crits.Allocate(item.get(), code, start)) {
+    return EPlacement::WontFit;
+  }
+  TWeapon* added = c.Items.Insert(std::move(item));
+  if (added->Options & woInventory) m.Brands->Insert(added->SaveNum, added->Name);
+  if (placed) *placed = added;
+  return EPlacement::Placed;
+}
+
+bool IsOwnItem(const TMech& m, const TWeapon* item) {
+  return item && m.Config->Items.IndexOf(item) >= 0;
+}
+
+void DeleteItem(TMech& m, TWeapon* item) {
+  if (!IsOwnItem(m, item)) return;
+  if (item->Options & woInventory) m.Brands->Delete(item->SaveNum);
+  m.Config->Crits.Release(item);
+  m.Config->Items.Delete(item);
+}
+
+bool MayDropOnSlot(const TConfiguration& c, int location, int slot) {
+  return slot >= 1 && slot <= c.Crits.UsableSlots(location) &&
+         c.Crits.SlotAt(location, slot).Code == ciEmpty;
+}
+
+EPlacement MoveItem(TMech& m, TWeapon* item, int location, int slot) {
+  if (!IsOwnItem(m, item) || location < 0 || location >= kLocationCount) return EPlacement::WontFit;
+  if (!MayDropOnSlot(*m.Config, location, slot)) return EPlacement::WontFit;
+  // The item keeps its rear or turret mounting and moves whole.
+  const int keep = (item->Location & lcBin) ? 0 : (item->Location & (lcRear | lcTurret));
+  const int code = location | keep;
+  if (!m.Config->Crits.Move(item, code, slot)) return EPlacement::WontFit;
+  item->Location = static_cast<std::int16_t>(code);
+  return EPlacement::Placed;
+}
+
+void MoveToBin(TMech& m, TWeapon* item) {
+  if (!IsOwnItem(m, item)) return;
+  m.Config->Crits.Release(item);
+  item->Location = lcBin;
+  item->SlotsFirst = 0;
+}
+
+std::uint8_t NextCaseKind(std::uint8_t rulesLevel, int location, std::uint8_t current) {
+  const bool torso = location >= locCenterTorso && location <= locLeftTorso;
+  for (int kind = current + 1; kind <= caseClan2; ++kind) {
+    if (kind == caseIS && !torso) continue;
+    if (CaseKindKept(rulesLevel, location, static_cast<std::uint8_t>(kind)))
+      return static_cast<std::uint8_t>(kind);
+  }
+  return caseNone;
+}
+
+}  // namespace tfd
