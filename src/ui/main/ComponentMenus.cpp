@@ -60,6 +60,23 @@ TComponentMenus::TComponentMenus(IDesignHost& host, QWidget* parent) : QObject(p
     TConfiguration& c = *design().Config;
     Store(c.Supercharger, (c.Supercharger & ~3) | (tag & 3), rqChassis, pgMain);
   });
+  pmConfig = Make("pmConfig", parent, ConfigMenu, [this, design](int tag) {
+    // A configuration chosen for the first time is an empty child of the fixed
+    // one; its chassis items are laid at once, whatever the tab.
+    TMech& m = design();
+    m.SelectConfig(tag);
+    const int page = host_.ActivePageMask();
+    host_.Recalc(page | rqChassis | rqCase);
+    host_.RefreshPages(page, this);
+  });
+  pmWepType = Make("pmWepType", parent, WeaponFilterMenu, [this, design](int tag) {
+    TMech& m = design();
+    const std::uint8_t before = m.WeaponFilter;
+    m.WeaponFilter = static_cast<std::uint8_t>(tag);
+    host_.Recalc(rqWeights);
+    host_.RefreshPages(pgWeapons, this);
+    if (before != m.WeaponFilter) emit weaponFilterChosen();
+  });
   pmArmor = Make(
       "pmArmor", parent, [this](const TMech& m) { return ArmorMenu(m, armorTarget_); },
       [this, design](int tag) {

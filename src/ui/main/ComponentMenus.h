@@ -31,6 +31,8 @@ class TComponentMenus : public QObject {
   QMenu* pmArmor;
   QMenu* pmTurret;
   QMenu* pmSupChrg;
+  QMenu* pmConfig;   // the configuration edited and shown (Omni designs)
+  QMenu* pmWepType;  // the technology of the equipment lists
 
   // The armour target: 1 the whole design, 2..12 one section's button.
   int ArmorTarget() const { return armorTarget_; }
@@ -40,6 +42,10 @@ class TComponentMenus : public QObject {
 
   // Runs the rule of a menu on its entries (also what popping it up does).
   static void ApplyRule(QMenu* menu, const TMenu& rule);
+
+ signals:
+  // The equipment filter changed: the Weapons tab refills its list.
+  void weaponFilterChosen();
 
  private:
   using Rule = std::function<TMenu(const TMech&)>;

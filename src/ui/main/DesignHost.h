@@ -8,6 +8,7 @@
 namespace tfd {
 
 class TMech;
+class TEquipmentLists;
 struct TDisplayColors;
 
 class IDesignHost {
@@ -22,6 +23,12 @@ class IDesignHost {
   virtual bool Refreshing() const = 0;
   virtual void NewDesign() = 0;
   virtual void ShowErrorReport() = 0;
+  // The loaded equipment lists; null only when the window runs without a database.
+  virtual TEquipmentLists* Equipment() = 0;
+  // The page bit of the tab being shown.
+  virtual int ActivePageMask() const = 0;
+  // Whether the Options menu's "Use BIN" carries its check mark.
+  virtual bool UseBin() const = 0;
 };
 
 // Page bits of the refresh.

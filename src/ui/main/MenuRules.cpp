@@ -1,5 +1,9 @@
 #include "ui/main/MenuRules.h"
 
+#include <string>
+
+#include "model/Configuration.h"
+
 #include "model/Enums.h"
 #include "model/Mech.h"
 
@@ -208,6 +212,37 @@ TMenu SuperchargerMenu(const TMech& m) {
       m.EngineType == etCompact || m.GyroType == gyCompact;
   menu[scRightTorso].Enabled = menu[scLeftTorso].Enabled = xlKind;
   CheckTag(menu, m.Config->SuperchargerLocation());
+  return menu;
+}
+
+TMenu ConfigMenu(const TMech& m) {
+  // Captions are the menu labels; their texts live as long as the program.
+  static const std::array<std::string, kConfigCount> labels = [] {
+    std::array<std::string, kConfigCount> l;
+    for (int i = 0; i < kConfigCount; ++i) l[static_cast<std::size_t>(i)] = ConfigMenuLabel(i);
+    return l;
+  }();
+  TMenu menu;
+  for (int i = 0; i < kConfigCount; ++i) menu.push_back({labels[static_cast<std::size_t>(i)], i});
+  for (auto& e : menu) e.Enabled = m.IsOmni();
+  CheckTag(menu, m.ConfigIndex);
+  return menu;
+}
+
+// The filter's tags follow the rules level (the Weapons refresh sets them):
+// 2 and 8 at Level 2, 1 and 8 at Level 1, 4 and 16 at Level 3.
+TMenu WeaponFilterMenu(const TMech& m) {
+  const std::uint8_t lv = m.RulesLevel;
+  const bool level2 = lv == rlIS2 || lv == rlClan2;
+  const bool level1 = lv == rlIS1;
+  TMenu menu = {{"Inner Sphere", level2 ? rlIS2 : level1 ? rlIS1 : rlIS3},
+                {"Clan", level2 || level1 ? rlClan2 : rlClan3},
+                {"Custom", rlMixed3}};
+  const std::uint8_t f = m.WeaponFilter;
+  menu[0].Checked = (f & (rlIS1 | rlIS2 | rlIS3)) != 0;
+  menu[1].Checked = !menu[0].Checked && (f & (rlClan2 | rlClan3)) != 0;
+  menu[2].Checked = !menu[0].Checked && !menu[1].Checked;
+  menu[2].Enabled = lv == rlMixed3;
   return menu;
 }
 

@@ -36,6 +36,8 @@ TMenu JumpJetMenu(const TMech& m);
 TMenu ArmorMenu(const TMech& m, int target);
 TMenu TurretMenu(const TMech& m);
 TMenu SuperchargerMenu(const TMech& m);
+TMenu ConfigMenu(const TMech& m);
+TMenu WeaponFilterMenu(const TMech& m);
 
 // The section of TMech::ArmorTypes an armour button's tag (2..12) addresses.
 constexpr int ArmorSectionOfTag(int tag) { return tag - 2; }

@@ -12,7 +12,9 @@
 #include "ui/common/MessageSeam.h"
 #include "ui/main/ArmorPage.h"
 #include "ui/main/ComponentMenus.h"
+#include "ui/main/CriticalsPage.h"
 #include "ui/main/MainItemsPage.h"
+#include "ui/main/WeaponsPage.h"
 #include "ui/widgets/StatusLight.h"
 
 namespace tfd {
@@ -45,6 +47,10 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   ui.lay_tsMain->addWidget(pageMain_);
   pageArmor_ = new TArmorPage(*this, *menus_, ui.tsArmor);
   ui.lay_tsArmor->addWidget(pageArmor_);
+  pageWeapons_ = new TWeaponsPage(*this, *menus_, ui.tsWeapons);
+  ui.lay_tsWeapons->addWidget(pageWeapons_);
+  pageCriticals_ = new TCriticalsPage(*this, *menus_, ui.tsCriticals);
+  ui.lay_tsCriticals->addWidget(pageCriticals_);
   menus_->FindArmorTarget = [this] {
     if (pageMain_->ui.btnMainArmrType->isDown()) return 1;
     return pageArmor_->PressedArmorButton();
@@ -82,6 +88,8 @@ TfrmTFD::~TfrmTFD() {
   ++refreshing_;
   delete pageMain_;
   delete pageArmor_;
+  delete pageWeapons_;
+  delete pageCriticals_;
 }
 
 void TfrmTFD::Recalc(int request) {
@@ -97,6 +105,8 @@ void TfrmTFD::RefreshPages(int mask, QObject* sender) {
   ++refreshing_;
   if (mask & pgMain) pageMain_->Refresh();
   if (mask & pgArmor) pageArmor_->Refresh(sender);
+  if (mask & pgWeapons) pageWeapons_->Refresh(sender);
+  if (mask & pgCriticals) pageCriticals_->Refresh(sender);
   UpdateStatusBar();
   --refreshing_;
 }
@@ -171,6 +181,8 @@ void TfrmTFD::OptionsUseBINItem_Click(bool checked) {
 }
 
 void TfrmTFD::ShowErrorReport() { errorReport_->showReport(); }
+
+bool TfrmTFD::UseBin() const { return ui.OptionsUseBINItem->isChecked(); }
 
 void TfrmTFD::SetErrorLightSpeed(int speed) {
   timer_.stop();

@@ -19,6 +19,8 @@ namespace tfd {
 
 class TArmorPage;
 class TComponentMenus;
+class TCriticalsPage;
+class TWeaponsPage;
 class TMainItemsPage;
 class TStatusLight;
 class TfrmAboutBox;
@@ -43,13 +45,15 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   bool Refreshing() const override { return refreshing_ > 0; }
   void NewDesign() override { FileNewItem_Click(); }
   void ShowErrorReport() override;
+  TEquipmentLists* Equipment() override { return equipment_.get(); }
+  bool UseBin() const override;
 
   bool Modified() const { return modified_; }
   // Back to a new default design, shown on every page.
   void ResetDesign();
   void UpdateCaption();
   // The page bit of the active tab.
-  int ActivePageMask() const;
+  int ActivePageMask() const override;
   // The status light's animation; speed 0 stops it on the still frame.
   void SetErrorLightSpeed(int speed);
   int ErrorLightSpeed() const { return speed_; }
@@ -60,7 +64,8 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TArmorPage* ArmorPage() const { return pageArmor_; }
   TComponentMenus* Menus() const { return menus_; }
   TfrmErrorRpt* ErrorReport() const { return errorReport_; }
-  const TEquipmentLists* Equipment() const { return equipment_.get(); }
+  TWeaponsPage* WeaponsPage() const { return pageWeapons_; }
+  TCriticalsPage* CriticalsPage() const { return pageCriticals_; }
 
   Ui::TfrmTFD ui;
 
@@ -85,6 +90,8 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TComponentMenus* menus_ = nullptr;
   TMainItemsPage* pageMain_ = nullptr;
   TArmorPage* pageArmor_ = nullptr;
+  TWeaponsPage* pageWeapons_ = nullptr;
+  TCriticalsPage* pageCriticals_ = nullptr;
   TfrmErrorRpt* errorReport_ = nullptr;
   TfrmAboutBox* about_ = nullptr;
   QLabel* sbTonnage_ = nullptr;

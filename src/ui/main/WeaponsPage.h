@@ -1,0 +1,59 @@
+#pragma once
+// The Weapons tab: equipment picked from the lists of the equipment table by
+// category and technology and added to a location, the rear, a turret or the
+// BIN; the configuration's items and the slots of the chosen location.
+
+#include <QWidget>
+
+#include "ui_WeaponsPage.h"
+
+class QButtonGroup;
+class QListWidgetItem;
+
+namespace tfd {
+
+class IDesignHost;
+class TComponentMenus;
+class TWepInfo;
+class TWeapon;
+
+class TWeaponsPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  TWeaponsPage(IDesignHost& host, TComponentMenus& menus, QWidget* parent = nullptr);
+
+  // The Weapons section of the refresh; a tab change (the page control as
+  // sender) also rebuilds the equipment list.
+  void Refresh(QObject* sender);
+
+  // The commands, also for tests.
+  void AddChosenItem();
+  void DeleteChosenItem();
+  // The equipment row chosen in lbWepType, or null.
+  const TWepInfo* ChosenRecord() const;
+  TWeapon* ChosenPlacedItem() const;
+
+  Ui::WeaponsPage ui;
+
+ private:
+  void OnCategoryClicked();
+  void FillEquipmentList();
+  void SetUpEdits();
+  void OnPlacedItemChosen();
+  void OnSlotChosen();
+  void ChooseDefaultLocation();
+  void OnLocationButton(int location);
+  void OnDirectionChosen(int direction);
+  int PressedCategory() const;
+  void FillSlotList();
+  void FillPlacedList();
+
+  IDesignHost& host_;
+  QButtonGroup* categories_ = nullptr;
+  QButtonGroup* locations_ = nullptr;
+  QMenu* pmLocation_ = nullptr;
+  int slotListLocation_ = -1;  // the location lbLocation shows
+};
+
+}  // namespace tfd
