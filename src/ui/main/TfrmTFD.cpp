@@ -157,6 +157,7 @@ void TfrmTFD::ResetDesign() {
   }
   design_.Clear();
   loadInProgress_ = true;
+  pageWeapons_->PressEnergy();
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports | pgSpecifications, this);
   loadInProgress_ = false;
   modified_ = false;

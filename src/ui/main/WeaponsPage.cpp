@@ -1,17 +1,454 @@
 #include "ui/main/WeaponsPage.h"
 
+#include <QActionGroup>
+#include <QButtonGroup>
+#include <QStyle>
+#include <QTabWidget>
+
+#include "equipment/EquipmentLists.h"
+#include "model/Mech.h"
+#include "rules/Placement.h"
+#include "rules/RulesPass.h"
+#include "ui/common/DisplayColors.h"
+#include "ui/common/Formats.h"
+#include "ui/common/MessageSeam.h"
 #include "ui/main/ComponentMenus.h"
 #include "ui/main/DesignHost.h"
+#include "ui/main/EquipmentDelegate.h"
 
 namespace tfd {
+
+namespace {
+
+const TWepInfo* RecordOf(const QListWidgetItem* item) {
+  return item ? reinterpret_cast<const TWepInfo*>(item->data(roleRecord).value<quintptr>()) : nullptr;
+}
+TWeapon* PlacedOf(const QListWidgetItem* item) {
+  return item ? reinterpret_cast<TWeapon*>(item->data(roleItem).value<quintptr>()) : nullptr;
+}
+
+QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+// Rebuilding a list selects and deselects entries; those are not the user's choices.
+class Filling {
+ public:
+  explicit Filling(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+  ~Filling() { flag_ = was_; }
+  Filling(const Filling&) = delete;
+  Filling& operator=(const Filling&) = delete;
+
+ private:
+  bool& flag_;
+  bool was_;
+};
+
+}  // namespace
 
 TWeaponsPage::TWeaponsPage(IDesignHost& host, TComponentMenus& menus, QWidget* parent)
     : QWidget(parent), host_(host) {
   ui.setupUi(this);
   setObjectName("pgWeapons");
-  (void)menus;
+
+  categories_ = new QButtonGroup(this);
+  const QToolButton* buttons[] = {ui.btnEnergy,    ui.btnBallistic,  ui.btnLRM,      ui.btnSRM,
+                                  ui.btnMiscellan, ui.btnElectronic, ui.btnStructure};
+  for (int i = 0; i < 7; ++i) categories_->addButton(const_cast<QToolButton*>(buttons[i]), i);
+  ui.btnEnergy->setChecked(true);
+  connect(categories_, &QButtonGroup::idClicked, this, [this] { OnCategoryClicked(); });
+  connect(ui.btnAmmo, &QToolButton::clicked, this, [this] { OnCategoryClicked(); });
+
+  locations_ = new QButtonGroup(this);
+  QToolButton* locs[] = {ui.btnLoc_H,  ui.btnLoc_CT, ui.btnLoc_RT, ui.btnLoc_LT,
+                         ui.btnLoc_RA, ui.btnLoc_LA, ui.btnLoc_RL, ui.btnLoc_LL};
+  for (int i = 0; i < kLocationCount; ++i) locations_->addButton(locs[i], i);
+  connect(locations_, &QButtonGroup::idClicked, this, [this](int id) { OnLocationButton(id); });
+
+  ui.btnWepType->setMenu(menus.pmWepType);
+  ui.btnConfig->setMenu(menus.pmConfig);
+  connect(&menus, &TComponentMenus::weaponFilterChosen, this, [this] { FillEquipmentList(); });
+
+  // The mounting direction of the next placement.
+  pmLocation_ = new QMenu(this);
+  pmLocation_->setObjectName("pmLocation");
+  auto* directions = new QActionGroup(pmLocation_);
+  for (auto [caption, tag] : {std::pair{"Front", int{mmFront}}, std::pair{"Rear", int{mmRear}},
+                              std::pair{"Turret", int{mmTurret}}, std::pair{"BIN", int{mmBin}}}) {
+    QAction* a = pmLocation_->addAction(caption);
+    a->setCheckable(true);
+    a->setData(tag);
+    directions->addAction(a);
+    connect(a, &QAction::triggered, this, [this, a] { OnDirectionChosen(a->data().toInt()); });
+  }
+  connect(pmLocation_, &QMenu::aboutToShow, this, [this] {
+    TMech& m = host_.Design();
+    if (!host_.UseBin() && m.MountMode == mmBin) m.MountMode = mmFront;
+    for (QAction* a : pmLocation_->actions()) {
+      const int tag = a->data().toInt();
+      a->setChecked(tag == m.MountMode);
+      if (tag == mmBin) a->setVisible(host_.UseBin());
+      if (tag == mmTurret) a->setEnabled(m.Config->Turret != trNone);
+    }
+  });
+  ui.btnLocation->setMenu(pmLocation_);
+
+  const auto background = [this](EDisplayColor c) { return [this, c] { return host_.Colors()[c]; }; };
+  ui.lbWepType->setItemDelegate(
+      new TEquipmentDelegate(TEquipmentDelegate::EKind::Equipment, background(dcEditB), this));
+  ui.lbWepList->setItemDelegate(
+      new TEquipmentDelegate(TEquipmentDelegate::EKind::Placed, background(dcTextB), this));
+  ui.lbLocation->setItemDelegate(
+      new TEquipmentDelegate(TEquipmentDelegate::EKind::Slots, background(dcTextB), this));
+  for (QListWidget* l : {ui.lbWepType, ui.lbWepList, ui.lbLocation}) l->setUniformItemSizes(true);
+  // Wide enough for every column at the font in use.
+  ui.lbWepType->setMinimumWidth(ColumnRight(ecCost, QFontMetrics(ui.lbWepType->font())) +
+                                2 * ui.lbWepType->frameWidth() +
+                                style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12);
+  for (QToolButton* b : {ui.btnLoc_H, ui.btnLoc_CT, ui.btnLoc_RT, ui.btnLoc_LT, ui.btnLoc_RA, ui.btnLoc_LA,
+                         ui.btnLoc_RL, ui.btnLoc_LL})
+    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+
+  connect(ui.lbWepType, &QListWidget::currentItemChanged, this, [this] { SetUpEdits(); });
+  connect(ui.lbWepType, &QListWidget::itemDoubleClicked, this, [this] { AddChosenItem(); });
+  connect(ui.lbLocation, &QListWidget::itemDoubleClicked, this, [this] { AddChosenItem(); });
+  connect(ui.lbLocation, &QListWidget::currentRowChanged, this, [this] { OnSlotChosen(); });
+  connect(ui.lbWepList, &QListWidget::currentRowChanged, this, [this] { OnPlacedItemChosen(); });
+  connect(ui.btnAddWep, &QPushButton::clicked, this, [this] { AddChosenItem(); });
+  connect(ui.btnDelWep, &QPushButton::clicked, this, [this] { DeleteChosenItem(); });
+  // "Auto" and "Clear" have no command: they stay visible but disabled.
+  ui.btnAutoAlloc->setEnabled(false);
+  ui.btnClearCfg->setEnabled(false);
+  connect(ui.Image3, &TStatusLight::clicked, this, [this] { host_.ShowErrorReport(); });
+  ui.GaugeCrits->setKind(TGauge::EKind::Bar);
+  SetUpEdits();
 }
 
-void TWeaponsPage::Refresh(QObject* sender) { (void)sender; }
+void TWeaponsPage::PressEnergy() {
+  ui.btnEnergy->setChecked(true);
+  ui.btnAmmo->setChecked(false);
+  ui.btnAmmo->setEnabled(false);
+}
+
+int TWeaponsPage::PressedCategory() const {
+  const int id = categories_->checkedId();
+  return id < 0 ? catEnergy : id;
+}
+
+const TWepInfo* TWeaponsPage::ChosenRecord() const { return RecordOf(ui.lbWepType->currentItem()); }
+TWeapon* TWeaponsPage::ChosenPlacedItem() const { return PlacedOf(ui.lbWepList->currentItem()); }
+
+// Energy, Electronics and Structure have no ammunition: the toggle is released and disabled.
+void TWeaponsPage::OnCategoryClicked() {
+  const int category = PressedCategory();
+  const bool hasAmmo = category == catBallistic || category == catLRM || category == catSRM ||
+                       category == catMiscellaneous;
+  if (!hasAmmo) ui.btnAmmo->setChecked(false);
+  ui.btnAmmo->setEnabled(hasAmmo);
+  FillEquipmentList();
+}
+
+void TWeaponsPage::FillEquipmentList() {
+  TEquipmentLists* lists = host_.Equipment();
+  TMech& m = host_.Design();
+  QString chosen = ui.lbWepType->currentItem() ? ui.lbWepType->currentItem()->text() : QString();
+  const bool ammo = ui.btnAmmo->isChecked();
+  // The ammunition toggle keeps the choice on a weapon's ammunition and back.
+  if (!chosen.isEmpty()) {
+    if (ammo && !chosen.startsWith('@')) chosen.prepend('@');
+    if (!ammo && chosen.startsWith('@')) chosen.remove(0, 1);
+  }
+  {
+    Filling guard(filling_);
+    ui.lbWepType->clear();
+    if (lists) {
+      lists->UpdateDesignDependent(m);
+      const std::uint8_t filter = m.WeaponFilter;
+      QListWidgetItem* again = nullptr;
+      for (const auto& info : lists->For(static_cast<ECategory>(PressedCategory()), filter, ammo)) {
+        if ((info->Info.Tech & filter) != filter) continue;
+        auto* item = new QListWidgetItem(QString::fromStdString(info->Info.Name), ui.lbWepType);
+        item->setData(roleRecord, QVariant::fromValue(reinterpret_cast<quintptr>(info.get())));
+        if (!again && !chosen.isEmpty() && item->text() == chosen) again = item;
+      }
+      ui.lbWepType->setCurrentItem(again);
+    }
+  }
+  SetUpEdits();
+  host_.RefreshPages(pgWeapons, this);
+}
+
+void TWeaponsPage::SetUpEdits() {
+  for (TSpinEdit* e : {ui.sedtNumber, ui.sedtCriticals, ui.sedtShots}) {
+    e->setEnabled(false);
+    e->setRange(0, 0);
+    e->setValue(0);
+    e->setSingleStep(1);
+  }
+  ui.lblWepTonnage->setText(FormatFixed(0.0, 2));
+  const TWepInfo* record = ChosenRecord();
+  if (!record) return;
+  const TWepInfoStruct& w = record->Info;
+  ui.sedtCriticals->setRange(w.Crits, w.Crits);
+  ui.sedtCriticals->setValue(w.Crits);
+  ui.lblWepTonnage->setText(FormatFixed(w.Tons, 2));
+  if (w.Options & woCanSplit) {
+    ui.sedtCriticals->setEnabled(true);
+    ui.sedtCriticals->setRange(1, std::max<int>(1, w.Crits));
+    ui.sedtCriticals->setValue(w.Crits);
+  }
+  if (w.Options & woAppendNumber) {
+    ui.sedtNumber->setEnabled(true);
+    ui.sedtNumber->setRange(1, std::max<int>(1, w.Crits));
+    ui.sedtNumber->setValue(1);
+  }
+  if (IsAmmunition(w.SaveNum) && w.Damage > 0) {
+    // A lot is a ton of shots; machine-gun ammunition also comes by the half ton.
+    ui.sedtShots->setEnabled(true);
+    ui.sedtShots->setSingleStep(w.Damage);
+    ui.sedtShots->setRange(w.Damage == 200 ? 100 : w.Damage, w.Damage * 12);
+    ui.sedtShots->setValue(w.Damage);
+    ui.lblWepTonnage->setText(FormatFixed(1.0, 2));
+  }
+}
+
+void TWeaponsPage::AddChosenItem() {
+  TMech& m = host_.Design();
+  TAddRequest request;
+  const TWepInfo* record = ChosenRecord();
+  request.Record = record ? &record->Info : nullptr;
+  request.Direction = m.MountMode;
+  request.Location = m.CurrentLocation;
+  request.Slot = ui.lbLocation->currentRow() + 1;
+  request.Criticals = ui.sedtCriticals->value();
+  request.Shots = ui.sedtShots->value();
+  request.Ammunition = ui.btnAmmo->isChecked();
+  const EPlacement result = AddItem(m, request);
+  if (result != EPlacement::Placed) {
+    TMessageSeam::Warn(this, "Warning", Text(PlacementMessage(result)));
+    return;
+  }
+  host_.Recalc(rqWeights);
+  host_.RefreshPages(pgWeapons, this);
+  host_.SetModified();
+}
+
+void TWeaponsPage::DeleteChosenItem() {
+  TWeapon* item = ChosenPlacedItem();
+  if (!item) return;
+  DeleteItem(host_.Design(), item);
+  host_.Recalc(rqWeights);
+  host_.RefreshPages(pgWeapons, this);
+  host_.SetModified();
+}
+
+// Choosing a placed item shows its location and slot.
+void TWeaponsPage::OnPlacedItemChosen() {
+  if (host_.Refreshing() || filling_) return;
+  TWeapon* item = ChosenPlacedItem();
+  if (!item) return;
+  TMech& m = host_.Design();
+  const int code = item->Location & ~lcSplit;  // a split item's code has no direction of its own
+  m.MountMode = static_cast<std::uint8_t>(code / 8);
+  m.CurrentLocation = static_cast<std::uint8_t>(code % 8);
+  host_.RefreshPages(pgWeapons, this);
+  const int row = (item->SlotsFirst & 0xFF) - 1;
+  Filling guard(filling_);
+  if (row >= 0 && row < ui.lbLocation->count()) ui.lbLocation->setCurrentRow(row);
+}
+
+// Choosing a slot chooses its item.
+void TWeaponsPage::OnSlotChosen() {
+  if (host_.Refreshing() || filling_) return;
+  const TWeapon* item = PlacedOf(ui.lbLocation->currentItem());
+  Filling guard(filling_);
+  for (int i = 0; i < ui.lbWepList->count(); ++i)
+    if (PlacedOf(ui.lbWepList->item(i)) == item && item) ui.lbWepList->setCurrentRow(i);
+}
+
+void TWeaponsPage::OnLocationButton(int location) {
+  if (host_.Refreshing()) return;
+  host_.Design().CurrentLocation = static_cast<std::uint8_t>(location);
+  host_.RefreshPages(pgWeapons, this);
+}
+
+void TWeaponsPage::OnDirectionChosen(int direction) {
+  host_.Design().MountMode = static_cast<std::uint8_t>(direction);
+  host_.Recalc(rqWeights);
+  host_.RefreshPages(pgWeapons, this);
+}
+
+// Head, unless its button is disabled (and not in BIN mode): then the first
+// enabled of the others in body order.
+void TWeaponsPage::ChooseDefaultLocation() {
+  TMech& m = host_.Design();
+  int chosen = -1;
+  if (m.MountMode == mmBin || ui.btnLoc_H->isEnabled()) {
+    chosen = locHead;
+  } else {
+    for (int loc = locCenterTorso; loc < kLocationCount && chosen < 0; ++loc)
+      if (locations_->button(loc)->isEnabled()) chosen = loc;
+  }
+  if (chosen < 0) return;
+  locations_->button(chosen)->setChecked(true);
+  m.CurrentLocation = static_cast<std::uint8_t>(chosen);
+}
+
+void TWeaponsPage::Refresh(QObject* sender) {
+  TMech& m = host_.Design();
+  const TConfiguration& c = *m.Config;
+  const std::uint8_t lv = m.RulesLevel;
+  const bool quad = m.IsQuad();
+
+  // 1. Turret mounting without a turret falls back to the front.
+  if (m.MountMode == mmTurret && c.Turret == trNone) m.MountMode = mmFront;
+
+  // 3, 4. The technology of the lists.
+  const bool chooseTech = m.IsMixed() || m.IsOmni();
+  ui.btnWepType->setEnabled(chooseTech);
+  if (!chooseTech) {
+    m.WeaponFilter = lv;
+  } else {
+    const bool level3 = IsLevel3(lv);
+    const std::uint8_t is = lv == rlIS2 || lv == rlClan2 ? rlIS2 : lv == rlIS1 ? rlIS1 : rlIS3;
+    const std::uint8_t clan = lv == rlIS2 || lv == rlClan2 || lv == rlIS1 ? rlClan2 : rlClan3;
+    const std::uint8_t f = m.WeaponFilter;
+    if (f & (rlIS1 | rlIS2 | rlIS3)) m.WeaponFilter = is;
+    else if (f & (rlClan2 | rlClan3)) m.WeaponFilter = clan;
+    else m.WeaponFilter = level3 && m.IsMixed() ? std::uint8_t{rlMixed3} : is;
+  }
+  const std::uint8_t f = m.WeaponFilter;
+  ui.btnWepType->setText(f & (rlClan2 | rlClan3) ? "Clan" : f == rlMixed3 ? "Custom" : "Inner Sphere");
+
+  // 5, 6. Categories; a tab change rebuilds the list.
+  ui.btnElectronic->setEnabled(lv != rlIS1);
+  bool rebuild = qobject_cast<QTabWidget*>(sender) || (sender && sender->parent() &&
+                                                       qobject_cast<QTabWidget*>(sender->parent()));
+  if (lv == rlIS1 && ui.btnElectronic->isChecked()) {
+    PressEnergy();
+    rebuild = true;
+  }
+  if (rebuild) {
+    OnCategoryClicked();  // refreshes this page again, as a refresh of its own
+    return;
+  }
+
+  // 7. Configuration.
+  ui.btnConfig->setText(QString::fromStdString(m.ConfigName(m.ConfigIndex)));
+  ui.btnConfig->setEnabled(m.IsOmni());
+
+  // 8. Where the next item may go.
+  const std::uint8_t mode = m.MountMode;
+  const bool frontOrRear = mode == mmFront || mode == mmRear;
+  const bool turret = mode == mmTurret;
+  const std::uint8_t t = c.Turret;
+  ui.btnLoc_H->setEnabled(frontOrRear || (turret && t == trHead));
+  for (QToolButton* b : {ui.btnLoc_CT, ui.btnLoc_RL, ui.btnLoc_LL}) b->setEnabled(frontOrRear);
+  ui.btnLoc_RT->setEnabled(frontOrRear || (turret && (t == trRightTorso || t == trDualTorso)));
+  ui.btnLoc_LT->setEnabled(frontOrRear || (turret && (t == trLeftTorso || t == trDualTorso)));
+  const bool armless = m.MiscFlags & mfArmless;
+  for (QToolButton* b : {ui.btnLoc_RA, ui.btnLoc_LA})
+    b->setEnabled(!armless && (mode == mmFront || (mode == mmRear && quad)));
+
+  // 9. The BIN, or a location that can take the item.
+  if (!host_.UseBin() && m.MountMode == mmBin) m.MountMode = mmFront;
+  const bool binMode = m.MountMode == mmBin;
+  if (binMode) {
+    ui.btnLoc_H->setChecked(true);
+  } else {
+    QAbstractButton* pressed = locations_->button(std::clamp<int>(m.CurrentLocation, 0, 7));
+    pressed->setChecked(true);
+    if (!pressed->isEnabled()) ChooseDefaultLocation();
+  }
+
+  // 10. Captions.
+  ui.btnLocation->setText(QString("Location (%1)").arg(Text(MountModeName(m.MountMode))));
+  ui.lblLocation->setText(binMode ? QString("BIN") : Text(LocationName(m.CurrentLocation, quad)));
+  for (int loc = locRightArm; loc <= locLeftLeg; ++loc)
+    locations_->button(loc)->setText(Text(LocationName(loc, quad)));
+
+  // 11. Column headings; ammunition shows only its name, shots, battle value and cost.
+  const bool ammo = ui.btnAmmo->isChecked();
+  ui.lblWep5->setText(ammo ? "Shots per Ton" : "Dmg");
+  for (QLabel* l : {ui.lblWep2, ui.lblWep3, ui.lblWep4, ui.lblWep6, ui.lblWep7, ui.lblWep8, ui.lblWep9,
+                    ui.lblWep11})
+    l->setVisible(!ammo);
+  PlaceHeadings();
+
+  // 12, 13. The slots of the location (or the BIN) and the configuration's items.
+  FillSlotList();
+  FillPlacedList();
+
+  // The free slots of the configuration, out of all it has.
+  int total = 0, used = 0;
+  for (int loc = 0; loc < kLocationCount; ++loc) {
+    const int n = c.Crits.UsableSlots(loc);
+    total += n;
+    for (int s = 1; s <= n; ++s) used += c.Crits.SlotAt(loc, s).Code != ciEmpty;
+  }
+  SetGauge(*ui.GaugeCrits, total, total - used, host_.Colors()[dcGaugeN], host_.Colors()[dcGaugeE]);
+  ui.GaugeCrits->setTextKind(TGauge::EText::Value);
+  for (QListWidget* l : {ui.lbWepType, ui.lbWepList, ui.lbLocation}) l->viewport()->update();
+}
+
+void TWeaponsPage::PlaceHeadings() {
+  const QFontMetrics fm(ui.lbWepType->font());
+  const int origin = ui.lbWepType->geometry().left() - ui.pnlWepHeader->geometry().left() +
+                     ui.lbWepType->frameWidth() + 2;
+  const std::pair<QLabel*, EEquipmentColumn> columns[] = {
+      {ui.lblWep2, ecTons},   {ui.lblWep3, ecSlots},  {ui.lblWep4, ecHeat},     {ui.lblWep5, ecDamage},
+      {ui.lblWep6, ecMin},    {ui.lblWep7, ecShort},  {ui.lblWep8, ecMedium},   {ui.lblWep9, ecLong},
+      {ui.lblWep11, ecExtreme}, {ui.lblWep10, ecBV}, {ui.lblWep12, ecCost}};
+  ui.lblWep1->adjustSize();
+  ui.lblWep1->move(origin, 0);
+  for (auto [label, column] : columns) {
+    label->adjustSize();
+    label->move(origin + ColumnRight(column, fm) - label->width(), 0);
+  }
+}
+
+void TWeaponsPage::FillSlotList() {
+  TMech& m = host_.Design();
+  const TConfiguration& c = *m.Config;
+  const bool binMode = m.MountMode == mmBin;
+  const int shows = binMode ? -2 : m.CurrentLocation;
+  const int row = ui.lbLocation->currentRow();
+  Filling guard(filling_);
+  ui.lbLocation->clear();
+  if (binMode) {
+    for (const auto& item : c.Items) {
+      if (!(item->Location & lcBin)) continue;
+      auto* entry = new QListWidgetItem(QString::fromStdString(CritName(item->SaveNum, m.IsQuad(), *m.Equipment)),
+                                        ui.lbLocation);
+      if (entry->text().isEmpty()) entry->setText(QString::fromStdString(item->Name));
+      entry->setData(roleItem, QVariant::fromValue(reinterpret_cast<quintptr>(item.get())));
+      entry->setData(roleSlot, 0);
+    }
+  } else {
+    const int n = c.Crits.UsableSlots(m.CurrentLocation);
+    for (int s = 1; s <= n; ++s) {
+      const TSlot slot = c.Crits.SlotAt(m.CurrentLocation, s);
+      QString text = QString::fromStdString(CritName(slot.Code, m.IsQuad(), *m.Equipment));
+      if (text.isEmpty() && slot.Item) text = QString::fromStdString(slot.Item->Abbrev);  // custom items
+      auto* entry = new QListWidgetItem(text, ui.lbLocation);
+      entry->setData(roleSlot, s);
+      entry->setData(roleItem, QVariant::fromValue(reinterpret_cast<quintptr>(slot.Item)));
+      entry->setData(roleRear, slot.Item && (slot.Item->Location & lcRear) != 0);
+    }
+  }
+  if (shows == slotListLocation_ && row < ui.lbLocation->count()) ui.lbLocation->setCurrentRow(row);
+  slotListLocation_ = shows;
+}
+
+void TWeaponsPage::FillPlacedList() {
+  TMech& m = host_.Design();
+  const TWeapon* chosen = ChosenPlacedItem();
+  Filling guard(filling_);
+  ui.lbWepList->clear();
+  for (const auto& item : m.Config->Items) {
+    auto* entry = new QListWidgetItem(QString::fromStdString(item->Name), ui.lbWepList);
+    entry->setData(roleItem, QVariant::fromValue(reinterpret_cast<quintptr>(item.get())));
+    entry->setData(roleLocationText, QString::fromStdString(m.LocationAbbrev(item->Location)));
+    if (item.get() == chosen) ui.lbWepList->setCurrentItem(entry);
+  }
+}
 
 }  // namespace tfd

@@ -33,6 +33,8 @@ class TWeaponsPage : public QWidget {
   // The equipment row chosen in lbWepType, or null.
   const TWepInfo* ChosenRecord() const;
   TWeapon* ChosenPlacedItem() const;
+  // A new design starts on the energy weapons.
+  void PressEnergy();
 
   Ui::WeaponsPage ui;
 
@@ -48,12 +50,14 @@ class TWeaponsPage : public QWidget {
   int PressedCategory() const;
   void FillSlotList();
   void FillPlacedList();
+  void PlaceHeadings();
 
   IDesignHost& host_;
   QButtonGroup* categories_ = nullptr;
   QButtonGroup* locations_ = nullptr;
   QMenu* pmLocation_ = nullptr;
-  int slotListLocation_ = -1;  // the location lbLocation shows
+  int slotListLocation_ = -1;  // the location lbLocation shows (-2 the BIN)
+  bool filling_ = false;       // a list is being rebuilt
 };
 
 }  // namespace tfd

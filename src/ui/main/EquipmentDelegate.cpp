@@ -1,0 +1,103 @@
+#include "ui/main/EquipmentDelegate.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPainter>
+#include <array>
+
+#include "model/Weapon.h"
+#include "ui/common/Formats.h"
+
+namespace tfd {
+
+namespace {
+
+// Right edges of the columns for a font whose digits are 6 pixels wide.
+constexpr std::array<int, ecCount> kRight = {187, 231, 266, 309, 344, 379, 414, 449, 484, 519, 585};
+
+double Scale(const QFontMetrics& m) { return m.horizontalAdvance(QLatin1Char('0')) / 6.0; }
+int Scaled(int x, const QFontMetrics& m) { return static_cast<int>(x * Scale(m) + 0.5); }
+
+}  // namespace
+
+int ColumnRight(EEquipmentColumn column, const QFontMetrics& m) {
+  return Scaled(kRight[static_cast<std::size_t>(column)], m);
+}
+int PlacedLocationLeft(const QFontMetrics& m) { return Scaled(158, m); }
+int SlotTextLeft(const QFontMetrics& m) { return Scaled(25, m); }
+int SlotRearLeft(const QFontMetrics& m) { return Scaled(19, m); }
+
+TEquipmentDelegate::TEquipmentDelegate(EKind kind, std::function<QColor()> background, QObject* parent)
+    : QStyledItemDelegate(parent), kind_(kind), background_(std::move(background)) {}
+
+QSize TEquipmentDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  QSize s = QStyledItemDelegate::sizeHint(option, index);
+  if (kind_ == EKind::Equipment) s.setWidth(ColumnRight(ecCost, option.fontMetrics) + 8);
+  return s;
+}
+
+void TEquipmentDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const {
+  const bool selected = option.state & QStyle::State_Selected;
+  const QPalette& pal = option.palette;
+  p->save();
+  p->fillRect(option.rect, selected ? pal.color(QPalette::Highlight) : background_());
+  p->setPen(selected ? pal.color(QPalette::HighlightedText) : pal.color(QPalette::Text));
+  const QFontMetrics& fm = option.fontMetrics;
+  const QRect r = option.rect.adjusted(2, 0, -2, 0);
+  const QString text = index.data(Qt::DisplayRole).toString();
+  auto left = [&](int x, const QString& s, int width) {
+    p->drawText(QRect(r.left() + x, r.top(), width, r.height()), Qt::AlignLeft | Qt::AlignVCenter, s);
+  };
+  auto right = [&](int x, const QString& s) {
+    p->drawText(QRect(r.left(), r.top(), x, r.height()), Qt::AlignRight | Qt::AlignVCenter, s);
+  };
+
+  switch (kind_) {
+    case EKind::Equipment: {
+      const auto* info = reinterpret_cast<const TWepInfo*>(index.data(roleRecord).value<quintptr>());
+      const int nameWidth = ColumnRight(ecTons, fm) - fm.horizontalAdvance(QStringLiteral("000.00")) - 4;
+      left(0, fm.elidedText(text, Qt::ElideRight, nameWidth), nameWidth);
+      if (!info) break;
+      const TWepInfoStruct& w = info->Info;
+      const bool ammo = IsAmmunition(w.SaveNum);
+      if (!ammo) {
+        right(ColumnRight(ecTons, fm), FormatFixed(w.Tons, 2));
+        right(ColumnRight(ecSlots, fm), QString::number(w.Crits));
+        right(ColumnRight(ecHeat, fm), QString::number(w.Heat));
+        right(ColumnRight(ecMin, fm), QString::number(w.MinRange));
+        right(ColumnRight(ecShort, fm), QString::number(w.ShortRange));
+        right(ColumnRight(ecMedium, fm), QString::number(w.MediumRange));
+        right(ColumnRight(ecLong, fm), QString::number(w.LongRange));
+        right(ColumnRight(ecExtreme, fm), QString::number(2 * w.MediumRange));
+      }
+      right(ColumnRight(ecDamage, fm), QString::fromStdString(w.DamageText));
+      right(ColumnRight(ecBV, fm), QString::number(w.BV));
+      right(ColumnRight(ecCost, fm), FormatFixed(w.Cost, 0));
+      break;
+    }
+    case EKind::Placed: {
+      const int at = PlacedLocationLeft(fm);
+      left(0, fm.elidedText(text, Qt::ElideRight, at - 4), at - 4);
+      left(at, index.data(roleLocationText).toString(), r.width() - at);
+      break;
+    }
+    case EKind::Slots: {
+      const int slot = index.data(roleSlot).toInt();
+      if (slot <= 0) {  // a BIN entry: the text alone
+        left(0, text, r.width());
+        break;
+      }
+      left(0, QString::number((slot - 1) % 6 + 1) + ".", SlotRearLeft(fm));
+      if (index.data(roleRear).toBool()) left(SlotRearLeft(fm), QStringLiteral("*"), fm.horizontalAdvance('*') + 2);
+      left(SlotTextLeft(fm), text, r.width() - SlotTextLeft(fm));
+      break;
+    }
+    case EKind::Bin:
+      left(0, text, r.width());
+      break;
+  }
+  p->restore();
+}
+
+}  // namespace tfd

@@ -1,0 +1,51 @@
+#pragma once
+// How the lists of the Weapons tab draw their entries: the equipment list in
+// columns (name, tons, slots, heat, damage, the ranges, battle value, cost),
+// the placed items with their location, the slots with their numbers. One
+// table of column edges, scaled by the font, serves the list and its headings.
+
+#include <QColor>
+#include <QStyledItemDelegate>
+#include <functional>
+
+class QFontMetrics;
+
+namespace tfd {
+
+// Data roles of the list entries.
+enum : int {
+  roleRecord = Qt::UserRole + 1,  // const TWepInfo* (as quintptr)
+  roleItem,                        // TWeapon* (as quintptr)
+  roleSlot,                        // slot number 1..12
+  roleRear,                        // the slot's item is rear-mounted
+  roleLocationText,                // the item's location abbreviation
+};
+
+// The columns of the equipment list, left to right after the name.
+enum EEquipmentColumn {
+  ecTons, ecSlots, ecHeat, ecDamage, ecMin, ecShort, ecMedium, ecLong, ecExtreme, ecBV, ecCost,
+  ecCount
+};
+// Where a column's right-aligned text ends, from the entry's left edge.
+int ColumnRight(EEquipmentColumn column, const QFontMetrics& metrics);
+// Where a placed item's location text, and a slot's text, begin.
+int PlacedLocationLeft(const QFontMetrics& metrics);
+int SlotTextLeft(const QFontMetrics& metrics);
+int SlotRearLeft(const QFontMetrics& metrics);
+
+class TEquipmentDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+
+ public:
+  enum class EKind { Equipment, Placed, Slots, Bin };
+  TEquipmentDelegate(EKind kind, std::function<QColor()> background, QObject* parent);
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+ private:
+  EKind kind_;
+  std::function<QColor()> background_;
+};
+
+}  // namespace tfd
