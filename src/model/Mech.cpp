@@ -24,6 +24,7 @@ void TMech::Clear() {
   Armament.clear();
   Overview.clear();
   Source = srcCustom;
+  MixedTech = false;
 
   ConfigIndex = 0;
   RulesLevel = rlIS1;

@@ -130,6 +130,9 @@ class TMech {
   std::vector<std::string> Armament;
   std::vector<std::string> Overview;
   std::uint8_t Source = srcCustom;
+  // The design carries equipment of the other technology base (a loaded file
+  // says so); the rules level stays the one the file gives.
+  bool MixedTech = false;
 
   // What the rules know of the loaded equipment table (not owned). Empty until
   // the equipment loads; never null.

@@ -1,5 +1,7 @@
 #include "rules/CritAlloc.h"
 
+#include <algorithm>
+
 #include "model/Enums.h"
 #include "model/Weapon.h"
 
@@ -434,6 +436,45 @@ void TCritAlloc::Release(TWeapon* item) {
     armoured_[loc][s - 1] = 0;
   }
   item->SlotsFirst = 0;
+}
+
+void TCritAlloc::LoadSlot(int location, int slot, std::int16_t code, TWeapon* item) {
+  if (!Valid(location, slot)) return;
+  At(location, slot) = TSlot{code, item, 0};
+  armoured_[location][slot - 1] = 0;
+}
+
+int TCritAlloc::SecondaryOf(int primary) { return kSecondary[static_cast<std::size_t>(primary & 7)]; }
+
+int TCritAlloc::Link(TWeapon* item) {
+  if (!item) return 0;
+  const int primary = item->Location & 7;
+  const bool split = (item->Location & lcSplit) != 0 && !(item->Location & (lcTurret | lcBin));
+  const int secondary = split ? SecondaryOf(primary) : -1;
+  const bool placed = !(item->Location & lcBin);
+  std::array<std::int16_t, 2 * kMaxSlots> chain{};
+  int n = 0;
+  for (int loc = 0; loc < kLocationCount; ++loc)
+    for (int s = 1; s <= kMaxSlots; ++s) {
+      TSlot& cell = At(loc, s);
+      if (cell.Item != item) continue;
+      const bool own = placed && (loc == primary || loc == secondary);
+      if (!own || n == static_cast<int>(chain.size())) {
+        cell = TSlot{};
+        continue;
+      }
+      cell.Link = 0;
+      chain[static_cast<std::size_t>(n++)] = SlotLink(loc, s);
+    }
+  // Primary location first, then the secondary one, each in slot order.
+  std::stable_partition(chain.begin(), chain.begin() + n,
+                        [primary](std::int16_t link) { return (link >> 8) == primary; });
+  for (int i = 0; i < n; ++i) {
+    const std::int16_t link = chain[static_cast<std::size_t>(i)];
+    At(link >> 8, link & 0xFF).Link = i + 1 < n ? chain[static_cast<std::size_t>(i + 1)] : 0;
+  }
+  item->SlotsFirst = n > 0 ? chain[0] : 0;
+  return n;
 }
 
 bool TCritAlloc::Move(TWeapon* item, int locationCode, int start) {

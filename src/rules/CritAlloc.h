@@ -99,6 +99,18 @@ class TCritAlloc {
   bool Allocate(TWeapon* item, int locationCode, int start);
   // Empties every slot of the item's chain and clears its first-slot link.
   void Release(TWeapon* item);
+  // For the design-file readers: sets one slot as the file holds it, a code
+  // and the item in it (no chain yet). An equipment code without an item is
+  // kept as it is; Link builds the chains afterwards.
+  void LoadSlot(int location, int slot, std::int16_t code, TWeapon* item);
+  // Chains the slots that hold `item` as Allocate would have laid them: those
+  // of its primary location in ascending order, then those of the secondary
+  // location of a split item; slots holding it elsewhere lose it. Sets the
+  // item's first-slot link (0 when no slot holds it). Returns the slots chained.
+  int Link(TWeapon* item);
+  // The location that takes the rest of a split item placed in `primary`.
+  static int SecondaryOf(int primary);
+
   // Moves a placed (or BIN) item whole to `start` of the location code's
   // location; the old slots are given up only when the new ones are taken, so
   // a refusal leaves the item where it was.

@@ -1,0 +1,201 @@
+#include "files/DesignFile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "equipment/EquipmentLists.h"
+#include "files/LoadSupport.h"
+#include "files/ReadError.h"
+#include "files/TextInput.h"
+#include "model/Mech.h"
+
+namespace tfd {
+
+double Real6(const unsigned char* b) {
+  if (b[0] == 0) return 0.0;
+  double fraction = static_cast<double>(b[5] & 0x7F);
+  for (int i = 4; i >= 1; --i) fraction = fraction * 256.0 + b[i];
+  const double value = std::ldexp(1.0 + fraction / 549755813888.0, b[0] - 129);
+  return (b[5] & 0x80) ? -value : value;
+}
+
+namespace {
+
+class TByteReader {
+ public:
+  explicit TByteReader(std::string_view bytes) : bytes_(bytes) {}
+
+  const unsigned char* Take(std::size_t n) {
+    if (bytes_.size() - pos_ < n) throw TReadError(kReadBeyondEnd);
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data() + pos_);
+    pos_ += n;
+    return p;
+  }
+  std::uint8_t Byte() { return *Take(1); }
+  std::int16_t Word() {
+    const unsigned char* p = Take(2);
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(p[0] | (p[1] << 8)));
+  }
+  double Real() { return Real6(Take(6)); }
+  std::string String() {
+    const int n = Word();
+    if (n <= 0) return {};
+    const unsigned char* p = Take(static_cast<std::size_t>(n));
+    return FromWindows1252(std::string_view(reinterpret_cast<const char*>(p), static_cast<std::size_t>(n)));
+  }
+  void StringList(std::vector<std::string>& into) {
+    const int n = Word();
+    for (int i = 0; i < n; ++i) into.push_back(String());
+  }
+
+ private:
+  std::string_view bytes_;
+  std::size_t pos_ = 0;
+};
+
+constexpr int kSlotsPerLocation[8] = {6, 12, 12, 12, 12, 12, 6, 6};
+
+// A file number (the older identifier) as the identifier the rules use.
+std::int16_t FromFileNumber(const TEquipmentLists& lists, int number) {
+  if (number >= 1 && number <= kLastFixedCode) return static_cast<std::int16_t>(number);
+  const TWepInfo* rec = lists.BySave97(number);
+  return rec ? rec->Info.SaveNum : static_cast<std::int16_t>(ciEmpty);
+}
+
+std::string DecoratedName(const TWeapon& w, const TWepInfoStruct& row, const TEquipmentIndex& index) {
+  if (!(w.Options & woAppendNumber)) return row.Name;
+  int count = 0;
+  if (w.SaveNum == index.Id(techInnerSphere, ECode::DoubleHS)) {
+    if (w.Slots > 3) count = w.Slots / 3;
+  } else if (w.SaveNum == index.Id(techClan, ECode::DoubleHS)) {
+    if (w.Slots > 2) count = w.Slots / 2;
+  } else if (w.Slots > 1) {
+    count = w.Slots;
+  }
+  return count > 0 ? row.Name + " " + std::to_string(count) : row.Name;
+}
+
+void ReadConfiguration(TByteReader& in, TMech& design, TEquipmentLists& lists, int k) {
+  TConfiguration& config = *design.Configs[static_cast<std::size_t>(k)];
+  const TEquipmentIndex& index = lists.Index();
+
+  // Actuators: lower arm then hand, right arm first. The configuration keeps
+  // them as right hand, right lower arm, left hand, left lower arm.
+  const std::uint8_t act = in.Byte();
+  auto two = [](std::uint8_t byte, int field) { return static_cast<std::uint8_t>((byte >> (2 * field)) & 3) == 1 ? 1 : 0; };
+  config.Actuators = {static_cast<std::uint8_t>(two(act, 1)), static_cast<std::uint8_t>(two(act, 0)),
+                      static_cast<std::uint8_t>(two(act, 3)), static_cast<std::uint8_t>(two(act, 2))};
+  const std::uint8_t cases = in.Byte();
+  for (int i = 0; i < 3; ++i)
+    config.CaseKind[static_cast<std::size_t>(locCenterTorso + i)] =
+        two(cases, i) ? LoadedCaseKind(design) : static_cast<std::uint8_t>(caseNone);
+
+  PrepareEquipment(design, lists);
+
+  const bool clan = IsClanDesign(design);
+  const int count = in.Byte();
+  std::vector<TWeapon*> byPosition(static_cast<std::size_t>(count), nullptr);
+  for (int i = 0; i < count; ++i) {
+    const int number = in.Word();
+    const int location = in.Word();
+    const int slots = in.Word();
+    const double tons = in.Real();
+    const TWepInfo* rec = lists.BySave97(number);
+    if (!rec) continue;  // not in the equipment table: the item is left out, its slots empty
+    const TWepInfoStruct& row = rec->Info;
+    auto w = ItemFromRow(row);
+    w->Location = static_cast<std::int16_t>(location == lcBin ? lcBin : (location & (7 | lcRear | lcSplit)));
+    w->Slots = static_cast<std::int16_t>(std::clamp(slots, 0, 2 * TCritAlloc::kMaxSlots));
+    w->Name = DecoratedName(*w, row, index);
+    const bool validTons = std::isfinite(tons) && tons > 0.0 && tons < 1000.0;
+    if (number >= 800 && number <= 1199) {
+      const double t = validTons ? tons : row.Tons;
+      const std::string base = (row.Name + " (").substr(0, 42);
+      w->Name = base + std::to_string(static_cast<long>(std::floor(t * row.Damage + 0.5))) + ")";
+      w->BV = row.BV * t;
+      w->Cost = t * row.Cost;
+    }
+    if (validTons)
+      w->Tons = tons;
+    else if (WeighedByChassis(index, w->SaveNum, k))
+      w->Tons = 0.0;
+    else if (IsHeatSinkOrJumpJet(index, w->SaveNum)) {
+      // Pod-mounted heat sinks and jump jets: as many units as the slots hold.
+      const int units = std::max(1, w->Slots / std::max(1, SlotsPerUnit(row, index)));
+      w->Tons = row.Tons * units;
+      w->BV = row.BV * units;
+      w->Cost = row.Cost * units;
+    } else {
+      w->Tons = row.Tons;
+    }
+    if (index.Is(w->SaveNum, ECode::Targ_Comp)) w->Cost = w->Tons * 10000.0;
+    const bool clanItem = number % 100 >= 50;
+    if (clanItem != clan) design.MixedTech = true;
+    const int hsType = HeatSinkTypeOf(index, w->SaveNum);
+    if (hsType >= 0) design.HeatSinkType = static_cast<std::uint8_t>(hsType);
+    byPosition[static_cast<std::size_t>(i)] = AppendItem(design, config, std::move(w));
+  }
+
+  TCritAlloc& crits = config.Crits;
+  for (int loc = 0; loc < kLocationCount; ++loc)
+    for (int s = 1; s <= kSlotsPerLocation[loc]; ++s) {
+      const std::int16_t code = FromFileNumber(lists, in.Word());
+      const int at = in.Word();
+      TWeapon* item = at >= 0 && at < count ? byPosition[static_cast<std::size_t>(at)] : nullptr;
+      if (item && item->SaveNum != code) item = nullptr;  // code and item disagree: the code wins
+      crits.LoadSlot(loc, s, code, item);
+    }
+  LinkLoadedSlots(design, k);
+}
+
+}  // namespace
+
+void ReadDesignFile(std::string_view bytes, TMech& design, TEquipmentLists& lists) {
+  TByteReader in(bytes);
+  if (in.Word() != kDesignFileVersion) throw TReadError(kWrongVersion);
+  for (int t : {txtModel, txtChassis, txtPowerPlant, txtJumpJets, txtArmor, txtComSystem, txtTargetingSystem})
+    design.Texts[static_cast<std::size_t>(t)] = in.String();
+  design.Manufacturers.clear();
+  in.StringList(design.Manufacturers);
+  design.Armament.clear();
+  in.StringList(design.Armament);
+
+  const std::uint8_t flags = in.Byte();
+  const int techBase = (flags >> 6) & 3;
+  design.RulesLevel = techBase == 0 ? rlIS1 : (techBase == 1 ? rlIS2 : rlClan2);
+  const bool clan = IsClanDesign(design);
+  if (flags & 2) design.StructureType = clan ? stClanEndoSteel : stEndoSteel;
+  if (flags & 4) design.EngineType = clan ? etClanXL : etXL;
+  if (flags & 8) design.Options |= optOmni;
+  if (flags & 16) design.Options |= optQuad;
+  if (flags & 32) design.ArmorType = clan ? atClanFF : atFerroFibrous;
+
+  const std::uint8_t source = in.Byte();
+  design.Source = source <= srcOther ? source : static_cast<std::uint8_t>(srcOther);
+  const std::int16_t hsTons = in.Word();
+  design.HeatSinks = static_cast<std::uint8_t>(hsTons & 0xFF);
+  design.Tonnage = static_cast<std::uint8_t>((hsTons >> 8) & 0xFF);
+  const std::int16_t movement = in.Word();
+  design.WalkMP = static_cast<std::uint8_t>(movement & 0xFF);
+  design.JumpMP = static_cast<std::uint8_t>((movement >> 8) & 0xFF);
+  in.Real();  // armour mass: the rules derive it from the type and the points
+  const unsigned char* points = in.Take(7);
+  auto& a = design.Armor;
+  a[asHead] = points[0];
+  a[asCenterTorso] = points[1];
+  a[asCenterTorsoRear] = points[2];
+  a[asRightTorso] = a[asLeftTorso] = points[3];
+  a[asRightTorsoRear] = a[asLeftTorsoRear] = points[4];
+  a[asRightArm] = a[asLeftArm] = points[5];
+  a[asRightLeg] = a[asLeftLeg] = points[6];
+
+  const int blocks = design.IsOmni() ? 8 : 1;
+  for (int k = 0; k < blocks; ++k) ReadConfiguration(in, design, lists, k);
+
+  const int lines = in.Word();
+  for (int i = 0; i < lines; ++i) design.Overview.push_back(in.String());
+}
+
+}  // namespace tfd

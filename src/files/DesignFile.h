@@ -1,0 +1,23 @@
+#pragma once
+// The binary design file (".TFI", ".TFC"): format version 2311, little-endian.
+
+#include <cstdint>
+#include <string_view>
+
+namespace tfd {
+
+class TMech;
+class TEquipmentLists;
+
+inline constexpr std::int16_t kDesignFileVersion = 2311;
+
+// Value of a 6-byte real: exponent byte biased by 129 (0 means 0), a 39-bit
+// fraction in bytes 1 to 5, least significant first, the sign in the top bit.
+double Real6(const unsigned char* bytes);
+
+// Reads a whole file, version word included, into a freshly reset design.
+// Throws TReadError ("Read beyond end of file" for a file that ends early,
+// the wrong-version message for another version); what was read stays.
+void ReadDesignFile(std::string_view bytes, TMech& design, TEquipmentLists& lists);
+
+}  // namespace tfd

@@ -1,0 +1,140 @@
+// tfd-report: loads designs as the window does and prints what the core
+// computed for each.
+//
+//   tfd-report [--json] [--db PATH] [--config N] [--piloting P --gunnery G] FILE...
+//
+// Exit status: 0 when every file loaded, 1 when any did not, 2 for a usage error.
+
+#include <charconv>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Report.h"
+#include "db/SqliteDatabase.h"
+#include "equipment/DataPaths.h"
+#include "equipment/Database.h"
+#include "equipment/EquipmentLists.h"
+#include "equipment/Specs.h"
+#include "files/HtmlSettings.h"
+#include "files/LoadDesign.h"
+#include "model/Mech.h"
+#include "ratings/DamageByRange.h"
+#include "ratings/Ratings.h"
+#include "rules/RulesPass.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: tfd-report [--json] [--db PATH] [--config N] [--piloting P --gunnery G] FILE...\n";
+
+bool ParseInt(std::string_view s, int low, int high, int& out) {
+  int v = 0;
+  const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (ec != std::errc() || p != s.data() + s.size() || v < low || v > high) return false;
+  out = v;
+  return true;
+}
+
+int Usage(const std::string& why) {
+  std::cerr << "tfd-report: " << why << "\n" << kUsage;
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool json = false;
+  std::string dbPath;
+  int config = -1;
+  tfd::TReportOptions options;
+  std::vector<std::string> files;
+  bool optionsDone = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    auto value = [&](const char* name) -> const char* {
+      if (i + 1 >= argc) return nullptr;
+      (void)name;
+      return argv[++i];
+    };
+    if (optionsDone || a.empty() || a[0] != '-' || a == "-") {
+      files.emplace_back(a);
+    } else if (a == "--") {
+      optionsDone = true;
+    } else if (a == "--json") {
+      json = true;
+    } else if (a == "--help" || a == "-h") {
+      std::cout << kUsage;
+      return 0;
+    } else if (a == "--db") {
+      const char* v = value("--db");
+      if (!v) return Usage("--db needs a path");
+      dbPath = v;
+    } else if (a == "--config") {
+      const char* v = value("--config");
+      if (!v || !ParseInt(v, 0, tfd::kConfigCount - 1, config)) return Usage("--config needs a number from 0 to 27");
+    } else if (a == "--piloting" || a == "--gunnery") {
+      const char* v = value(argv[i]);
+      int skill = 0;
+      if (!v || !ParseInt(v, 0, 7, skill))
+        return Usage(std::string(a) + " needs a skill from 0 to 7");
+      (a == "--piloting" ? options.Piloting : options.Gunnery) = skill;
+    } else {
+      return Usage("unknown option " + std::string(a));
+    }
+  }
+  if (files.empty()) return Usage("no file named");
+
+  tfd::TEquipmentLists lists;
+  tfd::TEngineMakers makers;
+  try {
+    const auto path = tfd::FindDatabase(tfd::DefaultDatabaseSearch(dbPath));
+    auto db = tfd::OpenSqliteDatabase(path.string(), tfd::EOpenMode::ReadOnly);
+    lists.LoadAll(*db);
+    tfd::TPickList plants;
+    auto query = db->NewQuery();
+    tfd::FillPickList(*query, plants, tfd::spPowerPlant, "", "");
+    makers.Locate(plants.Entries);
+  } catch (const std::exception& e) {
+    std::cerr << "tfd-report: the equipment database cannot be read: " << e.what() << "\n";
+    return 1;
+  }
+
+  tfd::THtmlSettings html;
+  tfd::TLoadContext context{lists, html, &makers};
+  auto design = std::make_unique<tfd::TMech>();
+  int status = 0;
+  std::string out;
+  for (const std::string& file : files) {
+    const tfd::TLoadResult result = tfd::LoadDesign(*design, file, context);
+    if (!result.Ok()) {
+      status = 1;
+      std::cerr << "tfd-report: " << file << ": " << tfd::HumanMessage(result.Message) << "\n";
+      if (json) {
+        out = tfd::JsonFailure(file, result.Message);
+        out.push_back('\n');
+        std::fwrite(out.data(), 1, out.size(), stdout);
+      }
+      continue;
+    }
+    if (config >= 0) {
+      design->SelectConfig(config);
+      tfd::Recalculate(*design, tfd::rqAll);
+    }
+    tfd::ComputeRatings(*design);
+    tfd::ComputeDamageByRange(*design, 0);
+    if (json) {
+      out = tfd::JsonReport(*design, file, options);
+      out.push_back('\n');
+    } else {
+      out = tfd::TextReport(*design, file, options);
+      out.push_back('\n');
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+  }
+  std::fflush(stdout);
+  return status;
+}
