@@ -1,0 +1,96 @@
+// The windows must answer every keystroke at once: one edit (store, rules
+// pass, refresh of its page), placing an item with the refresh of the Weapons
+// tab, and building the main window with its equipment lists.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QTabWidget>
+
+#include "equipment/EquipmentLists.h"
+#include "model/Mech.h"
+#include "rules/Placement.h"
+#include "rules/RulesPass.h"
+#include "ui/main/MainItemsPage.h"
+#include "ui/main/SpinText.h"
+#include "ui/main/Startup.h"
+#include "ui/main/TfrmTFD.h"
+#include "ui/main/WeaponsPage.h"
+
+using namespace tfd;
+
+namespace {
+
+void BM_StartUp(benchmark::State& state) {
+  for (auto _ : state) {
+    tfd::TfrmTFD window(LoadEquipmentLists());
+    window.show();
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(window.Design().Weights[wFree]);
+  }
+}
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
+
+void BM_WalkingMPKeystroke(benchmark::State& state) {
+  TfrmTFD window(LoadEquipmentLists());
+  window.show();
+  QApplication::processEvents();
+  TSpinEdit* walk = window.MainItems()->ui.sedtW_MP;
+  int mp = 3;
+  for (auto _ : state) {
+    EditorOf(*walk)->setText(QString::number(mp));  // the edit's handler stores, recalculates, refreshes
+    mp = mp == 3 ? 4 : 3;
+  }
+}
+BENCHMARK(BM_WalkingMPKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_AddItemAndRefreshWeapons(benchmark::State& state) {
+  TfrmTFD window(LoadEquipmentLists());
+  window.show();
+  auto* tabs = window.findChild<QTabWidget*>("pcMain");
+  tabs->setCurrentWidget(window.findChild<QWidget*>("tsWeapons"));
+  QApplication::processEvents();
+  TMech& m = window.Design();
+  m.RulesLevel = rlIS3;
+  m.Tonnage = 100;
+  window.Recalc(rqAll);
+  const TWepInfo* laser = window.Equipment()->BySaveNum(102);
+  TAddRequest request;
+  request.Record = &laser->Info;
+  request.Location = locRightTorso;
+  request.Slot = 1;
+  request.Criticals = laser->Info.Crits;
+  for (auto _ : state) {
+    TWeapon* placed = nullptr;
+    AddItem(m, request, &placed);
+    window.Recalc(rqWeights);
+    window.RefreshPages(4, &window);
+    state.PauseTiming();
+    DeleteItem(m, placed);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_AddItemAndRefreshWeapons)->Unit(benchmark::kMicrosecond);
+
+void BM_RefreshCriticalSheet(benchmark::State& state) {
+  TfrmTFD window(LoadEquipmentLists());
+  window.show();
+  QApplication::processEvents();
+  TMech& m = window.Design();
+  m.Tonnage = 100;
+  window.Recalc(rqAll);
+  for (auto _ : state) window.RefreshPages(8, &window);
+}
+BENCHMARK(BM_RefreshCriticalSheet)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::benchmark::Initialize(&argc, argv);
+  ::benchmark::RunSpecifiedBenchmarks();
+  ::benchmark::Shutdown();
+  return 0;
+}
