@@ -89,6 +89,7 @@ class THtmlLines {
 };
 
 // Cells of a text line.
+std::string LabelCell(const std::string& t) { return t.substr(0, t.find(kCellSeparator)); }
 std::string FirstCell(const std::string& t) {
   const std::size_t sep = t.find(kCellSeparator);
   return sep == std::string::npos ? std::string() : t.substr(sep + 1);
@@ -190,19 +191,22 @@ class THtmlImport {
       const THtmlLine line = lines_.Next();
       if (line.Kind == EHtmlLineKind::CaptionedTable && SameText(line.Text, "Equipment")) return;
       const std::string& t = line.Text;
+      // Labels are looked for in the label cell: a value that happens to hold
+      // a label's word ("Oskar Type 4") must not fill another field.
+      const std::string label = LabelCell(t);
       auto first = [&] { return FromWindows1252(TrimText(FirstCell(t))); };
-      if (Has(t, "Chassis")) m_.Texts[txtChassis] = first();
-      if (Has(t, "Power Plant")) m_.Texts[txtPowerPlant] = first();
-      if (Has(t, "Jump Jets")) m_.Texts[txtJumpJets] = first();
-      if (Has(t, "Armor")) m_.Texts[txtArmor] = first();
-      if (Has(t, "Communications System")) m_.Texts[txtComSystem] = first();
-      if (Has(t, "Targeting & Tracking System")) m_.Texts[txtTargetingSystem] = first();
-      if (Has(t, "Type")) m_.Texts[txtModel] = first();
-      if (Has(t, "Technology Base")) Technology(FirstCell(t));
-      if (Has(t, "Tonnage")) m_.Tonnage = ToByte(WholeOr(AfterFirst(t, 4), 20));
-      if (Has(t, "Armament")) ReadList(m_.Armament, false);
-      if (Has(t, "Manufacturer(s)")) ReadList(m_.Manufacturers, false);
-      if (Has(t, "Overview")) ReadList(m_.Overview, true);
+      if (Has(label, "Chassis")) m_.Texts[txtChassis] = first();
+      if (Has(label, "Power Plant")) m_.Texts[txtPowerPlant] = first();
+      if (Has(label, "Jump Jets")) m_.Texts[txtJumpJets] = first();
+      if (Has(label, "Armor")) m_.Texts[txtArmor] = first();
+      if (Has(label, "Communications System")) m_.Texts[txtComSystem] = first();
+      if (Has(label, "Targeting & Tracking System")) m_.Texts[txtTargetingSystem] = first();
+      if (Has(label, "Type")) m_.Texts[txtModel] = first();
+      if (Has(label, "Technology Base")) Technology(FirstCell(t));
+      if (Has(label, "Tonnage")) m_.Tonnage = ToByte(WholeOr(AfterFirst(t, 4), 20));
+      if (Has(label, "Armament")) ReadList(m_.Armament, false);
+      if (Has(label, "Manufacturer(s)")) ReadList(m_.Manufacturers, false);
+      if (Has(label, "Overview")) ReadList(m_.Overview, true);
     }
   }
 
@@ -231,32 +235,33 @@ class THtmlImport {
       const THtmlLine line = lines_.Next();
       if (line.Kind == EHtmlLineKind::TableEnd) break;
       const std::string& t = line.Text;
+      const std::string label = LabelCell(t);
       auto last = [&] { return ToByte(WholeOr(TrimText(LastCell(t)), 0)); };
-      if (Has(t, "Internal Structure") && Has(t, "ES")) m_.StructureType = clan ? stClanEndoSteel : stEndoSteel;
-      if (Has(t, "Engine") && Has(t, "XL")) m_.EngineType = clan ? etClanXL : etXL;
-      if (Has(t, "Walking MP")) m_.WalkMP = ToByte(WholeOr(AfterFirst(t, 3), 1));
-      if (Has(t, "Jumping MP")) m_.JumpMP = ToByte(WholeOr(AfterFirst(t, 3), 0));
-      if (Has(t, "Heat Sinks")) {
+      if (Has(label, "Internal Structure") && Has(t, "ES")) m_.StructureType = clan ? stClanEndoSteel : stEndoSteel;
+      if (Has(label, "Engine") && Has(t, "XL")) m_.EngineType = clan ? etClanXL : etXL;
+      if (Has(label, "Walking MP")) m_.WalkMP = ToByte(WholeOr(AfterFirst(t, 3), 1));
+      if (Has(label, "Jumping MP")) m_.JumpMP = ToByte(WholeOr(AfterFirst(t, 3), 0));
+      if (Has(label, "Heat Sinks")) {
         m_.HeatSinks = ToByte(WholeOr(TrimText(AfterFirst(t, 2)), 10));
         HeatSinkType(t);
       }
-      if (Has(t, "Armor Factor")) {
+      if (Has(label, "Armor Factor")) {
         if (Has(t, "FF")) m_.ArmorType = clan ? atClanFF : atFerroFibrous;
         DecimalOrThrow(LastCell(t));  // armour mass: the rules derive it
       }
-      if (Has(t, "Head")) a[asHead] = last();
-      if (Has(t, "Center Torso")) (Has(t, "Rear") ? a[asCenterTorsoRear] : a[asCenterTorso]) = last();
-      if (Has(t, "R/L Torso")) {
+      if (Has(label, "Head")) a[asHead] = last();
+      if (Has(label, "Center Torso")) (Has(t, "Rear") ? a[asCenterTorsoRear] : a[asCenterTorso]) = last();
+      if (Has(label, "R/L Torso")) {
         if (Has(t, "Rear"))
           a[asRightTorsoRear] = a[asLeftTorsoRear] = last();
         else
           a[asRightTorso] = a[asLeftTorso] = last();
       }
-      if (Has(t, "R/L Arm")) {
+      if (Has(label, "R/L Arm")) {
         a[asRightArm] = a[asLeftArm] = last();
         armStructure = WholeOr(TrimText(CellBeforeLast(t)), 0);
       }
-      if (Has(t, "R/L Leg")) {
+      if (Has(label, "R/L Leg")) {
         a[asRightLeg] = a[asLeftLeg] = last();
         legStructure = WholeOr(TrimText(CellBeforeLast(t)), 1);
       }
