@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Report.h"
+#include "ratings/SkillTable.h"
+
+namespace tfd {
+namespace {
+
+const std::string kData = TFD_TEST_DATA;
+
+struct TRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    std::istringstream in(out);
+    for (std::string l; std::getline(in, l);) lines.push_back(l);
+    return lines;
+  }
+};
+
+TRun Report(const std::string& args) {
+  namespace fs = std::filesystem;
+  const fs::path err = fs::temp_directory_path() / ("tfd-report-test-" + std::to_string(::getpid()) + ".err");
+  TRun r;
+  const std::string command = std::string("\"") + TFD_REPORT + "\" " + args + " 2>\"" + err.string() + "\"";
+  FILE* p = ::popen(command.c_str(), "r");
+  if (!p) return r;
+  std::array<char, 4096> buf{};
+  for (std::size_t n; (n = std::fread(buf.data(), 1, buf.size(), p)) > 0;) r.out.append(buf.data(), n);
+  const int status = ::pclose(p);
+  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::ifstream e(err);
+  std::ostringstream all;
+  all << e.rdbuf();
+  r.err = all.str();
+  fs::remove(err);
+  return r;
+}
+
+std::string Sample(const std::string& name) { return "\"" + kData + "/" + name + "\""; }
+
+long NumberAfter(const std::string& line, const std::string& key) {
+  const std::regex re("\"" + key + "\":(-?[0-9]+)");
+  std::smatch m;
+  return std::regex_search(line, m, re) ? std::stol(m[1]) : -999999;
+}
+
+TEST(ReportJson, OneObjectPerFileWithTheNamedKeys) {
+  const TRun r = Report("--json " + Sample("hollow-warden-hw3.txt") + " " + Sample("vashti-prime.TFC") + " " +
+                        Sample("brennock-bk1.TFI") + " " + Sample("hollow-warden-hw3.html"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto lines = r.Lines();
+  ASSERT_EQ(lines.size(), 4u);
+  static const char* kKeys[] = {
+      "file", "ok", "type", "rulesLevel", "options", "tonnage", "structureType", "engineType", "engineRating",
+      "walkMP", "runMP", "sprintMP", "jumpMP", "heatSinks", "heatSinkType", "dissipation", "gyroType",
+      "cockpitType", "targetingType", "jumpJetType", "armorType", "configIndex", "weights", "structure", "armor",
+      "armorTypes", "maxArmor", "armorPoints", "armorFactor", "config", "index", "name", "totalWeight",
+      "equipmentWeight", "caseWeight", "turretWeight", "powerAmpWeight", "superchargerWeight", "armoredWeight",
+      "case", "actuators", "items", "abbr", "saveId", "location", "slots", "firstSlot", "tons", "bv", "cost",
+      "heat", "damage", "battleValue", "defensiveEquipment", "explosivePenalty", "heatModifier",
+      "movementFactor", "defensiveRating", "baseWeaponRating", "artemisRating", "targetingRating",
+      "modifiedWeaponRating", "speedFactor", "offensiveRating", "weaponHeat", "heatEfficiency", "finalBV",
+      "costParts", "cockpit", "lifeSupport", "sensors", "musculature", "legActuators", "engine", "gyro",
+      "multiplier", "armActuators", "jumpJets", "equipment", "omni", "supercharger", "powerAmp", "turret",
+      "damageByRange", "heatByRange", "specs", "chassis", "powerPlant", "comSystem", "ttSystem",
+      "manufacturers", "armament", "overview", "source", "findings"};
+  for (const auto& line : lines) {
+    ASSERT_FALSE(line.empty());
+    EXPECT_EQ(line.front(), '{');
+    EXPECT_EQ(line.back(), '}');
+    EXPECT_NE(line.find("\"ok\":true"), std::string::npos);
+    EXPECT_EQ(line.find("\"error\""), std::string::npos);
+    for (const char* key : kKeys) EXPECT_NE(line.find(std::string("\"") + key + "\":"), std::string::npos) << key;
+  }
+  EXPECT_EQ(NumberAfter(lines[0], "tonnage"), 55);
+  EXPECT_NE(lines[0].find("\"type\":\"Hollow Warden HW-3\""), std::string::npos);
+  EXPECT_EQ(NumberAfter(lines[1], "heatSinkType"), 4);  // Clan double
+  // The text and HTML readouts of one design report the same figures.
+  EXPECT_EQ(lines[0].substr(lines[0].find("\"type\"")), lines[3].substr(lines[3].find("\"type\"")));
+}
+
+TEST(ReportJson, ConfigurationAndSkills) {
+  const TRun r = Report("--json --config 2 --piloting 3 --gunnery 2 " + Sample("vashti-prime.TFC"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string line = r.Lines().at(0);
+  EXPECT_EQ(NumberAfter(line, "configIndex"), 2);
+  EXPECT_NE(line.find("\"saveId\":400"), std::string::npos);  // the Clan rifle of the A loadout
+  const long bv = NumberAfter(line, "battleValue");
+  EXPECT_EQ(NumberAfter(line, "finalBV"), FinalBattleValue(static_cast<std::int32_t>(bv), 2, 3));
+  const TRun plain = Report("--json " + Sample("vashti-prime.TFC"));
+  EXPECT_EQ(NumberAfter(plain.Lines().at(0), "finalBV"), NumberAfter(plain.Lines().at(0), "battleValue"));
+}
+
+TEST(ReportJson, FailuresAreReportedPerFileAndInTheStatus) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / ("tfd-report-bad-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  std::ofstream(dir / "old.TFI", std::ios::binary) << std::string("\x06\x09\0\0", 4);
+  std::ofstream(dir / "old.html") << "<BODY>\n<!-- VER 0906 -->\n</BODY>\n";
+  const TRun r = Report("--json \"" + (dir / "old.TFI").string() + "\" " + Sample("brennock-bk1.TFI") + " \"" +
+                        (dir / "old.html").string() + "\" \"" + (dir / "missing.txt").string() + "\"");
+  fs::remove_all(dir);
+  EXPECT_EQ(r.status, 1);
+  const auto lines = r.Lines();
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_NE(lines[0].find("\"ok\":false,\"error\":\"Cannot Open File\\rWrong Version\""), std::string::npos);
+  EXPECT_NE(lines[1].find("\"ok\":true"), std::string::npos);
+  EXPECT_NE(lines[2].find("\"ok\":false"), std::string::npos);
+  EXPECT_NE(lines[2].find("2311"), std::string::npos);
+  EXPECT_NE(lines[3].find("\"ok\":false"), std::string::npos);
+  EXPECT_NE(r.err.find("Cannot Open File: Wrong Version"), std::string::npos);
+  EXPECT_NE(r.err.find("missing.txt"), std::string::npos);
+}
+
+TEST(ReportUsage, BadArgumentsExitWithTwo) {
+  for (const std::string args : {"", "--json", "--config 28 x.TFI", "--config", "--piloting nine x.TFI",
+                                 "--gunnery 8 x.TFI", "--frobnicate x.TFI"}) {
+    const TRun r = Report(args);
+    EXPECT_EQ(r.status, 2) << args;
+    EXPECT_NE(r.err.find("usage:"), std::string::npos) << args;
+    EXPECT_TRUE(r.out.empty()) << args;
+  }
+  EXPECT_EQ(Report("--db /no/such/folder/TFDData.sqlite " + Sample("brennock-bk1.TFI")).status, 1);
+}
+
+TEST(ReportText, ReadablePage) {
+  const TRun r = Report(Sample("torvek-tk4q.TFI"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  for (const char* part : {"Torvek TK-4Q", "Tonnage:       60 tons", "Quad", "Autocannon/20", "Battle value:",
+                           "Cost:", "Damage by range:", "Right Leg"})
+    EXPECT_NE(r.out.find(part), std::string::npos) << part;
+}
+
+TEST(ReportFormat, NumbersAndStrings) {
+  EXPECT_EQ(JsonNumber(0.1), "0.1");
+  EXPECT_EQ(JsonNumber(18093451.0), "18093451");
+  EXPECT_EQ(std::stod(JsonNumber(1.0 / 3.0)), 1.0 / 3.0);
+  EXPECT_EQ(JsonNumber(std::numeric_limits<double>::infinity()), "null");
+  EXPECT_EQ(JsonString("a\"b\\c\r\n\x01"), "\"a\\\"b\\\\c\\r\\n\\u0001\"");
+  EXPECT_EQ(JsonString("caf\xc3\xa9"), "\"caf\xc3\xa9\"");  // UTF-8 stays
+  EXPECT_EQ(JsonString("caf\xe9"), "\"caf\xc3\xa9\"");      // Windows-1252 becomes UTF-8
+  EXPECT_EQ(HumanMessage("Cannot Open File\rWrong Version"), "Cannot Open File: Wrong Version");
+}
+
+}  // namespace
+}  // namespace tfd
