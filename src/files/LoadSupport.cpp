@@ -39,14 +39,6 @@ TWeapon* AppendItem(TMech& design, TConfiguration& config, std::unique_ptr<TWeap
   return config.Items.Insert(std::move(item));
 }
 
-bool IsHeatSinkOrJumpJet(const TEquipmentIndex& index, int saveNum) {
-  for (ETech tech : {techInnerSphere, techClan}) {
-    const int first = index.Id(tech, ECode::HS), last = index.Id(tech, ECode::Jump_Jet);
-    if (first != 0 && last != 0 && saveNum >= first && saveNum <= last) return true;
-  }
-  return false;
-}
-
 bool WeighedByChassis(const TEquipmentIndex& index, int saveNum, int configIndex) {
   if (index.Is(static_cast<std::int16_t>(saveNum), ECode::ES) ||
       index.Is(static_cast<std::int16_t>(saveNum), ECode::FF))

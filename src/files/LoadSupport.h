@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "model/Weapon.h"
+#include "rules/Placement.h"  // IsHeatSinkOrJumpJet
 
 namespace tfd {
 
@@ -29,9 +30,6 @@ std::unique_ptr<TWeapon> ItemFromRow(const TWepInfoStruct& row);
 // Appends the item; "Inventory" equipment also enters the design's brand list.
 TWeapon* AppendItem(TMech& design, TConfiguration& config, std::unique_ptr<TWeapon> item);
 
-// Heat sinks and jump jets (from the remembered "HS" to the remembered
-// "Jump_Jet" of either technology) and Endo Steel and Ferro-Fibrous slots.
-bool IsHeatSinkOrJumpJet(const TEquipmentIndex& index, int saveNum);
 // Whether the chassis figures already weigh this item in configuration
 // `configIndex`: Endo Steel and Ferro-Fibrous slots always, heat sinks and
 // jump jets of the fixed configuration.
