@@ -284,6 +284,13 @@ TEST_F(CriticalSheet, CaseStepsThroughTheKindsOfTheRulesLevel) {
   QTest::mouseClick(Find<QToolButton>("btnCASE_H"), Qt::LeftButton);
   EXPECT_EQ(Text("lblCS_H"), "Head (iCASE II)");
   EXPECT_EQ(Rows(locHead)[3], "CASE II");
+  // A design file may carry the torsos' kind in the head; the heading tells
+  // what the design weighs, never what it showed before.
+  Config().CaseKind[locHead] = caseIS;
+  window->Recalc(rqCase);
+  Refresh();
+  EXPECT_EQ(Text("lblCS_H"), "Head (iCASE)");
+  EXPECT_EQ(Rows(locHead)[3], "CASE");
 
   // A quad's limbs are legs in the headings too.
   Choose("pmOptions", "Quad");
@@ -324,6 +331,9 @@ TEST_F(CriticalSheet, ArmouredComponents) {
   EXPECT_EQ(Text("lblArmrCptTng"), "3.0");
   for (int slot : {1, 2, 3, 8, 9, 10}) EXPECT_TRUE(page->SlotButton(locCenterTorso, slot)->isChecked()) << slot;
   EXPECT_FALSE(page->SlotButton(locCenterTorso, 4)->isChecked());
+  // The list shows it too.
+  EXPECT_NE(List(locCenterTorso)->item(7)->background(), List(locCenterTorso)->item(3)->background());
+  EXPECT_TRUE(List(locCenterTorso)->item(7)->toolTip().contains("armored"));
   EXPECT_TRUE(window->Modified());
   // An actuator alone; the cockpit a full ton.
   QTest::mouseClick(page->SlotButton(locRightArm, 2), Qt::LeftButton);
@@ -422,6 +432,20 @@ TEST_F(CriticalSheet, LimitingShortensTheLocations) {
   EXPECT_TRUE(page->SlotButton(locRightArm, 12)->isVisible());
 }
 
+TEST_F(CriticalSheet, AChassisChangeMovesEquipmentOutOfItsWay) {
+  Choose("pmTech", "Inner Sphere Level 3");
+  ShowSheet();
+  TWeapon* gauss = Place(kGauss, locRightTorso, 2);
+  TWeapon* laser = Place(kMediumLaser, locRightTorso, 9);
+  Choose("pmEng", "XL Fusion");  // three slots of each side torso
+  ShowSheet();
+  EXPECT_EQ(gauss->Location, lcBin);
+  EXPECT_EQ(laser->Location, locRightTorso);
+  EXPECT_EQ(Rows(locRightTorso).mid(0, 4), QStringList({"Engine", "Engine", "Engine", ""}));
+  EXPECT_TRUE(window->statusBar()->currentMessage().contains("Gauss Rifle"));
+  EXPECT_TRUE(Consistent());
+}
+
 TEST_F(CriticalSheet, DropRules) {
   ShowSheet();
   TWeapon* gauss = Place(kGauss, locRightTorso, 1);
@@ -438,6 +462,9 @@ TEST_F(CriticalSheet, DropRules) {
   // A move takes the item whole and keeps a rear mounting.
   EXPECT_EQ(MoveItem(Design(), rear, locLeftTorso, 12), EPlacement::Placed);
   EXPECT_EQ(rear->Location, locLeftTorso | lcRear);
+  Refresh();
+  EXPECT_EQ(Rows(locLeftTorso)[11], "MedLaser");
+  EXPECT_TRUE(List(locLeftTorso)->item(11)->toolTip().contains("rear-mounted"));
   EXPECT_EQ(Config().Crits.SlotAt(locCenterTorso, 11).Code, ciEmpty);
   // A split item moves whole into the target location.
   TWeapon* split = Place(kGauss, locRightArm, 5, mmFront, 3);

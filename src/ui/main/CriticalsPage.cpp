@@ -34,9 +34,12 @@ namespace tfd {
 namespace {
 
 constexpr const char* kDragFormat = "application/x-titanframe-slot-item";
-constexpr int kItemRole = Qt::UserRole;  // BIN entries: the item, as a quintptr
+constexpr int kItemRole = Qt::UserRole;       // BIN entries: the item, as a quintptr
+constexpr int kMountRole = Qt::UserRole + 1;  // "R" rear, "T" turret, drawn at the right edge
 
 QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+const QColor kArmouredTint(205, 218, 236);
 
 bool IsArm(int location) { return location == locRightArm || location == locLeftArm; }
 
@@ -60,6 +63,12 @@ class TSlotDelegate : public QStyledItemDelegate {
     QStyledItemDelegate::paint(painter, option, index);
     if (list_.IsBin()) return;
     painter->save();
+    const QString mount = index.data(kMountRole).toString();
+    if (!mount.isEmpty()) {
+      painter->setPen(option.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                                 : QPalette::PlaceholderText));
+      painter->drawText(option.rect.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, "(" + mount + ")");
+    }
     QColor rule = option.palette.color(QPalette::Mid);
     painter->setPen(rule);
     painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
@@ -156,6 +165,9 @@ void TSlotList::mouseMoveEvent(QMouseEvent* event) {
     pressRow_ = -1;
     if (sheet_ && sheet_->MayDrag(*this, row)) {
       sheet_->StartDrag(*this, row);
+      // The drag loop swallowed the button's release: the view is not left
+      // believing the button is still down.
+      setState(NoState);
       return;
     }
   }
@@ -568,8 +580,16 @@ void TCriticalsPage::RefreshSlots(bool quad, bool armless) {
       if (entry->font() != font) entry->setFont(font);
       const QBrush brush = fixedCopy ? list->palette().brush(QPalette::Disabled, QPalette::Text) : QBrush();
       if (entry->foreground() != brush) entry->setForeground(brush);
+      // Armoured slots are tinted, so they read without the buttons.
+      const bool armoured = crits.ArmouredAt(loc, slot);
+      const QBrush back = armoured ? QBrush(kArmouredTint) : QBrush();
+      if (entry->background() != back) entry->setBackground(back);
+      const QString mount = !s.Item ? QString() : (s.Item->Location & lcRear) ? QStringLiteral("R")
+                            : (s.Item->Location & lcTurret) ? QStringLiteral("T") : QString();
+      if (entry->data(kMountRole).toString() != mount) entry->setData(kMountRole, mount);
       QString tip;
       if (s.Item) tip = MountingNote(*s.Item, quad) + (fixedCopy ? tr(": fixed equipment, not movable here") : QString());
+      if (armoured) tip = (tip.isEmpty() ? entry->text() : tip) + tr(" [armored]");
       if (entry->toolTip() != tip) entry->setToolTip(tip);
       if (!hidden) {
         ++total;
