@@ -1,23 +1,42 @@
 // Titanframe Designer: the splash, the main window with the loaded equipment,
-// and the message loop.
+// and the message loop. A copy started while another runs hands its file
+// over to that one and ends.
 
 #include <QApplication>
+#include <QDir>
 #include <memory>
 
 #include "equipment/Database.h"
 #include "equipment/EquipmentLists.h"
 #include "ui/Splash/Splash.h"
 #include "ui/common/MessageSeam.h"
+#include "ui/main/LoadRequests.h"
 #include "ui/main/Startup.h"
 #include "ui/main/TfrmTFD.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  auto splash = std::make_unique<tfd::TfrmSplash>();
-  splash->showAndPaint();
   QApplication::setApplicationName("Titanframe Designer");
   QApplication::setApplicationDisplayName("Titanframe Designer");
   QApplication::setApplicationVersion(TFD_VERSION);
+
+  // The file named on the command line goes through the shared block, to
+  // this copy's window or to the copy that already runs. A later copy ends
+  // here, before its splash or database.
+  tfd::TLoadRequests requests;
+  try {
+    requests.Attach(tfd::CommandLineRequest(QApplication::arguments().mid(1), QDir::currentPath()));
+  } catch (const tfd::TLoadInfoError& e) {
+    tfd::TMessageSeam::Error(nullptr, e.what());
+  }
+  if (requests.Role() == tfd::TLoadRequests::ERole::Later) {
+    requests.HandOver();
+    // Unless the running copy ended meanwhile and this one took its place.
+    if (!requests.IsOwner()) return 0;
+  }
+
+  auto splash = std::make_unique<tfd::TfrmSplash>();
+  splash->showAndPaint();
 
   // A database that cannot be found, opened or read ends the program before
   // any window shows empty lists.
@@ -31,8 +50,18 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  tfd::TfrmTFD window(std::move(equipment));
-  splash.reset();
-  window.show();
-  return app.exec();
+  int code = 0;
+  {
+    tfd::TfrmTFD window(std::move(equipment));
+    window.SetLoadRequests(&requests);
+    splash.reset();
+    window.show();
+    code = app.exec();
+  }
+  try {
+    requests.Detach();
+  } catch (const tfd::TLoadInfoError& e) {
+    tfd::TMessageSeam::Error(nullptr, e.what());
+  }
+  return code;
 }

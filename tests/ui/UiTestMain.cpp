@@ -8,6 +8,10 @@
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  // The program started by a test never meets a copy a developer has open,
+  // nor one another test started at the same time.
+  if (!qEnvironmentVariableIsSet("TFD_LOAD_INFO_KEY"))
+    qputenv("TFD_LOAD_INFO_KEY", "tfd-test-" + QByteArray::number(QCoreApplication::applicationPid()));
   QApplication app(argc, argv);
   QApplication::setApplicationName("Titanframe Designer");
   ::testing::InitGoogleTest(&argc, argv);

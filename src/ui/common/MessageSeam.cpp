@@ -50,7 +50,10 @@ QMessageBox::StandardButton TMessageSeam::Show(QWidget* parent, QMessageBox::Ico
   if (!Answers().isEmpty()) return Answers().takeFirst();
   if (Answering()) return fallback;
   if (qEnvironmentVariableIsSet("TFD_MESSAGE_ANSWER")) return FromEnvironment(fallback);
-  QMessageBox box(icon, title, text, buttons, parent);
+  // The file readers break their messages with a carriage return.
+  QString shown = text;
+  shown.replace("\r\n", "\n").replace('\r', '\n');
+  QMessageBox box(icon, title, shown, buttons, parent);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -13,6 +13,7 @@
 #include "ui/main/ArmorPage.h"
 #include "ui/main/ComponentMenus.h"
 #include "ui/main/CriticalsPage.h"
+#include "ui/main/LoadServing.h"
 #include "ui/main/MainItemsPage.h"
 #include "ui/main/WeaponsPage.h"
 #include "ui/widgets/StatusLight.h"
@@ -60,6 +61,9 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   about_ = new TfrmAboutBox(this);
 
   connect(ui.FileNewItem, &QAction::triggered, this, [this] { FileNewItem_Click(); });
+  loadServing_ = new TLoadServing(*this);
+  ui.FileOpenItem->setEnabled(true);
+  connect(ui.FileOpenItem, &QAction::triggered, loadServing_, &TLoadServing::OpenWithDialog);
   connect(ui.FileExitItem, &QAction::triggered, this, &QWidget::close);
   connect(ui.OptionsUseBINItem, &QAction::triggered, this, [this](bool c) { OptionsUseBINItem_Click(c); });
   connect(ui.OptionsErrorReportItem, &QAction::triggered, this, [this] { ShowErrorReport(); });
@@ -83,6 +87,9 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
 
 TfrmTFD::~TfrmTFD() {
   timer_.stop();
+  // No activation may serve a request into a window being torn down.
+  delete loadServing_;
+  loadServing_ = nullptr;
   // The pages go first: closing the window moves the focus, and an edit that
   // loses it must not reach a design that is being destroyed.
   ++refreshing_;
@@ -132,6 +139,21 @@ void TfrmTFD::pcMain_Change(int index) {
   const int mask = ActivePageMask();
   Recalc(mask);
   RefreshPages(mask, ui.pcMain);
+}
+
+void TfrmTFD::SetLoadRequests(TLoadRequests* requests) { loadServing_->SetRequests(requests); }
+
+void TfrmTFD::LoadFromFile(const QString& fileName) {
+  ResetDesign();
+  // The loader runs the rules pass and rebuilds the power-plant text itself;
+  // whatever it read, even up to an error, is shown.
+  const QString error = ReadDesignFile(design_, equipment_.get(), html_, fileName);
+  loadInProgress_ = true;
+  RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports, this);
+  loadInProgress_ = false;
+  modified_ = false;
+  UpdateCaption();
+  if (!error.isEmpty()) TMessageSeam::Error(this, error);
 }
 
 void TfrmTFD::FileNewItem_Click() {
@@ -224,6 +246,7 @@ void TfrmTFD::OnFirstShow() {
   modified_ = false;
   Recalc(rqAll);
   SetErrorLightSpeed(speed_);
+  loadServing_->ServeOnShow();
   ApplyColors();
   pageArmor_->ui.imgOwens->setPicture(0);
   UpdateCaption();

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "files/HtmlSettings.h"
 #include "model/Mech.h"
 #include "model/UnitRoster.h"
 #include "ui/common/DisplayColors.h"
@@ -26,6 +27,8 @@ class TStatusLight;
 class TfrmAboutBox;
 class TfrmErrorRpt;
 class TEquipmentLists;
+class TLoadRequests;
+class TLoadServing;
 
 class TfrmTFD : public QMainWindow, public IDesignHost {
   Q_OBJECT
@@ -67,6 +70,14 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TWeaponsPage* WeaponsPage() const { return pageWeapons_; }
   TCriticalsPage* CriticalsPage() const { return pageCriticals_; }
 
+  // The load-request block this copy registered with (before the first show).
+  void SetLoadRequests(TLoadRequests* requests);
+  TLoadServing* LoadServing() const { return loadServing_; }
+  // A new design read from the file, recalculated and shown; what the reader
+  // could not read is reported in the error box.
+  void LoadFromFile(const QString& fileName);
+  THtmlSettings& HtmlSettings() { return html_; }
+
   Ui::TfrmTFD ui;
 
  protected:
@@ -94,6 +105,8 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TCriticalsPage* pageCriticals_ = nullptr;
   TfrmErrorRpt* errorReport_ = nullptr;
   TfrmAboutBox* about_ = nullptr;
+  TLoadServing* loadServing_ = nullptr;
+  THtmlSettings html_;
   QLabel* sbTonnage_ = nullptr;
   QLabel* sbArmor_ = nullptr;
   QLabel* sbHeat_ = nullptr;

@@ -1,0 +1,140 @@
+#include "ui/main/LoadServing.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+
+#include "files/LoadDesign.h"
+#include "ui/common/MessageSeam.h"
+#include "ui/main/LoadRequests.h"
+#include "ui/main/TfrmTFD.h"
+
+namespace tfd {
+
+TOpenDialogSettings OpenDialogSettings() {
+  TOpenDialogSettings s;
+  s.Title = "Open";
+  s.Filters = {
+      {"I.S. Mech Files (*.TFI)", {"*.tfi"}},
+      {"Clan Mech Files (*.TFC)", {"*.tfc"}},
+      {"All Mech Files (*.TF?)", {"*.tfc", "*.tfi"}},
+      {"Text Files (*.TXT)", {"*.txt"}},
+      {"HTML Files (*.HTM)", {"*.htm", "*.html"}},
+      {"MechWorks (*.MEK)", {"*.mek"}},
+      {"All Files (*.*)", {"*"}},
+  };
+  s.FilterIndex = 2;
+  s.DefaultSuffix = "TFC";
+  return s;
+}
+
+QString ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html, const QString& fileName) {
+  if (!lists) return QStringLiteral("No equipment database is loaded.");
+  TLoadContext context{*lists, html, nullptr};
+  const TLoadResult result = LoadDesign(design, QFile::encodeName(fileName).toStdString(), context);
+  return QString::fromStdString(result.Message);
+}
+
+TLoadServing::TLoadServing(TfrmTFD& window) : QObject(&window), window_(window) {
+  window_.installEventFilter(this);
+  // The application's activation serves as the window's does.
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    if (state == Qt::ApplicationActive) Returned();
+    else Left();
+  });
+}
+
+void TLoadServing::SetRequests(TLoadRequests* requests) {
+  if (requests_) disconnect(requests_, nullptr, this, nullptr);
+  requests_ = requests;
+  if (requests_) connect(requests_, &TLoadRequests::nudged, this, &TLoadServing::OnNudge);
+}
+
+bool TLoadServing::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &window_) {
+    if (event->type() == QEvent::WindowDeactivate) Left();
+    else if (event->type() == QEvent::WindowActivate) Returned();
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void TLoadServing::Left() {
+  // Our own boxes take the activation while serving; that is no new trigger.
+  if (!serving_) away_ = true;
+}
+
+void TLoadServing::Returned() {
+  if (!away_ || !ready_ || serving_) return;
+  // Behind another box (the close question, a dialog) the request waits for
+  // the window's return.
+  if (QApplication::activeModalWidget()) return;
+  away_ = false;
+  ServePending();
+}
+
+void TLoadServing::OnNudge() {
+  BringForward();
+  // Before the first showing, that showing serves; behind another box, the
+  // window's return does.
+  if (!ready_) return;
+  if (!serving_ && QApplication::activeModalWidget()) {
+    away_ = true;
+    return;
+  }
+  ServePending();
+}
+
+void TLoadServing::BringForward() {
+  // Where the desktop allows it: the launcher's token lets a Wayland
+  // compositor activate us; elsewhere the window asks for attention.
+  if (requests_ && !requests_->LastActivationToken().isEmpty())
+    qputenv("XDG_ACTIVATION_TOKEN", requests_->LastActivationToken().toUtf8());
+  window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
+  window_.show();
+  window_.raise();
+  window_.activateWindow();
+  QApplication::alert(&window_);
+}
+
+void TLoadServing::ServeOnShow() {
+  ready_ = true;
+  ServePending();
+}
+
+void TLoadServing::ServePending() { Serve(nullptr); }
+
+void TLoadServing::ServeFile(const QString& fileName) { Serve(&fileName); }
+
+void TLoadServing::OpenWithDialog() {
+  const QString fileName = TFileDialogSeam::GetOpenFileName(&window_, OpenDialogSettings());
+  if (!fileName.isEmpty()) ServeFile(fileName);
+}
+
+void TLoadServing::Serve(const QString* fileName) {
+  if (serving_) return;
+  serving_ = true;
+  struct TDone {
+    TLoadServing& s;
+    ~TDone() {
+      s.serving_ = false;
+      // Whatever activation this serving caused is spent.
+      s.away_ = false;
+    }
+  } done{*this};
+
+  if (!fileName && (!requests_ || !requests_->PendingRequest(nullptr))) return;
+  if (window_.Modified()) {
+    const auto answer = TMessageSeam::AskYesNoCancel(&window_, "Confirm",
+                                                     "Do you wish to save this design before loading a new one");
+    // Yes would save first; there is no design-file writer. Cancel keeps the
+    // request for the next activation or nudge.
+    if (answer == QMessageBox::Cancel) return;
+  }
+  QString name;
+  if (fileName) name = *fileName;
+  // Taken before the read: a file that cannot be read is not served again.
+  else if (!requests_->TakeRequest(&name)) return;
+  window_.LoadFromFile(name);
+}
+
+}  // namespace tfd

@@ -1,0 +1,255 @@
+// Serving load requests in the real main window: a request in the block at
+// the first showing, on a later copy's nudge and on activation; the save
+// question and its Cancel; reader errors; File > Open and its dialog.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QGuiApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "LoadKit.h"
+#include "equipment/EquipmentLists.h"
+#include "model/Mech.h"
+#include "ui/common/FileDialogSeam.h"
+#include "ui/common/MessageSeam.h"
+#include "ui/main/LoadRequests.h"
+#include "ui/main/LoadServing.h"
+#include "ui/main/Startup.h"
+#include "ui/main/TfrmTFD.h"
+
+using namespace tfd;
+using loadkit::Peek;
+
+namespace {
+
+const QString kQuestion = "Confirm|Do you wish to save this design before loading a new one";
+const QString kWrongVersion = "Titanframe Designer|Cannot Open File\rWrong Version";
+
+QString Sample(const char* name) { return QString(TFD_TEST_DATA) + "/" + name; }
+
+class Serving : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TMessageSeam::ClearShown();
+    TFileDialogSeam::Clear();
+    requests = std::make_unique<TLoadRequests>(iso.key);
+  }
+  void TearDown() override {
+    TMessageSeam::SetNextAnswer(QMessageBox::No);  // never block on the close question
+    window.reset();
+    requests.reset();
+    TMessageSeam::ClearShown();
+    TFileDialogSeam::Clear();
+  }
+
+  // Start-up with this command line: registered, then the window shown.
+  void Start(const QStringList& commandLine = {}) {
+    ASSERT_EQ(requests->Attach(CommandLineRequest(commandLine, QDir::currentPath())),
+              TLoadRequests::ERole::Owner);
+    window = std::make_unique<TfrmTFD>(LoadEquipmentLists());
+    window->SetLoadRequests(requests.get());
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+  // A design the user has changed.
+  void Modify() {
+    window->Design().Tonnage = 65;
+    window->SetModified();
+  }
+  // A later copy with this file: it writes the block and nudges.
+  void HandOver(const QString& fileName) {
+    QSignalSpy nudged(requests.get(), &TLoadRequests::nudged);
+    TLoadRequests later(iso.key);
+    ASSERT_EQ(later.Attach(fileName.isEmpty() ? QByteArray() : CommandLineRequest({fileName}, "/")),
+              TLoadRequests::ERole::Later);
+    ASSERT_TRUE(later.HandOver());
+    ASSERT_TRUE(nudged.wait(5000));
+  }
+  // The window losing the activation to another program, and getting it back.
+  void Send(QEvent::Type type) {
+    QEvent e(type);
+    QCoreApplication::sendEvent(window.get(), &e);
+  }
+  void SwitchAwayAndBack() {
+    Send(QEvent::WindowDeactivate);
+    Send(QEvent::WindowActivate);
+  }
+  bool Pending() { return Peek(iso.key).Pending; }
+  QStringList Shown() { return TMessageSeam::Shown(); }
+
+  loadkit::TIsolated iso;
+  std::unique_ptr<TLoadRequests> requests;
+  std::unique_ptr<TfrmTFD> window;
+};
+
+}  // namespace
+
+TEST_F(Serving, StartsWithTheFileOfItsCommandLine) {
+  Start({Sample("skarn-prime.txt")});
+  EXPECT_TRUE(Shown().isEmpty()) << Shown().join('\n').toStdString();
+  EXPECT_FALSE(Pending());
+  EXPECT_EQ(window->Design().Tonnage, 50);
+  EXPECT_EQ(window->windowTitle(), "(Skarn Prime as skarn-prime.txt) Titanframe Designer");
+  EXPECT_FALSE(window->Modified());
+}
+
+TEST_F(Serving, HandedOverFileReplacesTheDesignAfterTheQuestion) {
+  Start();
+  Modify();
+  TMessageSeam::SetNextAnswer(QMessageBox::No);
+  HandOver(Sample("hollow-warden-hw3.html"));
+  EXPECT_EQ(Shown(), QStringList{kQuestion});
+  EXPECT_FALSE(Pending());
+  EXPECT_EQ(window->Design().Tonnage, 55);
+  EXPECT_EQ(window->windowTitle(), "(Hollow Warden HW-3 as hollow-warden-hw3.html) Titanframe Designer");
+  EXPECT_FALSE(window->Modified());
+}
+
+TEST_F(Serving, ActivationWithNothingPendingChangesNothing) {
+  Start();
+  Modify();
+  const QString title = window->windowTitle();
+  SwitchAwayAndBack();
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+  emit qApp->applicationStateChanged(Qt::ApplicationActive);
+  HandOver({});  // a second start without a file only brings the window forward
+  EXPECT_TRUE(Shown().isEmpty());
+  EXPECT_EQ(window->Design().Tonnage, 65);
+  EXPECT_TRUE(window->Modified());
+  EXPECT_EQ(window->windowTitle(), title);
+}
+
+TEST_F(Serving, CancelKeepsTheRequestAndTheNextTriggerAsksOnce) {
+  Start();
+  Modify();
+  TMessageSeam::SetNextAnswer(QMessageBox::Cancel);
+  HandOver(Sample("skarn-prime.txt"));
+  EXPECT_EQ(Shown(), QStringList{kQuestion});
+  EXPECT_TRUE(Pending());
+  EXPECT_EQ(window->Design().Tonnage, 65);
+  EXPECT_TRUE(window->Modified());
+
+  // The window's return from the box, and the application's, are no new trigger.
+  Send(QEvent::WindowActivate);
+  emit qApp->applicationStateChanged(Qt::ApplicationActive);
+  EXPECT_EQ(Shown().size(), 1);
+
+  // The user comes back from another program: asked again, once.
+  TMessageSeam::SetNextAnswer(QMessageBox::No);
+  Send(QEvent::WindowDeactivate);
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+  Send(QEvent::WindowActivate);
+  emit qApp->applicationStateChanged(Qt::ApplicationActive);
+  EXPECT_EQ(Shown(), (QStringList{kQuestion, kQuestion}));
+  EXPECT_FALSE(Pending());
+  EXPECT_EQ(window->Design().Tonnage, 50);
+  EXPECT_FALSE(window->Modified());
+
+  SwitchAwayAndBack();
+  EXPECT_EQ(Shown().size(), 2);
+}
+
+TEST_F(Serving, MissingFileShowsItsErrorOnceAndIsNotServedAgain) {
+  const QString gone = QDir::tempPath() + "/tfd-no-such-folder/gone.tfc";
+  Start({gone});
+  ASSERT_EQ(Shown().size(), 1);
+  EXPECT_TRUE(Shown()[0].startsWith("Titanframe Designer|Cannot open file")) << Shown()[0].toStdString();
+  EXPECT_FALSE(Pending());
+  // The error box closing, another program, a later start without a file.
+  Send(QEvent::WindowActivate);
+  SwitchAwayAndBack();
+  HandOver({});
+  EXPECT_EQ(Shown().size(), 1);
+  EXPECT_EQ(window->Design().Tonnage, 20);  // a new design stands
+}
+
+TEST_F(Serving, ReaderIsChosenByExtensionWithoutRegardToCase) {
+  QTemporaryDir dir;
+  QFile::copy(Sample("hollow-warden-hw3.html"), dir.filePath("WARDEN.HTML"));
+  QFile::copy(Sample("hollow-warden-hw3.html"), dir.filePath("warden"));
+  Start();
+  HandOver(dir.filePath("WARDEN.HTML"));
+  EXPECT_TRUE(Shown().isEmpty()) << Shown().join('\n').toStdString();
+  EXPECT_EQ(window->Design().Tonnage, 55);
+
+  // Without an extension it is a design file, and a readout is not one.
+  HandOver(dir.filePath("warden"));
+  EXPECT_EQ(Shown(), QStringList{kWrongVersion});
+  EXPECT_EQ(window->Design().Tonnage, 20);
+  EXPECT_EQ(window->windowTitle(), "Titanframe Designer");  // the file name is cleared
+}
+
+TEST_F(Serving, FileOpenLoadsTheChosenFileThroughTheSameSteps) {
+  Start();
+  QAction* open = window->findChild<QAction*>("FileOpenItem");
+  ASSERT_NE(open, nullptr);
+  EXPECT_TRUE(open->isEnabled());
+  EXPECT_EQ(open->shortcut(), QKeySequence(Qt::Key_F3));
+
+  TFileDialogSeam::SetNextAnswer({});  // the dialog cancelled
+  open->trigger();
+  EXPECT_EQ(TFileDialogSeam::Asked(), 1);
+  EXPECT_EQ(window->Design().Tonnage, 20);
+
+  Modify();
+  TFileDialogSeam::SetNextAnswer(Sample("skarn-prime.txt"));
+  TMessageSeam::SetNextAnswer(QMessageBox::Cancel);
+  open->trigger();
+  EXPECT_EQ(Shown(), QStringList{kQuestion});
+  EXPECT_EQ(window->Design().Tonnage, 65);
+
+  TFileDialogSeam::SetNextAnswer(Sample("skarn-prime.txt"));
+  TMessageSeam::SetNextAnswer(QMessageBox::Yes);
+  open->trigger();
+  EXPECT_EQ(window->Design().Tonnage, 50);
+  EXPECT_EQ(window->windowTitle(), "(Skarn Prime as skarn-prime.txt) Titanframe Designer");
+  // Nothing was asked again by the window's return from the dialog.
+  SwitchAwayAndBack();
+  EXPECT_EQ(Shown().size(), 2);
+}
+
+TEST(OpenDialog, EntriesShowTheirCaptionsAndMatchWithoutRegardToCase) {
+  QTemporaryDir dir;
+  for (const char* name : {"a.tfi", "B.TFC", "c.Tfc", "readme", "d.txt", "e.HTM", "f.html", "g.tfx"}) {
+    QFile f(dir.filePath(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+  auto dialog = TFileDialogSeam::MakeOpenDialog(nullptr, OpenDialogSettings());
+  EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+  EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+  EXPECT_EQ(dialog->defaultSuffix(), "TFC");
+  auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+  ASSERT_NE(types, nullptr);
+  QStringList captions;
+  for (int i = 0; i < types->count(); ++i) captions << types->itemText(i);
+  EXPECT_EQ(captions, (QStringList{"I.S. Mech Files (*.TFI)", "Clan Mech Files (*.TFC)",
+                                   "All Mech Files (*.TF?)", "Text Files (*.TXT)", "HTML Files (*.HTM)",
+                                   "MechWorks (*.MEK)", "All Files (*.*)"}));
+  EXPECT_EQ(types->currentIndex(), 2);
+
+  auto* model = dialog->findChild<QFileSystemModel*>();
+  ASSERT_NE(model, nullptr);
+  QSignalSpy loaded(model, &QFileSystemModel::directoryLoaded);
+  dialog->setDirectory(dir.path());
+  ASSERT_TRUE(loaded.count() > 0 || loaded.wait(5000));
+  auto listed = [&](int entry) {
+    dialog->selectNameFilter(dialog->nameFilters()[entry]);
+    QTest::qWait(50);  // the model filters on its next turn of the event loop
+    const QModelIndex root = model->index(dir.path());
+    QStringList names;
+    for (int row = 0; row < model->rowCount(root); ++row) names << model->index(row, 0, root).data().toString();
+    names.sort(Qt::CaseInsensitive);
+    return names;
+  };
+  EXPECT_EQ(listed(2), (QStringList{"a.tfi", "B.TFC", "c.Tfc"}));
+  EXPECT_EQ(listed(1), (QStringList{"B.TFC", "c.Tfc"}));
+  EXPECT_EQ(listed(4), (QStringList{"e.HTM", "f.html"}));
+  EXPECT_EQ(listed(6).size(), 8);  // names without a dot too
+}
