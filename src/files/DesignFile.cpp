@@ -139,14 +139,19 @@ void ReadConfiguration(TByteReader& in, TMech& design, TEquipmentLists& lists, i
   }
 
   TCritAlloc& crits = config.Crits;
-  for (int loc = 0; loc < kLocationCount; ++loc)
-    for (int s = 1; s <= kSlotsPerLocation[loc]; ++s) {
-      const std::int16_t code = FromFileNumber(lists, in.Word());
-      const int at = in.Word();
-      TWeapon* item = at >= 0 && at < count ? byPosition[static_cast<std::size_t>(at)] : nullptr;
-      if (item && item->SaveNum != code) item = nullptr;  // code and item disagree: the code wins
-      crits.LoadSlot(loc, s, code, item);
-    }
+  try {
+    for (int loc = 0; loc < kLocationCount; ++loc)
+      for (int s = 1; s <= kSlotsPerLocation[loc]; ++s) {
+        const std::int16_t code = FromFileNumber(lists, in.Word());
+        const int at = in.Word();
+        TWeapon* item = at >= 0 && at < count ? byPosition[static_cast<std::size_t>(at)] : nullptr;
+        if (item && item->SaveNum != code) item = nullptr;  // code and item disagree: the code wins
+        crits.LoadSlot(loc, s, code, item);
+      }
+  } catch (const TReadError&) {
+    LinkLoadedSlots(design, k);  // a table cut short keeps the slots it had, linked
+    throw;
+  }
   LinkLoadedSlots(design, k);
 }
 

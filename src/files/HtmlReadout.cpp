@@ -306,11 +306,16 @@ class THtmlImport {
       if (k > 0) m_.Options |= optOmni;
       lines_.Next();
       PrepareEquipment(m_, lists_);
-      while (!lines_.Eof()) {
-        const THtmlLine row = lines_.Next();
-        if (row.Kind == EHtmlLineKind::TableEnd) break;
-        if (row.Kind == EHtmlLineKind::Text) EquipmentRow(row.Text, k);
-        if (row.Kind == EHtmlLineKind::Comment) CommentLine(row.Text, k);
+      try {
+        while (!lines_.Eof()) {
+          const THtmlLine row = lines_.Next();
+          if (row.Kind == EHtmlLineKind::TableEnd) break;
+          if (row.Kind == EHtmlLineKind::Text) EquipmentRow(row.Text, k);
+          if (row.Kind == EHtmlLineKind::Comment) CommentLine(row.Text, k);
+        }
+      } catch (const TReadError&) {
+        LinkItems(k);  // the items read so far keep their slots
+        throw;
       }
       LinkItems(k);
     }

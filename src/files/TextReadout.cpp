@@ -252,7 +252,12 @@ class TTextImport {
       if (k < 0) return;
       PrepareEquipment(m_, lists_);
       Skip(1);
-      ReadItems(k);
+      try {
+        ReadItems(k);
+      } catch (const TReadError&) {
+        PlaceItems(k);  // the items read so far keep their slots
+        throw;
+      }
       PlaceItems(k);
       if (in_.Eof()) return;
       Skip(1);

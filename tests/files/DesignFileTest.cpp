@@ -254,6 +254,7 @@ TEST(DesignFile, EveryEarlyEndIsReportedAndKeepsWhatWasRead) {
     if (n > 20) {
       EXPECT_EQ(l.design.Texts[txtModel], "Brennock BK-1");
     }
+    kit::ExpectReleaseLeavesNothing(l.design);  // a slot table cut short is linked all the same
   }
 }
 

@@ -142,6 +142,12 @@ TEST_F(TextSample, OmniClanDesignWithAlternates) {
   const TWeapon* pod = Find(1, "Double Heat Sink");
   ASSERT_NE(pod, nullptr);
   EXPECT_DOUBLE_EQ(pod->Tons, 1.0);
+  // A Clan missile launcher is a launcher, not a ton of ammunition.
+  const TWeapon* launcher = Find(1, "SRM 6");
+  ASSERT_NE(launcher, nullptr);
+  EXPECT_EQ(launcher->SaveNum, kit::RowBySave97(452).SaveNum);
+  EXPECT_DOUBLE_EQ(launcher->BV, kit::RowBySave97(452).BV);
+  EXPECT_DOUBLE_EQ(launcher->Tons, kit::RowBySave97(452).Tons);
   EXPECT_EQ(m.Configs[1]->Actuators[1], 1);
   EXPECT_EQ(m.Configs[1]->Actuators[0], 0);
   // Alternate A: the split rifle has four slots in the right torso, two in the centre.
@@ -267,7 +273,15 @@ TEST(TextReadout, LayoutMismatchesAreInputErrors) {
   for (std::size_t n = 0; n < good.size(); n += 7) {
     kit::TLoader cut;
     cut.Load("cut.txt", good.substr(0, n));  // never crashes, never hangs
+    kit::ExpectReleaseLeavesNothing(cut.design);
   }
+  // An item line cut short ends the import; the items before it keep their slots.
+  const std::string cutItem = Readout("Inner Sphere Level 2", "10", 8, 12,
+                                      {Line("Medium Laser", "RA", "1 3 1.0"), Line("Medium Laser", "LA", "1")});
+  kit::TLoader partial;
+  EXPECT_EQ(partial.Load("p.txt", cutItem.substr(0, cutItem.size() - 2)).Message, "Read beyond end of file");
+  ASSERT_GE(partial.design.Configs[0]->Items.Size(), 1);
+  EXPECT_EQ(partial.design.Configs[0]->Items.AddrOf(0)->SlotsFirst, SlotLink(locRightArm, 3));
 }
 
 }  // namespace
