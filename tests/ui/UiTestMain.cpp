@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "ui/common/MessageSeam.h"
+
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -14,6 +16,8 @@ int main(int argc, char** argv) {
     qputenv("TFD_LOAD_INFO_KEY", "tfd-test-" + QByteArray::number(QCoreApplication::applicationPid()));
   QApplication app(argc, argv);
   QApplication::setApplicationName("Titanframe Designer");
+  // A test never waits on a message box, whichever test runs alone.
+  tfd::TMessageSeam::NeverShow();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

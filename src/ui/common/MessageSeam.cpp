@@ -81,6 +81,8 @@ void TMessageSeam::SetNextAnswer(QMessageBox::StandardButton answer) {
   Answers() << answer;
 }
 
+void TMessageSeam::NeverShow() { Answering() = true; }
+
 QStringList TMessageSeam::Shown() { return ShownBoxes(); }
 
 void TMessageSeam::ClearShown() {

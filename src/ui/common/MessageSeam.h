@@ -29,6 +29,9 @@ class TMessageSeam {
   // For tests: answers used in order instead of showing boxes, and the boxes
   // that would have been shown ("title|text").
   static void SetNextAnswer(QMessageBox::StandardButton answer);
+  // For tests: no box is ever shown; one without a prepared answer gets its
+  // safe default (Cancel for a question, OK for a notice).
+  static void NeverShow();
   static QStringList Shown();
   static void ClearShown();
 
