@@ -67,7 +67,8 @@ case "$cmd" in
     install_packages "${base_packages[@]}"
     configure build RelWithDebInfo
     build build
-    ctest --test-dir build --output-on-failure --parallel "$jobs"
+    # A test that hangs fails after five minutes instead of holding CI.
+    ctest --test-dir build --output-on-failure --parallel "$jobs" --timeout 300
     ;;
   bench)
     install_packages "${base_packages[@]}"
@@ -82,7 +83,7 @@ case "$cmd" in
     configure build-asan Debug -DTFD_SANITIZE=ON
     build build-asan
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-      ctest --test-dir build-asan --output-on-failure --parallel "$jobs"
+      ctest --test-dir build-asan --output-on-failure --parallel "$jobs" --timeout 600
     ;;
   fuzz)
     install_packages "${base_packages[@]}" "${fuzz_packages[@]}"
