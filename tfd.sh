@@ -8,6 +8,8 @@
 #   ./tfd.sh fuzz [SECS]  build the fuzz targets with clang and run each for SECS seconds
 set -euo pipefail
 
+# File names given to "run" are the caller's, relative to where it stands.
+caller_dir=$PWD
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 cd "$top"
 
@@ -61,6 +63,7 @@ case "$cmd" in
     install_packages "${base_packages[@]}"
     configure build RelWithDebInfo
     build build
+    cd "$caller_dir"
     exec "$top/build/bin/titanframe-designer" "$@"
     ;;
   test)
