@@ -323,6 +323,11 @@ bool TCritAlloc::SetLimiting(bool on) {
   }
   if (Quad) arm = leg;
   Limits = {6, 12, side, arm, leg};
+  // Equipment in slots the location no longer has (a lower limit, a quad's
+  // shorter front legs) leaves them whole.
+  for (int loc = 0; loc < kLocationCount; ++loc)
+    for (int s = UsableSlots(loc) + 1; s <= kMaxSlots; ++s)
+      if (At(loc, s).Item) Evict(loc, s);
   return true;
 }
 

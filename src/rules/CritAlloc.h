@@ -85,6 +85,7 @@ class TCritAlloc {
   bool SetSupercharger(std::uint8_t location);
   bool SetJumpBoosters(bool on);
   bool SetTurret(std::uint8_t kind);
+  // Also evicts equipment from the slots beyond the new limits.
   bool SetLimiting(bool on);
   bool SetQuad(bool on);
   // Flags in the order right hand, right lower arm, left hand, left lower arm.

@@ -509,3 +509,24 @@ TEST(RulesPass, AlternateShowsTheFixedEquipmentAndPodsMakeWay) {
   Recalculate(m, rqChassis);
   EXPECT_EQ(alt.SlotAt(locRightArm, 6).Item, nullptr);
 }
+
+TEST(RulesPass, ItemsBeyondNewSlotLimitsGoToTheBin) {
+  TMech m;
+  m.RulesLevel = rlIS3;
+  m.Tonnage = 80;
+  m.WalkMP = 4;
+  Recalculate(m, rqAll);
+  TWeapon* deep = Place(*m.Config, 310, 2, locRightTorso, 11);
+  TWeapon* arm = Place(*m.Config, 311, 1, locLeftArm, 9);
+  ASSERT_TRUE(deep && arm);
+  m.MiscFlags = mfLimiting;
+  m.Tonnage = 35;  // side torsos and arms now have 10 slots
+  TRulesReport report = Recalculate(m, rqAll);
+  ASSERT_EQ(report.MovedCount, 1);
+  EXPECT_EQ(deep->Location, lcBin);
+  EXPECT_EQ(arm->Location, locLeftArm);  // slot 9 is still there
+  m.Options = optQuad;                   // a quad's front legs have six slots
+  report = Recalculate(m, rqAll);
+  ASSERT_EQ(report.MovedCount, 1);
+  EXPECT_EQ(arm->Location, lcBin);
+}
