@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QTemporaryDir>
 
+#include "ui/common/FileDialogSeam.h"
 #include "ui/common/MessageSeam.h"
 
 int main(int argc, char** argv) {
@@ -14,10 +16,14 @@ int main(int argc, char** argv) {
   // nor one another test started at the same time.
   if (!qEnvironmentVariableIsSet("TFD_LOAD_INFO_KEY"))
     qputenv("TFD_LOAD_INFO_KEY", "tfd-test-" + QByteArray::number(QCoreApplication::applicationPid()));
+  // Their lock files and sockets go with the test.
+  QTemporaryDir runtime;
+  if (runtime.isValid()) qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
   QApplication app(argc, argv);
   QApplication::setApplicationName("Titanframe Designer");
   // A test never waits on a message box, whichever test runs alone.
   tfd::TMessageSeam::NeverShow();
+  tfd::TFileDialogSeam::NeverShow();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

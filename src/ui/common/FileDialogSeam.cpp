@@ -14,6 +14,10 @@ int& AskedCount() {
   static int asked = 0;
   return asked;
 }
+bool& Answering() {
+  static bool answering = false;
+  return answering;
+}
 
 }  // namespace
 
@@ -40,6 +44,7 @@ std::unique_ptr<QFileDialog> TFileDialogSeam::MakeOpenDialog(QWidget* parent,
 QString TFileDialogSeam::GetOpenFileName(QWidget* parent, const TOpenDialogSettings& settings) {
   ++AskedCount();
   if (!Answers().isEmpty()) return Answers().takeFirst();
+  if (Answering()) return {};
   if (qEnvironmentVariableIsSet("TFD_FILE_ANSWER")) return qEnvironmentVariable("TFD_FILE_ANSWER");
   auto dialog = MakeOpenDialog(parent, settings);
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
@@ -47,6 +52,8 @@ QString TFileDialogSeam::GetOpenFileName(QWidget* parent, const TOpenDialogSetti
 }
 
 void TFileDialogSeam::SetNextAnswer(const QString& fileName) { Answers() << fileName; }
+
+void TFileDialogSeam::NeverShow() { Answering() = true; }
 
 int TFileDialogSeam::Asked() { return AskedCount(); }
 

@@ -38,6 +38,9 @@ class TFileDialogSeam {
   // For tests: answers used in order instead of showing dialogs (an empty
   // answer is a cancelled dialog), and how many dialogs were asked for.
   static void SetNextAnswer(const QString& fileName);
+  // For tests: no dialog is ever shown; one without a prepared answer is
+  // cancelled.
+  static void NeverShow();
   static int Asked();
   static void Clear();
 };

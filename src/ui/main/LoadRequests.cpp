@@ -13,6 +13,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QSystemSemaphore>
 #include <QThread>
 #include <cstring>
 #include <memory>
@@ -395,9 +396,15 @@ std::uint32_t TLoadRequests::ProbeOwner(const QString& key) {
 }
 
 void TLoadRequests::RemoveLeftovers(const QString& key) {
-  QSharedMemory memory(key);
-  // Detaching the last attachment removes the block.
-  if (memory.attach()) memory.detach();
+  {
+    QSharedMemory memory(key);
+    // Detaching the last attachment removes the block.
+    if (memory.attach()) memory.detach();
+  }
+  {
+    // The block's lock; one opened to create it is removed with it.
+    QSystemSemaphore lock(key, 1, QSystemSemaphore::Create);
+  }
   const QString base = BasePath(key);
   QLocalServer::removeServer(base + ".sock");
   QFile::remove(base + ".lock");

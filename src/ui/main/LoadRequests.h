@@ -126,7 +126,8 @@ class TLoadRequests : public QObject {
 
   // The process id of the copy that owns the block of `key` and listens, or 0.
   static std::uint32_t ProbeOwner(const QString& key);
-  // What a killed copy leaves behind; for tests.
+  // Removes what copies killed with the key left behind (the block, its
+  // lock, the socket and the lock files); for tests, when none runs.
   static void RemoveLeftovers(const QString& key);
 
  signals:
