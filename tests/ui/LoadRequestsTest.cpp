@@ -163,3 +163,25 @@ TEST(LoadInfoBlock, SocketLeftByADeadOwnerIsReplaced) {
   EXPECT_TRUE(later.HandOver());
   EXPECT_TRUE(nudges.wait(5000));
 }
+
+TEST(LoadInfoBlock, LaterCopyWhoseOwnerEndsTakesItsPlace) {
+  loadkit::TIsolated iso;
+  TLoadRequests first(iso.key);
+  ASSERT_EQ(first.Attach(), TLoadRequests::ERole::Owner);
+  TLoadRequests later(iso.key);
+  ASSERT_EQ(later.Attach(CommandLineRequest({"c.tfi"}, "/g")), TLoadRequests::ERole::Later);
+  first.Detach();  // the owner closes while the later copy hands over
+
+  EXPECT_FALSE(later.HandOver());
+  ASSERT_TRUE(later.IsOwner());
+  QString name;
+  ASSERT_TRUE(later.PendingRequest(&name));  // it serves its file itself
+  EXPECT_EQ(name, "/g/c.tfi");
+  EXPECT_EQ(TLoadRequests::ProbeOwner(iso.key), static_cast<std::uint32_t>(QCoreApplication::applicationPid()));
+  // And it listens for the copies after it.
+  QSignalSpy nudges(&later, &TLoadRequests::nudged);
+  TLoadRequests next(iso.key);
+  ASSERT_EQ(next.Attach(), TLoadRequests::ERole::Later);
+  EXPECT_TRUE(next.HandOver());
+  EXPECT_TRUE(nudges.wait(5000));
+}

@@ -292,9 +292,10 @@ void TLoadRequests::Register(const QByteArray& request) {
     while (Read().Pending && !deadline.hasExpired() && OwnerLockHeld(base_ + ".lock"))
       QThread::msleep(20);
   }
-  if (request.isEmpty()) return;
-  Update([&](TLoadInfoRecord& r) {
-    r.FileName = request.left(kMaxRequestBytes);
+  request_ = request.left(kMaxRequestBytes);
+  if (request_.isEmpty()) return;
+  Update([this](TLoadInfoRecord& r) {
+    r.FileName = request_;
     r.Pending = true;
   });
 }
@@ -325,10 +326,13 @@ bool TLoadRequests::HandOver() {
   } while (!deadline.hasExpired());
   if (ownerLock_ < 0) return false;
   role_ = ERole::Owner;
-  Update([](TLoadInfoRecord& r) {
+  Update([this](TLoadInfoRecord& r) {
     r.Count = 1;
     r.BaseCount = 1;
     r.OwnerWindow = ThisProcess();
+    if (request_.isEmpty()) return;
+    r.FileName = request_;
+    r.Pending = true;
   });
   StartListening();
   return false;
@@ -344,10 +348,8 @@ void TLoadRequests::Detach() {
   }
   Update([owner](TLoadInfoRecord& r) {
     if (r.Count > 0) --r.Count;
-    if (owner) {
-      r.OwnerWindow = 0;
-      r.Pending = false;
-    }
+    // A request written meanwhile stays for the copy that takes over.
+    if (owner) r.OwnerWindow = 0;
   });
   role_ = ERole::None;
   Release(gate_);

@@ -151,6 +151,7 @@ class TLoadRequests : public QObject {
   ERole role_ = ERole::None;
   QLocalServer* server_ = nullptr;
   QString token_;
+  QByteArray request_;  // this copy's own request
 };
 
 }  // namespace tfd
