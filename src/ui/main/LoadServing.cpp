@@ -73,6 +73,9 @@ void TLoadServing::Returned() {
 }
 
 void TLoadServing::OnNudge() {
+  // The activation that bringing the window forward causes is this nudge's,
+  // whether it comes at once or later.
+  away_ = false;
   BringForward();
   // Before the first showing, that showing serves; behind another box, the
   // window's return does.
