@@ -4,15 +4,8 @@
 // would two processes).
 
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
-#include <QFile>
-#include <cstring>
 
 #include <QDir>
-#include <QLocalServer>
 #include <QSignalSpy>
 
 #include "LoadKit.h"
@@ -124,44 +117,6 @@ TEST(LoadInfoBlock, LaterCopyHandsItsRequestOver) {
   QString name;
   EXPECT_TRUE(first.TakeRequest(&name));
   EXPECT_EQ(name, "/e/b.tfc");
-}
-
-TEST(LoadInfoBlock, OwnerLeavingMakesTheNextCopyTheOwner) {
-  loadkit::TIsolated iso;
-  {
-    TLoadRequests first(iso.key);
-    ASSERT_EQ(first.Attach(CommandLineRequest({"a.tfc"}, "/f")), TLoadRequests::ERole::Owner);
-  }
-  TLoadRequests next(iso.key);
-  EXPECT_EQ(next.Attach(), TLoadRequests::ERole::Owner);
-  // A fresh block: nothing of the last owner's is served.
-  EXPECT_FALSE(next.PendingRequest(nullptr));
-  EXPECT_EQ(Peek(iso.key).Count, 1u);
-}
-
-TEST(LoadInfoBlock, SocketLeftByADeadOwnerIsReplaced) {
-  loadkit::TIsolated iso;
-  const QString socketPath = TLoadRequests(iso.key).SocketPath();
-  {
-    // A socket file nobody listens on, as a killed copy leaves it.
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_GE(fd, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray path = QFile::encodeName(socketPath);
-    ASSERT_LT(path.size(), static_cast<qsizetype>(sizeof(address.sun_path)));
-    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-    ::close(fd);
-    ASSERT_TRUE(QFile::exists(socketPath));
-  }
-  TLoadRequests owner(iso.key);
-  ASSERT_EQ(owner.Attach(), TLoadRequests::ERole::Owner);
-  QSignalSpy nudges(&owner, &TLoadRequests::nudged);
-  TLoadRequests later(iso.key);
-  ASSERT_EQ(later.Attach(), TLoadRequests::ERole::Later);
-  EXPECT_TRUE(later.HandOver());
-  EXPECT_TRUE(nudges.wait(5000));
 }
 
 TEST(LoadInfoBlock, LaterCopyWhoseOwnerEndsTakesItsPlace) {
