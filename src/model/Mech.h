@@ -124,8 +124,8 @@ class TMech {
   double BVArmorFactor = 0.0;
   double BVStructureFactor = 0.0;
 
-  // Descriptive texts beyond the twelve: the specification lists and the
-  // overview lines, and the source of the design.
+  // Descriptive texts beyond the twelve: the manufacturer and armament lists,
+  // the overview lines, and the source of the design.
   std::vector<std::string> Manufacturers;
   std::vector<std::string> Armament;
   std::vector<std::string> Overview;

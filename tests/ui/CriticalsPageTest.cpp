@@ -28,6 +28,7 @@
 #include "ui/main/TfrmTFD.h"
 #include "ui/widgets/DropButton.h"
 #include "ui/widgets/Gauge.h"
+#include "WindowTestKit.h"
 
 using namespace tfd;
 
@@ -38,30 +39,13 @@ constexpr int kMediumLaser = 102;  // 1 slot
 constexpr int kGauss = 305;        // 7 slots, may be split
 constexpr int kCustomLaser = 2300; // custom: no abbreviation from the table
 
-class CriticalSheet : public ::testing::Test {
+class CriticalSheet : public TWindowTest {
  protected:
   void SetUp() override {
-    TMessageSeam::ClearShown();
-    window = std::make_unique<TfrmTFD>(LoadEquipmentLists());
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    TWindowTest::SetUp();
     page = window->CriticalsPage();
   }
-  void TearDown() override {
-    TMessageSeam::SetNextAnswer(QMessageBox::No);  // never block on the close question
-    window.reset();
-    TMessageSeam::ClearShown();
-  }
 
-  template <typename T>
-  T* Find(const char* name) {
-    T* w = window->findChild<T*>(name);
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-  }
-  QString Text(const char* label) { return Find<QLabel>(label)->text(); }
-  TMech& Design() { return window->Design(); }
   TConfiguration& Config() { return *Design().Config; }
   TSlotList* List(int location) { return page->List(location); }
   QStringList Rows(int location) {
@@ -72,16 +56,8 @@ class CriticalSheet : public ::testing::Test {
 
   // Chooses a menu entry as a user does, then shows the sheet again.
   void Choose(const char* menuName, const QString& caption) {
-    auto* menu = Find<QMenu>(menuName);
-    emit menu->aboutToShow();
-    for (QAction* a : menu->actions())
-      if (a->text() == caption) {
-        ASSERT_TRUE(a->isVisible() && a->isEnabled()) << caption.toStdString();
-        a->trigger();
-        ShowSheet();
-        return;
-      }
-    FAIL() << "no entry " << caption.toStdString() << " in " << menuName;
+    TWindowTest::Choose(menuName, caption);
+    ShowSheet();
   }
   void Click(const char* button) { QTest::mouseClick(Find<QAbstractButton>(button), Qt::LeftButton); }
   void ShowSheet() {
@@ -159,55 +135,8 @@ class CriticalSheet : public ::testing::Test {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, RowCentre(list, row));
   }
 
-  // Every placed item's chain holds exactly the slots that name it; a BIN item
-  // holds none; no slot names an item that is in neither the configuration's
-  // list nor, in an Omni alternate, the fixed configuration's (and those sit
-  // where the fixed configuration has them).
-  ::testing::AssertionResult Consistent() {
-    const TMech& m = Design();
-    const TConfiguration& c = *m.Config;
-    const bool alternate = c.Parent && m.IsOmni();
-    std::map<const TWeapon*, std::set<int>> named;
-    for (int loc = 0; loc < kLocationCount; ++loc)
-      for (int s = 1; s <= TCritAlloc::kMaxSlots; ++s) {
-        const TSlot slot = c.Crits.SlotAt(loc, s);
-        if (!slot.Item) continue;
-        if (slot.Code != slot.Item->SaveNum)
-          return ::testing::AssertionFailure() << "slot " << loc << "/" << s << " code " << slot.Code;
-        if (c.Items.IndexOf(slot.Item) >= 0) {
-          named[slot.Item].insert(SlotLink(loc, s));
-        } else if (alternate && c.Parent->Items.IndexOf(slot.Item) >= 0) {
-          if (c.Parent->Crits.SlotAt(loc, s).Item != slot.Item)
-            return ::testing::AssertionFailure() << "fixed item out of place at " << loc << "/" << s;
-        } else {
-          return ::testing::AssertionFailure() << "slot " << loc << "/" << s << " names a foreign item";
-        }
-      }
-    for (const auto& item : c.Items) {
-      const auto it = named.find(item.get());
-      if (item->Location == lcBin) {
-        if (it != named.end() || item->SlotsFirst != 0)
-          return ::testing::AssertionFailure() << item->Name << " is in the BIN but holds slots";
-        continue;
-      }
-      std::set<int> chain;
-      for (std::int16_t link = item->SlotsFirst; link != 0;) {
-        const int loc = link >> 8, s = link & 0xFF;
-        if (loc < 0 || loc >= kLocationCount || s < 1 || s > TCritAlloc::kMaxSlots || !chain.insert(link).second)
-          return ::testing::AssertionFailure() << item->Name << " has a broken chain";
-        link = c.Crits.SlotAt(loc, s).Link;
-      }
-      if (it == named.end() || chain != it->second)
-        return ::testing::AssertionFailure() << item->Name << ": its chain and the slots naming it differ";
-      if (static_cast<int>(chain.size()) != item->Slots)
-        return ::testing::AssertionFailure() << item->Name << " holds " << chain.size() << " slots";
-      if ((*chain.begin() >> 8) != (item->Location & 7) && (item->SlotsFirst >> 8) != (item->Location & 7))
-        return ::testing::AssertionFailure() << item->Name << ": location code and slots differ";
-    }
-    return ::testing::AssertionSuccess();
-  }
+  ::testing::AssertionResult Consistent() { return GridConsistent(Design()); }
 
-  std::unique_ptr<TfrmTFD> window;
   TCriticalsPage* page = nullptr;
 };
 

@@ -24,50 +24,14 @@
 #include "ui/widgets/DropButton.h"
 #include "ui/widgets/Gauge.h"
 #include "ui/widgets/SpinEdit.h"
+#include "WindowTestKit.h"
 
 using namespace tfd;
 
 namespace {
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public TWindowTest {
  protected:
-  void SetUp() override {
-    TMessageSeam::ClearShown();
-    window = std::make_unique<TfrmTFD>(LoadEquipmentLists());
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-  }
-  void TearDown() override {
-    TMessageSeam::SetNextAnswer(QMessageBox::No);  // never block on the close question
-    window.reset();
-    TMessageSeam::ClearShown();
-  }
-
-  template <typename T>
-  T* Find(const char* name) {
-    T* w = window->findChild<T*>(name);
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-  }
-  QString Text(const char* label) { return Find<QLabel>(label)->text(); }
-  TMech& Design() { return window->Design(); }
-
-  // Pops a component menu up (its rules run) and returns the entry of that caption.
-  QAction* Entry(const char* menuName, const QString& caption) {
-    auto* menu = Find<QMenu>(menuName);
-    emit menu->aboutToShow();
-    for (QAction* a : menu->actions())
-      if (a->text() == caption) return a;
-    ADD_FAILURE() << "no entry " << caption.toStdString() << " in " << menuName;
-    return nullptr;
-  }
-  void Choose(const char* menuName, const QString& caption) {
-    QAction* a = Entry(menuName, caption);
-    ASSERT_NE(a, nullptr);
-    ASSERT_TRUE(a->isVisible() && a->isEnabled()) << caption.toStdString();
-    a->trigger();
-  }
   // Types into a spin edit the way a user does: everything selected, then keys.
   void Type(const char* editName, const QString& text) {
     auto* edit = Find<TSpinEdit>(editName);
@@ -75,12 +39,6 @@ class MainWindow : public ::testing::Test {
     edit->selectAll();
     QTest::keyClicks(edit, text);
   }
-  void ShowTab(const char* pageName) {
-    auto* tabs = Find<QTabWidget>("pcMain");
-    tabs->setCurrentWidget(Find<QWidget>(pageName));
-  }
-
-  std::unique_ptr<TfrmTFD> window;
 };
 
 }  // namespace

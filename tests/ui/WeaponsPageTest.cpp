@@ -19,44 +19,27 @@
 #include "ui/main/WeaponsPage.h"
 #include "ui/widgets/DropButton.h"
 #include "ui/widgets/SpinEdit.h"
+#include "WindowTestKit.h"
 
 using namespace tfd;
 
 namespace {
 
-class WeaponsTab : public ::testing::Test {
+class WeaponsTab : public TWindowTest {
  protected:
   void SetUp() override {
-    TMessageSeam::ClearShown();
-    window = std::make_unique<TfrmTFD>(LoadEquipmentLists());
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    TWindowTest::SetUp();
     page = window->WeaponsPage();
   }
-  void TearDown() override {
-    TMessageSeam::SetNextAnswer(QMessageBox::No);
-    window.reset();
-    TMessageSeam::ClearShown();
-  }
-  template <typename T>
-  T* Find(const char* name) {
-    T* w = window->findChild<T*>(name);
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-  }
-  TMech& Design() { return window->Design(); }
-  void Level(const char* level) {
-    emit Find<QMenu>("pmTech")->aboutToShow();
-    for (QAction* a : Find<QMenu>("pmTech")->actions())
-      if (a->text() == level) a->trigger();
-  }
+  void Level(const char* level) { Choose("pmTech", level); }
   void ShowWeapons() {
     auto* tabs = Find<QTabWidget>("pcMain");
     tabs->setCurrentWidget(Find<QWidget>("tsMain"));
     tabs->setCurrentWidget(Find<QWidget>("tsWeapons"));
   }
   void Category(const char* button) { Find<QToolButton>(button)->click(); }
-  bool Choose(const QString& name) {
+  // Chooses an entry of the equipment list by its name.
+  bool Pick(const QString& name) {
     auto* list = Find<QListWidget>("lbWepType");
     for (int i = 0; i < list->count(); ++i)
       if (list->item(i)->text() == name) {
@@ -83,33 +66,8 @@ class WeaponsTab : public ::testing::Test {
     return names;
   }
 
-  // Every placed item's chain holds exactly the slots that name it, and every
-  // slot's item belongs to the configuration (or, in an alternate, to the fixed one).
-  void ExpectConsistent() {
-    const TConfiguration& c = *Design().Config;
-    for (int loc = 0; loc < 8; ++loc)
-      for (int s = 1; s <= 12; ++s) {
-        const TSlot slot = c.Crits.SlotAt(loc, s);
-        if (!slot.Item) continue;
-        const bool known = c.Items.IndexOf(slot.Item) >= 0 ||
-                           (c.Parent && c.Parent->Items.IndexOf(slot.Item) >= 0);
-        EXPECT_TRUE(known) << loc << "/" << s;
-      }
-    for (const auto& item : c.Items) {
-      int chained = 0;
-      for (std::int16_t link = item->SlotsFirst; link != 0 && chained < 96; ++chained) {
-        const TSlot slot = c.Crits.SlotAt(link >> 8, link & 0xFF);
-        ASSERT_EQ(slot.Item, item.get());
-        link = slot.Link;
-      }
-      int named = 0;
-      for (int loc = 0; loc < 8; ++loc)
-        for (int s = 1; s <= 12; ++s) named += c.Crits.SlotAt(loc, s).Item == item.get();
-      EXPECT_EQ(named, chained) << item->Name;
-    }
-  }
+  void ExpectConsistent() { EXPECT_TRUE(GridConsistent(Design())); }
 
-  std::unique_ptr<TfrmTFD> window;
   TWeaponsPage* page = nullptr;
 };
 
@@ -120,7 +78,7 @@ TEST_F(WeaponsTab, AddingAndDeletingFollowTheLists) {
   ShowWeapons();
   EXPECT_TRUE(Find<QToolButton>("btnEnergy")->isChecked());
   EXPECT_FALSE(Find<QToolButton>("btnAmmo")->isEnabled());
-  ASSERT_TRUE(Choose("Medium Laser"));
+  ASSERT_TRUE(Pick("Medium Laser"));
   Find<QToolButton>("btnLoc_RT")->click();
   EXPECT_EQ(Find<QLabel>("lblLocation")->text(), "Right Torso");
   const double freeBefore = Design().Weights[wFree];
@@ -153,13 +111,13 @@ TEST_F(WeaponsTab, RefusalsAreWarningsThatChangeNothing) {
   EXPECT_EQ(TMessageSeam::Shown().value(0), "Warning|No weapon selected.");
 
   Category("btnMiscellan");
-  ASSERT_TRUE(Choose("Hatchet"));
+  ASSERT_TRUE(Pick("Hatchet"));
   Find<QToolButton>("btnLoc_CT")->click();
   Add();
   EXPECT_EQ(TMessageSeam::Shown().value(1), "Warning|That weapon cannot be placed in that location.");
 
   Category("btnEnergy");
-  ASSERT_TRUE(Choose("PPC"));
+  ASSERT_TRUE(Pick("PPC"));
   Find<QToolButton>("btnLoc_H")->click();
   Add();
   EXPECT_EQ(TMessageSeam::Shown().value(2), "Warning|Weapon will not fit there.");
@@ -172,7 +130,7 @@ TEST_F(WeaponsTab, AmmunitionToggleKeepsTheChoiceAndLotsFollowTheLevel) {
   ShowWeapons();
   Category("btnBallistic");
   EXPECT_TRUE(Find<QToolButton>("btnAmmo")->isEnabled());
-  ASSERT_TRUE(Choose("Autocannon/10"));
+  ASSERT_TRUE(Pick("Autocannon/10"));
   Find<QToolButton>("btnAmmo")->click();
   EXPECT_EQ(Chosen(), "@Autocannon/10");
   EXPECT_EQ(Find<QLabel>("lblWep5")->text(), "Shots per Ton");
@@ -199,7 +157,7 @@ TEST_F(WeaponsTab, SplitRearAndBinPlacements) {
   Level("Inner Sphere Level 3");
   ShowWeapons();
   Category("btnBallistic");
-  ASSERT_TRUE(Choose("Autocannon/10"));
+  ASSERT_TRUE(Pick("Autocannon/10"));
   auto* criticals = Find<TSpinEdit>("sedtCriticals");
   EXPECT_TRUE(criticals->isEnabled());  // a long gun may be split
   criticals->setValue(3);
@@ -212,7 +170,7 @@ TEST_F(WeaponsTab, SplitRearAndBinPlacements) {
   EXPECT_EQ(window->Design().LocationAbbrev(locRightArm | lcSplit), "RA/T");
 
   Category("btnEnergy");
-  ASSERT_TRUE(Choose("Medium Laser"));
+  ASSERT_TRUE(Pick("Medium Laser"));
   Direction("Rear");
   EXPECT_EQ(Find<TDropButton>("btnLocation")->text(), "Location (Rear)");
   EXPECT_FALSE(Find<QToolButton>("btnLoc_RA")->isEnabled());  // arms fire forward
@@ -240,22 +198,14 @@ TEST_F(WeaponsTab, TechnologyAndConfigurationMenus) {
   Level("Mixed/Custom Level 3");
   ShowWeapons();
   EXPECT_TRUE(Find<TDropButton>("btnWepType")->isEnabled());
-  auto* tech = Find<QMenu>("pmWepType");
-  emit tech->aboutToShow();
-  for (QAction* a : tech->actions())
-    if (a->text() == "Clan") a->trigger();
+  Choose("pmWepType", "Clan");
   EXPECT_EQ(Design().WeaponFilter, rlClan3);
   EXPECT_EQ(Find<TDropButton>("btnWepType")->text(), "Clan");
-  EXPECT_TRUE(Choose("ER Medium Laser"));
+  EXPECT_TRUE(Pick("ER Medium Laser"));
 
-  emit Find<QMenu>("pmOptions")->aboutToShow();
-  for (QAction* a : Find<QMenu>("pmOptions")->actions())
-    if (a->text() == "Omni") a->trigger();
+  Choose("pmOptions", "Omni");
   ShowWeapons();
-  auto* configs = Find<QMenu>("pmConfig");
-  emit configs->aboutToShow();
-  for (QAction* a : configs->actions())
-    if (a->text() == "Alternate C") a->trigger();
+  Choose("pmConfig", "Alternate C");
   EXPECT_EQ(Design().ConfigIndex, 4);
   EXPECT_EQ(Find<TDropButton>("btnConfig")->text(), "Alt. C Configuration");
   // The chassis is laid into the alternate at once.
