@@ -24,18 +24,6 @@ namespace {
 
 constexpr int kMaxErrorLightSpeed = 50;
 
-// Changes of the current tab that the program makes itself are not the user's.
-class TabGuard {
- public:
-  explicit TabGuard(int& depth) : depth_(depth) { ++depth_; }
-  ~TabGuard() { --depth_; }
-  TabGuard(const TabGuard&) = delete;
-  TabGuard& operator=(const TabGuard&) = delete;
-
- private:
-  int& depth_;
-};
-
 }  // namespace
 
 TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
@@ -104,7 +92,7 @@ void TfrmTFD::Recalc(int request) {
   if (report.MovedCount == 0) return;
   QStringList names;
   for (int i = 0; i < report.MovedCount; ++i) names << QString::fromStdString(report.Moved[i]->Name);
-  statusBar()->showMessage(tr("Moved to the BIN to make room for the chassis: %1").arg(names.join(", ")),
+  statusBar()->showMessage(tr("Moved to the BIN, their slots being taken or gone: %1").arg(names.join(", ")),
                            10000);
 }
 
@@ -171,12 +159,10 @@ void TfrmTFD::FileNewItem_Click() {
 }
 
 void TfrmTFD::ResetDesign() {
-  {
-    ++refreshing_;
-    ui.pcMain->setCurrentWidget(ui.tsMain);
-    lastTab_ = ui.pcMain->currentIndex();
-    --refreshing_;
-  }
+  ++refreshing_;  // the program chooses the tab, not the user
+  ui.pcMain->setCurrentWidget(ui.tsMain);
+  lastTab_ = ui.pcMain->currentIndex();
+  --refreshing_;
   design_.Clear();
   loadInProgress_ = true;
   pageWeapons_->PressEnergy();
@@ -238,7 +224,7 @@ void TfrmTFD::showEvent(QShowEvent* event) {
 }
 
 void TfrmTFD::OnFirstShow() {
-  ++refreshing_;
+  ++refreshing_;  // the program chooses the tab, not the user
   ui.pcMain->setCurrentWidget(ui.tsReports);
   ui.pcMain->setCurrentWidget(ui.tsMain);
   --refreshing_;
