@@ -271,11 +271,35 @@ std::string TextReport(const TMech& m, const std::string& file, const TReportOpt
                   m.LocationAbbrev(w->Location).c_str(), w->Slots, Fixed(w->Tons, 2).c_str());
     o << buf;
   }
-  o << "\n  Battle value: " << m.BattleValue << " (defensive " << Fixed(c.DefensiveRating, 2) << ", offensive "
-    << Fixed(c.OffensiveRating, 2) << "); with gunnery " << options.Gunnery << " and piloting "
+  auto line = [&](const char* label, double v, int decimals) {
+    char buf[120];
+    std::snprintf(buf, sizeof buf, "    %-26s %16s\n", label, Fixed(v, decimals).c_str());
+    o << buf;
+  };
+  o << "\n  Battle value: " << m.BattleValue << "; with gunnery " << options.Gunnery << " and piloting "
     << options.Piloting << ": " << FinalBattleValue(m.BattleValue, options.Gunnery, options.Piloting) << "\n";
-  o << "  Cost: " << Fixed(m.Cost, 0) << " C-bills (chassis multiplier " << Fixed(m.CostParts[cpMultiplier], 3)
-    << ", equipment " << Fixed(c.CostLines[clEquipment], 0) << ")\n";
+  line("Armor factor", m.BVArmorFactor, 2);
+  line("Structure factor", m.BVStructureFactor, 2);
+  line("Defensive equipment", c.DefensiveEquipment, 2);
+  line("Explosive penalty", c.ExplosivePenalty, 2);
+  line("Heat modifier", c.HeatModifier, 2);
+  line("Movement factor", c.MovementFactor, 3);
+  line("Defensive rating", c.DefensiveRating, 2);
+  line("Base weapon rating", c.BaseWeaponRating, 2);
+  line("Artemis rating", c.ArtemisRating, 2);
+  line("Targeting rating", c.TargetingRating, 2);
+  line("Modified weapon rating", c.ModifiedWeaponRating, 2);
+  line("Speed factor", c.SpeedFactor, 3);
+  line("Offensive rating", c.OffensiveRating, 2);
+  o << "\n  Cost: " << Fixed(m.Cost, 0) << " C-bills\n";
+  static constexpr const char* kParts[] = {"Cockpit", "Life support", "Sensors", "Musculature", "Structure",
+                                           "Leg actuators", "Engine", "Gyro", "Armor"};
+  for (std::size_t i = 0; i < 9; ++i) line(kParts[i], m.CostParts[i], 0);
+  static constexpr const char* kLines[] = {"Arm actuators", "Heat sinks", "Jump jets", "Equipment", "Omni",
+                                           "CASE", "Supercharger", "Power amplifiers", "Turret"};
+  for (std::size_t i = 0; i < 9; ++i) line(kLines[i], c.CostLines[i], 0);
+  line("Configuration subtotal", c.ConfigCost, 0);
+  line("Multiplier", m.CostParts[cpMultiplier], 3);
   o << "  Damage by range:";
   for (int r = 0; r < kRangeCount; ++r) o << ' ' << m.DamageByRange[static_cast<std::size_t>(r)];
   o << "\n  Heat by range:  ";

@@ -141,7 +141,7 @@ TEST(ReportText, ReadablePage) {
   const TRun r = Report(Sample("torvek-tk4q.TFI"));
   ASSERT_EQ(r.status, 0) << r.err;
   for (const char* part : {"Torvek TK-4Q", "Tonnage:       60 tons", "Quad", "Autocannon/20", "Battle value:",
-                           "Cost:", "Damage by range:", "Right Leg"})
+                           "Cost:", "Offensive rating", "Multiplier", "Damage by range:", "Right Leg"})
     EXPECT_NE(r.out.find(part), std::string::npos) << part;
 }
 
