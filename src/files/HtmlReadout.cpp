@@ -143,7 +143,7 @@ class THtmlImport {
 
   EHtmlImport Run() {
     if (!ReadHead()) return EHtmlImport::OtherVersion;
-    ReadSpecifications();
+    ReadDescriptiveBlock();
     ReadEquipment();
     ReadConfigurations();
     return EHtmlImport::Loaded;
@@ -186,7 +186,7 @@ class THtmlImport {
     for (long i = 0; i < n && !lines_.Eof(); ++i) into.push_back(FromWindows1252(lines_.Next().Text));
   }
 
-  void ReadSpecifications() {
+  void ReadDescriptiveBlock() {
     while (!lines_.Eof()) {
       const THtmlLine line = lines_.Next();
       if (line.Kind == EHtmlLineKind::CaptionedTable && SameText(line.Text, "Equipment")) return;

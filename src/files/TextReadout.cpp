@@ -83,7 +83,7 @@ class TTextImport {
       : in_(text), m_(design), lists_(lists) {}
 
   void Run() {
-    ReadSpecifications();
+    ReadDescriptiveBlock();
     ReadEquipment();
     ReadConfigurations();
   }
@@ -100,7 +100,7 @@ class TTextImport {
     for (long i = 0; i < n; ++i) into.push_back(Line());
   }
 
-  void ReadSpecifications() {
+  void ReadDescriptiveBlock() {
     for (;;) {
       if (in_.Eof()) throw TReadError(kReadBeyondEnd);
       if (in_.ReadLine().find(kHeader) != std::string::npos) break;

@@ -58,7 +58,7 @@ class TextSample : public ::testing::Test {
   }
 };
 
-TEST_F(TextSample, SpecificationAndEquipmentBlocks) {
+TEST_F(TextSample, DescriptiveAndEquipmentBlocks) {
   Load("hollow-warden-hw3.txt");
   const TMech& m = l.design;
   EXPECT_EQ(m.Texts[txtModel], "Hollow Warden HW-3");
