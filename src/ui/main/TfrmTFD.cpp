@@ -5,6 +5,7 @@
 #include <QStatusBar>
 
 #include "equipment/EquipmentLists.h"
+#include "ratings/Ratings.h"
 #include "rules/RulesPass.h"
 #include "ui/About/About.h"
 #include "ui/Errs/Errs.h"
@@ -64,7 +65,8 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   sbTonnage_ = new QLabel(this);
   sbArmor_ = new QLabel(this);
   sbHeat_ = new QLabel(this);
-  for (QLabel* l : {sbTonnage_, sbArmor_, sbHeat_}) statusBar()->addPermanentWidget(l);
+  sbRatings_ = new QLabel(this);
+  for (QLabel* l : {sbTonnage_, sbArmor_, sbHeat_, sbRatings_}) statusBar()->addPermanentWidget(l);
 
   connect(&timer_, &QTimer::timeout, this, &TfrmTFD::TimerTick);
   resize(1100, 760);
@@ -249,6 +251,11 @@ void TfrmTFD::UpdateStatusBar() {
   sbTonnage_->setStyleSheet(design_.Weights[wFree] < 0 ? "color: red; font-weight: bold" : "");
   sbArmor_->setText(tr("Armor: %1 / %2").arg(design_.ArmorPoints).arg(design_.MaxArmor));
   sbHeat_->setText(tr("Heat sinks: %1 %2").arg(design_.HeatSinks).arg(FormatDissipation(design_.Dissipation)));
+  // The ratings take a couple of microseconds: the vital figures follow every edit.
+  ComputeRatings(design_);
+  sbRatings_->setText(tr("Battle value: %1  Cost: %2 C-bills")
+                          .arg(design_.BattleValue)
+                          .arg(FormatFixed(design_.Cost, 0)));
 }
 
 void TfrmTFD::closeEvent(QCloseEvent* event) {

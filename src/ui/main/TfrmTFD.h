@@ -110,6 +110,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   QLabel* sbTonnage_ = nullptr;
   QLabel* sbArmor_ = nullptr;
   QLabel* sbHeat_ = nullptr;
+  QLabel* sbRatings_ = nullptr;
 
   QTimer timer_;
   int speed_ = 25;
