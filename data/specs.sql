@@ -1,4 +1,4 @@
--- Manufacturer pick lists. TYPE 0 to 17 are the lists of the Specifications tab;
+-- Manufacturer pick lists. TYPE 0 to 17 are the lists of the tab that describes a design;
 -- a larger TYPE is the identifier of an armament item and lists its brands.
 
 -- 0: Patchwork armour

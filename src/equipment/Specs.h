@@ -1,5 +1,5 @@
 #pragma once
-// The manufacturer pick lists of the Specifications tab (table SPECS), the
+// The manufacturer pick lists of the design-description tab (table SPECS), the
 // default engine maker for a rating, and the rebuild of the power-plant text.
 
 #include <array>

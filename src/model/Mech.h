@@ -18,7 +18,7 @@ namespace tfd {
 
 // Indices of TMech::Texts (1-based, as the design's descriptive texts are numbered).
 enum : std::uint8_t {
-  txtModel = 1,       // type name ("Type" of the Specifications page)
+  txtModel = 1,       // type name (the "Type" field of the design description)
   txtFilePath = 2,    // the file the design was loaded from, shown in the caption
   txtChassis = 3,
   txtPowerPlant = 4,
