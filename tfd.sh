@@ -98,6 +98,13 @@ case "$cmd" in
       [ -x "$f" ] || continue
       corpus="build-fuzz/corpus/$(basename "$f")"
       mkdir -p "$corpus"
+      # The readers start from the sample designs of the tests; the formula
+      # evaluator from its own seeds.
+      case "$(basename "$f")" in
+        fuzz_design_file) cp -n "$top"/tests/data/*.TF? "$corpus"/ 2>/dev/null || true ;;
+        fuzz_text_readout) cp -n "$top"/tests/data/*.txt "$corpus"/ 2>/dev/null || true ;;
+        fuzz_html_readout) cp -n "$top"/tests/data/*.htm* "$corpus"/ 2>/dev/null || true ;;
+      esac
       seeds="$top/fuzz/seeds/$(basename "$f")"
       [ -d "$seeds" ] || seeds=
       "$f" -max_total_time="$secs" "$corpus" $seeds

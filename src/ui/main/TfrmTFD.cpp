@@ -168,7 +168,7 @@ void TfrmTFD::ResetDesign() {
   design_.Clear();
   loadInProgress_ = true;
   pageWeapons_->PressEnergy();
-  RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports | pgSpecifications, this);
+  RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports | pgSpecs, this);
   loadInProgress_ = false;
   modified_ = false;
 }
