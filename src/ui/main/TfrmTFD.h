@@ -23,9 +23,13 @@ class TComponentMenus;
 class TCriticalsPage;
 class TWeaponsPage;
 class TMainItemsPage;
+class TReportsPage;
 class TStatusLight;
 class TfrmAboutBox;
 class TfrmErrorRpt;
+class TfrmBV;
+class TfrmCost;
+class TfrmGrphOpts;
 class TEquipmentLists;
 class TLoadRequests;
 class TLoadServing;
@@ -69,6 +73,10 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TfrmErrorRpt* ErrorReport() const { return errorReport_; }
   TWeaponsPage* WeaponsPage() const { return pageWeapons_; }
   TCriticalsPage* CriticalsPage() const { return pageCriticals_; }
+  TReportsPage* ReportsPage() const { return pageReports_; }
+  TfrmBV* BattleValueWindow() const { return bv_; }
+  TfrmCost* CostWindow() const { return cost_; }
+  TfrmGrphOpts* GraphOptionsWindow() const { return graphOptions_; }
 
   // The load-request block this copy registered with (before the first show).
   void SetLoadRequests(TLoadRequests* requests);
@@ -87,6 +95,9 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
  private:
   void FileNewItem_Click();
   void OptionsUseBINItem_Click(bool checked);
+  void OptionsGraphItem_Click();
+  // Shows a ratings window modally; what it chose shows on the active tab.
+  void ShowRatingsWindow(QDialog& window);
   void pcMain_Change(int index);
   void OnFirstShow();
   void ApplyColors();
@@ -103,8 +114,12 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TArmorPage* pageArmor_ = nullptr;
   TWeaponsPage* pageWeapons_ = nullptr;
   TCriticalsPage* pageCriticals_ = nullptr;
+  TReportsPage* pageReports_ = nullptr;
   TfrmErrorRpt* errorReport_ = nullptr;
   TfrmAboutBox* about_ = nullptr;
+  TfrmBV* bv_ = nullptr;
+  TfrmCost* cost_ = nullptr;
+  TfrmGrphOpts* graphOptions_ = nullptr;
   TLoadServing* loadServing_ = nullptr;
   THtmlSettings html_;
   QLabel* sbTonnage_ = nullptr;
