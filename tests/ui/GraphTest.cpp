@@ -99,4 +99,16 @@ TEST(TGraph, HeldSeriesRepaintOnlyWhenReleasedAndColoursAreDrawn) {
   for (int y = area.center().y() - 3; y <= area.center().y() + 3; ++y)
     green = green || image.pixelColor(area.center().x(), y).green() > 200;
   EXPECT_TRUE(green);
+
+  // Colours set after the first paint show at the next one.
+  g.setBackgroundColor(Qt::white);
+  g.setSeriesColor(2, QColor(255, 0, 255));
+  const QImage again = g.grab().toImage();
+  EXPECT_EQ(again.pixelColor(area.center().x() + 3, area.top() + 3), QColor(Qt::white));
+  bool magenta = false;
+  for (int y = area.center().y() - 3; y <= area.center().y() + 3; ++y) {
+    const QColor c = again.pixelColor(area.center().x(), y);
+    magenta = magenta || (c.red() > 200 && c.blue() > 200 && c.green() < 80);
+  }
+  EXPECT_TRUE(magenta);
 }

@@ -89,7 +89,7 @@ void TGraph::setXAxis(double minimum, double maximum, double step, int decimals)
   xMax_ = maximum;
   xStep_ = step;
   xDecimals_ = std::max(0, decimals);
-  update();
+  Redraw();
 }
 
 void TGraph::setYAxis(double floor, double step, int decimals) {
@@ -97,28 +97,28 @@ void TGraph::setYAxis(double floor, double step, int decimals) {
   yFloor_ = floor;
   yStep_ = step;
   yDecimals_ = std::max(0, decimals);
-  update();
+  Redraw();
 }
 
 void TGraph::setBackgroundColor(QColor color) {
   back_ = color;
-  update();
+  Redraw();
 }
 void TGraph::setMarginColor(QColor color) {
   margin_ = color;
-  update();
+  Redraw();
 }
 void TGraph::setAxesColor(QColor color) {
   axes_ = color;
-  update();
+  Redraw();
 }
 void TGraph::setGridColor(QColor color) {
   grid_ = color;
-  update();
+  Redraw();
 }
 void TGraph::setLabelColor(QColor color) {
   labels_ = color;
-  update();
+  Redraw();
 }
 
 double TGraph::yMaximum() const {
@@ -154,13 +154,11 @@ double TGraph::yPixel(double y, double yMax) const {
   return r.bottom() - y * (r.height() - 1) / yMax;
 }
 
-void TGraph::paintEvent(QPaintEvent*) {
-  QPainter p(this);
+void TGraph::PaintFrame(QPainter& p, double yMax) const {
   p.fillRect(rect(), margin_);
   const QRect area = plotArea();
   p.fillRect(area, back_);
   const QFontMetrics fm(font());
-  const double yMax = yMaximum();
 
   // Grid lines at every step; labels at every step that leaves them room.
   p.setPen(QPen(grid_, 0, Qt::DotLine));
@@ -198,7 +196,25 @@ void TGraph::paintEvent(QPaintEvent*) {
   p.setPen(QPen(axes_, 1));
   p.drawLine(area.bottomLeft(), area.bottomRight());
   p.drawLine(area.bottomLeft(), area.topLeft());
+}
 
+void TGraph::paintEvent(QPaintEvent*) {
+  const double yMax = yMaximum();
+  // Axes, grid and labels change only with the size, the colours, the font
+  // and the Y range: drawn once and kept, so a refresh repaints only the lines.
+  const qreal ratio = devicePixelRatioF();
+  if (frameYMax_ != yMax || frame_.size() != size() * ratio || frame_.devicePixelRatio() != ratio) {
+    frame_ = QPixmap(size() * ratio);
+    frame_.setDevicePixelRatio(ratio);
+    QPainter fp(&frame_);
+    fp.setFont(font());
+    PaintFrame(fp, yMax);
+    frameYMax_ = yMax;
+  }
+  QPainter p(this);
+  p.drawPixmap(0, 0, frame_);
+
+  const QRect area = plotArea();
   p.setRenderHint(QPainter::Antialiasing);
   p.setClipRect(area.adjusted(0, -1, 1, 1));
   for (const TSeries& s : series_) {
@@ -212,6 +228,16 @@ void TGraph::paintEvent(QPaintEvent*) {
     p.setPen(QPen(s.Color, 2));
     p.drawPath(path);
   }
+}
+
+void TGraph::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) Redraw();
+  QWidget::changeEvent(event);
+}
+
+void TGraph::Redraw() {
+  frameYMax_ = -1.0;
+  update();
 }
 
 void TGraph::mousePressEvent(QMouseEvent* event) {

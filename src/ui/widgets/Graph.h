@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QPixmap>
 #include <QPointF>
 #include <QWidget>
 #include <array>
@@ -69,6 +70,7 @@ class TGraph : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
 
@@ -82,6 +84,10 @@ class TGraph : public QWidget {
   const TSeries* Series(int series) const;
   void Changed(const TSeries& s);
   double yPixel(double y, double yMax) const;
+  // Background, grid, labels and axes.
+  void PaintFrame(QPainter& p, double yMax) const;
+  // The frame is drawn afresh at the next paint.
+  void Redraw();
 
   std::array<TSeries, kSeriesCount> series_;
   double xMin_ = 1.0, xMax_ = 30.0, xStep_ = 1.0;
@@ -93,6 +99,8 @@ class TGraph : public QWidget {
   QColor axes_ = Qt::black;
   QColor grid_ = QColor(200, 200, 200);
   QColor labels_ = Qt::black;
+  QPixmap frame_;
+  double frameYMax_ = -1.0;
 };
 
 }  // namespace tfd
