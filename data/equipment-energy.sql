@@ -7,7 +7,8 @@
 --   actuators, 32 append number, 64 ultra, 128 streak, 256 LB-X, 512 inventory, 2048 explosive),
 --   INLIST, LOCS (1 H, 2 CT, 4 RT, 8 LT, 16 RA, 32 LA, 64 RL, 128 LL), DMGTXT,
 --   CALCTONS, CALCCRITS, CALCHEAT, CALCDMG, CALCCOST, CALCBV (formulas; first letter H, Q or W rounds
---   up to the half ton, quarter or whole, N leaves the value as it is).
+--   up to the half ton, quarter or whole, R to the nearest whole (halves up), N leaves the value as
+--   it is).
 
 -- Inner Sphere energy weapons, identifiers 100 to 199
 INSERT INTO WepTable VALUES(100,100,100,'Flamer'              ,'Flamer'      ,39, 1.0,1, 2, 3,0,1, 2, 3,  6,  7500.0,515,0,255,'2'     ,'','','','','','');

@@ -7,7 +7,8 @@
 --   actuators, 32 append number, 64 ultra, 128 streak, 256 LB-X, 512 inventory, 2048 explosive),
 --   INLIST, LOCS (1 H, 2 CT, 4 RT, 8 LT, 16 RA, 32 LA, 64 RL, 128 LL), DMGTXT,
 --   CALCTONS, CALCCRITS, CALCHEAT, CALCDMG, CALCCOST, CALCBV (formulas; first letter H, Q or W rounds
---   up to the half ton, quarter or whole, N leaves the value as it is).
+--   up to the half ton, quarter or whole, R to the nearest whole (halves up), N leaves the value as
+--   it is).
 
 -- Inner Sphere miscellaneous equipment, identifiers 900 to 999
 INSERT INTO WepTable VALUES(900,900,500,'Hatchet'           ,'Hatchet'     ,38, 0.0, 0, 0, 0,0,0, 0, 0,  0,     0.0,  1,0, 48,'0'    ,'WM/15','WM/15','','NM/5','NT*5000','ND*1.5');
@@ -45,7 +46,7 @@ INSERT INTO WepTable VALUES(1104,1104,604,'Improved C3 Computer'     ,'C3i'     
 INSERT INTO WepTable VALUES(1105,1105,605,'Anti-Missile System'      ,'AMS'        ,38,0.5,1,0,1,0,0,0, 0, 32, 100000.0,512,0,255,'Spl','','','','','','');
 INSERT INTO WepTable VALUES(1106,1106,606,'Active Probe'             ,'ActiveProbe',38,1.5,2,0,0,0,0,0, 4, 10, 200000.0,512,0,255,'0'  ,'','','','','','');
 INSERT INTO WepTable VALUES(1107,1107,607,'ECM Suite'                ,'ECM'        ,38,1.5,2,0,0,0,0,0, 6, 61, 200000.0,512,0,255,'0'  ,'','','','','','');
-INSERT INTO WepTable VALUES(1108,1108,608,'Targeting Computer'       ,'TargComp'   ,38,1.0,1,0,0,0,0,0, 0,  0,  10000.0, 32,0,255,'0'  ,'','','','','','');
+INSERT INTO WepTable VALUES(1108,1108,608,'Targeting Computer'       ,'Targ_Comp'  ,38,1.0,1,0,0,0,0,0, 0,  0,  10000.0, 32,0,255,'0'  ,'','','','','','');
 INSERT INTO WepTable VALUES(1109,1109,609,'Laser Anti-Missile System','Laser_AMS'  ,36,1.5,2,0,7,0,0,0, 0, 45, 225000.0,512,0,255,'Spl','','','','','','');
 INSERT INTO WepTable VALUES(1110,1110,610,'Advanced ECM Suite'       ,'AdvECM'     ,36,2.0,2,0,0,0,0,0, 6,100, 750000.0,512,0,255,'0'  ,'','','','','','');
 INSERT INTO WepTable VALUES(1111,1111,611,'Advanced Active Probe'    ,'AdvProbe'   ,36,2.0,3,0,0,0,0,0, 8, 25, 500000.0,512,0,255,'0'  ,'','','','','','');
