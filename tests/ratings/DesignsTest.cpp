@@ -45,10 +45,11 @@ TEST_F(Designs, FiftyTonsRearLaserTorsoAmmoOverheating) {
   // ((6 + 0 + 5) / 10)^1.2 = 1.1212.
   ExpectOffence(r, {340, 0, 0, 340, 255, 1.12, 285.6});
   EXPECT_EQ(m.BattleValue, 745);  // 744.6
-  // Engine 200 x 5000 x 50/75; gyro 2 t; armour 139/16 t; arms 50 x (200 + 160 + 100);
-  // weapons 100000 + 30000 + 3 x 40000 + 100000. (1858541.67 + 373000) x 1.5.
+  // Engine 200 x 5000 x 50/75; gyro 2 t; armour 139/16 = 8.69 t carried as 9 t;
+  // arms 50 x (200 + 160 + 100); weapons 100000 + 30000 + 3 x 40000 + 100000.
+  // (1861666.67 + 373000) x 1.5.
   ExpectCost(m, r, {200000, 50000, 100000, 100000, 20000, 23000, 35000, 666666.666667, 600000,
-                    0, 0, 86875, 350000, 0, 0, 1.5, 3347312.5});
+                    0, 0, 90000, 350000, 0, 0, 1.5, 3352000});
 }
 
 // 40 t, Inner Sphere Level 3, XL 320, walk 8, jump 8, TSM, twelve double heat
@@ -118,9 +119,10 @@ TEST_F(Designs, SixtyTonQuad) {
   ExpectDefence(m, r, {402, 160.5, 60, 0, 60, 0, 1.2, 675});
   ExpectOffence(r, {330, 0, 0, 330, 330, 1.12, 369.6});  // 178 + 40 + 20 + 92
   EXPECT_EQ(m.BattleValue, 1045);
-  // Front legs 60 x 700; heat sinks 6 x 2000; engine 240 x 5000 x 60/75; gyro 3 t.
+  // Front legs 60 x 700; heat sinks 6 x 2000; engine 240 x 5000 x 60/75; gyro 3 t;
+  // armour 201/16 = 12.56 t carried as 13 t.
   ExpectCost(m, r, {200000, 50000, 120000, 120000, 24000, 42000, 42000, 960000, 900000,
-                    0, 12000, 125625, 410000, 0, 0, 1.6, 4809000});
+                    0, 12000, 130000, 410000, 0, 0, 1.6, 4816000});
 }
 
 // A 55 t Clan Omni (Clan XL 275, walk 5, ten Clan double heat sinks, Clan
@@ -159,8 +161,9 @@ class OmniDesign : public Designs {
     Place(b, kCStreakSRM4, locLeftArm);
   }
   // Chassis: structure (3 + 18 + 2x13 + 2x13 + 2x9) x 1.125; engine
-  // 275 x 20000 x 55/75; gyro 3 t; armour 165/19.2 t x 20000; 5701708.33 in all.
-  static constexpr double kEngine = 4033333.333333, kChassis = 5701708.333333;
+  // 275 x 20000 x 55/75; gyro 3 t; armour 165/19.2 = 8.59 t carried as 9 t x 20000;
+  // 5709833.33 in all.
+  static constexpr double kEngine = 4033333.333333, kChassis = 5709833.333333;
 };
 
 TEST_F(OmniDesign, AlternateACarriesTheFixedItemsAndItsPods) {
@@ -182,7 +185,7 @@ TEST_F(OmniDesign, AlternateACarriesTheFixedItemsAndItsPods) {
   // subtotal 605000 + 25300 + 72000 + fixed 100000.
   EXPECT_DOUBLE_EQ(a.ConfigCost, 802300);
   ExpectCost(m, a, {200000, 50000, 110000, 110000, 88000, 25300, 38500, kEngine, 900000,
-                    0, 72000, 171875, 605000, 0, 176250, 1.55, (kChassis + 802300 + 176250) * 1.55});
+                    0, 72000, 180000, 605000, 0, 176250, 1.55, (kChassis + 802300 + 176250) * 1.55});
 
   // The fixed configuration was rated alone on the way: 108 + 108/5, heat 5 + 2.
   const TConfiguration& fixed = *m.Configs[0];
@@ -208,7 +211,7 @@ TEST_F(OmniDesign, AlternateBJumpsOnItsPodJets) {
   // (299000 + 50000)/4 + 25000; subtotal 299000 + 25300 + 60000 + 44000 + 50000 + 100000.
   EXPECT_DOUBLE_EQ(b.ConfigCost, 578300);
   ExpectCost(m, b, {200000, 50000, 110000, 110000, 88000, 25300, 38500, kEngine, 900000,
-                    44000, 60000, 171875, 299000, 50000, 112250, 1.55, (kChassis + 578300 + 112250) * 1.55});
+                    44000, 60000, 180000, 299000, 50000, 112250, 1.55, (kChassis + 578300 + 112250) * 1.55});
 
   // Switching back and forth leaves nothing behind.
   m.SelectConfig(2);

@@ -184,6 +184,32 @@ TEST_F(Ratings, CostEdgeCases) {
   EXPECT_DOUBLE_EQ(m.CostParts[cpEngineCost], 5400000.0);  // 450 x 5000 x 90/75, doubled
 }
 
+TEST_F(Ratings, ArmourIsPaidByTheTonnageCarried) {
+  // 150 points of standard armour on 55 tons: 9.375 t, carried as 9.5 t below level 3.
+  m.Tonnage = 55;
+  m.RulesLevel = rlIS2;
+  m.Armor = {8, 30, 6, 20, 6, 20, 6, 16, 16, 11, 11};
+  Rate();
+  ASSERT_EQ(m.ArmorPoints, 150);
+  EXPECT_DOUBLE_EQ(m.Weights[wArmor], 9.5);
+  EXPECT_DOUBLE_EQ(m.CostParts[cpArmorCost], 95000.0);
+  // 144 points fill nine tons exactly.
+  m.Armor[asHead] = 2;
+  Rate();
+  EXPECT_DOUBLE_EQ(m.CostParts[cpArmorCost], 90000.0);
+  // At level 3 the armour weighs and costs what its points do.
+  m.RulesLevel = rlIS3;
+  m.Armor[asHead] = 8;
+  Rate();
+  EXPECT_DOUBLE_EQ(m.CostParts[cpArmorCost], 93750.0);
+  // Patchwork: each type at its own tonnage and price.
+  m.ArmorType = atPatchwork;
+  m.ArmorTypes.fill(atStandard);
+  for (int s : {asRightArm, asLeftArm}) m.ArmorTypes[static_cast<std::size_t>(s)] = atHardened;
+  Rate();
+  EXPECT_DOUBLE_EQ(m.CostParts[cpArmorCost], 118.0 / 16 * 10000 + 32.0 / 8 * 15000);
+}
+
 TEST(SkillTable, LookupAndFinalValue) {
   EXPECT_DOUBLE_EQ(SkillMultiplier(0, 7), 1.64);
   EXPECT_DOUBLE_EQ(SkillMultiplier(7, 0), 0.85);
