@@ -8,6 +8,7 @@
 #include "model/Mech.h"
 #include "model/Rounding.h"
 #include "ratings/Ratings.h"
+#include "rules/RulesPass.h"
 
 namespace tfd {
 
@@ -77,7 +78,7 @@ bool IsExposed(int code, const std::array<bool, kLocationCount>& exposed) {
 }
 
 // Heat sinks and jump jets carried as pods.
-void CountPod(const TWeapon& item, const TEquipmentIndex& eq, int& sinks, int& jumps) {
+void CountPod(const TWeapon& item, const TEquipmentIndex& eq, int& sinks, int& jumps, bool& improved) {
   const std::int16_t id = item.SaveNum;
   const int slots = std::max<int>(0, item.Slots);
   if (eq.Is(id, ECode::HS)) sinks += slots;
@@ -86,7 +87,10 @@ void CountPod(const TWeapon& item, const TEquipmentIndex& eq, int& sinks, int& j
   else if (eq.Is(id, ECode::CompactHS)) sinks += static_cast<int>(Round(item.Tons * 2.0 / 3.0));
   else if (eq.Is(id, ECode::LaserHS)) sinks += slots / 2;
   else if (eq.Is(id, ECode::Jump_Jet)) jumps += slots;
-  else if (eq.Is(id, ECode::Imprvd_JJ)) jumps += slots / 2;
+  else if (eq.Is(id, ECode::Imprvd_JJ)) {
+    jumps += slots / 2;
+    improved = true;
+  }
 }
 
 template <typename F>
@@ -122,7 +126,7 @@ TLoadoutCounts BattleFigures(TConfiguration& c, const TMech& m) {
   });
 
   const auto exposed = ExposedLocations(c, m);
-  bool tsm = false, masc = false;
+  bool tsm = false, masc = false, improvedPods = false;
   int sinks = m.HeatSinks, jumps = m.JumpMP;
   long heat = 0;
   double weapons = 0.0, defensive = 0.0, explosive = 0.0, artemis = 0.0, targetingShare = 0.0;
@@ -155,11 +159,16 @@ TLoadoutCounts BattleFigures(TConfiguration& c, const TMech& m) {
       defensive += item.BV;
     }
 
-    if (pod) CountPod(item, eq, sinks, jumps);
+    if (pod) CountPod(item, eq, sinks, jumps, improvedPods);
 
     if ((item.Options & woExplosive) && IsExposed(item.Location, exposed))
       explosive += item.IsAmmo() ? kExplosivePoints * std::max<int>(0, item.Slots) : kExplosivePoints;
   });
+
+  // The jets carried are priced; the design jumps only as far as the rules
+  // pass would let its own jump MP go.
+  const int jetsCarried = jumps;
+  jumps = std::min(jumps, JumpMPCap(m, m.JumpJetType == jjImproved || improvedPods));
 
   c.DefensiveEquipment = defensive;
   c.ExplosivePenalty = explosive;
@@ -210,7 +219,7 @@ TLoadoutCounts BattleFigures(TConfiguration& c, const TMech& m) {
   c.DefensiveRating = std::max(0.0, defence * c.MovementFactor);
   c.OffensiveRating = c.ModifiedWeaponRating * c.SpeedFactor;
 
-  return {sinks, jumps};
+  return {sinks, jetsCarried};
 }
 
 }  // namespace tfd

@@ -309,8 +309,8 @@ void ApplyChassisRules(TMech& m) {
   m.SprintMP = static_cast<std::uint8_t>(std::min(sprint, 255));
   m.SuperRunMP = static_cast<std::uint8_t>(std::min(superRun, 255));
   m.SuperSprintMP = static_cast<std::uint8_t>(std::min(superSprint, 255));
-  const std::uint8_t jumpCap = m.JumpJetType == jjImproved ? m.RunMP : m.WalkMP;
-  if (m.JumpMP > jumpCap) m.JumpMP = jumpCap;
+  const int jumpCap = JumpMPCap(m, m.JumpJetType == jjImproved);
+  if (m.JumpMP > jumpCap) m.JumpMP = static_cast<std::uint8_t>(jumpCap);
   m.Weights[wWalkSpeed] = m.WalkMP * 10.8;
   m.Weights[wRunSpeed] = m.RunMP * 10.8;
   m.Weights[wSprintSpeed] = m.SprintMP * 10.8;
@@ -422,6 +422,8 @@ double ConfigWeight(TConfiguration& c, const TMech& m) {
                   c.ArmouredWeight;
   return c.TotalWeight;
 }
+
+int JumpMPCap(const TMech& m, bool improvedJets) { return improvedJets ? m.RunMP : m.WalkMP; }
 
 TRulesReport Recalculate(TMech& m, int request) {
   TRulesReport report;

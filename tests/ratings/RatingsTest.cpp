@@ -155,6 +155,28 @@ TEST_F(Ratings, PodsOfEveryKind) {
   EXPECT_EQ(m.Configs[0]->HeatSinkCount, 10);
 }
 
+TEST_F(Ratings, PodJetsJumpNoFurtherThanTheDesignMay) {
+  m.Options = optOmni;
+  m.WalkMP = 3;
+  TConfiguration& alt = *m.Configs[2];
+  TWeapon* jets = Place(alt, Row(idJumpJet, 0, 0, 6, 3, 0, 0, 0), locRightLeg);
+  m.SelectConfig(2);
+  Rate();
+  EXPECT_EQ(alt.JumpCount, 3);  // walking 3
+  EXPECT_EQ(alt.MovementHeat, 3);
+  EXPECT_DOUBLE_EQ(alt.SpeedFactor, 1.37);  // ((5 + 3 + 5) / 10)^1.2, not ((5 + 6 + 5) / 10)^1.2
+  EXPECT_DOUBLE_EQ(alt.CostLines[clJumpJets], 50 * 6 * 6 * 200.0);  // every jet carried is paid
+  // Improved jets go as far as the design runs.
+  alt.Items.Delete(jets);
+  Place(alt, Row(idImprovedJJ, 0, 0, 12, 6, 0, 0, 0), locRightLeg);
+  Rate();
+  EXPECT_EQ(alt.JumpCount, 5);
+  // Within the cap the pods count in full.
+  m.WalkMP = 6;
+  Rate();
+  EXPECT_EQ(alt.JumpCount, 6);
+}
+
 TEST_F(Ratings, NoDivisionByZeroAndNoNegativeDefence) {
   // An I.C.E. with no heat sinks, weapons, armour or movement.
   m.EngineType = etICE;
