@@ -112,13 +112,14 @@ TLoadoutCounts BattleFigures(TConfiguration& c, const TMech& m) {
   const TEquipmentIndex& eq = *m.Equipment;
   const bool alternate = IsAlternate(c, m);
 
-  // Fire control first: a targeting computer anywhere in the loadout serves
-  // every direct-fire weapon; an Artemis system serves one launcher mounted in
-  // the same place, the launchers taking them in list order.
-  bool targeting = false;
+  // Fire control first: a targeting computer serves the direct-fire weapons
+  // it is sized for (those of its own list, and a pod computer the fixed
+  // weapons too); an Artemis system serves one launcher mounted in the same
+  // place, the launchers taking them in list order.
+  bool fixedTargeting = false, podTargeting = false;
   std::array<int, kMountKeys> fireControl{};
-  ForEachItem(c, alternate, [&](const TWeapon& item, bool) {
-    if (eq.Is(item.SaveNum, ECode::Targ_Comp)) targeting = true;
+  ForEachItem(c, alternate, [&](const TWeapon& item, bool pod) {
+    if (eq.Is(item.SaveNum, ECode::Targ_Comp)) (pod ? podTargeting : fixedTargeting) = true;
     if (eq.Is(item.SaveNum, ECode::Artemis_IV) || eq.Is(item.SaveNum, ECode::Artemis_V)) {
       const int key = MountKey(item.Location);
       if (key >= 0) ++fireControl[static_cast<std::size_t>(key)];
@@ -146,7 +147,8 @@ TLoadoutCounts BattleFigures(TConfiguration& c, const TMech& m) {
       const double rated = rear ? item.BV * 0.5 : item.BV;
       weapons += rated;
       if (!item.IsAmmo()) {
-        if (targeting && (item.Options & woDirectFire)) targetingShare += rated * kFireControlShare;
+        const bool served = podTargeting || (fixedTargeting && !pod);
+        if (served && (item.Options & woDirectFire)) targetingShare += rated * kFireControlShare;
         if (item.Options & woUsesArtemis) {
           const int key = MountKey(item.Location);
           if (key >= 0 && fireControl[static_cast<std::size_t>(key)] > 0) {

@@ -6,6 +6,7 @@
 #include "model/Rounding.h"
 #include "rules/ArmorRules.h"
 #include "rules/RulesTables.h"
+#include "rules/TargetingComputer.h"
 
 namespace tfd {
 
@@ -390,6 +391,9 @@ void MoveEvictedToBin(TConfiguration& c, TRulesReport& report) {
 }  // namespace
 
 double ConfigWeight(TConfiguration& c, const TMech& m) {
+  // Targeting computers follow the weapons they serve before anything is summed.
+  UpdateTargetingComputers(c, m);
+  if (c.Parent && m.IsOmni()) UpdateTargetingComputers(*c.Parent, m);
   double equipment = 0.0, energy = 0.0;
   std::array<double, 4> turretMounted{};  // by the low bits of the turret code: 0 head, 2 right, 3 left
   auto add = [&](const TWeaponList& items) {
