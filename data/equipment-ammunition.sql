@@ -124,6 +124,9 @@ INSERT INTO WepTable VALUES(2102,2102,1102,'@Frame Mortar 1'     ,'@Mortar-1',36
 INSERT INTO WepTable VALUES(2103,2103,1103,'@Frame Mortar 2'     ,'@Mortar-2',36,1.0,1,12,0,0,0,0,0, 2,28000.0,2049,0,255,'12','','','','','','');
 INSERT INTO WepTable VALUES(2104,2104,1104,'@Frame Mortar 4'     ,'@Mortar-4',36,1.0,1, 6,0,0,0,0,0, 3,28000.0,2049,0,255,'6' ,'','','','','','');
 INSERT INTO WepTable VALUES(2105,2105,1105,'@Frame Mortar 8'     ,'@Mortar-8',36,1.0,1, 4,0,0,0,0,0, 6,28000.0,2049,0,255,'4' ,'','','','','','');
+INSERT INTO WepTable VALUES(2106,2106,1106,'@Long Tom Artillery','@LongTom' ,38,1.0,1, 5,0,0,0,0,0,46,10000.0,2049,0,255,'5' ,'','','','','','');
+INSERT INTO WepTable VALUES(2107,2107,1107,'@Sniper Artillery'  ,'@Sniper'  ,38,1.0,1,10,0,0,0,0,0,11, 6000.0,2049,0,255,'10','','','','','','');
+INSERT INTO WepTable VALUES(2108,2108,1108,'@Thumper Artillery' ,'@Thumper' ,38,1.0,1,20,0,0,0,0,0, 5, 4500.0,2049,0,255,'20','','','','','','');
 
 -- Clan miscellaneous ammunition (one ton lots), identifiers 2200 to 2299
 INSERT INTO WepTable VALUES(2200,2200,1150,'@Arrow IV System'    ,'@Arrow_IV',56,1.0,1, 5,0,0,0,0,0,30,10000.0,2049,0,255,'5' ,'','','','','','');
@@ -132,3 +135,6 @@ INSERT INTO WepTable VALUES(2202,2202,1152,'@Frame Mortar 1'     ,'@Mortar-1',48
 INSERT INTO WepTable VALUES(2203,2203,1153,'@Frame Mortar 2'     ,'@Mortar-2',48,1.0,1,12,0,0,0,0,0, 2,28000.0,2049,0,255,'12','','','','','','');
 INSERT INTO WepTable VALUES(2204,2204,1154,'@Frame Mortar 4'     ,'@Mortar-4',48,1.0,1, 6,0,0,0,0,0, 3,28000.0,2049,0,255,'6' ,'','','','','','');
 INSERT INTO WepTable VALUES(2205,2205,1155,'@Frame Mortar 8'     ,'@Mortar-8',48,1.0,1, 4,0,0,0,0,0, 6,28000.0,2049,0,255,'4' ,'','','','','','');
+INSERT INTO WepTable VALUES(2206,2206,1156,'@Long Tom Artillery','@LongTom' ,56,1.0,1, 5,0,0,0,0,0,46,10000.0,2049,0,255,'5' ,'','','','','','');
+INSERT INTO WepTable VALUES(2207,2207,1157,'@Sniper Artillery'  ,'@Sniper'  ,56,1.0,1,10,0,0,0,0,0,11, 6000.0,2049,0,255,'10','','','','','','');
+INSERT INTO WepTable VALUES(2208,2208,1158,'@Thumper Artillery' ,'@Thumper' ,56,1.0,1,20,0,0,0,0,0, 5, 4500.0,2049,0,255,'20','','','','','','');

@@ -375,6 +375,32 @@ TEST(ShippedData, StreakLaunchersCostHalfAsMuchAgainAsTheirPlainKind) {
   EXPECT_EQ(streaks, 6);
 }
 
+const TWepInfoStruct* Find(ECategory category, ETechColumn tech, const std::string& name) {
+  for (const auto& r : Data().lists.Block(BlockStart(category, tech)))
+    if (r->Info.Name == name) return &r->Info;
+  return nullptr;
+}
+
+TEST(ShippedData, ArtilleryAndItsAmmunitionStandWhereverTheArrowIVDoes) {
+  for (ETechColumn tech : {tcInnerSphere, tcClan}) {
+    const TWepInfoStruct* arrow = Find(catMiscellaneous, tech, "Arrow IV System");
+    ASSERT_NE(arrow, nullptr);
+    for (const std::string name : {"Long Tom Artillery", "Sniper Artillery", "Thumper Artillery"}) {
+      const TWepInfoStruct* piece = Find(catMiscellaneous, tech, name);
+      ASSERT_NE(piece, nullptr) << name << " in technology " << tech;
+      EXPECT_EQ(piece->Tech, arrow->Tech) << name;
+      EXPECT_EQ(piece->Options, arrow->Options) << name;
+      EXPECT_EQ(piece->Crits, piece->Tons) << name << ": a slot per ton";
+      EXPECT_GT(piece->LongRange, 0) << name;
+      const TWepInfoStruct* ammo = Find(catMiscAmmo, tech, "@" + name);
+      ASSERT_NE(ammo, nullptr) << name;
+      EXPECT_EQ(ammo->Tech, piece->Tech) << name;
+    }
+  }
+  for (const std::string name : {"Small X-Pulse Laser", "Medium X-Pulse Laser", "Large X-Pulse Laser"})
+    EXPECT_NE(Find(catEnergy, tcInnerSphere, name), nullptr) << name;
+}
+
 TEST(ShippedData, WeaponsAreOffensiveWithAPositiveBattleValue) {
   for (const auto* r : Data().rows) {
     const int cat = CategoryOf(*r);
