@@ -77,8 +77,9 @@ bool IsExposed(int code, const std::array<bool, kLocationCount>& exposed) {
   return false;
 }
 
-// Heat sinks and jump jets carried as pods.
-void CountPod(const TWeapon& item, const TEquipmentIndex& eq, int& sinks, int& jumps, bool& improved) {
+// Heat sinks and jump jets carried as pods; `improved` is set by improved jets.
+void CountPod(const TWeapon& item, const TEquipmentIndex& eq, int& sinks, int& jumps,
+              bool& improved) {
   const std::int16_t id = item.SaveNum;
   const int slots = std::max<int>(0, item.Slots);
   if (eq.Is(id, ECode::HS)) sinks += slots;

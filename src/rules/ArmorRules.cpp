@@ -109,13 +109,14 @@ void ApplyArmorRules(TMech& m) {
   const bool level3 = IsLevel3(m.RulesLevel);
   if (m.ArmorType == atPatchwork) {
     for (int i = 0; i < kArmorSectionCount; ++i) weight += ArmorWeight(a[i], m.ArmorTypes[i]);
-    // Mixed types buy no points of their own by the half ton: any part of one is paid whole.
+    // Below level 3 mixed types are bought together, up to the next half ton.
     if (!level3) weight = CeilHalfTon(weight);
   } else {
     weight = CarriedArmorWeight(points, m.ArmorType, level3);
   }
   // The factor is what the carried tonnage buys.
-  m.ArmorFactor = static_cast<std::int16_t>(level3 ? m.ArmorPoints : ArmorPointsFor(weight, m.ArmorType));
+  m.ArmorFactor =
+      static_cast<std::int16_t>(level3 ? m.ArmorPoints : ArmorPointsFor(weight, m.ArmorType));
   m.Weights[wArmor] = weight;
 }
 
