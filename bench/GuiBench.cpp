@@ -12,13 +12,13 @@
 #include "model/Mech.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
+#include "ui/BV/BV.h"
 #include "ui/main/MainItemsPage.h"
+#include "ui/main/ReportsPage.h"
 #include "ui/main/SpinText.h"
 #include "ui/main/Startup.h"
 #include "ui/main/TfrmTFD.h"
 #include "ui/main/WeaponsPage.h"
-#include "ui/BV/BV.h"
-#include "ui/main/ReportsPage.h"
 #include "ui/widgets/Graph.h"
 
 using namespace tfd;
