@@ -6,6 +6,7 @@
 
 #include "equipment/EquipmentLists.h"
 #include "equipment/Specs.h"
+#include "equipment/SpecsLists.h"
 #include "files/DesignFile.h"
 #include "files/HtmlReadout.h"
 #include "files/ReadError.h"
@@ -52,6 +53,7 @@ TLoadResult Read(TMech& design, const std::string& fileName, std::string_view by
 void Finish(TMech& design, TLoadContext& context) {
   design.Equipment = &context.Lists.Index();
   Recalculate(design, rqAll);
+  TakeArmamentBrands(design);
   static const TEngineMakers kNoMakers;
   design.Texts[txtPowerPlant] =
       RebuildPowerPlant(design.Texts[txtPowerPlant], design, context.Makers ? *context.Makers : kNoMakers);
