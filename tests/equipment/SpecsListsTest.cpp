@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "CountingQuery.h"
 #include "EquipmentTestKit.h"
 #include "equipment/Database.h"
 #include "model/Enums.h"
@@ -9,32 +10,6 @@
 
 namespace tfd {
 namespace {
-
-// A query that runs its text on a real one and counts how often it ran.
-class TCountingQuery final : public IQuery {
- public:
-  explicit TCountingQuery(std::unique_ptr<IQuery> inner) : inner_(std::move(inner)) {}
-  bool Eof() const override { return inner_->Eof(); }
-  void First() override { inner_->First(); }
-  void Next() override { inner_->Next(); }
-  int ColumnIndex(std::string_view c) const override { return inner_->ColumnIndex(c); }
-  std::int16_t AsSmallInt(int c) const override { return inner_->AsSmallInt(c); }
-  std::int64_t AsInteger(int c) const override { return inner_->AsInteger(c); }
-  double AsFloat(int c) const override { return inner_->AsFloat(c); }
-  std::string AsString(int c) const override { return inner_->AsString(c); }
-  void Close() override { inner_->Close(); }
-  void Open() override {
-    ++Opens;
-    inner_->ClearText();
-    inner_->AddLine(Text());
-    inner_->Open();
-  }
-  bool Active() const override { return inner_->Active(); }
-  int Opens = 0;
-
- private:
-  std::unique_ptr<IQuery> inner_;
-};
 
 class SpecsListsTest : public ::testing::Test {
  protected:
@@ -48,7 +23,7 @@ class SpecsListsTest : public ::testing::Test {
         "INSERT INTO SPECS VALUES (17, 'Ostrava Frameworks'); INSERT INTO SPECS VALUES (5, 'Vlar');"
         "INSERT INTO SPECS VALUES (5, 'Pitban'); INSERT INTO SPECS VALUES (5, 'Hermes');"
         "INSERT INTO SPECS VALUES (102, 'Brightline Mk1'); INSERT INTO SPECS VALUES (102, 'Argent 3');");
-    query_ = std::make_unique<TCountingQuery>(db_->NewQuery());
+    query_ = std::make_unique<test::TCountingQuery>(db_->NewQuery());
   }
   int Refresh() {
     const int before = query_->Opens;
@@ -57,7 +32,7 @@ class SpecsListsTest : public ::testing::Test {
   }
 
   std::unique_ptr<IDatabase> db_;
-  std::unique_ptr<TCountingQuery> query_;
+  std::unique_ptr<test::TCountingQuery> query_;
   TSpecsLists lists_;
   TMech m_;
 };
