@@ -97,8 +97,10 @@ TEST_F(Specifications, PowerPlantFollowsTheEngineWhenTheBoxIsLeft) {
   // An engine change carries a default maker along.
   Type("cbPowPlnt", "Vlar 300 XL");
   Leave();
+  ShowTab("tsWeapons");  // leaving Main Items would store its edits over the value set here
   Design().WalkMP = 4;
   window->Recalc(rqAll);
+  EXPECT_EQ(Design().Texts[txtPowerPlant], "Pitban 240 XL") << "whichever tab is shown";
   ShowTab("tsMain");
   ShowTab("tsSpecifications");
   EXPECT_EQ(BoxText("cbPowPlnt"), "Pitban 240 XL");

@@ -223,6 +223,11 @@ void TSpecificationsPage::RebuildPowerPlant() {
   }
 }
 
+void TSpecificationsPage::EngineChanged() {
+  TMech& m = host_.Design();
+  m.Texts[txtPowerPlant] = lists_.RebuildPowerPlant(m.Texts[txtPowerPlant], m);
+}
+
 void TSpecificationsPage::cbPowPlnt_Exit() {
   if (host_.Refreshing()) return;
   const std::string before = host_.Design().Texts[txtPowerPlant];

@@ -34,6 +34,8 @@ class TSpecificationsPage : public QWidget {
   void Reset();
   // The power-plant text of the box rebuilt for the design's engine and stored.
   void RebuildPowerPlant();
+  // The design's power-plant text rebuilt for its new engine.
+  void EngineChanged();
   // The engine makers as the power-plant list holds them, for a load.
   const TEngineMakers& Makers() const { return lists_.Makers(); }
   const TSpecsLists& Lists() const { return lists_; }

@@ -91,10 +91,14 @@ TfrmTFD::~TfrmTFD() {
   delete pageWeapons_;
   delete pageCriticals_;
   delete pageSpecs_;
+  pageSpecs_ = nullptr;
 }
 
 void TfrmTFD::Recalc(int request) {
+  const auto engine = std::pair{design_.EngineRating, design_.EngineType};
   const TRulesReport report = Recalculate(design_, request);
+  // A default engine maker follows the rating wherever the engine changed.
+  if (pageSpecs_ && std::pair{design_.EngineRating, design_.EngineType} != engine) pageSpecs_->EngineChanged();
   if (report.MovedCount == 0) return;
   QStringList names;
   for (int i = 0; i < report.MovedCount; ++i) names << QString::fromStdString(report.Moved[i]->Name);
