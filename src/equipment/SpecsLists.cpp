@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <string_view>
+#include <unordered_map>
 
 #include "model/Enums.h"
 #include "model/Mech.h"
@@ -17,6 +18,12 @@ bool SameText(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
          });
+}
+
+std::string Lower(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
 }
 
 std::string_view Trim(std::string_view s) {
@@ -140,27 +147,38 @@ std::vector<std::string> ArmamentLines(const TMech& design) {
 
 void TakeArmamentBrands(TMech& design) {
   TWeaponNameList& brands = *design.Brands;
-  std::vector<TArmamentLine> unnamed;
+  // The entries by name, so that a file of many lines costs time linear in its size.
+  std::vector<TWepName*> entries;
+  std::unordered_map<std::string, std::vector<TWepName*>> byName;
+  for (TWepName* e = brands.FirstEntry(); e; e = brands.NextEntry()) {
+    entries.push_back(e);
+    byName[Lower(e->Name)].push_back(e);
+  }
+  auto entryNamed = [&](std::string_view written) -> TWepName* {
+    const std::string w = Lower(written);
+    for (std::string_view plural : {"", "s", "es", "(s)"}) {
+      if (w.size() <= plural.size() || !w.ends_with(plural)) continue;
+      const auto it = byName.find(w.substr(0, w.size() - plural.size()));
+      if (it == byName.end()) continue;
+      for (TWepName* e : it->second)
+        if (e->Brand.empty()) return e;
+    }
+    return nullptr;
+  };
+
+  std::vector<std::string_view> unnamed;
   for (const std::string& text : design.Armament) {
     const TArmamentLine line = SplitArmamentLine(text);
-    if (line.Name.empty()) {
-      unnamed.push_back(line);
-      continue;
-    }
-    for (const TWepName& e : brands)
-      if (e.Brand.empty() && NamesEntry(line.Name, e.Name)) {
-        brands.ChangeBrand(e.Id, std::string(line.Brand));
-        break;
-      }
+    if (line.Name.empty()) unnamed.push_back(line.Brand);
+    else if (TWepName* e = entryNamed(line.Name)) e->Brand = line.Brand;
   }
   // Lines as the list shows them carry no name: they follow the entries'
   // order, which is only sure when there is one line per entry.
-  if (unnamed.empty() || unnamed.size() != static_cast<std::size_t>(brands.Size())) return;
-  std::size_t i = 0;
-  for (const TWepName& e : brands) {
-    const std::string_view brand = unnamed[i++].Brand;
-    if (!e.Brand.empty() || brand.empty() || NamesEntry(brand, e.Name)) continue;
-    brands.ChangeBrand(e.Id, std::string(brand));
+  if (unnamed.empty() || unnamed.size() != entries.size()) return;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    TWepName& e = *entries[i];
+    if (!e.Brand.empty() || unnamed[i].empty() || NamesEntry(unnamed[i], e.Name)) continue;
+    e.Brand = unnamed[i];
   }
 }
 
