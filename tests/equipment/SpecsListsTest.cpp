@@ -37,36 +37,20 @@ class SpecsListsTest : public ::testing::Test {
   TMech m_;
 };
 
-TEST(SpecsCategories, EachBoxNeedsTheListOfTheDesignsComponent) {
-  EXPECT_EQ(ChassisCategory(stStandard).Type, spChassisStandard);
-  EXPECT_EQ(ChassisCategory(stEndoSteel).FirstEntry, "Endo Steel");
-  EXPECT_EQ(ChassisCategory(stClanEndoSteel).Type, spChassisEndo) << "Clan Endo Steel shares the list";
-  EXPECT_EQ(ChassisCategory(stComposite).Type, spChassisComposite);
-  EXPECT_EQ(ChassisCategory(stReinforced).Type, spChassisReinforced);
-
-  EXPECT_EQ(ArmorCategory(atStandard).Type, spArmorStandard);
+TEST(SpecsCategories, ClanKindsShareTheListsAndADesignThatCannotJumpHasNone) {
+  EXPECT_EQ(ChassisCategory(stClanEndoSteel).Type, spChassisEndo);
   EXPECT_EQ(ArmorCategory(atClanFF).Type, spArmorFerro);
-  EXPECT_EQ(ArmorCategory(atClanFF).FirstEntry, "Ferro-Fibrous");
-  EXPECT_EQ(ArmorCategory(atLightFF).Type, spArmorLightFerro);
-  EXPECT_EQ(ArmorCategory(atHeavyFF).Type, spArmorHeavyFerro);
-  EXPECT_EQ(ArmorCategory(atHardened).Type, spArmorHardened);
   EXPECT_EQ(ArmorCategory(atClanLaserReflective).Type, spArmorReflective);
   EXPECT_EQ(ArmorCategory(atClanReactive).Type, spArmorReactive);
   EXPECT_EQ(ArmorCategory(atPatchwork).Type, spPatchworkArmor);
-  EXPECT_EQ(ArmorCategory(atPatchwork).FirstEntry, "Patchwork");
 
   TMech m;
-  EXPECT_FALSE(JumpJetCategory(m)) << "no jumping MP: no list";
+  EXPECT_FALSE(JumpJetCategory(m));
   m.JumpMP = 5;
-  EXPECT_EQ(JumpJetCategory(m)->Type, spJumpJets);
   EXPECT_EQ(JumpJetCategory(m)->FirstEntry, "5");
   m.JumpJetType = jjImproved;
   EXPECT_EQ(JumpJetCategory(m)->Type, spImprovedJumpJets);
-  EXPECT_EQ(JumpJetCategory(m)->FirstEntry, "Improved");
-
-  EXPECT_EQ(TargetingDefault(tgStandard), "Unknown");
-  EXPECT_EQ(TargetingDefault(tgMultiTrac2), "Multi-Trac II");
-  EXPECT_EQ(TargetingDefault(200), "Unknown");
+  EXPECT_EQ(TargetingDefault(200), "Unknown") << "a code without a name";
 }
 
 TEST_F(SpecsListsTest, ListsAreQueriedOnlyWhenTheTypeTheyNeedChanges) {
