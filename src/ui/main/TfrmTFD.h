@@ -24,6 +24,7 @@ class TCriticalsPage;
 class TWeaponsPage;
 class TMainItemsPage;
 class TReportsPage;
+class TSpecificationsPage;
 class TStatusLight;
 class TfrmAboutBox;
 class TfrmErrorRpt;
@@ -58,7 +59,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   bool Modified() const { return modified_; }
   // Back to a new default design, shown on every page.
   void ResetDesign();
-  void UpdateCaption();
+  void UpdateCaption() override;
   // The page bit of the active tab.
   int ActivePageMask() const override;
   // The status light's animation; speed 0 stops it on the still frame.
@@ -77,6 +78,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TfrmBV* BattleValueWindow() const { return bv_; }
   TfrmCost* CostWindow() const { return cost_; }
   TfrmGrphOpts* GraphOptionsWindow() const { return graphOptions_; }
+  TSpecificationsPage* SpecificationsPage() const { return pageSpecs_; }
 
   // The load-request block this copy registered with (before the first show).
   void SetLoadRequests(TLoadRequests* requests);
@@ -115,6 +117,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TWeaponsPage* pageWeapons_ = nullptr;
   TCriticalsPage* pageCriticals_ = nullptr;
   TReportsPage* pageReports_ = nullptr;
+  TSpecificationsPage* pageSpecs_ = nullptr;
   TfrmErrorRpt* errorReport_ = nullptr;
   TfrmAboutBox* about_ = nullptr;
   TfrmBV* bv_ = nullptr;
