@@ -302,8 +302,8 @@ std::string TextReport(const TMech& m, const std::string& file, const TReportOpt
   const TPhysicalDamage physical = PhysicalDamage(m);
   o << "  Physical attacks: punch " << physical.Punch << ", kick " << physical.Kick << ", club " << physical.Club
     << "\n";
-  o << "  Heat potential: " << HeatPotential(c) << "; free slots " << FreeCriticalSlots(m).Free << " of "
-    << FreeCriticalSlots(m).Total << "\n";
+  const TSlotCount slots = FreeCriticalSlots(m);
+  o << "  Heat potential: " << HeatPotential(c) << "; free slots " << slots.Free << " of " << slots.Total << "\n";
   o << "\n  Cost: " << Fixed(m.Cost, 0) << " C-bills; " << Fixed(BangPerBuck(m.BattleValue, m.Cost), 2)
     << " battle value per 100,000 C-bills\n";
   static constexpr const char* kParts[] = {"Cockpit", "Life support", "Sensors", "Musculature", "Structure",

@@ -228,6 +228,11 @@ TEST_F(Reports, BattleValueWindowSkillsFiguresAndSigns) {
   WhileModal(bv, [&] {
     ran = true;
     EXPECT_EQ(bv->windowTitle(), "Battle Values");
+    // A modal tool window without system buttons, over the middle of the main window.
+    EXPECT_TRUE(bv->isModal());
+    EXPECT_EQ(bv->windowType(), Qt::Tool);
+    EXPECT_FALSE(bv->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_LE((bv->frameGeometry().center() - window->frameGeometry().center()).manhattanLength(), 4);
     EXPECT_EQ(pilot->value(), 5);
     EXPECT_EQ(gun->value(), 4);
     EXPECT_EQ(Edit(bv, "edtAF"), QLocale().toString(m.BVArmorFactor, 'f', 2));

@@ -1,7 +1,6 @@
 #include "ui/main/ReportsPage.h"
 
 #include <QCursor>
-#include <QLocale>
 #include <QToolTip>
 #include <algorithm>
 
@@ -148,12 +147,17 @@ QString TReportsPage::ReadoutText(int range) const {
       .arg(m.Dissipation);
 }
 
-// A click left of range 1 or right of range 30 reads the nearest end.
-void TReportsPage::grphDmg_MouseDown(double x) { SetReadout(static_cast<int>(std::clamp(Round(x), 1L, long{kRangeCount}))); }
+namespace {
+
+// The nearest whole range; left of range 1 or right of range 30 reads the end.
+int RangeAt(double x) { return static_cast<int>(std::clamp(Round(x), 1L, long{kRangeCount})); }
+
+}  // namespace
+
+void TReportsPage::grphDmg_MouseDown(double x) { SetReadout(RangeAt(x)); }
 
 void TReportsPage::grphDmg_PointerMoved(double x) {
-  const int n = static_cast<int>(std::clamp(Round(x), 1L, long{kRangeCount}));
-  const QString text = ReadoutText(n);
+  const QString text = ReadoutText(RangeAt(x));
   ui_->grphDmg->setToolTip(text);
   if (ui_->grphDmg->underMouse()) QToolTip::showText(QCursor::pos(), text, ui_->grphDmg);
 }
