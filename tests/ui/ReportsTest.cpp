@@ -302,6 +302,18 @@ TEST_F(Reports, OmniConfigurationChosenInTheBattleValueWindowShowsOnEveryTab) {
     EXPECT_EQ(Find<TDropButton>(button)->text(), "Alt. A Configuration") << tab;
   }
   EXPECT_TRUE(GridConsistent(Design()));
+
+  // The cost window's menu does the same and refills the total.
+  ShowTab("tsReports");
+  TfrmCost* cost = window->CostWindow();
+  WhileModal(cost, [&] {
+    cost->ConfigMenu()->Entry(0)->trigger();  // "Fixed"
+    EXPECT_EQ(cost->findChild<QToolButton*>("btnConfig")->text(), QString::fromStdString(Design().ConfigName(0)));
+    EXPECT_EQ(Edit(cost, "edtTot"), QLocale().toString(Design().Cost, 'f', 0));
+  }, "btnOK");
+  Find<QPushButton>("btnCost")->click();
+  EXPECT_EQ(Design().ConfigIndex, 0);
+  EXPECT_EQ(Text("lblCost"), QString::number(ReportOf(Sample("vashti-prime.TFC"))["cost"].toDouble(), 'f', 0));
 }
 
 // The window's lines, read back, times the multiplier give the total, also
