@@ -167,6 +167,7 @@ TEST_F(Reports, ClickReadoutAndTooltipStayWithinTheRanges) {
   const TMech& m = Design();
   ClickGraphAt(12.4);
   EXPECT_EQ(Text("lblRValue"), "12");
+  EXPECT_EQ(Graph()->marker(), 12.0);  // the range read is marked on the graph
   EXPECT_EQ(Text("lblDValue"), QString::number(m.DamageByRange[11]));
   EXPECT_EQ(Text("lblHValue"), QString::number(m.HeatByRange[11]));
   EXPECT_GT(m.DamageByRange[11], 0);  // the sample has weapons that reach 12

@@ -132,6 +132,7 @@ void TReportsPage::SetReadout(int range) {
   const TMech& m = host_.Design();
   const auto i = static_cast<std::size_t>(readoutRange_ - 1);
   ui_->lblRValue->setText(QString::number(readoutRange_));
+  ui_->grphDmg->setMarker(readoutRange_);
   ui_->lblDValue->setText(QString::number(m.DamageByRange[i]));
   ui_->lblHValue->setText(QString::number(m.HeatByRange[i]));
 }

@@ -83,6 +83,12 @@ bool TGraph::redrawHeld(int series) const {
   return s && s->Held > 0;
 }
 
+void TGraph::setMarker(double x) {
+  if (x == marker_ || (std::isnan(x) && std::isnan(marker_))) return;
+  marker_ = x;
+  update();
+}
+
 void TGraph::setXAxis(double minimum, double maximum, double step, int decimals) {
   if (!(maximum > minimum) || !(step > 0.0)) return;  // an empty axis or a zero step draws nothing sensible
   xMin_ = minimum;
@@ -215,6 +221,11 @@ void TGraph::paintEvent(QPaintEvent*) {
   p.drawPixmap(0, 0, frame_);
 
   const QRect area = plotArea();
+  if (!std::isnan(marker_)) {
+    p.setPen(QPen(labels_, 1, Qt::DashLine));
+    const int px = pixelFromX(marker_);
+    p.drawLine(px, area.top(), px, area.bottom());
+  }
   p.setRenderHint(QPainter::Antialiasing);
   p.setClipRect(area.adjusted(0, -1, 1, 1));
   for (const TSeries& s : series_) {

@@ -10,6 +10,7 @@
 #include <QPointF>
 #include <QWidget>
 #include <array>
+#include <limits>
 
 namespace tfd {
 
@@ -31,6 +32,10 @@ class TGraph : public QWidget {
   void holdRedraw(int series);
   void releaseRedraw(int series);
   bool redrawHeld(int series) const;
+
+  // A dashed upright line at x marks the point being read (none when NaN).
+  void setMarker(double x);
+  double marker() const { return marker_; }
 
   // The X axis: its range, the step between grid lines and labels, and the
   // decimals of its labels.
@@ -99,6 +104,7 @@ class TGraph : public QWidget {
   QColor axes_ = Qt::black;
   QColor grid_ = QColor(200, 200, 200);
   QColor labels_ = Qt::black;
+  double marker_ = std::numeric_limits<double>::quiet_NaN();
   QPixmap frame_;
   double frameYMax_ = -1.0;
 };
