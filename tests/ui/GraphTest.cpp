@@ -35,6 +35,10 @@ TEST(TGraph, PointsStayInOrderOfXAndReplaceAtTheSameX) {
   g.addPoint(4, 1, 1);
   EXPECT_TRUE(g.points(0).isEmpty());
   EXPECT_TRUE(g.points(4).isEmpty());
+  // Points that cannot be drawn are refused.
+  g.addPoint(1, qQNaN(), 1);
+  g.addPoint(1, 3, qInf());
+  EXPECT_EQ(g.points(1).size(), 3);
   g.clearSeries(1);
   EXPECT_TRUE(g.points(1).isEmpty());
 }
@@ -49,6 +53,11 @@ TEST(TGraph, YAxisGrowsInStepsToShowTheHighestPoint) {
   EXPECT_EQ(g.yMaximum(), 140);
   g.addPoint(1, 4, 263);
   EXPECT_EQ(g.yMaximum(), 280);
+  // The largest value a range can hold still draws, with a sparser grid.
+  g.addPoint(1, 5, 32767);
+  EXPECT_EQ(g.yMaximum(), 32780);
+  g.resize(400, 240);
+  EXPECT_FALSE(g.grab().isNull());
 }
 
 TEST(TGraph, PixelsAndXValuesConvertBothWaysAndAClickReportsTheX) {

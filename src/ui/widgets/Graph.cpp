@@ -47,7 +47,7 @@ QColor TGraph::seriesColor(int series) const {
 
 void TGraph::addPoint(int series, double x, double y) {
   TSeries* s = Series(series);
-  if (!s) return;
+  if (!s || !std::isfinite(x) || !std::isfinite(y)) return;  // a point that cannot be drawn
   auto& p = s->Points;
   const auto at = std::lower_bound(p.begin(), p.end(), x, [](const QPointF& a, double v) { return a.x() < v; });
   if (at != p.end() && at->x() == x) at->setY(y);
@@ -84,6 +84,7 @@ bool TGraph::redrawHeld(int series) const {
 }
 
 void TGraph::setMarker(double x) {
+  if (std::isinf(x)) x = std::numeric_limits<double>::quiet_NaN();
   if (x == marker_ || (std::isnan(x) && std::isnan(marker_))) return;
   marker_ = x;
   update();
@@ -135,9 +136,11 @@ double TGraph::yMaximum() const {
   return std::ceil(top / yStep_) * yStep_;
 }
 
-QRect TGraph::plotArea() const {
+QRect TGraph::plotArea() const { return AreaFor(yMaximum()); }
+
+QRect TGraph::AreaFor(double yMax) const {
   const QFontMetrics fm(font());
-  const int left = fm.horizontalAdvance(Label(yMaximum(), yDecimals_)) + 10;
+  const int left = fm.horizontalAdvance(Label(yMax, yDecimals_)) + 10;
   const int right = fm.horizontalAdvance(Label(xMax_, xDecimals_)) / 2 + 8;
   const int top = fm.height() / 2 + 4;
   const int bottom = fm.height() + 8;
@@ -150,19 +153,25 @@ double TGraph::xFromPixel(int x) const {
   return xMin_ + (x - r.left()) * (xMax_ - xMin_) / span;
 }
 
-int TGraph::pixelFromX(double x) const {
-  const QRect r = plotArea();
-  return r.left() + static_cast<int>(std::lround((x - xMin_) * (r.width() - 1) / (xMax_ - xMin_)));
+int TGraph::pixelFromX(double x) const { return PixelX(x, plotArea()); }
+
+int TGraph::PixelX(double x, const QRect& area) const {
+  return area.left() + static_cast<int>(std::lround((x - xMin_) * (area.width() - 1) / (xMax_ - xMin_)));
 }
 
-double TGraph::yPixel(double y, double yMax) const {
-  const QRect r = plotArea();
-  return r.bottom() - y * (r.height() - 1) / yMax;
+double TGraph::PixelY(double y, double yMax, const QRect& area) {
+  return area.bottom() - y * (area.height() - 1) / yMax;
+}
+
+double TGraph::GridStep(double yMax) const {
+  // Never more than about twenty lines, whatever the highest point.
+  const double lines = std::ceil(yMax / yStep_ / 20.0);
+  return yStep_ * std::max(1.0, lines);
 }
 
 void TGraph::PaintFrame(QPainter& p, double yMax) const {
   p.fillRect(rect(), margin_);
-  const QRect area = plotArea();
+  const QRect area = AreaFor(yMax);
   p.fillRect(area, back_);
   const QFontMetrics fm(font());
 
@@ -170,12 +179,13 @@ void TGraph::PaintFrame(QPainter& p, double yMax) const {
   p.setPen(QPen(grid_, 0, Qt::DotLine));
   const int xSteps = static_cast<int>(std::floor((xMax_ - xMin_) / xStep_ + 1e-9));
   for (int i = 0; i <= xSteps; ++i) {
-    const int px = pixelFromX(xMin_ + i * xStep_);
+    const int px = PixelX(xMin_ + i * xStep_, area);
     p.drawLine(px, area.top(), px, area.bottom());
   }
-  const int ySteps = static_cast<int>(std::lround(yMax / yStep_));
+  const double yStep = GridStep(yMax);
+  const int ySteps = static_cast<int>(std::floor(yMax / yStep + 1e-9));
   for (int i = 0; i <= ySteps; ++i) {
-    const int py = static_cast<int>(std::lround(yPixel(i * yStep_, yMax)));
+    const int py = static_cast<int>(std::lround(PixelY(i * yStep, yMax, area)));
     p.drawLine(area.left(), py, area.right(), py);
   }
 
@@ -188,13 +198,13 @@ void TGraph::PaintFrame(QPainter& p, double yMax) const {
     // The first label always shows; thinned labels keep the multiples of the stride.
     if (i != 0 && std::lround(x) % every != 0) continue;
     const QString text = Label(x, xDecimals_);
-    const int px = pixelFromX(x);
+    const int px = PixelX(x, area);
     const int w = fm.horizontalAdvance(text);
     p.drawText(QRect(px - w, area.bottom() + 4, 2 * w, fm.height()), Qt::AlignHCenter | Qt::AlignTop, text);
   }
   for (int i = 0; i <= ySteps; ++i) {
-    const QString text = Label(i * yStep_, yDecimals_);
-    const int py = static_cast<int>(std::lround(yPixel(i * yStep_, yMax)));
+    const QString text = Label(i * yStep, yDecimals_);
+    const int py = static_cast<int>(std::lround(PixelY(i * yStep, yMax, area)));
     p.drawText(QRect(0, py - fm.height() / 2, area.left() - 5, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
                text);
   }
@@ -220,10 +230,10 @@ void TGraph::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.drawPixmap(0, 0, frame_);
 
-  const QRect area = plotArea();
+  const QRect area = AreaFor(yMax);
   if (!std::isnan(marker_)) {
     p.setPen(QPen(labels_, 1, Qt::DashLine));
-    const int px = pixelFromX(marker_);
+    const int px = PixelX(marker_, area);
     p.drawLine(px, area.top(), px, area.bottom());
   }
   p.setRenderHint(QPainter::Antialiasing);
@@ -232,7 +242,7 @@ void TGraph::paintEvent(QPaintEvent*) {
     if (s.Points.isEmpty()) continue;
     QPainterPath path;
     for (qsizetype i = 0; i < s.Points.size(); ++i) {
-      const QPointF pt(pixelFromX(s.Points[i].x()), yPixel(s.Points[i].y(), yMax));
+      const QPointF pt(PixelX(s.Points[i].x(), area), PixelY(s.Points[i].y(), yMax, area));
       if (i == 0) path.moveTo(pt);
       else path.lineTo(pt);
     }

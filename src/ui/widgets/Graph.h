@@ -88,7 +88,12 @@ class TGraph : public QWidget {
   TSeries* Series(int series);
   const TSeries* Series(int series) const;
   void Changed(const TSeries& s);
-  double yPixel(double y, double yMax) const;
+  // The plot area for a Y axis running up to yMax (its labels set the margin).
+  QRect AreaFor(double yMax) const;
+  int PixelX(double x, const QRect& area) const;
+  static double PixelY(double y, double yMax, const QRect& area);
+  // The spacing of the Y grid lines and labels.
+  double GridStep(double yMax) const;
   // Background, grid, labels and axes.
   void PaintFrame(QPainter& p, double yMax) const;
   // The frame is drawn afresh at the next paint.
