@@ -28,11 +28,17 @@ TOpenDialogSettings OpenDialogSettings() {
   return s;
 }
 
-QString ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html, const QString& fileName) {
-  if (!lists) return QStringLiteral("No equipment database is loaded.");
+TLoadResult ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html, const QString& fileName) {
+  if (!lists) return {ELoadStatus::Failed, "No equipment database is loaded.", {}};
   TLoadContext context{*lists, html, nullptr};
-  const TLoadResult result = LoadDesign(design, QFile::encodeName(fileName).toStdString(), context);
-  return QString::fromStdString(result.Message);
+  return LoadDesign(design, QFile::encodeName(fileName).toStdString(), context);
+}
+
+QString WarningLine(const TLoadWarning& warning) {
+  const QString text = QString::fromStdString(warning.Text);
+  const QString why = QString::fromStdString(warning.Why);
+  if (warning.Line > 0) return QStringLiteral("line %1: %2 (%3)").arg(warning.Line).arg(text, why);
+  return QStringLiteral("%1 (%2)").arg(text, why);
 }
 
 TLoadServing::TLoadServing(TfrmTFD& window) : QObject(&window), window_(window) {

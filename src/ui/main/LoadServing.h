@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QString>
 
+#include "files/LoadDesign.h"
+
 #include "ui/common/FileDialogSeam.h"
 
 namespace tfd {
@@ -23,9 +25,11 @@ struct THtmlSettings;
 TOpenDialogSettings OpenDialogSettings();
 
 // Reads a design file or readout into the design through the loader the
-// command line uses too; the message for the user, empty when it loaded (or
-// when an HTML readout of another version was passed over in silence).
-QString ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html, const QString& fileName);
+// command line uses too: its status, the message for the user (empty when it
+// loaded) and what the reader could not read.
+TLoadResult ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html, const QString& fileName);
+// A load warning as one line of the error report.
+QString WarningLine(const TLoadWarning& warning);
 
 class TLoadServing : public QObject {
   Q_OBJECT
