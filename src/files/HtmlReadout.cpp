@@ -237,10 +237,7 @@ class THtmlImport {
     const std::string& body = line.Text;
     std::string upper = body;
     for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    auto colour = [&](std::size_t from) {
-      std::string hex = upper.substr(std::min(upper.size(), from), 6);
-      return hex;
-    };
+    auto colour = [&](std::size_t from) { return upper.substr(std::min(upper.size(), from), 6); };
     std::size_t at = upper.find("TEXT");
     settings_.TextColor = at == std::string::npos ? "FFFFFF" : colour(at + 6);
     at = upper.find("BGCOLOR");
@@ -466,12 +463,13 @@ class THtmlImport {
     auto shown = [&] {
       std::string line;
       std::size_t from = 0;
-      for (std::size_t sep = 0; sep != std::string::npos; from = sep + 1) {
-        sep = t.find(kCellSeparator, from);
+      for (;;) {
+        const std::size_t sep = t.find(kCellSeparator, from);
         const std::string cell = TrimText(std::string_view(t).substr(from, sep == std::string::npos ? sep : sep - from));
         if (!cell.empty()) line += (line.empty() ? "" : " ") + cell;
+        if (sep == std::string::npos) return line;
+        from = sep + 1;
       }
-      return line;
     };
     if (!parsed.Row && !parsed.Special) return log_.Warn(number, shown(), kWhyUnknownEquipment);
     TConfiguration& c = *m_.Configs[static_cast<std::size_t>(k)];

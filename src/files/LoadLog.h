@@ -36,8 +36,6 @@ class TLoadLog {
   // engine rating): run once the rules have corrected what the file gave.
   void Defer(std::function<void()> complete) { deferred_.push_back(std::move(complete)); }
   void RunDeferred();
-  // A load that is refused keeps nothing to complete.
-  void DropDeferred() { deferred_.clear(); }
 
  private:
   std::vector<TLoadWarning> warnings_;

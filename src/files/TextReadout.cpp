@@ -1,8 +1,8 @@
 #include "files/TextReadout.h"
 
 #include <algorithm>
-#include <cctype>
 #include <array>
+#include <cctype>
 #include <vector>
 
 #include "equipment/EquipmentLists.h"
