@@ -106,7 +106,6 @@ void CompleteFileItem(TWeapon& w, const TWepInfoStruct& row, int number, double 
     w.BV = row.BV * units;
     w.Cost = row.Cost * units;
   }
-  if (index.Is(w.SaveNum, ECode::Targ_Comp)) w.Cost = w.Tons * 10000.0;
 }
 
 void ReadConfiguration(TByteReader& in, TMech& design, TEquipmentLists& lists, TLoadLog& log, int k) {

@@ -85,10 +85,6 @@ void CompleteReadoutItem(TWeapon& w, const TWepInfoStruct& row, bool split, doub
     w.Tons = row.SaveNum >= kFirstStructureId ? tons : row.Tons * static_cast<double>(units);
   }
   if (WeighedByChassis(index, row.SaveNum, k)) w.Tons = 0.0;
-  if (index.Is(row.SaveNum, ECode::Targ_Comp)) {
-    w.Tons = tons;
-    w.Cost = tons * 10000.0;
-  }
 }
 
 void DeferReadoutItem(TLoadLog& log, const TEquipmentLists& lists, TWeapon* item, const TWepInfoStruct& row,

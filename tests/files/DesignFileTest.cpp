@@ -243,7 +243,7 @@ TEST(DesignFile, FormulasSeeTheEngineOfTheFile) {
 
 TEST(DesignFile, FormulasSeeTheCorrectedDesign) {
   // 103 tons is corrected to 100, and the formulas read 100 tons and a
-  // 400-rated engine: the MASC weighs 5 tons, not 6, the myomer costs 1,600,000.
+  // 400-rated engine (not 412): the MASC costs 2,000,000, the myomer 1,600,000.
   TFileDesign d;
   d.tonnage = 103;
   d.walk = 4;
@@ -257,13 +257,17 @@ TEST(DesignFile, FormulasSeeTheCorrectedDesign) {
   EXPECT_DOUBLE_EQ(l.design.Configs[0]->Items.AddrOf(1)->Cost, 1600000.0);
 }
 
-TEST(DesignFile, TargetingComputerCostsTenThousandPerTon) {
+TEST(DesignFile, TargetingComputerLoadsAtTheWeightAndCostItsWeaponsGive) {
+  // Two Clan ER PPCs (12 t of direct fire) need a 3-ton computer, whatever the file states.
   TFileDesign d;
   d.flags = 0x80;
-  d.configs[0].items = {{653, locLeftTorso, 3, 3.0}};
+  d.configs[0].items = {{653, locLeftTorso, 3, 1.0}, {153, locRightArm, 2, 6.0}, {153, locLeftArm, 2, 6.0}};
   kit::TLoader l;
   ASSERT_TRUE(l.Load("t.TFC", kit::Write(d)).Ok());
-  EXPECT_DOUBLE_EQ(l.design.Configs[0]->Items.AddrOf(0)->Cost, 30000.0);
+  const TWeapon& computer = *l.design.Configs[0]->Items.AddrOf(0);
+  EXPECT_DOUBLE_EQ(computer.Tons, 3.0);
+  EXPECT_DOUBLE_EQ(computer.Cost, 30000.0);
+  EXPECT_EQ(computer.Slots, 3);
 }
 
 TEST(DesignFile, EveryEarlyEndIsReportedAndKeepsWhatWasRead) {

@@ -187,6 +187,7 @@ TEST(HtmlReadout, DesignDependentEquipmentFollowsTheCorrectedDesign) {
   EXPECT_EQ(l.design.Tonnage, 100);
   EXPECT_DOUBLE_EQ(l.design.Configs[0]->Items.AddrOf(0)->Cost, 1600000.0);
   EXPECT_DOUBLE_EQ(l.design.Configs[0]->Items.AddrOf(1)->Tons, 5.0);
+  EXPECT_DOUBLE_EQ(l.design.Configs[0]->Items.AddrOf(1)->Cost, 400 * 5 * 1000.0);
 }
 
 TEST(HtmlReadout, WhatCannotBeReadBecomesAWarning) {

@@ -273,7 +273,8 @@ TEST(TextReadout, SplitHeatSinksAndJumpJetsTakeTheSlotsTheirLineGives) {
 
 TEST(TextReadout, DesignDependentEquipmentFollowsTheCorrectedDesign) {
   // 103 tons is corrected to 100: the myomer costs 16,000 per ton of the
-  // design and the MASC weighs a twentieth of it, from 100 tons, not 103.
+  // design, the MASC weighs a twentieth of it and costs 1,000 per ton and
+  // engine point (a 400-rated engine, not 412).
   kit::TLoader l;
   const std::string readout = Readout("Inner Sphere Level 2", "10", 8, 12,
                                       {Line("Triple Strength Myomer", "RT", "6 0 0.00"), Line("MASC", "LT", "5 0 5.00")},
@@ -284,6 +285,7 @@ TEST(TextReadout, DesignDependentEquipmentFollowsTheCorrectedDesign) {
   const TWeapon* masc = l.design.Configs[0]->Items.AddrOf(1);
   EXPECT_DOUBLE_EQ(tsm->Cost, 1600000.0);
   EXPECT_DOUBLE_EQ(masc->Tons, 5.0);
+  EXPECT_DOUBLE_EQ(masc->Cost, 400 * 5 * 1000.0);
   EXPECT_EQ(masc->Slots, 5);
 }
 
