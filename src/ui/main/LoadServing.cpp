@@ -35,10 +35,12 @@ TLoadResult ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings&
 }
 
 QString WarningLine(const TLoadWarning& warning) {
-  const QString text = QString::fromStdString(warning.Text);
+  // The reason first, so that it shows in a narrow window; the columns of a
+  // readout line closed up.
+  const QString text = QString::fromStdString(warning.Text).simplified();
   const QString why = QString::fromStdString(warning.Why);
-  if (warning.Line > 0) return QStringLiteral("line %1: %2 (%3)").arg(warning.Line).arg(text, why);
-  return QStringLiteral("%1 (%2)").arg(text, why);
+  if (warning.Line > 0) return QStringLiteral("line %1, %2: %3").arg(warning.Line).arg(why, text);
+  return QStringLiteral("%1: %2").arg(why, text);
 }
 
 TLoadServing::TLoadServing(TfrmTFD& window) : QObject(&window), window_(window) {
