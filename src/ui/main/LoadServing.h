@@ -10,7 +10,6 @@
 #include <QString>
 
 #include "files/LoadDesign.h"
-
 #include "ui/common/FileDialogSeam.h"
 
 namespace tfd {
