@@ -20,6 +20,51 @@ void TConfiguration::Reset() {
   TurretWeight = PowerAmpWeight = SuperchargerWeight = ArmouredWeight = 0.0;
 }
 
+void TConfiguration::AssignItems(const TConfiguration& other, ItemMap& items) {
+  Items.Clear();
+  for (const auto& item : other.Items) items[item.get()] = Items.Insert(std::make_unique<TWeapon>(*item));
+}
+
+void TConfiguration::AssignValues(const TConfiguration& other, const ItemMap& items) {
+  TotalWeight = other.TotalWeight;
+  EquipmentWeight = other.EquipmentWeight;
+  CostLines = other.CostLines;
+  ConfigCost = other.ConfigCost;
+  OffensiveRating = other.OffensiveRating;
+  DefensiveRating = other.DefensiveRating;
+  DefensiveEquipment = other.DefensiveEquipment;
+  ExplosivePenalty = other.ExplosivePenalty;
+  HeatModifier = other.HeatModifier;
+  MovementFactor = other.MovementFactor;
+  ArtemisRating = other.ArtemisRating;
+  TargetingRating = other.TargetingRating;
+  BaseWeaponRating = other.BaseWeaponRating;
+  ModifiedWeaponRating = other.ModifiedWeaponRating;
+  SpeedFactor = other.SpeedFactor;
+  WeaponHeat = other.WeaponHeat;
+  HeatEfficiency = other.HeatEfficiency;
+  MovementHeat = other.MovementHeat;
+  HeatSinkCount = other.HeatSinkCount;
+  JumpCount = other.JumpCount;
+  CaseWeight = other.CaseWeight;
+  // An item the map does not know would be a slot pointing into the other
+  // design; an empty pointer is the lesser harm.
+  Crits.AssignRemapped(other.Crits, [&items](const TWeapon* item) -> TWeapon* {
+    auto found = items.find(item);
+    return found == items.end() ? nullptr : found->second;
+  });
+  CaseKind = other.CaseKind;
+  Actuators = other.Actuators;
+  Reserved = other.Reserved;
+  ReservedBytes = other.ReservedBytes;
+  Supercharger = other.Supercharger;
+  Turret = other.Turret;
+  TurretWeight = other.TurretWeight;
+  PowerAmpWeight = other.PowerAmpWeight;
+  SuperchargerWeight = other.SuperchargerWeight;
+  ArmouredWeight = other.ArmouredWeight;
+}
+
 void TConfiguration::ClearRatings() {
   CostLines = {};
   ConfigCost = OffensiveRating = DefensiveRating = DefensiveEquipment = ExplosivePenalty = 0.0;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 
 #include "model/Weapon.h"
 #include "rules/CritAlloc.h"
@@ -33,6 +34,15 @@ class TConfiguration {
   void ResetActuators() { Actuators = {1, 1, 1, 1}; }
   // Zeroes the cost and battle-value figures of the ratings pass.
   void ClearRatings();
+
+  // Which item of a copied design stands for which item of its original.
+  using ItemMap = std::unordered_map<const TWeapon*, TWeapon*>;
+  // Takes copies of the other configuration's items (recorded in `items`)
+  // and every value but the parent link.
+  void AssignItems(const TConfiguration& other, ItemMap& items);
+  // Then its slot grid, once every configuration's items are in `items`
+  // (an alternate's grid points at items of the fixed configuration too).
+  void AssignValues(const TConfiguration& other, const ItemMap& items);
 
   double TotalWeight = 0.0;
   TWeaponList Items;

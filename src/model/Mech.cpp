@@ -18,6 +18,87 @@ TMech::TMech() : Brands(std::make_unique<TWeaponNameList>()), Equipment(&EmptyIn
   Clear();
 }
 
+TMech::TMech(const TMech& other) : Brands(std::make_unique<TWeaponNameList>()), Equipment(other.Equipment) {
+  Configs[0] = std::make_unique<TConfiguration>(nullptr);
+  for (int i = 1; i < kConfigCount; ++i) Configs[i] = std::make_unique<TConfiguration>(Configs[0].get());
+  Config = Configs[0].get();
+  *this = other;
+}
+
+TMech& TMech::operator=(const TMech& other) {
+  if (this == &other) return *this;
+  Texts = other.Texts;
+  ConfigIndex = other.ConfigIndex;
+  RulesLevel = other.RulesLevel;
+  Options = other.Options;
+  Tonnage = other.Tonnage;
+  StructureType = other.StructureType;
+  EngineType = other.EngineType;
+  WalkMP = other.WalkMP;
+  RunMP = other.RunMP;
+  JumpMP = other.JumpMP;
+  SprintMP = other.SprintMP;
+  Reserved1 = other.Reserved1;
+  SuperRunMP = other.SuperRunMP;
+  SuperSprintMP = other.SuperSprintMP;
+  JumpJetType = other.JumpJetType;
+  HeatSinks = other.HeatSinks;
+  HeatSinkType = other.HeatSinkType;
+  Dissipation = other.Dissipation;
+  GyroType = other.GyroType;
+  CockpitType = other.CockpitType;
+  TargetingType = other.TargetingType;
+  JumpBoosterMP = other.JumpBoosterMP;
+  ArmorType = other.ArmorType;
+  ArmorMirror = other.ArmorMirror;
+  TorsoRatioFront = other.TorsoRatioFront;
+  WeaponFilter = other.WeaponFilter;
+  TorsoRatioRear = other.TorsoRatioRear;
+  MountMode = other.MountMode;
+  CurrentLocation = other.CurrentLocation;
+  EngineRating = other.EngineRating;
+  Reserved2 = other.Reserved2;
+  Reserved3 = other.Reserved3;
+  MiscFlags = other.MiscFlags;
+  MaxArmor = other.MaxArmor;
+  ArmorFactor = other.ArmorFactor;
+  ArmorPoints = other.ArmorPoints;
+  Weights = other.Weights;
+  Structure = other.Structure;
+  Armor = other.Armor;
+  ArmorTypes = other.ArmorTypes;
+  SlotLimits = other.SlotLimits;
+  *Brands = *other.Brands;
+  DamageByRange = other.DamageByRange;
+  HeatByRange = other.HeatByRange;
+  CostParts = other.CostParts;
+  Cost = other.Cost;
+  BattleValue = other.BattleValue;
+  BVArmorFactor = other.BVArmorFactor;
+  BVStructureFactor = other.BVStructureFactor;
+  Manufacturers = other.Manufacturers;
+  Armament = other.Armament;
+  Overview = other.Overview;
+  Source = other.Source;
+  MixedTech = other.MixedTech;
+  Equipment = other.Equipment;
+
+  // Every configuration's items first: an alternate's grid also points at
+  // the fixed configuration's items.
+  TConfiguration::ItemMap items;
+  for (int i = 0; i < kConfigCount; ++i) {
+    if (!Configs[i]) Configs[i] = std::make_unique<TConfiguration>(Configs[0].get());
+    if (other.Configs[i]) Configs[i]->AssignItems(*other.Configs[i], items);
+    else Configs[i]->Reset();
+  }
+  Config = Configs[0].get();
+  for (int i = 0; i < kConfigCount; ++i) {
+    if (other.Configs[i]) Configs[i]->AssignValues(*other.Configs[i], items);
+    if (other.Config == other.Configs[i].get()) Config = Configs[i].get();
+  }
+  return *this;
+}
+
 void TMech::Clear() {
   for (auto& t : Texts) t.clear();
   Manufacturers.clear();

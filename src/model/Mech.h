@@ -52,8 +52,11 @@ constexpr int kRangeCount = 30;
 class TMech {
  public:
   TMech();
-  TMech(const TMech&) = delete;
-  TMech& operator=(const TMech&) = delete;
+  // A copy is a design of its own: its configurations, items, slot grids and
+  // brand list are copies, and nothing in it points into the original (only
+  // the equipment index is shared, as it is not the design's).
+  TMech(const TMech& other);
+  TMech& operator=(const TMech& other);
 
   // Resets to a new design: the default 20-ton design, every configuration
   // emptied, the brand list emptied, then the full rules pass.

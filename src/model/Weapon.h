@@ -149,6 +149,17 @@ struct TWepName {
 // identifier order, with its use count and the brand the user gave it.
 class TWeaponNameList {
  public:
+  TWeaponNameList() = default;
+  // A copy holds the same entries; its cursor starts afresh.
+  TWeaponNameList(const TWeaponNameList& other) : entries_(other.entries_) {}
+  TWeaponNameList& operator=(const TWeaponNameList& other) {
+    if (this != &other) {
+      entries_ = other.entries_;
+      cursor_ = entries_.end();
+    }
+    return *this;
+  }
+
   void Clear();
   // Counts one more use of `id`; true when a new entry was made.
   bool Insert(std::int16_t id, const std::string& name);

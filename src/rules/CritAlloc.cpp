@@ -60,6 +60,30 @@ TCritAlloc TCritAlloc::Scratch() const {
   return copy;
 }
 
+void TCritAlloc::AssignRemapped(const TCritAlloc& from,
+                                const std::function<TWeapon*(const TWeapon*)>& item) {
+  CockpitType = from.CockpitType;
+  EngineType = from.EngineType;
+  LargeEngine = from.LargeEngine;
+  GyroType = from.GyroType;
+  TargetingType = from.TargetingType;
+  JumpBoosters = from.JumpBoosters;
+  Quad = from.Quad;
+  Limiting = from.Limiting;
+  Supercharger = from.Supercharger;
+  Limits = from.Limits;
+  Tonnage = from.Tonnage;
+  grid_ = from.grid_;
+  for (auto& location : grid_)
+    for (TSlot& slot : location)
+      if (slot.Item) slot.Item = item(slot.Item);
+  armoured_ = from.armoured_;
+  evictedCount_ = from.evictedCount_;
+  for (int i = 0; i < kMaxEvicted; ++i) evicted_[i] = from.evicted_[i] ? item(from.evicted_[i]) : nullptr;
+  armless_ = from.armless_;
+  scratch_ = from.scratch_;
+}
+
 void TCritAlloc::Reset() {
   CockpitType = Parent ? Parent->CockpitType : 0;
   EngineType = Parent ? Parent->EngineType : 0;

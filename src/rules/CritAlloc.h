@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "model/EquipmentIndex.h"
@@ -83,6 +84,11 @@ class TCritAlloc {
 
   // Back to the state of a new allocation made from the parent.
   void Reset();
+
+  // Takes every setting and slot of `from` (the parent link stays this
+  // grid's own); `item` gives the item of this design that stands for each
+  // item `from` points to, so a copied design never points into its original.
+  void AssignRemapped(const TCritAlloc& from, const std::function<TWeapon*(const TWeapon*)>& item);
 
   // Each stores its argument and re-lays its items; false when something did not fit.
   bool SetCockpit(std::uint8_t type);
