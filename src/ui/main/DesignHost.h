@@ -20,6 +20,9 @@ class IDesignHost {
   virtual void Recalc(int request) = 0;
   virtual void RefreshPages(int mask, QObject* sender) = 0;
   virtual void SetModified() = 0;
+  // Names the undo step of the command being run ("Add Medium Laser"); a
+  // command that names none gets a general name.
+  virtual void NameStep(const QString& name) { (void)name; }
   virtual bool Refreshing() const = 0;
   virtual void NewDesign() = 0;
   virtual void ShowErrorReport() = 0;

@@ -17,6 +17,8 @@
 #include "ui/main/ArmorPage.h"
 #include "ui/main/ComponentMenus.h"
 #include "ui/main/CriticalsPage.h"
+#include "ui/main/DesignUndo.h"
+#include "ui/main/EditCommands.h"
 #include "ui/main/LoadServing.h"
 #include "ui/main/MainItemsPage.h"
 #include "ui/main/ReportsPage.h"
@@ -88,6 +90,45 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
 
   modified_ = false;
   Recalc(rqAll);
+  SetUpUndo();
+}
+
+void TfrmTFD::SetUpUndo() {
+  undo_ = new TDesignUndo(design_, this);
+  undo_->Restored = [this] { ShowRestoredDesign(); };
+  // A command that names no step is named after the tab it was given on.
+  undo_->DefaultName = [this] {
+    QString tab = ui.pcMain->tabText(ui.pcMain->currentIndex());
+    tab.remove('&');
+    return tr("%1 Change").arg(tab);
+  };
+  // The design is modified exactly when it differs from the saved (or new,
+  // or loaded) state the stack marks clean.
+  connect(&undo_->Stack(), &QUndoStack::cleanChanged, this, [this](bool clean) { modified_ = !clean; });
+  connect(undo_, &TDesignUndo::settled, this, [this] { modified_ = !undo_->Stack().isClean(); });
+  edit_ = new TEditCommands(*this, *undo_);
+}
+
+void TfrmTFD::SetModified() {
+  modified_ = true;
+  if (undo_) undo_->Changed();
+}
+
+void TfrmTFD::NameStep(const QString& name) { undo_->NameStep(name); }
+
+void TfrmTFD::DesignSaved() {
+  undo_->MarkClean();
+  modified_ = false;
+}
+
+void TfrmTFD::ShowRestoredDesign() {
+  // The snapshot is the design as the user had it, its rules pass included;
+  // it is shown as a tab change shows it, and the other tabs refresh when
+  // they are shown.
+  const int mask = ActivePageMask();
+  Recalc(mask);
+  RefreshPages(mask, ui.pcMain);
+  UpdateCaption();
 }
 
 TfrmTFD::~TfrmTFD() {
@@ -145,7 +186,7 @@ void TfrmTFD::pcMain_Change(int index) {
   // Leaving the Main Items tab stores what was typed there, even when the edit
   // never lost the focus (clicking a tab does not take it).
   if (ui.pcMain->widget(lastTab_) == ui.tsMain && pageMain_->StoreControls()) {
-    modified_ = true;
+    SetModified();
     Recalc(rqChassis | rqArmor);
   }
   lastTab_ = index;
@@ -166,6 +207,7 @@ void TfrmTFD::LoadFromFile(const QString& fileName) {
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports, this);
   loadInProgress_ = false;
   modified_ = false;
+  undo_->Reset();
   UpdateCaption();
   ShowLoadWarnings(fileName);
   if (!result.Message.empty()) TMessageSeam::Error(this, QString::fromStdString(result.Message));
@@ -195,7 +237,10 @@ void TfrmTFD::FileNewItem_Click() {
   }
   UpdateCaption();
   RefreshPages(ActivePageMask(), this);
-  if (!cancelled) modified_ = false;
+  if (!cancelled) {
+    modified_ = false;
+    undo_->Reset();
+  }
 }
 
 void TfrmTFD::ResetDesign() {
@@ -210,6 +255,7 @@ void TfrmTFD::ResetDesign() {
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports | pgSpecs, this);
   loadInProgress_ = false;
   modified_ = false;
+  if (undo_) undo_->Reset();
 }
 
 void TfrmTFD::UpdateCaption() {

@@ -35,6 +35,8 @@ class TfrmGrphOpts;
 class TEquipmentLists;
 class TLoadRequests;
 class TLoadServing;
+class TDesignUndo;
+class TEditCommands;
 
 class TfrmTFD : public QMainWindow, public IDesignHost {
   Q_OBJECT
@@ -50,7 +52,8 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   const TDisplayColors& Colors() const override { return colors_; }
   void Recalc(int request) override;
   void RefreshPages(int mask, QObject* sender) override;
-  void SetModified() override { modified_ = true; }
+  void SetModified() override;
+  void NameStep(const QString& name) override;
   bool Refreshing() const override { return refreshing_ > 0; }
   void NewDesign() override { FileNewItem_Click(); }
   void ShowErrorReport() override;
@@ -91,6 +94,10 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   // What the last load could not read; emptied by New and by the next load.
   const std::vector<TLoadWarning>& LoadWarnings() const { return loadWarnings_; }
   THtmlSettings& HtmlSettings() { return html_; }
+  // The undo steps of the design; saving marks the design as it stands clean.
+  TDesignUndo& DesignUndo() const { return *undo_; }
+  TEditCommands* EditCommands() const { return edit_; }
+  void DesignSaved();
 
   Ui::TfrmTFD ui;
 
@@ -109,6 +116,8 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   void ApplyColors();
   void UpdateStatusBar();
   void ReportMovedItems(int count);
+  void SetUpUndo();
+  void ShowRestoredDesign();
   void ShowLoadWarnings(const QString& fileName);
   QList<TStatusLight*> StatusLights() const;
 
@@ -129,6 +138,8 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TfrmCost* cost_ = nullptr;
   TfrmGrphOpts* graphOptions_ = nullptr;
   TLoadServing* loadServing_ = nullptr;
+  TDesignUndo* undo_ = nullptr;
+  TEditCommands* edit_ = nullptr;
   THtmlSettings html_;
   std::vector<TLoadWarning> loadWarnings_;
   QLabel* sbTonnage_ = nullptr;

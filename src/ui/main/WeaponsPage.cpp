@@ -237,6 +237,7 @@ void TWeaponsPage::AddChosenItem() {
     TMessageSeam::Warn(this, "Warning", Text(PlacementMessage(result)));
     return;
   }
+  host_.NameStep(tr("Add %1").arg(QString::fromStdString(record->Info.Name)));
   host_.Recalc(rqWeights);
   host_.RefreshPages(pgWeapons, this);
   host_.SetModified();
@@ -245,6 +246,7 @@ void TWeaponsPage::AddChosenItem() {
 void TWeaponsPage::DeleteChosenItem() {
   TWeapon* item = ChosenPlacedItem();
   if (!item) return;
+  host_.NameStep(tr("Delete %1").arg(QString::fromStdString(item->Name)));
   DeleteItem(host_.Design(), item);
   host_.Recalc(rqWeights);
   host_.RefreshPages(pgWeapons, this);

@@ -1,0 +1,130 @@
+#include "ui/main/EditCommands.h"
+
+#include <QAbstractButton>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QShortcut>
+
+#include "ui/main/DesignUndo.h"
+#include "ui/main/TfrmTFD.h"
+
+namespace tfd {
+
+namespace {
+
+// Keeps a command's own key first (it is the one its menu shows) and adds the
+// standard one after it.
+void AddKey(QAction* action, const QKeySequence& key) {
+  if (!action) return;
+  QList<QKeySequence> keys = action->shortcuts();
+  if (!keys.contains(key)) keys << key;
+  action->setShortcuts(keys);
+}
+
+}  // namespace
+
+TEditCommands::TEditCommands(TfrmTFD& window, TDesignUndo& undo)
+    : QObject(&window), window_(window), undoUnit_(undo) {
+  menu_ = new QMenu(tr("&Edit"), &window);
+  menu_->setObjectName("EditMenu");
+  // Between File and Options.
+  window.menuBar()->insertMenu(window.ui.OptionsMenu->menuAction(), menu_);
+
+  undo_ = menu_->addAction(tr("&Undo"));
+  undo_->setObjectName("EditUndoItem");
+  undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  connect(undo_, &QAction::triggered, this, [this] { undoUnit_.Undo(); });
+  redo_ = menu_->addAction(tr("&Redo"));
+  redo_->setObjectName("EditRedoItem");
+  redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  connect(redo_, &QAction::triggered, this, [this] { undoUnit_.Redo(); });
+  menu_->addSeparator();
+  find_ = menu_->addAction(tr("&Find Equipment"));
+  find_->setObjectName("EditFindItem");
+  find_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+
+  FollowStack();
+  AddStandardShortcuts();
+  AddTabKeys();
+  AddDeleteKeys();
+}
+
+void TEditCommands::FollowStack() {
+  QUndoStack& stack = undoUnit_.Stack();
+  auto update = [this, &stack] {
+    undo_->setEnabled(stack.canUndo());
+    redo_->setEnabled(stack.canRedo());
+    undo_->setText(stack.canUndo() ? tr("&Undo %1").arg(stack.undoText()) : tr("&Undo"));
+    redo_->setText(stack.canRedo() ? tr("&Redo %1").arg(stack.redoText()) : tr("&Redo"));
+  };
+  connect(&stack, &QUndoStack::indexChanged, this, update);
+  connect(&stack, &QUndoStack::cleanChanged, this, update);
+  update();
+}
+
+void TEditCommands::AddStandardShortcuts() {
+  Ui::TfrmTFD& ui = window_.ui;
+  AddKey(ui.FileNewItem, QKeySequence(Qt::CTRL | Qt::Key_N));
+  AddKey(ui.FileOpenItem, QKeySequence(Qt::CTRL | Qt::Key_O));
+  AddKey(ui.FileSaveItem, QKeySequence(Qt::CTRL | Qt::Key_S));
+  AddKey(ui.FileSaveAsItem, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  AddKey(ui.FilePrintItem, QKeySequence(Qt::CTRL | Qt::Key_P));
+  AddKey(ui.FileExitItem, QKeySequence(Qt::CTRL | Qt::Key_Q));
+  AddKey(ui.HelpAboutItem, QKeySequence(Qt::Key_F1));
+}
+
+void TEditCommands::AddTabKeys() {
+  QTabWidget* tabs = window_.ui.pcMain;
+  // Clicking the tab bar is what the program's tab change expects; going by
+  // key is the same user action.
+  auto step = [tabs](int by) {
+    const int count = tabs->count();
+    if (count == 0) return;
+    int index = tabs->currentIndex();
+    for (int tries = 0; tries < count; ++tries) {
+      index = (index + by + count) % count;
+      if (tabs->isTabEnabled(index) && tabs->isTabVisible(index)) break;
+    }
+    tabs->setCurrentIndex(index);
+  };
+  auto* next = new QAction(tr("Next Tab"), &window_);
+  next->setObjectName("NextTabItem");
+  next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+  connect(next, &QAction::triggered, this, [step] { step(1); });
+  auto* previous = new QAction(tr("Previous Tab"), &window_);
+  previous->setObjectName("PreviousTabItem");
+  previous->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab));
+  connect(previous, &QAction::triggered, this, [step] { step(-1); });
+  window_.addAction(next);
+  window_.addAction(previous);
+}
+
+void TEditCommands::AddDeleteKeys() {
+  // Delete acts only where the focus is on a list of placed items, so text
+  // edits keep the key for themselves.
+  struct Target {
+    const char* list;
+    const char* button;
+  };
+  const Target targets[] = {{"lbWepList", "btnDelWep"}};
+  for (const Target& t : targets) {
+    auto* list = window_.findChild<QListWidget*>(t.list);
+    auto* button = window_.findChild<QAbstractButton*>(t.button);
+    if (!list || !button) continue;
+    auto* key = new QShortcut(QKeySequence::Delete, list, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(key, &QShortcut::activated, button, [button] {
+      if (button->isEnabled()) button->click();
+    });
+  }
+  // The slot lists of the critical sheet share one delete button.
+  QWidget* sheet = window_.ui.tsCriticals;
+  auto* button = window_.findChild<QAbstractButton*>("btnCritDelete");
+  if (sheet && button) {
+    auto* key = new QShortcut(QKeySequence::Delete, sheet, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(key, &QShortcut::activated, button, [button] {
+      if (button->isEnabled()) button->click();
+    });
+  }
+}
+
+}  // namespace tfd

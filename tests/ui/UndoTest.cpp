@@ -1,0 +1,240 @@
+// Undo and redo as a player uses them: each command one step, named in the
+// Edit menu, giving back the design field by field; the modified flag follows
+// the saved state; New and a load start afresh; and the keys of the window.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTest>
+#include <QToolButton>
+#include <map>
+
+#include "equipment/EquipmentLists.h"
+#include "model/DesignCompare.h"
+#include "ui/main/DesignUndo.h"
+#include "ui/main/EditCommands.h"
+#include "ui/widgets/SpinEdit.h"
+#include "WindowTestKit.h"
+
+using namespace tfd;
+
+namespace {
+
+class Undo : public TWindowTest {
+ protected:
+  // Lets the window finish the command: the step is taken once it has run.
+  void Settle() { QCoreApplication::processEvents(); }
+  QAction* UndoEntry() { return window->EditCommands()->UndoAction(); }
+  QAction* RedoEntry() { return window->EditCommands()->RedoAction(); }
+  int Steps() { return window->DesignUndo().Stack().count(); }
+
+  // Runs a command; undoing it must give the design before it, redoing it the
+  // design after it, each field by field.
+  void ExpectUndoable(const char* what, const std::function<void()>& command) {
+    SCOPED_TRACE(what);
+    Settle();
+    const TMech before(Design());
+    const bool consistent = GridConsistent(Design());
+    const int steps = Steps();
+    command();
+    Settle();
+    const TMech after(Design());
+    ASSERT_NE(DesignDifference(before, after), "") << "the command changed nothing";
+    EXPECT_EQ(Steps(), steps + 1);
+    ASSERT_TRUE(UndoEntry()->isEnabled());
+    UndoEntry()->trigger();
+    EXPECT_EQ(DesignDifference(Design(), before), "");
+    if (consistent) {
+      EXPECT_TRUE(GridConsistent(Design()));
+    }
+    ASSERT_TRUE(RedoEntry()->isEnabled());
+    RedoEntry()->trigger();
+    EXPECT_EQ(DesignDifference(Design(), after), "");
+    if (consistent) {
+      EXPECT_TRUE(GridConsistent(Design()));
+    }
+  }
+  void Type(const char* editName, const QString& text) {
+    auto* edit = Find<TSpinEdit>(editName);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+  }
+  void ShowWeapons() {
+    ShowTab("tsMain");
+    ShowTab("tsWeapons");
+  }
+  // Choosing the item and the location is no command of its own.
+  void ChooseMediumLaser() {
+    auto* list = Find<QListWidget>("lbWepType");
+    for (int i = 0; i < list->count(); ++i)
+      if (list->item(i)->text() == "Medium Laser") list->setCurrentRow(i);
+    Find<QToolButton>("btnLoc_RT")->click();
+  }
+  void AddMediumLaser() {
+    ChooseMediumLaser();
+    Find<QPushButton>("btnAddWep")->click();
+  }
+};
+
+}  // namespace
+
+TEST_F(Undo, EveryKindOfCommandIsOneStepBackAndForth) {
+  ExpectUndoable("component menu", [&] { Choose("pmTech", "Inner Sphere Level 2"); });
+  ExpectUndoable("engine menu", [&] { Choose("pmEng", "XL Fusion"); });
+  ExpectUndoable("typed tonnage", [&] {
+    Type("sedtTng", "55");
+    ShowTab("tsArmor");
+  });
+  ExpectUndoable("armour edit", [&] { Type("sedtAF_H", "7"); });
+  ExpectUndoable("check box", [&] { Find<QCheckBox>("chkEQ_ST")->click(); });
+  ShowWeapons();
+  ChooseMediumLaser();
+  ExpectUndoable("add", [&] { Find<QPushButton>("btnAddWep")->click(); });
+  EXPECT_EQ(UndoEntry()->text(), "&Undo Add Medium Laser");
+  ExpectUndoable("delete", [&] {
+    Find<QListWidget>("lbWepList")->setCurrentRow(0);
+    Find<QPushButton>("btnDelWep")->click();
+  });
+  EXPECT_EQ(UndoEntry()->text(), "&Undo Delete Medium Laser");
+  ShowTab("tsCriticals");
+  ExpectUndoable("CASE", [&] { Find<QToolButton>("btnCASE_RT")->click(); });
+  ExpectUndoable("actuator", [&] { Find<QCheckBox>("chkRA_HA")->click(); });
+  ShowTab("tsSpecifications");
+  ExpectUndoable("specifications text", [&] {
+    auto* type = Find<QLineEdit>("edtType");
+    type->setFocus();
+    QTest::keyClicks(type, "Warden");
+  });
+  EXPECT_EQ(Design().Texts[txtModel], "Warden");
+
+  // All the way back is the new design, and the flag is clear there.
+  while (UndoEntry()->isEnabled()) UndoEntry()->trigger();
+  EXPECT_EQ(DesignDifference(Design(), TMech(Design())), "");
+  EXPECT_EQ(Design().RulesLevel, rlIS1);
+  EXPECT_TRUE(Design().Config->Items.Empty());
+  EXPECT_FALSE(window->Modified());
+  EXPECT_EQ(UndoEntry()->text(), "&Undo");
+}
+
+TEST_F(Undo, TypingIsOneStepUntilAPauseAndAnUnchangedCommitIsNone) {
+  ShowTab("tsArmor");
+  auto* head = Find<TSpinEdit>("sedtAF_H");
+  head->setFocus();
+  head->selectAll();
+  for (const char* key : {"1", "2"}) {  // "12" is clamped to 9 on the way
+    QTest::keyClicks(head, key);
+    Settle();
+  }
+  EXPECT_EQ(Steps(), 1);
+  QTest::qWait(TDesignUndo::kTypingPauseMs + 100);
+  Type("sedtAF_H", "3");
+  Settle();
+  EXPECT_EQ(Steps(), 2);
+  UndoEntry()->trigger();
+  EXPECT_EQ(Design().Armor[asHead], 9);
+  EXPECT_EQ(head->value(), 9);
+
+  // Focus leaving an edit that changed nothing adds nothing.
+  const int steps = Steps();
+  Find<TSpinEdit>("sedtAF_CT")->setFocus();
+  Settle();
+  EXPECT_EQ(Steps(), steps);
+}
+
+TEST_F(Undo, ModifiedFollowsTheSavedStateAndNewStartsAfresh) {
+  ShowWeapons();
+  AddMediumLaser();
+  Settle();
+  EXPECT_TRUE(window->Modified());
+  UndoEntry()->trigger();
+  EXPECT_FALSE(window->Modified());
+  RedoEntry()->trigger();
+  EXPECT_TRUE(window->Modified());
+
+  window->DesignSaved();
+  EXPECT_FALSE(window->Modified());
+  UndoEntry()->trigger();
+  EXPECT_TRUE(window->Modified());
+  RedoEntry()->trigger();
+  EXPECT_FALSE(window->Modified());
+
+  UndoEntry()->trigger();
+  TMessageSeam::SetNextAnswer(QMessageBox::No);
+  window->NewDesign();
+  EXPECT_EQ(Steps(), 0);
+  EXPECT_FALSE(UndoEntry()->isEnabled());
+  EXPECT_FALSE(RedoEntry()->isEnabled());
+  EXPECT_FALSE(window->Modified());
+}
+
+TEST_F(Undo, ALoadStartsAfresh) {
+  Choose("pmTech", "Inner Sphere Level 2");
+  Settle();
+  ASSERT_EQ(Steps(), 1);
+  window->LoadFromFile(TFD_TEST_DATA "/skarn-prime.txt");
+  EXPECT_EQ(Steps(), 0);
+  EXPECT_FALSE(UndoEntry()->isEnabled());
+  // A step in an alternate configuration comes back in that configuration.
+  ASSERT_TRUE(Design().IsOmni());
+  Choose("pmConfig", "Alternate A");
+  ExpectUndoable("after a load", [&] { Choose("pmTech", "Clan Level 3"); });
+  EXPECT_EQ(Design().ConfigIndex, 2);
+}
+
+TEST_F(Undo, EditMenuAndNoShortcutTakenTwice) {
+  const QList<QAction*> bar = window->menuBar()->actions();
+  QStringList titles;
+  for (QAction* a : bar) titles << a->text();
+  EXPECT_EQ(titles.mid(0, 3), (QStringList{"&File", "&Edit", "&Options"}));
+
+  // Every key of every window-wide action and shortcut, once.
+  std::map<QString, QString> taken;
+  auto take = [&taken](const QKeySequence& key, const QString& owner) {
+    const QString text = key.toString(QKeySequence::PortableText);
+    const auto [it, fresh] = taken.emplace(text, owner);
+    EXPECT_TRUE(fresh) << text.toStdString() << " taken by " << it->second.toStdString() << " and "
+                       << owner.toStdString();
+  };
+  for (QAction* a : window->findChildren<QAction*>())
+    for (const QKeySequence& key : a->shortcuts()) take(key, a->objectName() + a->text());
+  for (QShortcut* s : window->findChildren<QShortcut*>())
+    if (s->context() == Qt::WindowShortcut || s->context() == Qt::ApplicationShortcut)
+      take(s->key(), s->objectName());
+
+  const std::map<QString, QString> expected = {
+      {"Ctrl+Z", "EditUndoItem"},     {"Ctrl+Shift+Z", "EditRedoItem"}, {"Ctrl+Y", "EditRedoItem"},
+      {"Ctrl+N", "FileNewItem"},      {"Ctrl+O", "FileOpenItem"},       {"F3", "FileOpenItem"},
+      {"Ctrl+S", "FileSaveItem"},     {"F2", "FileSaveItem"},           {"Ctrl+Shift+S", "FileSaveAsItem"},
+      {"Ctrl+P", "FilePrintItem"},    {"Ctrl+Q", "FileExitItem"},       {"F1", "HelpAboutItem"},
+      {"Ctrl+Tab", "NextTabItem"},    {"Ctrl+Shift+Tab", "PreviousTabItem"}, {"Ctrl+F", "EditFindItem"}};
+  for (const auto& [key, owner] : expected) {
+    ASSERT_TRUE(taken.count(key)) << key.toStdString();
+    EXPECT_TRUE(taken[key].startsWith(owner)) << key.toStdString() << " is " << taken[key].toStdString();
+  }
+}
+
+TEST_F(Undo, KeysMoveBetweenTabsAndDeleteAPlacedItem) {
+  ShowWeapons();
+  AddMediumLaser();
+  auto* tabs = Find<QTabWidget>("pcMain");
+  const int at = tabs->currentIndex();
+  Find<QAction>("NextTabItem")->trigger();
+  EXPECT_EQ(tabs->currentIndex(), at + 1);
+  Find<QAction>("PreviousTabItem")->trigger();
+  EXPECT_EQ(tabs->currentIndex(), at);
+
+  auto* placed = Find<QListWidget>("lbWepList");
+  ASSERT_EQ(placed->count(), 1);
+  placed->setCurrentRow(0);
+  placed->setFocus();
+  QTest::keyClick(placed, Qt::Key_Delete);
+  EXPECT_EQ(placed->count(), 0);
+  EXPECT_TRUE(Design().Config->Items.Empty());
+}
