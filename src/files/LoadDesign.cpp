@@ -67,7 +67,7 @@ void Finish(TMech& design, TLoadContext& context) {
 TLoadResult LoadDesignFromBytes(TMech& design, const std::string& fileName, std::string_view bytes,
                                 TLoadContext& context) {
   design.Equipment = &context.Lists.Index();
-  design.Clear();
+  NewDesign(design);
   design.Texts[txtFilePath] = fileName;
   TLoadResult result = Read(design, fileName, bytes, context);
   Finish(design, context);
@@ -84,7 +84,7 @@ TLoadResult LoadDesign(TMech& design, const std::string& fileName, TLoadContext&
   }
   if (!file) {
     design.Equipment = &context.Lists.Index();
-    design.Clear();
+    NewDesign(design);
     Finish(design, context);
     return {ELoadStatus::Failed, "Cannot open file \"" + fileName + "\""};
   }

@@ -165,7 +165,7 @@ void TfrmTFD::ResetDesign() {
   ui.pcMain->setCurrentWidget(ui.tsMain);
   lastTab_ = ui.pcMain->currentIndex();
   --refreshing_;
-  design_.Clear();
+  tfd::NewDesign(design_);
   loadInProgress_ = true;
   pageWeapons_->PressEnergy();
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports | pgSpecs, this);
