@@ -16,6 +16,7 @@
 #include "ui/main/CriticalsPage.h"
 #include "ui/main/LoadServing.h"
 #include "ui/main/MainItemsPage.h"
+#include "ui/main/SpecificationsPage.h"
 #include "ui/main/WeaponsPage.h"
 #include "ui/widgets/StatusLight.h"
 
@@ -41,6 +42,8 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   ui.lay_tsWeapons->addWidget(pageWeapons_);
   pageCriticals_ = new TCriticalsPage(*this, *menus_, ui.tsCriticals);
   ui.lay_tsCriticals->addWidget(pageCriticals_);
+  pageSpecs_ = new TSpecificationsPage(*this, ui.tsSpecifications);
+  ui.lay_tsSpecifications->addWidget(pageSpecs_);
   menus_->FindArmorTarget = [this] {
     if (pageMain_->ui.btnMainArmrType->isDown()) return 1;
     return pageArmor_->PressedArmorButton();
@@ -87,10 +90,15 @@ TfrmTFD::~TfrmTFD() {
   delete pageArmor_;
   delete pageWeapons_;
   delete pageCriticals_;
+  delete pageSpecs_;
+  pageSpecs_ = nullptr;
 }
 
 void TfrmTFD::Recalc(int request) {
+  const auto engine = std::pair{design_.EngineRating, design_.EngineType};
   const TRulesReport report = Recalculate(design_, request);
+  // A default engine maker follows the rating wherever the engine changed.
+  if (pageSpecs_ && std::pair{design_.EngineRating, design_.EngineType} != engine) pageSpecs_->EngineChanged();
   if (report.MovedCount == 0) return;
   QStringList names;
   for (int i = 0; i < report.MovedCount; ++i) names << QString::fromStdString(report.Moved[i]->Name);
@@ -104,6 +112,7 @@ void TfrmTFD::RefreshPages(int mask, QObject* sender) {
   if (mask & pgArmor) pageArmor_->Refresh(sender);
   if (mask & pgWeapons) pageWeapons_->Refresh(sender);
   if (mask & pgCriticals) pageCriticals_->Refresh(sender);
+  if (mask & pgSpecs) pageSpecs_->Refresh(sender);
   UpdateStatusBar();
   --refreshing_;
 }
@@ -137,13 +146,24 @@ void TfrmTFD::LoadFromFile(const QString& fileName) {
   ResetDesign();
   // The loader runs the rules pass and rebuilds the power-plant text itself;
   // whatever it read, even up to an error, is shown.
-  const QString error = ReadDesignFile(design_, equipment_.get(), html_, fileName);
+  TLoadResult result = ReadDesignFile(design_, equipment_.get(), html_, fileName, &pageSpecs_->Makers());
+  loadWarnings_ = std::move(result.Warnings);
   loadInProgress_ = true;
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports, this);
   loadInProgress_ = false;
   modified_ = false;
   UpdateCaption();
-  if (!error.isEmpty()) TMessageSeam::Error(this, error);
+  ShowLoadWarnings(fileName);
+  if (!result.Message.empty()) TMessageSeam::Error(this, QString::fromStdString(result.Message));
+}
+
+void TfrmTFD::ShowLoadWarnings(const QString& fileName) {
+  QStringList lines;
+  for (const TLoadWarning& w : loadWarnings_) lines << WarningLine(w);
+  const QString file = fileName.mid(std::max({fileName.lastIndexOf('/'), fileName.lastIndexOf('\\')}) + 1);
+  errorReport_->setLoadWarnings(file, lines);
+  // The report comes up beside the design; the focus stays where it was.
+  if (!lines.isEmpty()) errorReport_->showReport(false);
 }
 
 void TfrmTFD::FileNewItem_Click() {
@@ -154,7 +174,11 @@ void TfrmTFD::FileNewItem_Click() {
     // Yes would save first; there is no design-file writer, so it only resets.
     if (answer == QMessageBox::Cancel) cancelled = true;
   }
-  if (!cancelled) ResetDesign();
+  if (!cancelled) {
+    ResetDesign();
+    loadWarnings_.clear();
+    ShowLoadWarnings({});
+  }
   UpdateCaption();
   RefreshPages(ActivePageMask(), this);
   if (!cancelled) modified_ = false;
@@ -166,6 +190,7 @@ void TfrmTFD::ResetDesign() {
   lastTab_ = ui.pcMain->currentIndex();
   --refreshing_;
   tfd::NewDesign(design_);
+  pageSpecs_->Reset();
   loadInProgress_ = true;
   pageWeapons_->PressEnergy();
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports | pgSpecs, this);

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "files/HtmlSettings.h"
+#include "files/LoadLog.h"
 #include "model/Mech.h"
 #include "model/UnitRoster.h"
 #include "ui/common/DisplayColors.h"
@@ -23,6 +24,7 @@ class TComponentMenus;
 class TCriticalsPage;
 class TWeaponsPage;
 class TMainItemsPage;
+class TSpecificationsPage;
 class TStatusLight;
 class TfrmAboutBox;
 class TfrmErrorRpt;
@@ -54,7 +56,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   bool Modified() const { return modified_; }
   // Back to a new default design, shown on every page.
   void ResetDesign();
-  void UpdateCaption();
+  void UpdateCaption() override;
   // The page bit of the active tab.
   int ActivePageMask() const override;
   // The status light's animation; speed 0 stops it on the still frame.
@@ -69,13 +71,17 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TfrmErrorRpt* ErrorReport() const { return errorReport_; }
   TWeaponsPage* WeaponsPage() const { return pageWeapons_; }
   TCriticalsPage* CriticalsPage() const { return pageCriticals_; }
+  TSpecificationsPage* SpecificationsPage() const { return pageSpecs_; }
 
   // The load-request block this copy registered with (before the first show).
   void SetLoadRequests(TLoadRequests* requests);
   TLoadServing* LoadServing() const { return loadServing_; }
-  // A new design read from the file, recalculated and shown; what the reader
-  // could not read is reported in the error box.
+  // A new design read from the file, recalculated and shown; a failure is
+  // reported in the error box, what the reader could not read in the error
+  // report (shown without taking the focus).
   void LoadFromFile(const QString& fileName);
+  // What the last load could not read; emptied by New and by the next load.
+  const std::vector<TLoadWarning>& LoadWarnings() const { return loadWarnings_; }
   THtmlSettings& HtmlSettings() { return html_; }
 
   Ui::TfrmTFD ui;
@@ -92,6 +98,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   void ApplyColors();
   void UpdateStatusBar();
   void ReportMovedItems(int count);
+  void ShowLoadWarnings(const QString& fileName);
   QList<TStatusLight*> StatusLights() const;
 
   TMech design_;
@@ -103,10 +110,12 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TArmorPage* pageArmor_ = nullptr;
   TWeaponsPage* pageWeapons_ = nullptr;
   TCriticalsPage* pageCriticals_ = nullptr;
+  TSpecificationsPage* pageSpecs_ = nullptr;
   TfrmErrorRpt* errorReport_ = nullptr;
   TfrmAboutBox* about_ = nullptr;
   TLoadServing* loadServing_ = nullptr;
   THtmlSettings html_;
+  std::vector<TLoadWarning> loadWarnings_;
   QLabel* sbTonnage_ = nullptr;
   QLabel* sbArmor_ = nullptr;
   QLabel* sbHeat_ = nullptr;
