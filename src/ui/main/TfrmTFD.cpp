@@ -203,7 +203,7 @@ void TfrmTFD::ResetDesign() {
   ui.pcMain->setCurrentWidget(ui.tsMain);
   lastTab_ = ui.pcMain->currentIndex();
   --refreshing_;
-  design_.Clear();
+  tfd::NewDesign(design_);
   pageSpecs_->Reset();
   loadInProgress_ = true;
   pageWeapons_->PressEnergy();
