@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "model/Mech.h"
+#include "rules/TargetingComputer.h"
 
 namespace tfd {
 
@@ -157,6 +158,16 @@ void CheckSlots(const TMech& m, TFindings& out) {
   }
 }
 
+// A targeting computer is sized by the weapons it serves; a change of weapons
+// leaves its slots as placed, so they may no longer match its weight.
+void CheckTargetingComputers(const TMech& m, TFindings& out) {
+  for (const TTargetingSlotMismatch& mismatch : TargetingSlotMismatches(*m.Config, m)) {
+    TFinding& f = out.Add("targeting.slots", svError, EFindingKind::Slots);
+    f.Item = mismatch.Item;
+    f.Message = TargetingSlotMessage(mismatch) + ".";
+  }
+}
+
 // Equipment the design's rules level does not offer.
 void CheckTechnology(const TMech& m, TFindings& out) {
   const std::uint8_t offered = OfferedEquipmentFilters(m);
@@ -265,6 +276,7 @@ void Validate(const TMech& m, TFindings& out) {
   CheckWeight(m, out);
   CheckArmor(m, out);
   CheckSlots(m, out);
+  CheckTargetingComputers(m, out);
   CheckTechnology(m, out);
   CheckAmmunition(m, out);
   CheckHeatAndJump(m, out);

@@ -8,6 +8,7 @@
 
 #include "model/Mech.h"
 #include "rules/ArmorRules.h"
+#include "rules/Placement.h"
 #include "rules/RulesPass.h"
 #include "rules/Validation.h"
 
@@ -241,6 +242,31 @@ TEST_F(Validation, ArmoredComponentsOnlyAtLevel3) {
   auto armored = Of("armored.level");
   ASSERT_EQ(armored.size(), 1u);
   EXPECT_EQ(armored[0]->Message, "Head: armored components need a Level 3 rules level.");
+}
+
+TEST_F(Validation, TargetingComputerSlotsThatNoLongerMatchItsWeight) {
+  index.Remember(techInnerSphere, ECode::Targ_Comp, 1108);
+  TWepInfoStruct computer;
+  computer.Name = "Targeting Computer";
+  computer.IdNum = computer.SaveNum = 1108;
+  computer.Crits = 1;
+  computer.Locs = 0xFF;
+  TAddRequest r;
+  r.Record = &computer;
+  r.Location = locLeftTorso;
+  r.Slot = 1;
+  r.Criticals = 1;
+  Put("Large Laser", kLaser, 2, 8.0, locRightArm)->Options = woOffensive | woDirectFire;
+  TWeapon* placed = nullptr;
+  ASSERT_EQ(AddItem(m, r, &placed), EPlacement::Placed);
+  EXPECT_TRUE(Of("targeting.slots").empty());
+  Put("Autocannon", 303, 1, 4.0, locRightTorso)->Options = woOffensive | woDirectFire;
+  Recalculate(m, rqWeights);
+  auto slots = Of("targeting.slots");
+  ASSERT_EQ(slots.size(), 1u);
+  EXPECT_EQ(slots[0]->Item, placed);
+  EXPECT_EQ(slots[0]->Kind, EFindingKind::Slots);
+  EXPECT_EQ(slots[0]->Message, "Targeting Computer needs 3 slots, has 2.");
 }
 
 TEST_F(Validation, EquipmentOfATechnologyOrLevelTheDesignDoesNotOffer) {
