@@ -41,7 +41,8 @@ void CheckWeight(const TMech& m, TFindings& out) {
     if (free < -kWeightEpsilon) {
       out.Add("weight.over", svError, EFindingKind::Weight).Message =
           "Overweight by " + Tons(-free, m.RulesLevel) + " tons.";
-    } else if (free > kUnusedTonnageMargin + kWeightEpsilon) {
+    } else if (free > kUnusedTonnageMargin + kWeightEpsilon && !m.IsOmni()) {
+      // What the fixed configuration of an Omni design leaves is pod space.
       out.Add("weight.unused", svWarning, EFindingKind::Weight).Message =
           Tons(free, m.RulesLevel) + " tons left unused.";
     }

@@ -123,6 +123,7 @@ TEST_F(Validation, OmniPodsOverOrUnusedAreToldFromTheFixedConfiguration) {
   m.Options = optOmni;
   Recalculate(m, rqAll);
   LeaveFree(4.0);  // the fixed configuration leaves four tons of pod space
+  EXPECT_TRUE(Run().Empty()) << "pod space is no unused tonnage";
   m.SelectConfig(2);
   m.ConfigIndex = 2;
   Recalculate(m, rqAll);
