@@ -31,6 +31,10 @@ TfrmErrorRpt::TfrmErrorRpt(QWidget* parent)
   setModal(false);
   setAutoFillBackground(true);
   ui_->lbToAlloc->setAutoFillBackground(true);
+  // Long lines wrap rather than hide behind a scroll bar.
+  ui_->lbToAlloc->setWordWrap(true);
+  ui_->lbToAlloc->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  ui_->lbToAlloc->setResizeMode(QListView::Adjust);
   connect(ui_->btnClose, &QPushButton::clicked, this, &QWidget::hide);
   connect(ui_->lbToAlloc, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* line) {
     const int index = findingOf(line);
