@@ -12,6 +12,7 @@
 #include "rules/RulesPass.h"
 #include "ui/Errs/Errs.h"
 #include "ui/main/DesignHost.h"
+#include "ui/main/FindingTarget.h"
 #include "ui/widgets/SpinEdit.h"
 #include "ui/widgets/StatusLight.h"
 
@@ -107,9 +108,15 @@ TEST_F(ErrorReport, ADoubleClickTakesTheUserWhereTheLineCanBeFixed) {
   DoubleClick("Warning: 13.5 tons");
   EXPECT_EQ(CurrentTab(), "tsMain");
 
-  // An item in the BIN is chosen in the Critical Sheet's BIN list.
-  window->ui.OptionsUseBINItem->trigger();
-  ASSERT_TRUE(window->UseBin());
+  // Return on a line goes there too, and leaves the report open.
+  Lines()->setCurrentRow(1);
+  QTest::keyClick(Lines(), Qt::Key_Return);
+  for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+  EXPECT_EQ(CurrentTab(), "tsArmor");
+  EXPECT_TRUE(window->ErrorReport()->isVisible());
+
+  // An item in the BIN is chosen in the Critical Sheet's BIN list, or, while
+  // that list is not shown, in the Weapons tab's list of placed items.
   const TWepInfo* row = window->Equipment()->BySaveNum(kMediumLaser);
   ASSERT_NE(row, nullptr);
   TAddRequest r;
@@ -120,6 +127,15 @@ TEST_F(ErrorReport, ADoubleClickTakesTheUserWhereTheLineCanBeFixed) {
   ASSERT_EQ(AddItem(Design(), r, &laser), EPlacement::Placed);
   window->Recalc(rqWeights);
   window->RefreshPages(pgMain, nullptr);
+  ASSERT_FALSE(window->UseBin());
+  DoubleClick("Error: Medium Laser is in the BIN");
+  EXPECT_EQ(CurrentTab(), "tsWeapons");
+  auto* placed = Find<QListWidget>("lbWepList");
+  ASSERT_NE(placed->currentItem(), nullptr);
+  EXPECT_EQ(placed->currentItem()->text(), "Medium Laser");
+
+  window->ui.OptionsUseBINItem->trigger();
+  ASSERT_TRUE(window->UseBin());
   DoubleClick("Error: Medium Laser is in the BIN");
   EXPECT_EQ(CurrentTab(), "tsCriticals");
   auto* bin = Find<QListWidget>("lbCS_BIN");
@@ -151,4 +167,19 @@ TEST_F(ErrorReport, EquipmentTheRulesLevelDoesNotOfferIsChosenOnTheWeaponsTab) {
   auto* placed = Find<QListWidget>("lbWepList");
   ASSERT_NE(placed->currentItem(), nullptr);
   EXPECT_EQ(placed->currentItem()->text(), QString::fromStdString(laser->Name));
+}
+
+// The window's refresh runs the whole rules pass, so a section over its limit
+// never reaches the report there; the way to its edit is checked directly.
+TEST_F(ErrorReport, AnArmorFindingFocusesTheEditOfItsSection) {
+  TFinding f;
+  f.Kind = EFindingKind::Armor;
+  f.ArmorSection = asRightArm;
+  ShowFinding(*window, Design(), f, false);
+  EXPECT_EQ(CurrentTab(), "tsArmor");
+  ASSERT_NE(window->focusWidget(), nullptr);
+  EXPECT_EQ(window->focusWidget()->objectName(), "sedtAF_RA");
+  f.ArmorSection = asLeftTorsoRear;
+  ShowFinding(*window, Design(), f, false);
+  EXPECT_EQ(window->focusWidget()->objectName(), "sedtAF_LTR");
 }

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 
 #include "rules/Validation.h"
 #include "ui_Errs.h"
@@ -40,6 +41,14 @@ TfrmErrorRpt::TfrmErrorRpt(QWidget* parent)
     const int index = findingOf(line);
     if (index >= 0) emit findingActivated(index);
   });
+  // Return on a line does what a double click does (and does not close the window).
+  for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* open = new QShortcut(QKeySequence(key), ui_->lbToAlloc, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(open, &QShortcut::activated, this, [this] {
+      const int index = findingOf(ui_->lbToAlloc->currentItem());
+      if (index >= 0) emit findingActivated(index);
+    });
+  }
 }
 
 TfrmErrorRpt::~TfrmErrorRpt() = default;
