@@ -104,12 +104,12 @@ void CheckArmor(const TMech& m, TFindings& out) {
   }
 }
 
-// The slot grid: nothing beyond a location's usable slots, no equipment in the
-// arms of an armless design, armoured components only at level 3.
+// The slot grid: nothing beyond a location's usable slots, armoured components
+// only at level 3, nothing left in the BIN. (Equipment in the arms of an
+// armless design is moved to the BIN by the rules pass.)
 void CheckSlots(const TMech& m, TFindings& out) {
   const TConfiguration& c = *m.Config;
   const TCritAlloc& crits = c.Crits;
-  const bool armless = (m.MiscFlags & mfArmless) != 0;
   const bool level3 = IsLevel3(m.RulesLevel);
   for (int loc = 0; loc < kLocationCount; ++loc) {
     const int limit = crits.UsableSlots(loc), count = crits.SlotCount(loc);
@@ -139,23 +139,12 @@ void CheckSlots(const TMech& m, TFindings& out) {
     }
   }
   for (const auto& item : c.Items) {
-    if (item->Location == lcBin) {
-      TFinding& f = out.Add("bin.item", svError, EFindingKind::Slots);
-      f.Location = lcBin;
-      f.Item = item.get();
-      f.Place = "BIN";
-      f.Message = item->Name + " is in the BIN: place it or delete it.";
-      continue;
-    }
-    const int loc = item->Location & 7;
-    const bool inArm = item->Location < lcTurret && (loc == locRightArm || loc == locLeftArm);
-    if (armless && inArm) {
-      TFinding& f = out.Add("slots.armless", svError, EFindingKind::Slots);
-      f.Location = loc;
-      f.Item = item.get();
-      f.Place = LocationName(loc, m.IsQuad());
-      f.Message = item->Name + " is mounted in the " + f.Place + " of an armless design.";
-    }
+    if (item->Location != lcBin) continue;
+    TFinding& f = out.Add("bin.item", svError, EFindingKind::Slots);
+    f.Location = lcBin;
+    f.Item = item.get();
+    f.Place = "BIN";
+    f.Message = item->Name + " is in the BIN: place it or delete it.";
   }
 }
 

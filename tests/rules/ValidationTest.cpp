@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/Mech.h"
+#include "rules/MenuRules.h"
 #include "rules/ArmorRules.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
@@ -210,7 +211,7 @@ TEST_F(Validation, SlotsBeyondWhatALocationHolds) {
   EXPECT_TRUE(Of("slots.over").empty());
 }
 
-TEST_F(Validation, EquipmentInTheBinOrInTheArmsOfAnArmlessDesign) {
+TEST_F(Validation, EquipmentInTheBin) {
   TWeapon* laser = Put("Medium Laser", kLaser, 1, 1.0, lcBin);
   auto bin = Of("bin.item");
   ASSERT_EQ(bin.size(), 1u);
@@ -218,18 +219,18 @@ TEST_F(Validation, EquipmentInTheBinOrInTheArmsOfAnArmlessDesign) {
   EXPECT_EQ(bin[0]->Location, lcBin);
   EXPECT_EQ(bin[0]->Message, "Medium Laser is in the BIN: place it or delete it.");
 
+  // Equipment in the arms of a design made armless goes to the BIN with the
+  // pass, and is reported there.
   m.Config->Items.Clear();
   m.RulesLevel = rlIS3;
   Recalculate(m, rqAll);
   TWeapon* armLaser = Put("Medium Laser", kLaser, 1, 1.0, locLeftArm, 5);
   EXPECT_TRUE(Of("bin.item").empty());
-  EXPECT_TRUE(Of("slots.armless").empty());
   m.MiscFlags = mfArmless;
   Recalculate(m, rqAll);
-  auto armless = Of("slots.armless");
-  ASSERT_EQ(armless.size(), 1u);
-  EXPECT_EQ(armless[0]->Item, armLaser);
-  EXPECT_EQ(armless[0]->Message, "Medium Laser is mounted in the Left Arm of an armless design.");
+  bin = Of("bin.item");
+  ASSERT_EQ(bin.size(), 1u);
+  EXPECT_EQ(bin[0]->Item, armLaser);
 }
 
 TEST_F(Validation, ArmoredComponentsOnlyAtLevel3) {
@@ -372,6 +373,18 @@ TEST(ValidationFilters, WhatTheWeaponsTabOffers) {
   m.RulesLevel = rlIS1;
   m.MixedTech = true;
   EXPECT_EQ(OfferedEquipmentFilters(m), rlIS1 | rlClan2);
+
+  // Where the technology can be chosen, the filters are those the Weapons
+  // tab's technology menu enables.
+  m.MixedTech = false;
+  for (std::uint8_t level : {rlIS2, rlIS3, rlClan2, rlClan3, rlMixed3}) {
+    m.RulesLevel = level;
+    m.Options = level == rlMixed3 ? 0 : optOmni;
+    std::uint8_t enabled = 0;
+    for (const TMenuEntry& e : WeaponFilterMenu(m))
+      if (e.Enabled) enabled = static_cast<std::uint8_t>(enabled | e.Tag);
+    EXPECT_EQ(OfferedEquipmentFilters(m), enabled) << int(level);
+  }
 }
 
 }  // namespace
