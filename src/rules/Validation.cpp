@@ -25,6 +25,18 @@ std::string Number(long n) { return std::to_string(n); }
 
 bool IsAlternateOf(const TConfiguration& c, const TMech& m) { return m.IsOmni() && c.Parent; }
 
+// A finding about an item names the item and where it sits.
+void Concerns(TFinding& f, const TWeapon& item, const TMech& m) {
+  f.Item = &item;
+  if (item.Location == lcBin) {
+    f.Location = lcBin;
+    f.Place = "BIN";
+  } else {
+    f.Location = item.Location & 7;
+    f.Place = LocationName(f.Location, m.IsQuad());
+  }
+}
+
 template <typename F>
 void ForEachCarried(const TConfiguration& c, const TMech& m, F&& visit) {
   if (IsAlternateOf(c, m))
@@ -141,9 +153,7 @@ void CheckSlots(const TMech& m, TFindings& out) {
   for (const auto& item : c.Items) {
     if (item->Location != lcBin) continue;
     TFinding& f = out.Add("bin.item", svError, EFindingKind::Slots);
-    f.Location = lcBin;
-    f.Item = item.get();
-    f.Place = "BIN";
+    Concerns(f, *item, m);
     f.Message = item->Name + " is in the BIN: place it or delete it.";
   }
 }
@@ -153,7 +163,7 @@ void CheckSlots(const TMech& m, TFindings& out) {
 void CheckTargetingComputers(const TMech& m, TFindings& out) {
   for (const TTargetingSlotMismatch& mismatch : TargetingSlotMismatches(*m.Config, m)) {
     TFinding& f = out.Add("targeting.slots", svError, EFindingKind::Slots);
-    f.Item = mismatch.Item;
+    Concerns(f, *mismatch.Item, m);
     f.Message = TargetingSlotMessage(mismatch) + ".";
   }
 }
@@ -165,7 +175,7 @@ void CheckTechnology(const TMech& m, TFindings& out) {
     const std::uint8_t tech = m.Equipment->Tech(item->SaveNum);
     if (tech == 0 || (tech & offered) != 0) continue;
     TFinding& f = out.Add("tech.level", svError, EFindingKind::Equipment);
-    f.Item = item.get();
+    Concerns(f, *item, m);
     f.Message = item->Name + " is not available at " + std::string(RulesLevelName(m.RulesLevel)) + ".";
   }
 }
@@ -191,7 +201,7 @@ void CheckAmmunition(const TMech& m, TFindings& out) {
     if (item.IsAmmo()) {
       if (carriesWeapon(item.Name)) continue;
       TFinding& f = out.Add("ammo.unused", svWarning, EFindingKind::Equipment);
-      f.Item = &item;
+      Concerns(f, item, m);
       f.Message = item.Name + " has no weapon to fire it.";
       continue;
     }
@@ -202,7 +212,7 @@ void CheckAmmunition(const TMech& m, TFindings& out) {
     });
     if (reported) continue;
     TFinding& f = out.Add("ammo.missing", svWarning, EFindingKind::Equipment);
-    f.Item = &item;
+    Concerns(f, item, m);
     f.Message = item.Name + " has no ammunition.";
   }
 }

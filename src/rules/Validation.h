@@ -35,7 +35,7 @@ struct TFinding {
   std::string_view Rule;  // stable identifier, "weight.over"; static text
   std::uint8_t Severity = svNone;
   EFindingKind Kind = EFindingKind::Weight;
-  int Location = -1;      // body location 0..7, lcBin for the BIN, -1 for none
+  int Location = -1;      // body location 0..7 (an item's: where it sits), lcBin for the BIN, -1 for none
   int ArmorSection = -1;  // armour section 0..10 (the front one of a torso), -1 for none
   const TWeapon* Item = nullptr;  // the item concerned (not owned), null for none
   std::string Place;      // the location or section as the player reads it; empty for none

@@ -278,6 +278,7 @@ TEST_F(Validation, EquipmentOfATechnologyOrLevelTheDesignDoesNotOffer) {
   auto tech = Of("tech.level");
   ASSERT_EQ(tech.size(), 2u);
   EXPECT_EQ(tech[0]->Item, clan);
+  EXPECT_EQ(tech[0]->Place, "Right Torso");
   EXPECT_EQ(tech[0]->Kind, EFindingKind::Equipment);
   EXPECT_EQ(tech[0]->Message, "ER Large Laser is not available at Inner Sphere Level 2.");
 

@@ -160,9 +160,9 @@ TEST(ReportJson, FindingsOfTheSampleDesigns) {
             "\"message\":\"2.5 tons left unused.\"},"
             "{\"rule\":\"armor.low\",\"severity\":1,\"location\":null,\"item\":null,"
             "\"message\":\"Armor: 87 of 211 points, less than half the maximum.\"},"
-            "{\"rule\":\"ammo.missing\",\"severity\":1,\"location\":null,\"item\":\"Anti-Missile System\","
+            "{\"rule\":\"ammo.missing\",\"severity\":1,\"location\":\"Center Torso\",\"item\":\"Anti-Missile System\","
             "\"message\":\"Anti-Missile System has no ammunition.\"},"
-            "{\"rule\":\"ammo.missing\",\"severity\":1,\"location\":null,\"item\":\"Autocannon/20\","
+            "{\"rule\":\"ammo.missing\",\"severity\":1,\"location\":\"Left Arm\",\"item\":\"Autocannon/20\","
             "\"message\":\"Autocannon/20 has no ammunition.\"},"
             "{\"rule\":\"heat.over\",\"severity\":1,\"location\":null,\"item\":null,"
             "\"message\":\"Firing every forward weapon while moving builds 16 heat against 10 dissipated.\"}]}");
