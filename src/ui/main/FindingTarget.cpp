@@ -30,16 +30,15 @@ void ShowTab(QWidget& window, const char* page) {
   if (tabs && sheet) tabs->setCurrentWidget(sheet);
 }
 
-// Chooses the entry of a list that holds `item` in `role`; false when none does.
-bool ChooseItem(QListWidget* list, const TWeapon* item, int role) {
-  if (!list) return false;
+// Chooses the entry of a list that holds `item` in `role`, if one does.
+void ChooseItem(QListWidget* list, const TWeapon* item, int role) {
+  if (!list) return;
   for (int row = 0; row < list->count(); ++row)
     if (list->item(row)->data(role).value<quintptr>() == reinterpret_cast<quintptr>(item)) {
       list->setFocus();
       list->setCurrentRow(row);
-      return true;
+      return;
     }
-  return false;
 }
 
 void ChooseSlot(QWidget& window, int location, int slot) {
