@@ -48,6 +48,12 @@ class Validation : public ::testing::Test {
     }
     return item;
   }
+  // Takes every item of the current configuration out of its slots and the list.
+  void RemoveItems() {
+    for (const auto& item : m.Config->Items) m.Config->Crits.Release(item.get());
+    m.Config->Items.Clear();
+    Recalculate(m, rqWeights);
+  }
   // Weight without slots that leaves `free` tons.
   void LeaveFree(double free) {
     Recalculate(m, rqWeights);
@@ -94,7 +100,7 @@ TEST_F(Validation, WeightOverAndUnused) {
   EXPECT_EQ(findings.Status(), svError);
   EXPECT_EQ(findings.Count(svError), 1);
 
-  m.Config->Items.Clear();
+  RemoveItems();
   LeaveFree(1.0);
   auto unused = Of("weight.unused");
   ASSERT_EQ(unused.size(), 1u);
@@ -104,7 +110,7 @@ TEST_F(Validation, WeightOverAndUnused) {
 
   // Exactly at the tonnage, and half a ton to spare, are both fine.
   for (double free : {0.0, 0.5}) {
-    m.Config->Items.Clear();
+    RemoveItems();
     LeaveFree(free);
     EXPECT_TRUE(Of("weight.over").empty()) << free;
     EXPECT_TRUE(Of("weight.unused").empty()) << free;
@@ -135,8 +141,7 @@ TEST_F(Validation, OmniPodsOverOrUnusedAreToldFromTheFixedConfiguration) {
   EXPECT_EQ(over[0]->Message, "Alternate A: the pods weigh 1.0 tons more than the fixed configuration leaves.");
   EXPECT_TRUE(Of("weight.over").empty());
 
-  m.Config->Items.Clear();
-  m.Config->Crits.Reset();
+  RemoveItems();
   Recalculate(m, rqAll);
   Put("Pod Laser", kLaser, 1, 1.0, locRightTorso);
   Recalculate(m, rqWeights);
@@ -221,7 +226,7 @@ TEST_F(Validation, EquipmentInTheBin) {
 
   // Equipment in the arms of a design made armless goes to the BIN with the
   // pass, and is reported there.
-  m.Config->Items.Clear();
+  RemoveItems();
   m.RulesLevel = rlIS3;
   Recalculate(m, rqAll);
   TWeapon* armLaser = Put("Medium Laser", kLaser, 1, 1.0, locLeftArm, 5);
@@ -308,8 +313,7 @@ TEST_F(Validation, AmmunitionAndTheWeaponsThatFireIt) {
   EXPECT_TRUE(Of("ammo.unused").empty());
   EXPECT_TRUE(Of("ammo.missing").empty());
 
-  m.Config->Items.Clear();
-  m.Config->Crits.Reset();
+  RemoveItems();
   Recalculate(m, rqAll);
   Put("LRM 10", kLrm, 2, 5.0, locRightTorso);
   Put("LRM 10", kLrm, 2, 5.0, locLeftTorso);
