@@ -7,6 +7,7 @@
 
 #include "files/TextInput.h"
 #include "model/Mech.h"
+#include "ratings/ReportFigures.h"
 #include "ratings/SkillTable.h"
 #include "rules/Validation.h"
 
@@ -220,6 +221,13 @@ std::string JsonReport(const TMech& m, const std::string& file, const TReportOpt
   for (std::size_t i = 0; i < 9; ++i) j.Key(kLines[i]).Num(c.CostLines[i]);
   j.Key("config").Num(c.ConfigCost);
   j.Close('}');
+  const TPhysicalDamage physical = PhysicalDamage(m);
+  const TSlotCount slots = FreeCriticalSlots(m);
+  j.Key("reports").Open('{');
+  j.Key("punch").Num(physical.Punch).Key("kick").Num(physical.Kick).Key("club").Num(physical.Club);
+  j.Key("bangPerBuck").Num(BangPerBuck(m.BattleValue, m.Cost)).Key("heatPotential").Num(HeatPotential(c));
+  j.Key("freeSlots").Num(slots.Free).Key("usableSlots").Num(slots.Total);
+  j.Close('}');
   j.Key("damageByRange").Nums(m.DamageByRange).Key("heatByRange").Nums(m.HeatByRange);
 
   j.Key("specs").Open('{');
@@ -333,7 +341,13 @@ std::string TextReport(const TMech& m, const std::string& file, const TReportOpt
   line("Modified weapon rating", c.ModifiedWeaponRating, 2);
   line("Speed factor", c.SpeedFactor, 3);
   line("Offensive rating", c.OffensiveRating, 2);
-  o << "\n  Cost: " << Fixed(m.Cost, 0) << " C-bills\n";
+  const TPhysicalDamage physical = PhysicalDamage(m);
+  o << "  Physical attacks: punch " << physical.Punch << ", kick " << physical.Kick << ", club " << physical.Club
+    << "\n";
+  const TSlotCount slots = FreeCriticalSlots(m);
+  o << "  Heat potential: " << HeatPotential(c) << "; free slots " << slots.Free << " of " << slots.Total << "\n";
+  o << "\n  Cost: " << Fixed(m.Cost, 0) << " C-bills; " << Fixed(BangPerBuck(m.BattleValue, m.Cost), 2)
+    << " battle value per 100,000 C-bills\n";
   static constexpr const char* kParts[] = {"Cockpit", "Life support", "Sensors", "Musculature", "Structure",
                                            "Leg actuators", "Engine", "Gyro", "Armor"};
   for (std::size_t i = 0; i < 9; ++i) line(kParts[i], m.CostParts[i], 0);

@@ -78,6 +78,7 @@ TEST(ReportJson, OneObjectPerFileWithTheNamedKeys) {
       "modifiedWeaponRating", "speedFactor", "offensiveRating", "weaponHeat", "heatEfficiency", "finalBV",
       "costParts", "cockpit", "lifeSupport", "sensors", "musculature", "legActuators", "engine", "gyro",
       "multiplier", "armActuators", "jumpJets", "equipment", "omni", "supercharger", "powerAmp", "turret",
+      "reports", "punch", "kick", "club", "bangPerBuck", "heatPotential", "freeSlots", "usableSlots",
       "damageByRange", "heatByRange", "specs", "chassis", "powerPlant", "comSystem", "ttSystem",
       "manufacturers", "armament", "overview", "source", "findings"};
   for (const auto& line : lines) {

@@ -25,10 +25,14 @@ class TComponentMenus;
 class TCriticalsPage;
 class TWeaponsPage;
 class TMainItemsPage;
+class TReportsPage;
 class TSpecificationsPage;
 class TStatusLight;
 class TfrmAboutBox;
 class TfrmErrorRpt;
+class TfrmBV;
+class TfrmCost;
+class TfrmGrphOpts;
 class TEquipmentLists;
 class TLoadRequests;
 class TLoadServing;
@@ -76,6 +80,10 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   int DesignStatus() const { return status_; }
   TWeaponsPage* WeaponsPage() const { return pageWeapons_; }
   TCriticalsPage* CriticalsPage() const { return pageCriticals_; }
+  TReportsPage* ReportsPage() const { return pageReports_; }
+  TfrmBV* BattleValueWindow() const { return bv_; }
+  TfrmCost* CostWindow() const { return cost_; }
+  TfrmGrphOpts* GraphOptionsWindow() const { return graphOptions_; }
   TSpecificationsPage* SpecificationsPage() const { return pageSpecs_; }
 
   // The load-request block this copy registered with (before the first show).
@@ -98,6 +106,9 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
  private:
   void FileNewItem_Click();
   void OptionsUseBINItem_Click(bool checked);
+  void OptionsGraphItem_Click();
+  // Shows a ratings window modally; what it chose shows on the active tab.
+  void ShowRatingsWindow(QDialog& window);
   void pcMain_Change(int index);
   void OnFirstShow();
   void ApplyColors();
@@ -116,9 +127,13 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TArmorPage* pageArmor_ = nullptr;
   TWeaponsPage* pageWeapons_ = nullptr;
   TCriticalsPage* pageCriticals_ = nullptr;
+  TReportsPage* pageReports_ = nullptr;
   TSpecificationsPage* pageSpecs_ = nullptr;
   TfrmErrorRpt* errorReport_ = nullptr;
   TfrmAboutBox* about_ = nullptr;
+  TfrmBV* bv_ = nullptr;
+  TfrmCost* cost_ = nullptr;
+  TfrmGrphOpts* graphOptions_ = nullptr;
   TLoadServing* loadServing_ = nullptr;
   THtmlSettings html_;
   TFindings findings_;
