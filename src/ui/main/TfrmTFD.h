@@ -11,6 +11,7 @@
 #include "files/LoadLog.h"
 #include "model/Mech.h"
 #include "model/UnitRoster.h"
+#include "rules/Validation.h"
 #include "ui/common/DisplayColors.h"
 #include "ui/main/DesignHost.h"
 #include "ui_TfrmTFD.h"
@@ -73,6 +74,10 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TArmorPage* ArmorPage() const { return pageArmor_; }
   TComponentMenus* Menus() const { return menus_; }
   TfrmErrorRpt* ErrorReport() const { return errorReport_; }
+  // What the validation found at the last refresh, and the status it gives
+  // the lights (0 green, 1 yellow, 2 red).
+  const TFindings& Findings() const { return findings_; }
+  int DesignStatus() const { return status_; }
   TWeaponsPage* WeaponsPage() const { return pageWeapons_; }
   TCriticalsPage* CriticalsPage() const { return pageCriticals_; }
   TReportsPage* ReportsPage() const { return pageReports_; }
@@ -108,6 +113,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   void OnFirstShow();
   void ApplyColors();
   void UpdateStatusBar();
+  void ShowFindings();
   void ReportMovedItems(int count);
   void ShowLoadWarnings(const QString& fileName);
   QList<TStatusLight*> StatusLights() const;
@@ -130,6 +136,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TfrmGrphOpts* graphOptions_ = nullptr;
   TLoadServing* loadServing_ = nullptr;
   THtmlSettings html_;
+  TFindings findings_;
   std::vector<TLoadWarning> loadWarnings_;
   QLabel* sbTonnage_ = nullptr;
   QLabel* sbArmor_ = nullptr;
