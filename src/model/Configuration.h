@@ -8,7 +8,7 @@
 #include <unordered_map>
 
 #include "model/Weapon.h"
-#include "rules/CritAlloc.h"
+#include "model/CritAlloc.h"
 
 namespace tfd {
 

@@ -11,6 +11,7 @@
 #include "files/LoadLog.h"
 #include "model/Mech.h"
 #include "model/UnitRoster.h"
+#include "rules/Validation.h"
 #include "ui/common/DisplayColors.h"
 #include "ui/main/DesignHost.h"
 #include "ui_TfrmTFD.h"
@@ -76,6 +77,10 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TArmorPage* ArmorPage() const { return pageArmor_; }
   TComponentMenus* Menus() const { return menus_; }
   TfrmErrorRpt* ErrorReport() const { return errorReport_; }
+  // What the validation found at the last refresh, and the status it gives
+  // the lights (0 green, 1 yellow, 2 red).
+  const TFindings& Findings() const { return findings_; }
+  int DesignStatus() const { return status_; }
   TWeaponsPage* WeaponsPage() const { return pageWeapons_; }
   TCriticalsPage* CriticalsPage() const { return pageCriticals_; }
   TReportsPage* ReportsPage() const { return pageReports_; }
@@ -115,6 +120,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   void OnFirstShow();
   void ApplyColors();
   void UpdateStatusBar();
+  void ShowFindings();
   void ReportMovedItems(int count);
   void SetUpUndo();
   void ShowRestoredDesign();
@@ -141,6 +147,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TDesignUndo* undo_ = nullptr;
   TEditCommands* edit_ = nullptr;
   THtmlSettings html_;
+  TFindings findings_;
   std::vector<TLoadWarning> loadWarnings_;
   QLabel* sbTonnage_ = nullptr;
   QLabel* sbArmor_ = nullptr;
