@@ -238,3 +238,72 @@ TEST_F(Undo, KeysMoveBetweenTabsAndDeleteAPlacedItem) {
   EXPECT_EQ(placed->count(), 0);
   EXPECT_TRUE(Design().Config->Items.Empty());
 }
+
+TEST_F(Undo, SearchFiltersByNameOrAbbreviationAndEnterAdds) {
+  Choose("pmTech", "Inner Sphere Level 2");
+  Find<QAction>("EditFindItem")->trigger();
+  EXPECT_EQ(Find<QTabWidget>("pcMain")->currentWidget(), Find<QWidget>("tsWeapons"));
+  auto* field = Find<QLineEdit>("edtFindEquipment");
+  EXPECT_TRUE(field->hasFocus());
+  auto* list = Find<QListWidget>("lbWepType");
+  auto shown = [list] {
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+      if (!list->item(i)->isHidden()) names << list->item(i)->text();
+    return names;
+  };
+  const QStringList all = shown();
+  ASSERT_GT(all.size(), 3);
+
+  QTest::keyClicks(field, "LASER");
+  QStringList lasers = shown();
+  ASSERT_FALSE(lasers.isEmpty());
+  EXPECT_LT(lasers.size(), all.size());
+  for (const QString& name : lasers) EXPECT_TRUE(name.contains("Laser", Qt::CaseInsensitive));
+
+  // By abbreviation: the code name of one entry finds it even where the name lacks it.
+  const auto* medium = [&]() -> const TWepInfo* {
+    for (const auto& info : window->Equipment()->For(catEnergy, Design().WeaponFilter, false))
+      if (info->Info.Name == "Medium Laser") return info.get();
+    return nullptr;
+  }();
+  ASSERT_NE(medium, nullptr);
+  field->setText(QString::fromStdString(medium->Info.Abbrev).toLower());
+  EXPECT_TRUE(shown().contains("Medium Laser"));
+
+  // Enter adds the single match, or the chosen one, as Add does.
+  Find<QToolButton>("btnLoc_RT")->click();
+  field->setText("er medium");
+  ASSERT_EQ(shown(), QStringList{"ER Medium Laser"});
+  QTest::keyClick(field, Qt::Key_Return);
+  ASSERT_EQ(Design().Config->Items.Size(), 1);
+  EXPECT_EQ(Design().Config->Items.AddrOf(0)->Name, "ER Medium Laser");
+  field->setText("Medium Laser");
+  ASSERT_EQ(shown(), (QStringList{"Medium Laser", "ER Medium Laser"}));
+  list->setCurrentItem(nullptr);
+  QTest::keyClick(field, Qt::Key_Return);  // two matches, none chosen: nothing
+  EXPECT_EQ(Design().Config->Items.Size(), 1);
+  list->setCurrentItem(list->findItems("Medium Laser", Qt::MatchExactly).value(0));
+  QTest::keyClick(field, Qt::Key_Return);
+  ASSERT_EQ(Design().Config->Items.Size(), 2);
+  EXPECT_EQ(Design().Config->Items.AddrOf(1)->Name, "Medium Laser");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(UndoEntry()->text(), "&Undo Add Medium Laser");
+
+  // A list rebuilt for another category is filtered too.
+  field->setText("laser");
+  Find<QToolButton>("btnBallistic")->click();
+  QCoreApplication::processEvents();
+  for (const QString& name : shown()) EXPECT_TRUE(name.contains("laser", Qt::CaseInsensitive)) << name.toStdString();
+  Find<QToolButton>("btnEnergy")->click();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(shown(), lasers);
+
+  // An emptied field shows the whole list again.
+  field->clear();
+  EXPECT_EQ(shown(), all);
+  field->setText("zzzz-no-such");
+  EXPECT_TRUE(shown().isEmpty());
+  QTest::keyClick(field, Qt::Key_Return);
+  EXPECT_EQ(Design().Config->Items.Size(), 2);
+}

@@ -1,11 +1,13 @@
 #include "ui/main/EditCommands.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QShortcut>
 
 #include "ui/main/DesignUndo.h"
+#include "ui/main/EquipmentSearch.h"
 #include "ui/main/TfrmTFD.h"
 
 namespace tfd {
@@ -44,6 +46,7 @@ TEditCommands::TEditCommands(TfrmTFD& window, TDesignUndo& undo)
   find_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
 
   FollowStack();
+  AddSearch();
   AddStandardShortcuts();
   AddTabKeys();
   AddDeleteKeys();
@@ -60,6 +63,21 @@ void TEditCommands::FollowStack() {
   connect(&stack, &QUndoStack::indexChanged, this, update);
   connect(&stack, &QUndoStack::cleanChanged, this, update);
   update();
+}
+
+void TEditCommands::AddSearch() {
+  auto* list = window_.findChild<QListWidget*>("lbWepType");
+  auto* add = window_.findChild<QAbstractButton*>("btnAddWep");
+  if (!list || !add) {
+    find_->setEnabled(false);
+    return;
+  }
+  search_ = new TEquipmentSearch(*list, *add);
+  connect(find_, &QAction::triggered, this, [this] {
+    window_.ui.pcMain->setCurrentWidget(window_.ui.tsWeapons);
+    search_->Field()->setFocus(Qt::ShortcutFocusReason);
+    search_->Field()->selectAll();
+  });
 }
 
 void TEditCommands::AddStandardShortcuts() {

@@ -10,6 +10,7 @@ class QMenu;
 namespace tfd {
 
 class TDesignUndo;
+class TEquipmentSearch;
 class TfrmTFD;
 
 class TEditCommands : public QObject {
@@ -22,12 +23,14 @@ class TEditCommands : public QObject {
   QAction* UndoAction() const { return undo_; }
   QAction* RedoAction() const { return redo_; }
   QAction* FindAction() const { return find_; }
+  TEquipmentSearch* Search() const { return search_; }
 
  private:
   void AddStandardShortcuts();
   void AddTabKeys();
   void AddDeleteKeys();
   void FollowStack();
+  void AddSearch();
 
   TfrmTFD& window_;
   TDesignUndo& undoUnit_;
@@ -35,6 +38,7 @@ class TEditCommands : public QObject {
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QAction* find_ = nullptr;
+  TEquipmentSearch* search_ = nullptr;
 };
 
 }  // namespace tfd
