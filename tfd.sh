@@ -18,7 +18,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 # Debian packages the build and the tests need.
 base_packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
                qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
-               libsqlite3-dev)
+               libsqlite3-dev nlohmann-json3-dev)
 fuzz_packages=(clang libclang-rt-14-dev)
 
 missing_packages() {
