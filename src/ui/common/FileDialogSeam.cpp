@@ -51,6 +51,18 @@ QString TFileDialogSeam::GetOpenFileName(QWidget* parent, const TOpenDialogSetti
   return dialog->selectedFiles().constFirst();
 }
 
+QString TFileDialogSeam::GetSaveFileName(QWidget* parent, const TOpenDialogSettings& settings) {
+  ++AskedCount();
+  if (!Answers().isEmpty()) return Answers().takeFirst();
+  if (Answering()) return {};
+  if (qEnvironmentVariableIsSet("TFD_FILE_ANSWER")) return qEnvironmentVariable("TFD_FILE_ANSWER");
+  auto dialog = MakeOpenDialog(parent, settings);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+  return dialog->selectedFiles().constFirst();
+}
+
 void TFileDialogSeam::SetNextAnswer(const QString& fileName) { Answers() << fileName; }
 
 void TFileDialogSeam::NeverShow() { Answering() = true; }

@@ -34,6 +34,10 @@ class TFileDialogSeam {
   // only existing files, each entry's caption shown and its patterns matched
   // without regard to case.
   static std::unique_ptr<QFileDialog> MakeOpenDialog(QWidget* parent, const TOpenDialogSettings& settings);
+  // The file the user chose to save to (it may not exist yet; replacing one
+  // is confirmed in the dialog), empty when the dialog was cancelled. Answers
+  // come from the same queue as the open dialog's.
+  static QString GetSaveFileName(QWidget* parent, const TOpenDialogSettings& settings);
 
   // For tests: answers used in order instead of showing dialogs (an empty
   // answer is a cancelled dialog), and how many dialogs were asked for.

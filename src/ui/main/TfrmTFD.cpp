@@ -16,6 +16,8 @@
 #include "ui/main/CriticalsPage.h"
 #include "ui/main/LoadServing.h"
 #include "ui/main/MainItemsPage.h"
+#include "ui/main/UnitRosterPage.h"
+#include "ratings/RosterPositions.h"
 #include "ui/main/WeaponsPage.h"
 #include "ui/widgets/StatusLight.h"
 
@@ -41,6 +43,7 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   ui.lay_tsWeapons->addWidget(pageWeapons_);
   pageCriticals_ = new TCriticalsPage(*this, *menus_, ui.tsCriticals);
   ui.lay_tsCriticals->addWidget(pageCriticals_);
+  if (equipment_) rosterPositions_ = std::make_unique<TRosterPositions>(roster_, *equipment_);
   menus_->FindArmorTarget = [this] {
     if (pageMain_->ui.btnMainArmrType->isDown()) return 1;
     return pageArmor_->PressedArmorButton();
@@ -53,6 +56,12 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   loadServing_ = new TLoadServing(*this);
   ui.FileOpenItem->setEnabled(true);
   connect(ui.FileOpenItem, &QAction::triggered, loadServing_, &TLoadServing::OpenWithDialog);
+  TRosterPageLinks rosterLinks;
+  rosterLinks.ChooseDesignFile = [this] { return TFileDialogSeam::GetOpenFileName(this, OpenDialogSettings()); };
+  rosterLinks.LoadIntoEditor = [this](const QString& file) { loadServing_->ServeFile(file); };
+  rosterLinks.DesignModified = [this] { return modified_; };
+  pageRoster_ = new TUnitRosterPage(*this, roster_, rosterPositions_.get(), std::move(rosterLinks), ui.tsUnitRoster);
+  ui.lay_tsUnitRoster->addWidget(pageRoster_);
   connect(ui.FileExitItem, &QAction::triggered, this, &QWidget::close);
   connect(ui.OptionsUseBINItem, &QAction::triggered, this, [this](bool c) { OptionsUseBINItem_Click(c); });
   connect(ui.OptionsErrorReportItem, &QAction::triggered, this, [this] { ShowErrorReport(); });
@@ -87,6 +96,7 @@ TfrmTFD::~TfrmTFD() {
   delete pageArmor_;
   delete pageWeapons_;
   delete pageCriticals_;
+  delete pageRoster_;
 }
 
 void TfrmTFD::Recalc(int request) {
@@ -104,6 +114,7 @@ void TfrmTFD::RefreshPages(int mask, QObject* sender) {
   if (mask & pgArmor) pageArmor_->Refresh(sender);
   if (mask & pgWeapons) pageWeapons_->Refresh(sender);
   if (mask & pgCriticals) pageCriticals_->Refresh(sender);
+  if (mask & pgUnitRoster) pageRoster_->Refresh();
   UpdateStatusBar();
   --refreshing_;
 }

@@ -23,6 +23,8 @@ class TComponentMenus;
 class TCriticalsPage;
 class TWeaponsPage;
 class TMainItemsPage;
+class TUnitRosterPage;
+class TRosterPositions;
 class TStatusLight;
 class TfrmAboutBox;
 class TfrmErrorRpt;
@@ -69,6 +71,10 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TfrmErrorRpt* ErrorReport() const { return errorReport_; }
   TWeaponsPage* WeaponsPage() const { return pageWeapons_; }
   TCriticalsPage* CriticalsPage() const { return pageCriticals_; }
+  TUnitRosterPage* UnitRosterPage() const { return pageRoster_; }
+  TUnitRoster& Roster() { return roster_; }
+  // The designs and pilots of the roster's positions; null without equipment.
+  TRosterPositions* RosterPositions() const { return rosterPositions_.get(); }
 
   // The load-request block this copy registered with (before the first show).
   void SetLoadRequests(TLoadRequests* requests);
@@ -97,12 +103,15 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TMech design_;
   TUnitRoster roster_;
   std::unique_ptr<TEquipmentLists> equipment_;
+  // After the roster and the equipment: its designs refer to both.
+  std::unique_ptr<TRosterPositions> rosterPositions_;
   TDisplayColors colors_;
   TComponentMenus* menus_ = nullptr;
   TMainItemsPage* pageMain_ = nullptr;
   TArmorPage* pageArmor_ = nullptr;
   TWeaponsPage* pageWeapons_ = nullptr;
   TCriticalsPage* pageCriticals_ = nullptr;
+  TUnitRosterPage* pageRoster_ = nullptr;
   TfrmErrorRpt* errorReport_ = nullptr;
   TfrmAboutBox* about_ = nullptr;
   TLoadServing* loadServing_ = nullptr;
