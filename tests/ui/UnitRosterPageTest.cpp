@@ -165,6 +165,16 @@ TEST_F(UnitRosterPageTest, UnitInformationIsWrittenOnlyWithOK) {
   EXPECT_TRUE(RowEnabled(12));
   EXPECT_FALSE(RowEnabled(13));
   EXPECT_TRUE(Find<QToolButton>("btnUR_3")->isEnabled());
+
+  // A roster without an organisation leaves the button's last text, and OK keeps "none".
+  roster.Organization = 0;
+  InModal([](QDialog* d) {
+    EXPECT_EQ(d->findChild<QToolButton*>("btnOrganization")->text(), "Inner Sphere Batalion");
+    EXPECT_FALSE(qobject_cast<TfrmUnitInfo*>(d)->OrganizationEntry(20)->isChecked());
+    d->findChild<QPushButton*>("btnOK")->click();
+  });
+  QTest::mouseClick(Find<QToolButton>("btnUR_Info"), Qt::LeftButton);
+  EXPECT_EQ(roster.Organization, 0);
 }
 
 TEST_F(UnitRosterPageTest, PositionsFillFromEveryFormatAndTheCurrentDesign) {

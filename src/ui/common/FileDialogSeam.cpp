@@ -42,23 +42,23 @@ std::unique_ptr<QFileDialog> TFileDialogSeam::MakeOpenDialog(QWidget* parent,
 }
 
 QString TFileDialogSeam::GetOpenFileName(QWidget* parent, const TOpenDialogSettings& settings) {
-  ++AskedCount();
-  if (!Answers().isEmpty()) return Answers().takeFirst();
-  if (Answering()) return {};
-  if (qEnvironmentVariableIsSet("TFD_FILE_ANSWER")) return qEnvironmentVariable("TFD_FILE_ANSWER");
-  auto dialog = MakeOpenDialog(parent, settings);
-  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
-  return dialog->selectedFiles().constFirst();
+  return Ask(parent, settings, false);
 }
 
 QString TFileDialogSeam::GetSaveFileName(QWidget* parent, const TOpenDialogSettings& settings) {
+  return Ask(parent, settings, true);
+}
+
+QString TFileDialogSeam::Ask(QWidget* parent, const TOpenDialogSettings& settings, bool save) {
   ++AskedCount();
   if (!Answers().isEmpty()) return Answers().takeFirst();
   if (Answering()) return {};
   if (qEnvironmentVariableIsSet("TFD_FILE_ANSWER")) return qEnvironmentVariable("TFD_FILE_ANSWER");
   auto dialog = MakeOpenDialog(parent, settings);
-  dialog->setAcceptMode(QFileDialog::AcceptSave);
-  dialog->setFileMode(QFileDialog::AnyFile);
+  if (save) {
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+  }
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
   return dialog->selectedFiles().constFirst();
 }

@@ -47,6 +47,9 @@ class TFileDialogSeam {
   static void NeverShow();
   static int Asked();
   static void Clear();
+
+ private:
+  static QString Ask(QWidget* parent, const TOpenDialogSettings& settings, bool save);
 };
 
 }  // namespace tfd
