@@ -6,6 +6,7 @@
 
 #include "equipment/EquipmentLists.h"
 #include "ratings/Ratings.h"
+#include "ratings/RosterPositions.h"
 #include "rules/RulesPass.h"
 #include "ui/About/About.h"
 #include "ui/Errs/Errs.h"
@@ -17,7 +18,6 @@
 #include "ui/main/LoadServing.h"
 #include "ui/main/MainItemsPage.h"
 #include "ui/main/UnitRosterPage.h"
-#include "ratings/RosterPositions.h"
 #include "ui/main/WeaponsPage.h"
 #include "ui/widgets/StatusLight.h"
 
@@ -58,7 +58,9 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   connect(ui.FileOpenItem, &QAction::triggered, loadServing_, &TLoadServing::OpenWithDialog);
   TRosterPageLinks rosterLinks;
   rosterLinks.ChooseDesignFile = [this] { return TFileDialogSeam::GetOpenFileName(this, OpenDialogSettings()); };
-  rosterLinks.LoadIntoEditor = [this](const QString& file) { loadServing_->ServeFile(file); };
+  rosterLinks.LoadIntoEditor = [this](const QString& file) {
+    if (loadServing_) loadServing_->ServeFile(file);
+  };
   rosterLinks.DesignModified = [this] { return modified_; };
   pageRoster_ = new TUnitRosterPage(*this, roster_, rosterPositions_.get(), std::move(rosterLinks), ui.tsUnitRoster);
   ui.lay_tsUnitRoster->addWidget(pageRoster_);

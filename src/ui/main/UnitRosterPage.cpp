@@ -251,7 +251,8 @@ void TUnitRosterPage::FillRow(int row) {
   }
   Show(r.Name, name);
   r.Name->setToolTip(hint);
-  r.Name->setStyleSheet(p.Missing() ? "color: gray; font-style: italic" : "");
+  const QString look = p.Missing() ? "color: gray; font-style: italic" : "";
+  if (r.Name->styleSheet() != look) r.Name->setStyleSheet(look);
   Show(r.Tons, QString::number(positions_ ? positions_->Tonnage(position) : 0));
   Show(r.BV, QString::number(positions_ ? positions_->BattleValue(position) : 0));
   Show(r.PilotName, Text(p.Pilot.Name));
