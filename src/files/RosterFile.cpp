@@ -137,6 +137,10 @@ TRosterReadResult RosterFromJson(std::string_view text) {
   } catch (const json::parse_error& e) {
     result.Message = "The roster file is damaged (not valid JSON near byte " + std::to_string(e.byte) + ").";
     return result;
+  } catch (const json::exception&) {
+    // A number too large for any type, say.
+    result.Message = "The roster file is damaged (not valid JSON: a value out of range).";
+    return result;
   }
   try {
     result.Data = DataFrom(root);
