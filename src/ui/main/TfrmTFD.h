@@ -23,6 +23,7 @@ class TComponentMenus;
 class TCriticalsPage;
 class TWeaponsPage;
 class TMainItemsPage;
+class TSpecificationsPage;
 class TUnitRosterPage;
 class TRosterPositions;
 class TStatusLight;
@@ -56,7 +57,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   bool Modified() const { return modified_; }
   // Back to a new default design, shown on every page.
   void ResetDesign();
-  void UpdateCaption();
+  void UpdateCaption() override;
   // The page bit of the active tab.
   int ActivePageMask() const override;
   // The status light's animation; speed 0 stops it on the still frame.
@@ -71,6 +72,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TfrmErrorRpt* ErrorReport() const { return errorReport_; }
   TWeaponsPage* WeaponsPage() const { return pageWeapons_; }
   TCriticalsPage* CriticalsPage() const { return pageCriticals_; }
+  TSpecificationsPage* SpecificationsPage() const { return pageSpecs_; }
   TUnitRosterPage* UnitRosterPage() const { return pageRoster_; }
   TUnitRoster& Roster() { return roster_; }
   // The designs and pilots of the roster's positions; null without equipment.
@@ -111,6 +113,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TArmorPage* pageArmor_ = nullptr;
   TWeaponsPage* pageWeapons_ = nullptr;
   TCriticalsPage* pageCriticals_ = nullptr;
+  TSpecificationsPage* pageSpecs_ = nullptr;
   TUnitRosterPage* pageRoster_ = nullptr;
   TfrmErrorRpt* errorReport_ = nullptr;
   TfrmAboutBox* about_ = nullptr;
