@@ -360,5 +360,22 @@ TEST_F(UnitRosterPageTest, RostersAreSavedReopenedAndBadFilesRefused) {
   EXPECT_EQ(Text("lblTotBV").toInt(), BV(1));
 }
 
+TEST_F(UnitRosterPageTest, AChangedRosterIsOfferedForSavingWhenTheProgramEnds) {
+  EXPECT_TRUE(page->MayClose());
+  EXPECT_TRUE(TMessageSeam::Shown().isEmpty()) << "an untouched roster asks nothing";
+  Fill(1, "brennock-bk1.TFI");
+  TMessageSeam::SetNextAnswer(QMessageBox::Cancel);
+  EXPECT_FALSE(window->close());
+  EXPECT_TRUE(window->isVisible());
+  ASSERT_EQ(TMessageSeam::Shown().size(), 1);
+  EXPECT_TRUE(TMessageSeam::Shown()[0].contains("save this roster"));
+  QTemporaryDir dir;
+  TMessageSeam::SetNextAnswer(QMessageBox::Yes);
+  TFileDialogSeam::SetNextAnswer(dir.filePath("kept.tfr"));
+  EXPECT_TRUE(window->close());
+  EXPECT_TRUE(QFile::exists(dir.filePath("kept.tfr")));
+  EXPECT_FALSE(page->Changed());
+}
+
 }  // namespace
 }  // namespace tfd

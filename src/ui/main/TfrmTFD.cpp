@@ -290,6 +290,10 @@ void TfrmTFD::closeEvent(QCloseEvent* event) {
       return;
     }
   }
+  if (!pageRoster_->MayClose()) {
+    event->ignore();
+    return;
+  }
   timer_.stop();
   event->accept();
 }

@@ -302,7 +302,7 @@ void TUnitRosterPage::SelectTitanframe() {
   if (file.isEmpty()) return;
   const TLoadResult r = positions_->Load(PositionOfRow(menuRow_), FileName(file));
   if (!r.Ok()) TMessageSeam::Error(this, Text(r.Message));
-  RefreshRoster(rows_[static_cast<std::size_t>(menuRow_ - 1)].Slot);
+  if (r.Ok()) RosterEdited(rows_[static_cast<std::size_t>(menuRow_ - 1)].Slot);
 }
 
 void TUnitRosterPage::PutCurrentDesignHere() {
@@ -311,7 +311,7 @@ void TUnitRosterPage::PutCurrentDesignHere() {
   const TLoadResult r =
       positions_->Load(PositionOfRow(menuRow_), design.Texts[txtFilePath], design.IsOmni() ? design.ConfigIndex : -1);
   if (!r.Ok()) TMessageSeam::Error(this, Text(r.Message));
-  RefreshRoster(rows_[static_cast<std::size_t>(menuRow_ - 1)].Slot);
+  if (r.Ok()) RosterEdited(rows_[static_cast<std::size_t>(menuRow_ - 1)].Slot);
 }
 
 void TUnitRosterPage::LoadThisTitanframe() {
@@ -323,25 +323,27 @@ void TUnitRosterPage::LoadThisTitanframe() {
 void TUnitRosterPage::ClearRosterEntry() {
   if (!positions_) return;
   positions_->Clear(PositionOfRow(menuRow_));
-  RefreshRoster(rows_[static_cast<std::size_t>(menuRow_ - 1)].Slot);
+  RosterEdited(rows_[static_cast<std::size_t>(menuRow_ - 1)].Slot);
 }
 
 void TUnitRosterPage::ChooseConfiguration(int index) {
   if (!positions_) return;
-  positions_->SetConfiguration(PositionOfRow(menuRow_), index);
-  RefreshRoster(rows_[static_cast<std::size_t>(menuRow_ - 1)].Slot);
+  if (positions_->SetConfiguration(PositionOfRow(menuRow_), index))
+    RosterEdited(rows_[static_cast<std::size_t>(menuRow_ - 1)].Slot);
 }
 
 void TUnitRosterPage::OnSkillEdited(int row) {
   if (host_.Refreshing() || !positions_) return;
   const TRow& r = rows_[static_cast<std::size_t>(row - 1)];
   positions_->SetSkills(PositionOfRow(row), r.Piloting->value(), r.Gunnery->value());
-  RefreshRoster(r.Piloting);
+  RosterEdited(r.Piloting);
 }
 
 void TUnitRosterPage::OnPilotNameEdited(int row) {
   if (host_.Refreshing() || !positions_) return;
-  positions_->SetPilotName(PositionOfRow(row), rows_[static_cast<std::size_t>(row - 1)].PilotName->text().toStdString());
+  const QLineEdit* edit = rows_[static_cast<std::size_t>(row - 1)].PilotName;
+  positions_->SetPilotName(PositionOfRow(row), edit->text().toStdString());
+  changed_ = true;
 }
 
 void TUnitRosterPage::EditUnitInfo() {
@@ -352,6 +354,7 @@ void TUnitRosterPage::EditUnitInfo() {
     roster_.Designation = unitInfo_->Designation().toStdString();
     roster_.Affiliation = unitInfo_->Affiliation().toStdString();
     roster_.ParentUnit = unitInfo_->ParentUnit().toStdString();
+    changed_ = true;
   }
   RefreshRoster(ui_->btnUR_Info);
 }
@@ -360,14 +363,24 @@ void TUnitRosterPage::EditPilot(int row) {
   if (!positions_ || row < 1 || row > kRows) return;
   const int position = PositionOfRow(row);
   pilotInfo_->SetPilot(positions_->At(position).Pilot);
-  if (pilotInfo_->exec() == QDialog::Accepted) positions_->SetPilot(position, pilotInfo_->Pilot());
+  if (pilotInfo_->exec() == QDialog::Accepted) {
+    positions_->SetPilot(position, pilotInfo_->Pilot());
+    changed_ = true;
+  }
   RefreshRoster(rows_[static_cast<std::size_t>(row - 1)].Pilot);
 }
 
 bool TUnitRosterPage::MayReplaceRoster(const QString& title, const QString& doing) {
   if (!positions_ || positions_->FilledCount() == 0) return true;
-  const auto answer =
-      TMessageSeam::AskYesNoCancel(this, title, "Do you wish to save this roster before " + doing + " it?");
+  return AskToSave(title, "Do you wish to save this roster before " + doing + " it?");
+}
+
+bool TUnitRosterPage::MayClose() {
+  return !changed_ || AskToSave("Confirm Exit", "Do you wish to save this roster before Exiting?");
+}
+
+bool TUnitRosterPage::AskToSave(const QString& title, const QString& question) {
+  const auto answer = TMessageSeam::AskYesNoCancel(this, title, question);
   if (answer == QMessageBox::Cancel) return false;
   if (answer == QMessageBox::Yes) {
     const QString file = TFileDialogSeam::GetSaveFileName(this, RosterDialogSettings("Save Roster As"));
@@ -376,10 +389,16 @@ bool TUnitRosterPage::MayReplaceRoster(const QString& title, const QString& doin
   return true;
 }
 
+void TUnitRosterPage::RosterEdited(QObject* sender) {
+  changed_ = true;
+  RefreshRoster(sender);
+}
+
 void TUnitRosterPage::NewRoster() {
   if (!positions_ || !MayReplaceRoster("New Roster", "CLEARING")) return;
   positions_->ClearAll();
   rosterFile_.clear();
+  changed_ = false;
   RefreshRoster(ui_->btnUR_New);
 }
 
@@ -398,6 +417,7 @@ void TUnitRosterPage::OpenRosterFile(const QString& fileName) {
   }
   const TRosterOpenReport report = positions_->FromFileData(read.Data, FileName(fileName));
   rosterFile_ = fileName;
+  changed_ = false;
   RefreshRoster(ui_->btnUR_Load);
   QStringList lines;
   for (const std::string& f : report.Missing) lines << "Missing: " + QFile::decodeName(f.c_str());
@@ -422,6 +442,7 @@ bool TUnitRosterPage::SaveRosterFile(const QString& fileName) {
     return false;
   }
   rosterFile_ = fileName;
+  changed_ = false;
   return true;
 }
 

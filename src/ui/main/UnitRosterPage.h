@@ -78,6 +78,11 @@ class TUnitRosterPage : public QWidget {
   TfrmFWInfo* PilotInfo() const { return pilotInfo_; }
   // The file the roster was last opened from or saved to; empty for a new one.
   QString RosterFile() const { return rosterFile_; }
+  // Whether the roster has changes that no roster file holds.
+  bool Changed() const { return changed_; }
+  // Before the program ends: a changed roster is offered for saving; false
+  // when the user cancels (or the save does not happen).
+  bool MayClose();
 
  private:
   struct TRow {
@@ -109,6 +114,10 @@ class TUnitRosterPage : public QWidget {
   void OnPilotNameEdited(int row);
   // Asks whether to save a filled roster before it is replaced; false: stop.
   bool MayReplaceRoster(const QString& title, const QString& doing);
+  // Yes: Save As (false when it does not happen); No: true; Cancel: false.
+  bool AskToSave(const QString& title, const QString& question);
+  // A command changed the roster: refresh, and remember it for the close question.
+  void RosterEdited(QObject* sender);
 
   IDesignHost& host_;
   TUnitRoster& roster_;
@@ -133,6 +142,7 @@ class TUnitRosterPage : public QWidget {
   // The organisation the rows were last laid out for; none at first, so the
   // first refresh lays them out.
   int shownOrganization_ = -1;
+  bool changed_ = false;
 };
 
 }  // namespace tfd
