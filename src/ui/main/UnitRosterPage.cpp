@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QStyle>
+#include <algorithm>
+#include <vector>
 
 #include "files/LoadDesign.h"
 #include "files/RosterFile.h"
