@@ -127,17 +127,35 @@ std::string JsonNumber(double v) {
   return ec == std::errc() ? std::string(buf, end) : "null";
 }
 
-std::string JsonFailure(const std::string& file, const std::string& message) {
+namespace {
+
+// What the reader could not read, one object per warning.
+void Warnings(TJson& j, const std::vector<TLoadWarning>& warnings) {
+  j.Key("warnings").Open('[');
+  for (const auto& w : warnings) {
+    j.Open('{').Key("line").Num(w.Line).Key("text").Str(w.Text).Key("why").Str(w.Why).Close('}');
+  }
+  j.Close(']');
+}
+
+}  // namespace
+
+std::string JsonFailure(const std::string& file, const std::string& message,
+                        const std::vector<TLoadWarning>& warnings) {
   TJson j;
-  j.Open('{').Key("file").Str(file).Key("ok").Bool(false).Key("error").Str(message).Close('}');
+  j.Open('{').Key("file").Str(file).Key("ok").Bool(false).Key("error").Str(message);
+  Warnings(j, warnings);
+  j.Close('}');
   return j.Text();
 }
 
-std::string JsonReport(const TMech& m, const std::string& file, const TReportOptions& options) {
+std::string JsonReport(const TMech& m, const std::string& file, const TReportOptions& options,
+                       const std::vector<TLoadWarning>& warnings) {
   const TConfiguration& c = *m.Config;
   TJson j;
   j.Open('{');
   j.Key("file").Str(file).Key("ok").Bool(true);
+  Warnings(j, warnings);
   j.Key("type").Str(m.Texts[txtModel]);
   j.Key("rulesLevel").Num(m.RulesLevel).Key("options").Num(m.Options).Key("tonnage").Num(m.Tonnage);
   j.Key("structureType").Num(m.StructureType).Key("engineType").Num(m.EngineType);
@@ -215,12 +233,20 @@ std::string JsonReport(const TMech& m, const std::string& file, const TReportOpt
   return j.Text();
 }
 
-std::string TextReport(const TMech& m, const std::string& file, const TReportOptions& options) {
+std::string TextReport(const TMech& m, const std::string& file, const TReportOptions& options,
+                       const std::vector<TLoadWarning>& warnings) {
   const TConfiguration& c = *m.Config;
   const bool level3 = IsLevel3(m.RulesLevel);
   const int td = level3 ? 2 : 1;
   std::ostringstream o;
   o << file << "\n";
+  if (!warnings.empty()) {
+    o << "  Not read:\n";
+    for (const auto& w : warnings)
+      o << "    " << (w.Line > 0 ? "line " + std::to_string(w.Line) + ": " : std::string()) << w.Text << " (" << w.Why
+        << ")\n";
+    o << "\n";
+  }
   o << "  Type:          " << m.Texts[txtModel] << "\n";
   o << "  Tonnage:       " << int(m.Tonnage) << " tons\n";
   o << "  Rules level:   " << RulesLevelName(m.RulesLevel) << (m.MixedTech ? " (mixed technology)" : "") << "\n";

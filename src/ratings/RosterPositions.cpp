@@ -68,7 +68,12 @@ void TRosterPositions::Relink(int position) {
 
 TLoadResult TRosterPositions::Load(int position, const std::string& fileName, int configuration) {
   TRosterPosition* slot = Slot(position);
-  if (!slot) return {ELoadStatus::Failed, "There is no roster position " + std::to_string(position) + "."};
+  if (!slot) {
+    TLoadResult refused;
+    refused.Status = ELoadStatus::Failed;
+    refused.Message = "There is no roster position " + std::to_string(position) + ".";
+    return refused;
+  }
   auto design = std::make_unique<TMech>();
   TLoadContext context{lists_, html_, makers_};
   TLoadResult result = LoadDesign(*design, fileName, context);

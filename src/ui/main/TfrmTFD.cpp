@@ -159,13 +159,24 @@ void TfrmTFD::LoadFromFile(const QString& fileName) {
   ResetDesign();
   // The loader runs the rules pass and rebuilds the power-plant text itself;
   // whatever it read, even up to an error, is shown.
-  const QString error = ReadDesignFile(design_, equipment_.get(), html_, fileName, &pageSpecs_->Makers());
+  TLoadResult result = ReadDesignFile(design_, equipment_.get(), html_, fileName, &pageSpecs_->Makers());
+  loadWarnings_ = std::move(result.Warnings);
   loadInProgress_ = true;
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports, this);
   loadInProgress_ = false;
   modified_ = false;
   UpdateCaption();
-  if (!error.isEmpty()) TMessageSeam::Error(this, error);
+  ShowLoadWarnings(fileName);
+  if (!result.Message.empty()) TMessageSeam::Error(this, QString::fromStdString(result.Message));
+}
+
+void TfrmTFD::ShowLoadWarnings(const QString& fileName) {
+  QStringList lines;
+  for (const TLoadWarning& w : loadWarnings_) lines << WarningLine(w);
+  const QString file = fileName.mid(std::max({fileName.lastIndexOf('/'), fileName.lastIndexOf('\\')}) + 1);
+  errorReport_->setLoadWarnings(file, lines);
+  // The report comes up beside the design; the focus stays where it was.
+  if (!lines.isEmpty()) errorReport_->showReport(false);
 }
 
 void TfrmTFD::FileNewItem_Click() {
@@ -176,7 +187,11 @@ void TfrmTFD::FileNewItem_Click() {
     // Yes would save first; there is no design-file writer, so it only resets.
     if (answer == QMessageBox::Cancel) cancelled = true;
   }
-  if (!cancelled) ResetDesign();
+  if (!cancelled) {
+    ResetDesign();
+    loadWarnings_.clear();
+    ShowLoadWarnings({});
+  }
   UpdateCaption();
   RefreshPages(ActivePageMask(), this);
   if (!cancelled) modified_ = false;

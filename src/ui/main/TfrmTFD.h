@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "files/HtmlSettings.h"
+#include "files/LoadLog.h"
 #include "model/Mech.h"
 #include "model/UnitRoster.h"
 #include "ui/common/DisplayColors.h"
@@ -81,9 +82,12 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   // The load-request block this copy registered with (before the first show).
   void SetLoadRequests(TLoadRequests* requests);
   TLoadServing* LoadServing() const { return loadServing_; }
-  // A new design read from the file, recalculated and shown; what the reader
-  // could not read is reported in the error box.
+  // A new design read from the file, recalculated and shown; a failure is
+  // reported in the error box, what the reader could not read in the error
+  // report (shown without taking the focus).
   void LoadFromFile(const QString& fileName);
+  // What the last load could not read; emptied by New and by the next load.
+  const std::vector<TLoadWarning>& LoadWarnings() const { return loadWarnings_; }
   THtmlSettings& HtmlSettings() { return html_; }
 
   Ui::TfrmTFD ui;
@@ -100,6 +104,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   void ApplyColors();
   void UpdateStatusBar();
   void ReportMovedItems(int count);
+  void ShowLoadWarnings(const QString& fileName);
   QList<TStatusLight*> StatusLights() const;
 
   TMech design_;
@@ -119,6 +124,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TfrmAboutBox* about_ = nullptr;
   TLoadServing* loadServing_ = nullptr;
   THtmlSettings html_;
+  std::vector<TLoadWarning> loadWarnings_;
   QLabel* sbTonnage_ = nullptr;
   QLabel* sbArmor_ = nullptr;
   QLabel* sbHeat_ = nullptr;
