@@ -199,6 +199,24 @@ TEST_F(UnitRosterPageTest, PositionsFillFromEveryFormatAndTheCurrentDesign) {
   EXPECT_TRUE(TMessageSeam::Shown()[0].contains("no-such-file.TFI"));
   EXPECT_EQ(Name(1), "Brennock BK-1");
 
+  // A readout with a line the reader does not know fills the position and says what was passed over.
+  QTemporaryDir dir;
+  QFile sample(Sample("hollow-warden-hw3.txt"));
+  ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+  QByteArray readout = sample.readAll();
+  readout.replace("Medium Laser               CT", "Quantum Flux Cannon        CT");
+  QFile odd(dir.filePath("odd-warden.txt"));
+  ASSERT_TRUE(odd.open(QIODevice::WriteOnly));
+  odd.write(readout);
+  odd.close();
+  TMessageSeam::ClearShown();
+  TFileDialogSeam::SetNextAnswer(odd.fileName());
+  SlotMenu(3, "Select a Titanframe");
+  EXPECT_EQ(Name(3), "Hollow Warden HW-3");
+  ASSERT_EQ(TMessageSeam::Shown().size(), 1);
+  EXPECT_TRUE(TMessageSeam::Shown()[0].contains("odd-warden.txt"));
+  EXPECT_TRUE(TMessageSeam::Shown()[0].contains("unknown equipment"));
+
   // The current design goes in only as its file holds it.
   SlotMenu(1, "Clear Roster Entry");
   EXPECT_EQ(Name(1), "");

@@ -65,6 +65,7 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
     if (loadServing_) loadServing_->ServeFile(file);
   };
   rosterLinks.DesignModified = [this] { return modified_; };
+  rosterLinks.DescribeWarning = WarningLine;
   pageRoster_ = new TUnitRosterPage(*this, roster_, rosterPositions_.get(), std::move(rosterLinks), ui.tsUnitRoster);
   ui.lay_tsUnitRoster->addWidget(pageRoster_);
   connect(ui.FileExitItem, &QAction::triggered, this, &QWidget::close);

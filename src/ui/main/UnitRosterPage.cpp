@@ -303,8 +303,7 @@ void TUnitRosterPage::SelectTitanframe() {
   const QString file = links_.ChooseDesignFile();
   if (file.isEmpty()) return;
   const TLoadResult r = positions_->Load(PositionOfRow(menuRow_), FileName(file));
-  if (!r.Ok()) TMessageSeam::Error(this, Text(r.Message));
-  if (r.Ok()) RosterEdited(rows_[static_cast<std::size_t>(menuRow_ - 1)].Slot);
+  if (ReportLoad(r, file)) RosterEdited(rows_[static_cast<std::size_t>(menuRow_ - 1)].Slot);
 }
 
 void TUnitRosterPage::PutCurrentDesignHere() {
@@ -312,8 +311,27 @@ void TUnitRosterPage::PutCurrentDesignHere() {
   const TMech& design = host_.Design();
   const TLoadResult r =
       positions_->Load(PositionOfRow(menuRow_), design.Texts[txtFilePath], design.IsOmni() ? design.ConfigIndex : -1);
-  if (!r.Ok()) TMessageSeam::Error(this, Text(r.Message));
-  if (r.Ok()) RosterEdited(rows_[static_cast<std::size_t>(menuRow_ - 1)].Slot);
+  if (ReportLoad(r, Text(design.Texts[txtFilePath])))
+    RosterEdited(rows_[static_cast<std::size_t>(menuRow_ - 1)].Slot);
+}
+
+bool TUnitRosterPage::ReportLoad(const TLoadResult& result, const QString& fileName) {
+  if (!result.Ok()) {
+    TMessageSeam::Error(this, Text(result.Message));
+    return false;
+  }
+  if (result.Warnings.empty()) return true;
+  constexpr std::size_t kShown = 10;
+  QStringList lines;
+  for (std::size_t i = 0; i < result.Warnings.size() && i < kShown; ++i)
+    lines << (links_.DescribeWarning ? links_.DescribeWarning(result.Warnings[i])
+                                     : Text(result.Warnings[i].Text));
+  if (result.Warnings.size() > kShown) lines << QString("... and %1 more").arg(result.Warnings.size() - kShown);
+  TMessageSeam::Warn(this, "Roster Position",
+                     QFileInfo(fileName).fileName() + " was placed in the roster, but " +
+                         QString::number(result.Warnings.size()) + " of its lines could not be read:\n" +
+                         lines.join('\n'));
+  return true;
 }
 
 void TUnitRosterPage::LoadThisTitanframe() {

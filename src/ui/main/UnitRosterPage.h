@@ -32,6 +32,8 @@ class TRosterPositions;
 class TUnitRoster;
 class TfrmFWInfo;
 class TfrmUnitInfo;
+struct TLoadResult;
+struct TLoadWarning;
 
 // What the page asks of the main window beyond the design host.
 struct TRosterPageLinks {
@@ -41,6 +43,8 @@ struct TRosterPageLinks {
   std::function<void(const QString&)> LoadIntoEditor;
   // Whether the design being edited has changes its file does not have.
   std::function<bool()> DesignModified;
+  // One line of what a reader could not read, as the error report shows it.
+  std::function<QString(const TLoadWarning&)> DescribeWarning;
 };
 
 class TUnitRosterPage : public QWidget {
@@ -110,6 +114,9 @@ class TUnitRosterPage : public QWidget {
   void LoadThisTitanframe();
   void ClearRosterEntry();
   void ChooseConfiguration(int index);
+  // A position's load: the reader's message when it failed, what it could not
+  // read when it loaded with warnings; true when the position was filled.
+  bool ReportLoad(const TLoadResult& result, const QString& fileName);
   void OnSkillEdited(int row);
   void OnPilotNameEdited(int row);
   // Asks whether to save a filled roster before it is replaced; false: stop.
