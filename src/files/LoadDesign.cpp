@@ -7,6 +7,7 @@
 #include "equipment/EquipmentLists.h"
 #include "equipment/Specs.h"
 #include "files/DesignFile.h"
+#include "files/DesignFileWriter.h"
 #include "files/HtmlReadout.h"
 #include "files/ReadError.h"
 #include "files/TextInput.h"
@@ -37,7 +38,10 @@ TLoadResult Read(TMech& design, const std::string& fileName, std::string_view by
         if (ImportHtmlReadout(bytes, design, context.Lists, context.Html) == EHtmlImport::OtherVersion)
           return {ELoadStatus::OtherVersion, "Not loaded: the page is not an HTML readout of version 2311"};
         break;
-      case EFileKind::DesignFile: ReadDesignFile(bytes, design, context.Lists); break;
+      case EFileKind::DesignFile:
+        ReadDesignFile(bytes, design, context.Lists);
+        ApplyDesignFileExtension(bytes, design);
+        break;
     }
   } catch (const TReadError& e) {
     if (std::string_view(e.what()) == kWrongVersion) {
