@@ -57,7 +57,10 @@ class TRandomDesigns {
     return out;
   }
 
-  void Fill(TMech& m, bool textsOfAnyKind = true) {
+  // `readoutKinds` keeps to what the readouts carry: Inner Sphere levels 1
+  // and 2 or Clan, Endo Steel, XL and Ferro-Fibrous or none, mirrored armour,
+  // torso CASE of the design's own kind, no turret or supercharger, plain texts.
+  void Fill(TMech& m, bool textsOfAnyKind = true, bool readoutKinds = false) {
     m.Equipment = &Lists().Index();
     m.Clear();
     m.RulesLevel = OneOf<std::uint8_t>({rlIS1, rlIS2, rlIS3, rlClan2, rlClan3, rlMixed3});
@@ -79,6 +82,19 @@ class TRandomDesigns {
     m.Source = Byte(0, 7);
     for (auto& a : m.Armor) a = Byte(0, 40);
     for (auto& t : m.ArmorTypes) t = Byte(0, 9);
+    if (readoutKinds) {
+      m.RulesLevel = OneOf<std::uint8_t>({rlIS1, rlIS2, rlClan2});
+      const bool clan = m.RulesLevel == rlClan2;
+      m.StructureType = Int(0, 1) ? stStandard : (clan ? stClanEndoSteel : stEndoSteel);
+      m.EngineType = Int(0, 1) ? etFusion : (clan ? etClanXL : etXL);
+      m.ArmorType = Int(0, 1) ? atStandard : (clan ? atClanFF : atFerroFibrous);
+      m.HeatSinkType = Int(0, 1) ? hsSingle : (clan ? hsClanDouble : hsDouble);
+      m.ArmorMirror = 15;
+      m.JumpJetType = jjStandard;
+      m.GyroType = m.CockpitType = m.TargetingType = 0;
+      m.MiscFlags = 0;
+      if (m.Options & optUtility) m.Options = 0;
+    }
     Recalculate(m, rqAll);
     const std::vector<int> configs = m.IsOmni() ? std::vector<int>{0, 1, Int(2, 7), Int(2, 7)} : std::vector<int>{0};
     for (int k : configs) {
@@ -88,13 +104,20 @@ class TRandomDesigns {
       c.CaseKind[static_cast<std::size_t>(Int(1, 3))] = Byte(0, 4);
       c.SetSuperchargerLocation(Byte(0, 3));
       c.Turret = Byte(0, 4);
+      if (readoutKinds) {
+        c.CaseKind = {};
+        if (Int(0, 1)) c.CaseKind[static_cast<std::size_t>(Int(1, 3))] = m.RulesLevel == rlClan2 ? caseClan : caseIS;
+        c.Supercharger = 0;
+        c.Turret = 0;
+      }
       c.Actuators = {Byte(0, 1), Byte(0, 1), Byte(0, 1), Byte(0, 1)};
       Recalculate(m, rqAll);
+      Lists().UpdateDesignDependent(m);  // as the window does before equipment is added
       const int items = Int(0, 14);
-      for (int i = 0; i < items; ++i) AddRandomItem(m);
+      for (int i = 0; i < items; ++i) AddRandomItem(m, readoutKinds);
       // Armoured components where the user can choose them: not on the fixed
       // equipment an alternate shows.
-      for (int i = 0; i < Int(0, 3); ++i) {
+      for (int i = 0; i < (readoutKinds ? 0 : Int(0, 3)); ++i) {
         const int loc = Int(0, 7), slot = Int(1, 12);
         const TWeapon* item = c.Crits.SlotAt(loc, slot).Item;
         if (!item || c.Items.IndexOf(item) >= 0) c.Crits.SetArmoured(loc, slot, true);
@@ -119,12 +142,13 @@ class TRandomDesigns {
     }
   }
 
-  void AddRandomItem(TMech& m) {
+  void AddRandomItem(TMech& m, bool readoutKinds = false) {
     const auto& rows = FileRows();
     const TWepInfoStruct* row = rows[static_cast<std::size_t>(Int(0, static_cast<int>(rows.size()) - 1))];
     TAddRequest r;
     r.Record = row;
-    r.Direction = OneOf<std::uint8_t>({mmFront, mmFront, mmFront, mmRear, mmTurret, mmBin});
+    r.Direction = readoutKinds ? OneOf<std::uint8_t>({mmFront, mmFront, mmFront, mmRear, mmBin})
+                               : OneOf<std::uint8_t>({mmFront, mmFront, mmFront, mmRear, mmTurret, mmBin});
     r.Location = Int(0, 7);
     r.Slot = Int(0, 12);
     // Fewer slots than the row's make a split item; heat sinks and jump jets
