@@ -88,7 +88,7 @@ std::string EngineKindWord(const TMech& m) {
     case etXL:
     case etClanXL: return "XL";
     case etXXL:
-    case etClanXXL: return "Fusion-XXL";
+    case etClanXXL: return "xxl";  // neither a leading X nor "XL": the readers would take it for XL
     case etCompact: return "Compact";
     case etICE: return "I.C.E.";
     default: return "Fusion";

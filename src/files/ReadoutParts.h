@@ -48,7 +48,9 @@ std::string TechnologyText(const TMech& design);
 std::string SourceWord(const TMech& design);
 // "Endo Steel", "Standard" ...; the readers look for the E of Endo.
 std::string StructureWord(const TMech& design);
-// "XL" for the XL engines; any other kind by a word that does not begin with X.
+// "XL" for the XL engines; any other kind by a word that neither begins with X
+// nor holds "XL" (the text reader looks at the first letter, the HTML reader
+// for "XL" anywhere).
 std::string EngineKindWord(const TMech& design);
 // "Single", "Double", "Compact" or "Laser", as the readers take them back.
 std::string HeatSinkWord(const TMech& design);
