@@ -51,6 +51,25 @@ QString TFileDialogSeam::GetOpenFileName(QWidget* parent, const TOpenDialogSetti
   return dialog->selectedFiles().constFirst();
 }
 
+std::unique_ptr<QFileDialog> TFileDialogSeam::MakeSaveDialog(QWidget* parent,
+                                                            const TOpenDialogSettings& settings) {
+  auto dialog = MakeOpenDialog(parent, settings);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
+  return dialog;
+}
+
+QString TFileDialogSeam::GetSaveFileName(QWidget* parent, const TOpenDialogSettings& settings) {
+  ++AskedCount();
+  if (!Answers().isEmpty()) return Answers().takeFirst();
+  if (Answering()) return {};
+  if (qEnvironmentVariableIsSet("TFD_FILE_ANSWER")) return qEnvironmentVariable("TFD_FILE_ANSWER");
+  auto dialog = MakeSaveDialog(parent, settings);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+  return dialog->selectedFiles().constFirst();
+}
+
 void TFileDialogSeam::SetNextAnswer(const QString& fileName) { Answers() << fileName; }
 
 void TFileDialogSeam::NeverShow() { Answering() = true; }

@@ -16,6 +16,7 @@
 #include "ui/main/CriticalsPage.h"
 #include "ui/main/LoadServing.h"
 #include "ui/main/MainItemsPage.h"
+#include "ui/main/SaveCommands.h"
 #include "ui/main/WeaponsPage.h"
 #include "ui/widgets/StatusLight.h"
 
@@ -53,6 +54,13 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   loadServing_ = new TLoadServing(*this);
   ui.FileOpenItem->setEnabled(true);
   connect(ui.FileOpenItem, &QAction::triggered, loadServing_, &TLoadServing::OpenWithDialog);
+  save_ = new TSaveCommands(*this);
+  for (QAction* a : {ui.FileSaveItem, ui.FileSaveAsItem, ui.FilePrintItem, ui.FilePrintSetupItem})
+    a->setEnabled(true);
+  connect(ui.FileSaveItem, &QAction::triggered, this, [this] { FileSave(); });
+  connect(ui.FileSaveAsItem, &QAction::triggered, this, [this] { save_->SaveAs(); });
+  connect(ui.FilePrintItem, &QAction::triggered, this, [this] { save_->Print(); });
+  connect(ui.FilePrintSetupItem, &QAction::triggered, this, [this] { save_->PrintSetup(); });
   connect(ui.FileExitItem, &QAction::triggered, this, &QWidget::close);
   connect(ui.OptionsUseBINItem, &QAction::triggered, this, [this](bool c) { OptionsUseBINItem_Click(c); });
   connect(ui.OptionsErrorReportItem, &QAction::triggered, this, [this] { ShowErrorReport(); });
@@ -151,13 +159,27 @@ void TfrmTFD::FileNewItem_Click() {
   if (modified_) {
     const auto answer = TMessageSeam::AskYesNoCancel(this, "Clear Design",
                                                      "Do you wish to save this design before CLEARING it?");
-    // Yes would save first; there is no design-file writer, so it only resets.
-    if (answer == QMessageBox::Cancel) cancelled = true;
+    // Yes saves first and goes on only when the design was saved.
+    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !FileSave())) cancelled = true;
   }
   if (!cancelled) ResetDesign();
   UpdateCaption();
   RefreshPages(ActivePageMask(), this);
   if (!cancelled) modified_ = false;
+}
+
+bool TfrmTFD::FileSave() {
+  // What was typed on the Main Items tab counts, even before the edit lost the focus.
+  if (ui.pcMain->currentWidget() == ui.tsMain && pageMain_->StoreControls()) {
+    modified_ = true;
+    Recalc(rqChassis | rqArmor);
+  }
+  return save_->Save();
+}
+
+void TfrmTFD::MarkSaved() {
+  modified_ = false;
+  UpdateCaption();
 }
 
 void TfrmTFD::ResetDesign() {
@@ -262,7 +284,7 @@ void TfrmTFD::closeEvent(QCloseEvent* event) {
   if (modified_) {
     const auto answer = TMessageSeam::AskYesNoCancel(this, "Confirm Exit",
                                                      "Do you wish to save this design before Exiting?");
-    if (answer == QMessageBox::Cancel) {
+    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !FileSave())) {
       event->ignore();
       return;
     }

@@ -29,6 +29,7 @@ class TfrmErrorRpt;
 class TEquipmentLists;
 class TLoadRequests;
 class TLoadServing;
+class TSaveCommands;
 
 class TfrmTFD : public QMainWindow, public IDesignHost {
   Q_OBJECT
@@ -77,6 +78,11 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   // could not read is reported in the error box.
   void LoadFromFile(const QString& fileName);
   THtmlSettings& HtmlSettings() { return html_; }
+  // File > Save: true when the design was saved (a name asked for if needed).
+  bool FileSave();
+  // After a successful save: the modified flag cleared, the new name shown.
+  void MarkSaved();
+  TSaveCommands* SaveCommands() const { return save_; }
 
   Ui::TfrmTFD ui;
 
@@ -106,6 +112,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TfrmErrorRpt* errorReport_ = nullptr;
   TfrmAboutBox* about_ = nullptr;
   TLoadServing* loadServing_ = nullptr;
+  TSaveCommands* save_ = nullptr;
   THtmlSettings html_;
   QLabel* sbTonnage_ = nullptr;
   QLabel* sbArmor_ = nullptr;
