@@ -7,7 +7,8 @@
 --   actuators, 32 append number, 64 ultra, 128 streak, 256 LB-X, 512 inventory, 2048 explosive),
 --   INLIST, LOCS (1 H, 2 CT, 4 RT, 8 LT, 16 RA, 32 LA, 64 RL, 128 LL), DMGTXT,
 --   CALCTONS, CALCCRITS, CALCHEAT, CALCDMG, CALCCOST, CALCBV (formulas; first letter H, Q or W rounds
---   up to the half ton, quarter or whole, N leaves the value as it is).
+--   up to the half ton, quarter or whole, R to the nearest whole (halves up), N leaves the value as
+--   it is).
 
 -- Inner Sphere ballistic ammunition (one ton lots), identifiers 1500 to 1599
 INSERT INTO WepTable VALUES(1500,1500,800,'@Autocannon/2'        ,'@AC/2'      ,39,1.0,1, 45,0,0,0,0,0, 5, 1000.0,2049,0,255,'45' ,'','','','','','');
@@ -43,14 +44,14 @@ INSERT INTO WepTable VALUES(1529,1529,829,'@LB 20-X AC Cluster'  ,'@LB20-XC'   ,
 
 -- Clan ballistic ammunition (one ton lots), identifiers 1600 to 1699
 INSERT INTO WepTable VALUES(1600,1600,850,'@Gauss Rifle'           ,'@Gauss'     ,56,1.0,1,  8,0,0,0,0,0,40,20000.0,   1,0,255,'8'  ,'','','','','','');
-INSERT INTO WepTable VALUES(1601,1601,851,'@LB 2-X AC'             ,'@LB2-X'     ,56,1.0,1, 45,0,0,0,0,0, 5, 2000.0,2049,0,255,'45' ,'','','','','','');
+INSERT INTO WepTable VALUES(1601,1601,851,'@LB 2-X AC'             ,'@LB2-X'     ,56,1.0,1, 45,0,0,0,0,0, 6, 2000.0,2049,0,255,'45' ,'','','','','','');
 INSERT INTO WepTable VALUES(1602,1602,852,'@LB 5-X AC'             ,'@LB5-X'     ,56,1.0,1, 20,0,0,0,0,0,12, 9000.0,2049,0,255,'20' ,'','','','','','');
 INSERT INTO WepTable VALUES(1603,1603,853,'@LB 10-X AC'            ,'@LB10-X'    ,56,1.0,1, 10,0,0,0,0,0,19,12000.0,2049,0,255,'10' ,'','','','','','');
 INSERT INTO WepTable VALUES(1604,1604,854,'@LB 20-X AC'            ,'@LB20-X'    ,56,1.0,1,  5,0,0,0,0,0,30,20000.0,2049,0,255,'5'  ,'','','','','','');
-INSERT INTO WepTable VALUES(1605,1605,855,'@Ultra AC/2'            ,'@UltraAC/2' ,56,1.0,1, 45,0,0,0,0,0, 7, 1000.0,2049,0,255,'45' ,'','','','','','');
+INSERT INTO WepTable VALUES(1605,1605,855,'@Ultra AC/2'            ,'@UltraAC/2' ,56,1.0,1, 45,0,0,0,0,0, 8, 1000.0,2049,0,255,'45' ,'','','','','','');
 INSERT INTO WepTable VALUES(1606,1606,856,'@Ultra AC/5'            ,'@UltraAC/5' ,56,1.0,1, 20,0,0,0,0,0,15, 9000.0,2049,0,255,'20' ,'','','','','','');
 INSERT INTO WepTable VALUES(1607,1607,857,'@Ultra AC/10'           ,'@UltraAC/10',56,1.0,1, 10,0,0,0,0,0,26,12000.0,2049,0,255,'10' ,'','','','','','');
-INSERT INTO WepTable VALUES(1608,1608,858,'@Ultra AC/20'           ,'@UltraAC/20',56,1.0,1,  5,0,0,0,0,0,35,20000.0,2049,0,255,'5'  ,'','','','','','');
+INSERT INTO WepTable VALUES(1608,1608,858,'@Ultra AC/20'           ,'@UltraAC/20',56,1.0,1,  5,0,0,0,0,0,42,20000.0,2049,0,255,'5'  ,'','','','','','');
 INSERT INTO WepTable VALUES(1609,1609,859,'@Machine Gun'           ,'@MG'        ,56,1.0,1,200,0,0,0,0,0, 1, 1000.0,2049,0,255,'200','','','','','','');
 INSERT INTO WepTable VALUES(1610,1610,860,'@Light Machine Gun'     ,'@LightMG'   ,56,1.0,1,200,0,0,0,0,0, 1,  500.0,2049,0,255,'200','','','','','','');
 INSERT INTO WepTable VALUES(1611,1611,861,'@Heavy Machine Gun'     ,'@HeavyMG'   ,56,1.0,1,100,0,0,0,0,0, 1, 1000.0,2049,0,255,'100','','','','','','');
@@ -58,7 +59,7 @@ INSERT INTO WepTable VALUES(1612,1612,862,'@AP Gauss Rifle'        ,'@APGauss'  
 INSERT INTO WepTable VALUES(1613,1613,863,'@Hyper-Assault Gauss 20','@HAG20'     ,56,1.0,1,  6,0,0,0,0,0,33,30000.0,   1,0,255,'6'  ,'','','','','','');
 INSERT INTO WepTable VALUES(1614,1614,864,'@Hyper-Assault Gauss 30','@HAG30'     ,56,1.0,1,  4,0,0,0,0,0,50,30000.0,   1,0,255,'4'  ,'','','','','','');
 INSERT INTO WepTable VALUES(1615,1615,865,'@Hyper-Assault Gauss 40','@HAG40'     ,56,1.0,1,  3,0,0,0,0,0,67,30000.0,   1,0,255,'3'  ,'','','','','','');
-INSERT INTO WepTable VALUES(1616,1616,866,'@LB 2-X AC Cluster'     ,'@LB2-XC'    ,56,1.0,1, 45,0,0,0,0,0, 5, 2000.0,2049,0,255,'45' ,'','','','','','');
+INSERT INTO WepTable VALUES(1616,1616,866,'@LB 2-X AC Cluster'     ,'@LB2-XC'    ,56,1.0,1, 45,0,0,0,0,0, 6, 2000.0,2049,0,255,'45' ,'','','','','','');
 INSERT INTO WepTable VALUES(1617,1617,867,'@LB 5-X AC Cluster'     ,'@LB5-XC'    ,56,1.0,1, 20,0,0,0,0,0,12, 9000.0,2049,0,255,'20' ,'','','','','','');
 INSERT INTO WepTable VALUES(1618,1618,868,'@LB 10-X AC Cluster'    ,'@LB10-XC'   ,56,1.0,1, 10,0,0,0,0,0,19,12000.0,2049,0,255,'10' ,'','','','','','');
 INSERT INTO WepTable VALUES(1619,1619,869,'@LB 20-X AC Cluster'    ,'@LB20-XC'   ,56,1.0,1,  5,0,0,0,0,0,30,20000.0,2049,0,255,'5'  ,'','','','','','');
@@ -95,9 +96,9 @@ INSERT INTO WepTable VALUES(1811,1811,961,'@Streak LRM 20','@StreakLRM-20',48,1.
 INSERT INTO WepTable VALUES(1900,1900,1000,'@SRM 2'                 ,'@SRM-2'      ,39,1.0,1,50,0,0,0,0,0, 3,27000.0,2049,0,255,'50','','','','','','');
 INSERT INTO WepTable VALUES(1901,1901,1001,'@SRM 4'                 ,'@SRM-4'      ,39,1.0,1,25,0,0,0,0,0, 5,27000.0,2049,0,255,'25','','','','','','');
 INSERT INTO WepTable VALUES(1902,1902,1002,'@SRM 6'                 ,'@SRM-6'      ,39,1.0,1,15,0,0,0,0,0, 7,27000.0,2049,0,255,'15','','','','','','');
-INSERT INTO WepTable VALUES(1903,1903,1003,'@Streak SRM 2'          ,'@StreakSRM-2',38,1.0,1,50,0,0,0,0,0, 5,54000.0,2049,0,255,'50','','','','','','');
-INSERT INTO WepTable VALUES(1904,1904,1004,'@Streak SRM 4'          ,'@StreakSRM-4',38,1.0,1,25,0,0,0,0,0,10,54000.0,2049,0,255,'25','','','','','','');
-INSERT INTO WepTable VALUES(1905,1905,1005,'@Streak SRM 6'          ,'@StreakSRM-6',38,1.0,1,15,0,0,0,0,0,15,54000.0,2049,0,255,'15','','','','','','');
+INSERT INTO WepTable VALUES(1903,1903,1003,'@Streak SRM 2'          ,'@StreakSRM-2',38,1.0,1,50,0,0,0,0,0, 4,54000.0,2049,0,255,'50','','','','','','');
+INSERT INTO WepTable VALUES(1904,1904,1004,'@Streak SRM 4'          ,'@StreakSRM-4',38,1.0,1,25,0,0,0,0,0, 7,54000.0,2049,0,255,'25','','','','','','');
+INSERT INTO WepTable VALUES(1905,1905,1005,'@Streak SRM 6'          ,'@StreakSRM-6',38,1.0,1,15,0,0,0,0,0,11,54000.0,2049,0,255,'15','','','','','','');
 INSERT INTO WepTable VALUES(1906,1906,1006,'@Homing Beacon Launcher','@Beacon'     ,38,1.0,1, 6,0,0,0,0,0, 0, 6000.0,2049,0,255,'6' ,'','','','','','');
 INSERT INTO WepTable VALUES(1907,1907,1007,'@Improved Homing Beacon','@ImpBeacon'  ,38,1.0,1, 4,0,0,0,0,0, 0, 7500.0,2049,0,255,'4' ,'','','','','','');
 INSERT INTO WepTable VALUES(1908,1908,1008,'@SRM 2 Inferno'         ,'@SRM-2I'     ,39,1.0,1,50,0,0,0,0,0, 3,13500.0,2049,0,255,'50','','','','','','');
@@ -123,6 +124,9 @@ INSERT INTO WepTable VALUES(2102,2102,1102,'@Frame Mortar 1'     ,'@Mortar-1',36
 INSERT INTO WepTable VALUES(2103,2103,1103,'@Frame Mortar 2'     ,'@Mortar-2',36,1.0,1,12,0,0,0,0,0, 2,28000.0,2049,0,255,'12','','','','','','');
 INSERT INTO WepTable VALUES(2104,2104,1104,'@Frame Mortar 4'     ,'@Mortar-4',36,1.0,1, 6,0,0,0,0,0, 3,28000.0,2049,0,255,'6' ,'','','','','','');
 INSERT INTO WepTable VALUES(2105,2105,1105,'@Frame Mortar 8'     ,'@Mortar-8',36,1.0,1, 4,0,0,0,0,0, 6,28000.0,2049,0,255,'4' ,'','','','','','');
+INSERT INTO WepTable VALUES(2106,2106,1106,'@Long Tom Artillery','@LongTom' ,38,1.0,1, 5,0,0,0,0,0,46,10000.0,2049,0,255,'5' ,'','','','','','');
+INSERT INTO WepTable VALUES(2107,2107,1107,'@Sniper Artillery'  ,'@Sniper'  ,38,1.0,1,10,0,0,0,0,0,11, 6000.0,2049,0,255,'10','','','','','','');
+INSERT INTO WepTable VALUES(2108,2108,1108,'@Thumper Artillery' ,'@Thumper' ,38,1.0,1,20,0,0,0,0,0, 5, 4500.0,2049,0,255,'20','','','','','','');
 
 -- Clan miscellaneous ammunition (one ton lots), identifiers 2200 to 2299
 INSERT INTO WepTable VALUES(2200,2200,1150,'@Arrow IV System'    ,'@Arrow_IV',56,1.0,1, 5,0,0,0,0,0,30,10000.0,2049,0,255,'5' ,'','','','','','');
@@ -131,3 +135,6 @@ INSERT INTO WepTable VALUES(2202,2202,1152,'@Frame Mortar 1'     ,'@Mortar-1',48
 INSERT INTO WepTable VALUES(2203,2203,1153,'@Frame Mortar 2'     ,'@Mortar-2',48,1.0,1,12,0,0,0,0,0, 2,28000.0,2049,0,255,'12','','','','','','');
 INSERT INTO WepTable VALUES(2204,2204,1154,'@Frame Mortar 4'     ,'@Mortar-4',48,1.0,1, 6,0,0,0,0,0, 3,28000.0,2049,0,255,'6' ,'','','','','','');
 INSERT INTO WepTable VALUES(2205,2205,1155,'@Frame Mortar 8'     ,'@Mortar-8',48,1.0,1, 4,0,0,0,0,0, 6,28000.0,2049,0,255,'4' ,'','','','','','');
+INSERT INTO WepTable VALUES(2206,2206,1156,'@Long Tom Artillery','@LongTom' ,56,1.0,1, 5,0,0,0,0,0,46,10000.0,2049,0,255,'5' ,'','','','','','');
+INSERT INTO WepTable VALUES(2207,2207,1157,'@Sniper Artillery'  ,'@Sniper'  ,56,1.0,1,10,0,0,0,0,0,11, 6000.0,2049,0,255,'10','','','','','','');
+INSERT INTO WepTable VALUES(2208,2208,1158,'@Thumper Artillery' ,'@Thumper' ,56,1.0,1,20,0,0,0,0,0, 5, 4500.0,2049,0,255,'20','','','','','','');

@@ -7,7 +7,8 @@
 --   actuators, 32 append number, 64 ultra, 128 streak, 256 LB-X, 512 inventory, 2048 explosive),
 --   INLIST, LOCS (1 H, 2 CT, 4 RT, 8 LT, 16 RA, 32 LA, 64 RL, 128 LL), DMGTXT,
 --   CALCTONS, CALCCRITS, CALCHEAT, CALCDMG, CALCCOST, CALCBV (formulas; first letter H, Q or W rounds
---   up to the half ton, quarter or whole, N leaves the value as it is).
+--   up to the half ton, quarter or whole, R to the nearest whole (halves up), N leaves the value as
+--   it is).
 
 -- Inner Sphere ballistic weapons, identifiers 300 to 399
 INSERT INTO WepTable VALUES(300,300,200,'Autocannon/2'        ,'AC/2'      ,39, 6.0, 1, 2,1,4, 8,16,24, 37, 75000.0, 515,0,255,'2'       ,'','','','','','');
@@ -39,14 +40,14 @@ INSERT INTO WepTable VALUES(325,325,225,'Hyper Velocity AC/10','HVAC/10'   ,36,1
 
 -- Clan ballistic weapons, identifiers 400 to 499
 INSERT INTO WepTable VALUES(400,400,250,'Gauss Rifle'           ,'Gauss'     ,56,12.0, 6,15,1,2, 7,15,22,321,300000.0,2563,0,255,'15' ,'','','','','','');
-INSERT INTO WepTable VALUES(401,401,251,'LB 2-X AC'             ,'LB2-X'     ,56, 5.0, 3, 2,1,4,10,20,30, 42,150000.0, 771,0,255,'2'  ,'','','','','','');
+INSERT INTO WepTable VALUES(401,401,251,'LB 2-X AC'             ,'LB2-X'     ,56, 5.0, 3, 2,1,4,10,20,30, 47,150000.0, 771,0,255,'2'  ,'','','','','','');
 INSERT INTO WepTable VALUES(402,402,252,'LB 5-X AC'             ,'LB5-X'     ,56, 7.0, 4, 5,1,3, 8,15,24, 93,250000.0, 771,0,255,'5'  ,'','','','','','');
 INSERT INTO WepTable VALUES(403,403,253,'LB 10-X AC'            ,'LB10-X'    ,56,10.0, 5,10,2,0, 6,12,18,148,400000.0, 771,0,255,'10' ,'','','','','','');
 INSERT INTO WepTable VALUES(404,404,254,'LB 20-X AC'            ,'LB20-X'    ,56,12.0, 9,20,6,0, 4, 8,12,237,600000.0, 775,0,255,'20' ,'','','','','','');
-INSERT INTO WepTable VALUES(405,405,255,'Ultra AC/2'            ,'UltraAC/2' ,56, 5.0, 2, 2,1,2, 9,18,27, 56,120000.0, 579,0,255,'2'  ,'','','','','','');
+INSERT INTO WepTable VALUES(405,405,255,'Ultra AC/2'            ,'UltraAC/2' ,56, 5.0, 2, 2,1,2, 9,18,27, 62,120000.0, 579,0,255,'2'  ,'','','','','','');
 INSERT INTO WepTable VALUES(406,406,256,'Ultra AC/5'            ,'UltraAC/5' ,56, 7.0, 3, 5,1,0, 7,14,21,122,200000.0, 579,0,255,'5'  ,'','','','','','');
 INSERT INTO WepTable VALUES(407,407,257,'Ultra AC/10'           ,'UltraAC/10',56,10.0, 4,10,3,0, 6,12,18,210,320000.0, 579,0,255,'10' ,'','','','','','');
-INSERT INTO WepTable VALUES(408,408,258,'Ultra AC/20'           ,'UltraAC/20',56,12.0, 8,20,7,0, 4, 8,12,281,480000.0, 583,0,255,'20' ,'','','','','','');
+INSERT INTO WepTable VALUES(408,408,258,'Ultra AC/20'           ,'UltraAC/20',56,12.0, 8,20,7,0, 4, 8,12,335,480000.0, 583,0,255,'20' ,'','','','','','');
 INSERT INTO WepTable VALUES(409,409,259,'Machine Gun'           ,'MG'        ,56,0.25, 1, 2,0,0, 1, 2, 3,  5,  5000.0, 515,0,255,'2'  ,'','','','','','');
 INSERT INTO WepTable VALUES(410,410,260,'Light Machine Gun'     ,'LightMG'   ,56,0.25, 1, 1,0,0, 2, 4, 6,  5,  5000.0, 515,0,255,'1'  ,'','','','','','');
 INSERT INTO WepTable VALUES(411,411,261,'Heavy Machine Gun'     ,'HeavyMG'   ,56, 0.5, 1, 3,0,0, 1, 2, 2,  6,  7500.0, 515,0,255,'3'  ,'','','','','','');

@@ -7,7 +7,8 @@
 --   actuators, 32 append number, 64 ultra, 128 streak, 256 LB-X, 512 inventory, 2048 explosive),
 --   INLIST, LOCS (1 H, 2 CT, 4 RT, 8 LT, 16 RA, 32 LA, 64 RL, 128 LL), DMGTXT,
 --   CALCTONS, CALCCRITS, CALCHEAT, CALCDMG, CALCCOST, CALCBV (formulas; first letter H, Q or W rounds
---   up to the half ton, quarter or whole, N leaves the value as it is).
+--   up to the half ton, quarter or whole, R to the nearest whole (halves up), N leaves the value as
+--   it is).
 
 -- Custom energy weapons (samples), identifiers 2300 to 2399
 INSERT INTO WepTable VALUES(2300,2300,0,'Prototype Medium Laser','ProtoMedLaser',32,1.5,1,5,4,0,3,6,9,40,60000.0,515,0,255,'5','','','','','','');

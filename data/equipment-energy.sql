@@ -7,7 +7,8 @@
 --   actuators, 32 append number, 64 ultra, 128 streak, 256 LB-X, 512 inventory, 2048 explosive),
 --   INLIST, LOCS (1 H, 2 CT, 4 RT, 8 LT, 16 RA, 32 LA, 64 RL, 128 LL), DMGTXT,
 --   CALCTONS, CALCCRITS, CALCHEAT, CALCDMG, CALCCOST, CALCBV (formulas; first letter H, Q or W rounds
---   up to the half ton, quarter or whole, N leaves the value as it is).
+--   up to the half ton, quarter or whole, R to the nearest whole (halves up), N leaves the value as
+--   it is).
 
 -- Inner Sphere energy weapons, identifiers 100 to 199
 INSERT INTO WepTable VALUES(100,100,100,'Flamer'              ,'Flamer'      ,39, 1.0,1, 2, 3,0,1, 2, 3,  6,  7500.0,515,0,255,'2'     ,'','','','','','');
@@ -30,6 +31,8 @@ INSERT INTO WepTable VALUES(116,116,116,'Snub-Nose PPC'       ,'SnubPPC'     ,38
 INSERT INTO WepTable VALUES(117,117,117,'Binary Laser Cannon' ,'BinaryLaser' ,36, 9.0,4,12,16,0,5,10,15,222,200000.0,515,0,255,'12'    ,'','','','','','');
 INSERT INTO WepTable VALUES(118,118,118,'Bombast Laser'       ,'Bombast'     ,36, 7.0,3,12,12,0,5,10,15,137,200000.0,515,0,255,'12V'   ,'','','','','','');
 INSERT INTO WepTable VALUES(119,119,119,'Medium X-Pulse Laser','MedXPulse'   ,36, 2.0,1, 6, 6,0,3, 6, 9, 71,110000.0,515,0,255,'6'     ,'','','','','','');
+INSERT INTO WepTable VALUES(120,120,120,'Small X-Pulse Laser' ,'SmallXPulse' ,36, 1.0,1, 3, 3,0,2, 4, 5, 21, 31000.0,515,0,255,'3'     ,'','','','','','');
+INSERT INTO WepTable VALUES(121,121,121,'Large X-Pulse Laser' ,'LargeXPulse' ,36, 7.0,2, 9,14,0,5,10,15,178,275000.0,515,0,255,'9'     ,'','','','','','');
 
 -- Clan energy weapons, identifiers 200 to 299
 INSERT INTO WepTable VALUES(200,200,150,'ER Large Laser'       ,'ERLargeLaser' ,56, 4.0,1,10,12,0,8,15,25,248,200000.0,515,0,255,'10','','','','','','');

@@ -7,7 +7,8 @@
 --   actuators, 32 append number, 64 ultra, 128 streak, 256 LB-X, 512 inventory, 2048 explosive),
 --   INLIST, LOCS (1 H, 2 CT, 4 RT, 8 LT, 16 RA, 32 LA, 64 RL, 128 LL), DMGTXT,
 --   CALCTONS, CALCCRITS, CALCHEAT, CALCDMG, CALCCOST, CALCBV (formulas; first letter H, Q or W rounds
---   up to the half ton, quarter or whole, N leaves the value as it is).
+--   up to the half ton, quarter or whole, R to the nearest whole (halves up), N leaves the value as
+--   it is).
 
 -- Inner Sphere miscellaneous equipment, identifiers 900 to 999
 INSERT INTO WepTable VALUES(900,900,500,'Hatchet'           ,'Hatchet'     ,38, 0.0, 0, 0, 0,0,0, 0, 0,  0,     0.0,  1,0, 48,'0'    ,'WM/15','WM/15','','NM/5','NT*5000','ND*1.5');
@@ -26,6 +27,9 @@ INSERT INTO WepTable VALUES(912,912,512,'Frame Mortar 1'    ,'Mortar-1'    ,36, 
 INSERT INTO WepTable VALUES(913,913,513,'Frame Mortar 2'    ,'Mortar-2'    ,36, 5.0, 2, 2, 2,6,7,14,21, 14, 15000.0,513,0,255,'1/Shl','','','','','','');
 INSERT INTO WepTable VALUES(914,914,514,'Frame Mortar 4'    ,'Mortar-4'    ,36, 7.0, 3, 4, 5,6,7,14,21, 26, 32500.0,513,0,255,'1/Shl','','','','','','');
 INSERT INTO WepTable VALUES(915,915,515,'Frame Mortar 8'    ,'Mortar-8'    ,36,10.0, 5, 8,10,6,7,14,21, 50, 70000.0,513,0,255,'1/Shl','','','','','','');
+INSERT INTO WepTable VALUES(916,916,516,'Long Tom Artillery','LongTom'     ,38,30.0,30,20,20,0,0, 0,20,368,450000.0,517,0,255,'20A'  ,'','','','','','');
+INSERT INTO WepTable VALUES(917,917,517,'Sniper Artillery'  ,'Sniper'      ,38,20.0,20,15,10,0,0, 0,12, 85,300000.0,517,0,255,'15A'  ,'','','','','','');
+INSERT INTO WepTable VALUES(918,918,518,'Thumper Artillery' ,'Thumper'     ,38,15.0,15,10, 6,0,0, 0,14, 43,187500.0,517,0,255,'10A'  ,'','','','','','');
 
 -- Clan miscellaneous equipment, identifiers 1000 to 1099
 INSERT INTO WepTable VALUES(1000,1000,550,'Arrow IV System'   ,'Arrow_IV'   ,56,12.0,12,20,10,0,0, 0, 9,240,450000.0,517,0,255,'20A'  ,'','','','','','');
@@ -35,6 +39,9 @@ INSERT INTO WepTable VALUES(1003,1003,553,'Frame Mortar 1'    ,'Mortar-1'   ,48,
 INSERT INTO WepTable VALUES(1004,1004,554,'Frame Mortar 2'    ,'Mortar-2'   ,48, 2.5, 1, 2, 2,6,7,14,21, 14, 15000.0,513,0,255,'1/Shl','','','','','','');
 INSERT INTO WepTable VALUES(1005,1005,555,'Frame Mortar 4'    ,'Mortar-4'   ,48, 3.5, 2, 4, 5,6,7,14,21, 26, 32500.0,513,0,255,'1/Shl','','','','','','');
 INSERT INTO WepTable VALUES(1006,1006,556,'Frame Mortar 8'    ,'Mortar-8'   ,48, 5.0, 3, 8,10,6,7,14,21, 50, 70000.0,513,0,255,'1/Shl','','','','','','');
+INSERT INTO WepTable VALUES(1007,1007,557,'Long Tom Artillery','LongTom'    ,56,30.0,30,20,20,0,0, 0,20,368,450000.0,517,0,255,'20A'  ,'','','','','','');
+INSERT INTO WepTable VALUES(1008,1008,558,'Sniper Artillery'  ,'Sniper'     ,56,20.0,20,15,10,0,0, 0,12, 85,300000.0,517,0,255,'15A'  ,'','','','','','');
+INSERT INTO WepTable VALUES(1009,1009,559,'Thumper Artillery' ,'Thumper'    ,56,15.0,15,10, 6,0,0, 0,14, 43,187500.0,517,0,255,'10A'  ,'','','','','','');
 
 -- Inner Sphere electronics, identifiers 1100 to 1199
 INSERT INTO WepTable VALUES(1100,1100,600,'TAG'                      ,'TAG'        ,38,1.0,1,0,0,0,5,9,15,  0,  50000.0,512,0,255,'0'  ,'','','','','','');
@@ -45,7 +52,7 @@ INSERT INTO WepTable VALUES(1104,1104,604,'Improved C3 Computer'     ,'C3i'     
 INSERT INTO WepTable VALUES(1105,1105,605,'Anti-Missile System'      ,'AMS'        ,38,0.5,1,0,1,0,0,0, 0, 32, 100000.0,512,0,255,'Spl','','','','','','');
 INSERT INTO WepTable VALUES(1106,1106,606,'Active Probe'             ,'ActiveProbe',38,1.5,2,0,0,0,0,0, 4, 10, 200000.0,512,0,255,'0'  ,'','','','','','');
 INSERT INTO WepTable VALUES(1107,1107,607,'ECM Suite'                ,'ECM'        ,38,1.5,2,0,0,0,0,0, 6, 61, 200000.0,512,0,255,'0'  ,'','','','','','');
-INSERT INTO WepTable VALUES(1108,1108,608,'Targeting Computer'       ,'TargComp'   ,38,1.0,1,0,0,0,0,0, 0,  0,  10000.0, 32,0,255,'0'  ,'','','','','','');
+INSERT INTO WepTable VALUES(1108,1108,608,'Targeting Computer'       ,'Targ_Comp'  ,38,1.0,1,0,0,0,0,0, 0,  0,  10000.0, 32,0,255,'0'  ,'','','','','','');
 INSERT INTO WepTable VALUES(1109,1109,609,'Laser Anti-Missile System','Laser_AMS'  ,36,1.5,2,0,7,0,0,0, 0, 45, 225000.0,512,0,255,'Spl','','','','','','');
 INSERT INTO WepTable VALUES(1110,1110,610,'Advanced ECM Suite'       ,'AdvECM'     ,36,2.0,2,0,0,0,0,0, 6,100, 750000.0,512,0,255,'0'  ,'','','','','','');
 INSERT INTO WepTable VALUES(1111,1111,611,'Advanced Active Probe'    ,'AdvProbe'   ,36,2.0,3,0,0,0,0,0, 8, 25, 500000.0,512,0,255,'0'  ,'','','','','','');

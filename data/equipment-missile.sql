@@ -7,7 +7,8 @@
 --   actuators, 32 append number, 64 ultra, 128 streak, 256 LB-X, 512 inventory, 2048 explosive),
 --   INLIST, LOCS (1 H, 2 CT, 4 RT, 8 LT, 16 RA, 32 LA, 64 RL, 128 LL), DMGTXT,
 --   CALCTONS, CALCCRITS, CALCHEAT, CALCDMG, CALCCOST, CALCBV (formulas; first letter H, Q or W rounds
---   up to the half ton, quarter or whole, N leaves the value as it is).
+--   up to the half ton, quarter or whole, R to the nearest whole (halves up), N leaves the value as
+--   it is).
 
 -- Inner Sphere long-range missile launchers, identifiers 500 to 599
 INSERT INTO WepTable VALUES(500,500,300,'LRM 5'             ,'LRM-5'  ,39, 2.0,1, 5, 2, 6, 7,14,21, 47, 30000.0,521,0,255,'1/Msl','','','','','','');
@@ -44,9 +45,9 @@ INSERT INTO WepTable VALUES(611,611,361,'Streak LRM 20','StreakLRM-20',48,10.0,5
 INSERT INTO WepTable VALUES(700,700,400,'SRM 2'                 ,'SRM-2'      ,39,1.0,1, 4,2,0,3,6, 9, 21, 10000.0,521,0,255,'2/Msl','','','','','','');
 INSERT INTO WepTable VALUES(701,701,401,'SRM 4'                 ,'SRM-4'      ,39,2.0,1, 8,3,0,3,6, 9, 39, 60000.0,521,0,255,'2/Msl','','','','','','');
 INSERT INTO WepTable VALUES(702,702,402,'SRM 6'                 ,'SRM-6'      ,39,3.0,2,12,4,0,3,6, 9, 59, 80000.0,521,0,255,'2/Msl','','','','','','');
-INSERT INTO WepTable VALUES(703,703,403,'Streak SRM 2'          ,'StreakSRM-2',38,1.5,1, 4,2,0,3,6, 9, 40, 15000.0,641,0,255,'2/Msl','','','','','','');
-INSERT INTO WepTable VALUES(704,704,404,'Streak SRM 4'          ,'StreakSRM-4',38,3.0,1, 8,3,0,3,6, 9, 79, 60000.0,641,0,255,'2/Msl','','','','','','');
-INSERT INTO WepTable VALUES(705,705,405,'Streak SRM 6'          ,'StreakSRM-6',38,4.5,2,12,4,0,3,6, 9,119,120000.0,641,0,255,'2/Msl','','','','','','');
+INSERT INTO WepTable VALUES(703,703,403,'Streak SRM 2'          ,'StreakSRM-2',38,1.5,1, 4,2,0,3,6, 9, 30, 15000.0,641,0,255,'2/Msl','','','','','','');
+INSERT INTO WepTable VALUES(704,704,404,'Streak SRM 4'          ,'StreakSRM-4',38,3.0,1, 8,3,0,3,6, 9, 59, 90000.0,641,0,255,'2/Msl','','','','','','');
+INSERT INTO WepTable VALUES(705,705,405,'Streak SRM 6'          ,'StreakSRM-6',38,4.5,2,12,4,0,3,6, 9, 89,120000.0,641,0,255,'2/Msl','','','','','','');
 INSERT INTO WepTable VALUES(706,706,406,'Homing Beacon Launcher','Beacon'     ,38,3.0,2, 0,0,0,3,6, 9, 30,100000.0,513,0,255,'Pod'  ,'','','','','','');
 INSERT INTO WepTable VALUES(707,707,407,'Improved Homing Beacon','ImpBeacon'  ,38,5.0,3, 0,0,0,4,9,15, 75,250000.0,513,0,255,'Pod'  ,'','','','','','');
 
@@ -55,6 +56,6 @@ INSERT INTO WepTable VALUES(800,800,450,'SRM 2'                 ,'SRM-2'      ,5
 INSERT INTO WepTable VALUES(801,801,451,'SRM 4'                 ,'SRM-4'      ,56,1.0,1, 8,3,0,3,6, 9, 39, 60000.0,521,0,255,'2/Msl','','','','','','');
 INSERT INTO WepTable VALUES(802,802,452,'SRM 6'                 ,'SRM-6'      ,56,1.5,1,12,4,0,3,6, 9, 59, 80000.0,521,0,255,'2/Msl','','','','','','');
 INSERT INTO WepTable VALUES(803,803,453,'Streak SRM 2'          ,'StreakSRM-2',56,1.0,1, 4,2,0,4,8,12, 40, 15000.0,641,0,255,'2/Msl','','','','','','');
-INSERT INTO WepTable VALUES(804,804,454,'Streak SRM 4'          ,'StreakSRM-4',56,2.0,1, 8,3,0,4,8,12, 79, 60000.0,641,0,255,'2/Msl','','','','','','');
+INSERT INTO WepTable VALUES(804,804,454,'Streak SRM 4'          ,'StreakSRM-4',56,2.0,1, 8,3,0,4,8,12, 79, 90000.0,641,0,255,'2/Msl','','','','','','');
 INSERT INTO WepTable VALUES(805,805,455,'Streak SRM 6'          ,'StreakSRM-6',56,3.0,2,12,4,0,4,8,12,119,120000.0,641,0,255,'2/Msl','','','','','','');
 INSERT INTO WepTable VALUES(806,806,456,'Homing Beacon Launcher','Beacon'     ,56,2.0,1, 0,0,0,4,8,12, 30,100000.0,513,0,255,'Pod'  ,'','','','','','');

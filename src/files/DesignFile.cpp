@@ -130,7 +130,6 @@ void ReadConfiguration(TByteReader& in, TMech& design, TEquipmentLists& lists, i
     } else {
       w->Tons = row.Tons;
     }
-    if (index.Is(w->SaveNum, ECode::Targ_Comp)) w->Cost = w->Tons * 10000.0;
     const bool clanItem = number % 100 >= 50;
     if (clanItem != clan) design.MixedTech = true;
     const int hsType = HeatSinkTypeOf(index, w->SaveNum);

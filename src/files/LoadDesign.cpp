@@ -14,6 +14,7 @@
 #include "files/TextReadout.h"
 #include "model/Mech.h"
 #include "rules/RulesPass.h"
+#include "rules/TargetingComputer.h"
 
 namespace tfd {
 
@@ -55,6 +56,10 @@ TLoadResult Read(TMech& design, const std::string& fileName, std::string_view by
 
 void Finish(TMech& design, TLoadContext& context) {
   design.Equipment = &context.Lists.Index();
+  // A file's targeting computers weigh and cost what the weapons they serve
+  // make them, in every configuration, not what the file states.
+  for (const auto& config : design.Configs)
+    if (config) UpdateTargetingComputers(*config, design);
   Recalculate(design, rqAll);
   static const TEngineMakers kNoMakers;
   design.Texts[txtPowerPlant] =

@@ -82,10 +82,6 @@ void CompleteReadoutItem(TWeapon& w, const TWepInfoStruct& row, bool split, long
     w.Tons = row.SaveNum >= kFirstStructureId ? tons : row.Tons * static_cast<double>(units);
   }
   if (WeighedByChassis(index, row.SaveNum, k)) w.Tons = 0.0;
-  if (index.Is(row.SaveNum, ECode::Targ_Comp)) {
-    w.Tons = tons;
-    w.Cost = tons * 10000.0;
-  }
 }
 
 std::uint8_t LoadedCaseKind(const TMech& design) { return IsClanDesign(design) ? caseClan : caseIS; }

@@ -57,7 +57,7 @@ class TConfiguration {
   std::int16_t HeatEfficiency = 0;    // heat the sinks take away in a turn
   std::int16_t MovementHeat = 0;      // running or jumping heat
   std::int16_t HeatSinkCount = 0;     // the design's heat sinks plus pod-mounted ones
-  std::int16_t JumpCount = 0;         // the design's jump MP plus pod-mounted jump jets
+  std::int16_t JumpCount = 0;         // jump MP plus pod-mounted jump jets, within the jump cap
   double CaseWeight = 0.0;
   TCritAlloc Crits;
   std::array<std::uint8_t, 8> CaseKind{};     // per location: 0 none, 1..4 the CASE kinds

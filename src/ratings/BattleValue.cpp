@@ -8,6 +8,7 @@
 #include "model/Mech.h"
 #include "model/Rounding.h"
 #include "ratings/Ratings.h"
+#include "rules/RulesPass.h"
 
 namespace tfd {
 
@@ -76,8 +77,9 @@ bool IsExposed(int code, const std::array<bool, kLocationCount>& exposed) {
   return false;
 }
 
-// Heat sinks and jump jets carried as pods.
-void CountPod(const TWeapon& item, const TEquipmentIndex& eq, int& sinks, int& jumps) {
+// Heat sinks and jump jets carried as pods; `improved` is set by improved jets.
+void CountPod(const TWeapon& item, const TEquipmentIndex& eq, int& sinks, int& jumps,
+              bool& improved) {
   const std::int16_t id = item.SaveNum;
   const int slots = std::max<int>(0, item.Slots);
   if (eq.Is(id, ECode::HS)) sinks += slots;
@@ -86,7 +88,10 @@ void CountPod(const TWeapon& item, const TEquipmentIndex& eq, int& sinks, int& j
   else if (eq.Is(id, ECode::CompactHS)) sinks += static_cast<int>(Round(item.Tons * 2.0 / 3.0));
   else if (eq.Is(id, ECode::LaserHS)) sinks += slots / 2;
   else if (eq.Is(id, ECode::Jump_Jet)) jumps += slots;
-  else if (eq.Is(id, ECode::Imprvd_JJ)) jumps += slots / 2;
+  else if (eq.Is(id, ECode::Imprvd_JJ)) {
+    jumps += slots / 2;
+    improved = true;
+  }
 }
 
 template <typename F>
@@ -108,13 +113,14 @@ TLoadoutCounts BattleFigures(TConfiguration& c, const TMech& m) {
   const TEquipmentIndex& eq = *m.Equipment;
   const bool alternate = IsAlternate(c, m);
 
-  // Fire control first: a targeting computer anywhere in the loadout serves
-  // every direct-fire weapon; an Artemis system serves one launcher mounted in
-  // the same place, the launchers taking them in list order.
-  bool targeting = false;
+  // Fire control first: a targeting computer serves the direct-fire weapons
+  // it is sized for (those of its own list, and a pod computer the fixed
+  // weapons too); an Artemis system serves one launcher mounted in the same
+  // place, the launchers taking them in list order.
+  bool fixedTargeting = false, podTargeting = false;
   std::array<int, kMountKeys> fireControl{};
-  ForEachItem(c, alternate, [&](const TWeapon& item, bool) {
-    if (eq.Is(item.SaveNum, ECode::Targ_Comp)) targeting = true;
+  ForEachItem(c, alternate, [&](const TWeapon& item, bool pod) {
+    if (eq.Is(item.SaveNum, ECode::Targ_Comp)) (pod ? podTargeting : fixedTargeting) = true;
     if (eq.Is(item.SaveNum, ECode::Artemis_IV) || eq.Is(item.SaveNum, ECode::Artemis_V)) {
       const int key = MountKey(item.Location);
       if (key >= 0) ++fireControl[static_cast<std::size_t>(key)];
@@ -122,7 +128,7 @@ TLoadoutCounts BattleFigures(TConfiguration& c, const TMech& m) {
   });
 
   const auto exposed = ExposedLocations(c, m);
-  bool tsm = false, masc = false;
+  bool tsm = false, masc = false, improvedPods = false;
   int sinks = m.HeatSinks, jumps = m.JumpMP;
   long heat = 0;
   double weapons = 0.0, defensive = 0.0, explosive = 0.0, artemis = 0.0, targetingShare = 0.0;
@@ -142,7 +148,8 @@ TLoadoutCounts BattleFigures(TConfiguration& c, const TMech& m) {
       const double rated = rear ? item.BV * 0.5 : item.BV;
       weapons += rated;
       if (!item.IsAmmo()) {
-        if (targeting && (item.Options & woDirectFire)) targetingShare += rated * kFireControlShare;
+        const bool served = podTargeting || (fixedTargeting && !pod);
+        if (served && (item.Options & woDirectFire)) targetingShare += rated * kFireControlShare;
         if (item.Options & woUsesArtemis) {
           const int key = MountKey(item.Location);
           if (key >= 0 && fireControl[static_cast<std::size_t>(key)] > 0) {
@@ -155,11 +162,16 @@ TLoadoutCounts BattleFigures(TConfiguration& c, const TMech& m) {
       defensive += item.BV;
     }
 
-    if (pod) CountPod(item, eq, sinks, jumps);
+    if (pod) CountPod(item, eq, sinks, jumps, improvedPods);
 
     if ((item.Options & woExplosive) && IsExposed(item.Location, exposed))
       explosive += item.IsAmmo() ? kExplosivePoints * std::max<int>(0, item.Slots) : kExplosivePoints;
   });
+
+  // The jets carried are priced; the design jumps only as far as the rules
+  // pass would let its own jump MP go.
+  const int jetsCarried = jumps;
+  jumps = std::min(jumps, JumpMPCap(m, m.JumpJetType == jjImproved || improvedPods));
 
   c.DefensiveEquipment = defensive;
   c.ExplosivePenalty = explosive;
@@ -210,7 +222,7 @@ TLoadoutCounts BattleFigures(TConfiguration& c, const TMech& m) {
   c.DefensiveRating = std::max(0.0, defence * c.MovementFactor);
   c.OffensiveRating = c.ModifiedWeaponRating * c.SpeedFactor;
 
-  return {sinks, jumps};
+  return {sinks, jetsCarried};
 }
 
 }  // namespace tfd

@@ -8,7 +8,8 @@ class TMech;
 class TConfiguration;
 
 // What the walk over a loadout counted besides the figures it stores: the
-// heat sinks and jump jets in all, which the cost lines price.
+// heat sinks and jump jets in all, which the cost lines price (the jets
+// carried, even beyond the jump MP they can give).
 struct TLoadoutCounts {
   int HeatSinks = 0;
   int Jumps = 0;

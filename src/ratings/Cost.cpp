@@ -45,14 +45,21 @@ double EngineCost(const TMech& m) {
   return m.EngineRating > 400 ? 2.0 * cost : cost;
 }
 
+// Armour is paid by the tonnage the design carries: each type's points at the
+// weight the armour rules give them (by the half ton below level 3).
 double ArmorCost(const TMech& m) {
   static constexpr std::array<double, kArmorTypeCount> kPerTon = {
       10000.0, 20000.0, 15000.0, 25000.0, 30000.0, 30000.0, 15000.0, 20000.0, 30000.0, 30000.0, 0.0};
-  double sum = 0.0;
+  std::array<long, kArmorTypeCount> pointsByType{};
   for (int s = 0; s < kArmorSectionCount; ++s) {
     const std::uint8_t type = m.ArmorTypes[static_cast<std::size_t>(s)];
-    sum += ArmorWeight(m.Armor[static_cast<std::size_t>(s)], type) * PriceOf(kPerTon, type);
+    if (type < kArmorTypeCount) pointsByType[type] += m.Armor[static_cast<std::size_t>(s)];
   }
+  const bool level3 = IsLevel3(m.RulesLevel);
+  double sum = 0.0;
+  for (std::uint8_t type = 0; type < kArmorTypeCount; ++type)
+    if (pointsByType[type] > 0)
+      sum += CarriedArmorWeight(pointsByType[type], type, level3) * PriceOf(kPerTon, type);
   return sum;
 }
 

@@ -68,6 +68,13 @@ double ArmorWeight(double points, std::uint8_t type) {
 
 long ArmorPointsFor(double tons, std::uint8_t type) { return Round(tons * ArmorPointsPerTon(type)); }
 
+double CarriedArmorWeight(long points, std::uint8_t type, bool level3) {
+  const double weight = ArmorWeight(static_cast<double>(points), type);
+  if (level3) return weight;
+  const double low = static_cast<double>(Floor(2.0 * weight)) / 2.0;
+  return ArmorPointsFor(low, type) == points ? low : CeilHalfTon(weight);
+}
+
 void ApplyArmorRules(TMech& m) {
   auto& a = m.Armor;
   if (m.ArmorType != atPatchwork) m.ArmorTypes.fill(m.ArmorType);
@@ -99,21 +106,17 @@ void ApplyArmorRules(TMech& m) {
   m.ArmorPoints = static_cast<std::int16_t>(points);
 
   double weight = 0.0;
+  const bool level3 = IsLevel3(m.RulesLevel);
   if (m.ArmorType == atPatchwork) {
     for (int i = 0; i < kArmorSectionCount; ++i) weight += ArmorWeight(a[i], m.ArmorTypes[i]);
+    // Below level 3 mixed types are bought together, up to the next half ton.
+    if (!level3) weight = CeilHalfTon(weight);
   } else {
-    weight = ArmorWeight(points, m.ArmorType);
+    weight = CarriedArmorWeight(points, m.ArmorType, level3);
   }
-
-  if (IsLevel3(m.RulesLevel)) {
-    m.ArmorFactor = m.ArmorPoints;
-  } else {
-    // Armour is bought by the half ton: the lower half ton if it pays for
-    // every point, else the next one up, and the factor is what that buys.
-    const double low = static_cast<double>(Floor(2.0 * weight)) / 2.0;
-    weight = ArmorPointsFor(low, m.ArmorType) == points ? low : CeilHalfTon(weight);
-    m.ArmorFactor = static_cast<std::int16_t>(ArmorPointsFor(weight, m.ArmorType));
-  }
+  // The factor is what the carried tonnage buys.
+  m.ArmorFactor =
+      static_cast<std::int16_t>(level3 ? m.ArmorPoints : ArmorPointsFor(weight, m.ArmorType));
   m.Weights[wArmor] = weight;
 }
 

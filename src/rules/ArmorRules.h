@@ -12,6 +12,10 @@ class TMech;
 double ArmorWeight(double points, std::uint8_t type);
 // Points that `tons` of an armour type give, rounded; 0 for Patchwork.
 long ArmorPointsFor(double tons, std::uint8_t type);
+// Tons a design carries for `points` of one armour type: unrounded at level 3;
+// below it armour is bought by the half ton, the lower half ton when that buys
+// every point, else the next one up.
+double CarriedArmorWeight(long points, std::uint8_t type, bool level3);
 
 // The armour rules of the rules pass (request bit 2).
 void ApplyArmorRules(TMech& design);

@@ -84,6 +84,7 @@ double EvalFormula(const TMech& design, std::string_view formula, double B, doub
     case 'H': return static_cast<double>(Ceil(2.0 * acc)) / 2.0;
     case 'Q': return static_cast<double>(Ceil(4.0 * acc)) / 4.0;
     case 'W': return static_cast<double>(Ceil(acc));
+    case 'R': return static_cast<double>(Round(acc));
     default: return acc;
   }
 }

@@ -10,8 +10,9 @@ class TMech;
 struct TWepInfoStruct;
 
 // The value of a formula. The first character is the rounding mode ("H" up to
-// the half, "Q" up to the quarter, "W" up to the whole number, anything else
-// none); the rest is read left to right with no precedence. Variables: M the
+// the half, "Q" up to the quarter, "W" up to the whole number, "R" to the
+// nearest whole number with halves up, anything else none); the rest is read
+// left to right with no precedence. Variables: M the
 // tonnage, E the engine rating, and the arguments B, D, T and F. A number
 // directly followed by a variable is dropped. Never NaN or infinite: a division
 // by zero gives 0, and so does a result that is not finite.

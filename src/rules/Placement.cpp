@@ -7,6 +7,7 @@
 #include "model/Rounding.h"
 #include "model/Weapon.h"
 #include "rules/RulesPass.h"
+#include "rules/TargetingComputer.h"
 
 namespace tfd {
 
@@ -63,6 +64,16 @@ EPlacement AddItem(TMech& m, const TAddRequest& r, TWeapon** placed) {
     copy.Crits = static_cast<std::uint8_t>(std::clamp(slots, 0, 255));
   } else {
     slots = r.Criticals;
+  }
+
+  // A targeting computer is as large as the weapons it serves now.
+  if (IsTargetingComputer(m, copy.SaveNum)) {
+    const bool clan = IsClanTargetingComputer(m, copy.SaveNum);
+    const double weight = TargetingComputerWeight(DirectFireTonnage(c, m), clan);
+    copy.Tons = static_cast<float>(weight);
+    copy.Cost = TargetingComputerCost(weight);
+    copy.Crits = static_cast<std::uint8_t>(TargetingComputerSlots(weight));
+    slots = copy.Crits;
   }
 
   const bool fixedConfig = m.ConfigIndex == 0;

@@ -6,6 +6,7 @@
 #include "model/Rounding.h"
 #include "rules/ArmorRules.h"
 #include "rules/RulesTables.h"
+#include "rules/TargetingComputer.h"
 
 namespace tfd {
 
@@ -309,8 +310,8 @@ void ApplyChassisRules(TMech& m) {
   m.SprintMP = static_cast<std::uint8_t>(std::min(sprint, 255));
   m.SuperRunMP = static_cast<std::uint8_t>(std::min(superRun, 255));
   m.SuperSprintMP = static_cast<std::uint8_t>(std::min(superSprint, 255));
-  const std::uint8_t jumpCap = m.JumpJetType == jjImproved ? m.RunMP : m.WalkMP;
-  if (m.JumpMP > jumpCap) m.JumpMP = jumpCap;
+  const int jumpCap = JumpMPCap(m, m.JumpJetType == jjImproved);
+  if (m.JumpMP > jumpCap) m.JumpMP = static_cast<std::uint8_t>(jumpCap);
   m.Weights[wWalkSpeed] = m.WalkMP * 10.8;
   m.Weights[wRunSpeed] = m.RunMP * 10.8;
   m.Weights[wSprintSpeed] = m.SprintMP * 10.8;
@@ -390,6 +391,9 @@ void MoveEvictedToBin(TConfiguration& c, TRulesReport& report) {
 }  // namespace
 
 double ConfigWeight(TConfiguration& c, const TMech& m) {
+  // Targeting computers follow the weapons they serve before anything is summed.
+  UpdateTargetingComputers(c, m);
+  if (c.Parent && m.IsOmni()) UpdateTargetingComputers(*c.Parent, m);
   double equipment = 0.0, energy = 0.0;
   std::array<double, 4> turretMounted{};  // by the low bits of the turret code: 0 head, 2 right, 3 left
   auto add = [&](const TWeaponList& items) {
@@ -422,6 +426,8 @@ double ConfigWeight(TConfiguration& c, const TMech& m) {
                   c.ArmouredWeight;
   return c.TotalWeight;
 }
+
+int JumpMPCap(const TMech& m, bool improvedJets) { return improvedJets ? m.RunMP : m.WalkMP; }
 
 TRulesReport Recalculate(TMech& m, int request) {
   TRulesReport report;

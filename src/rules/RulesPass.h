@@ -31,6 +31,10 @@ struct TRulesReport {
 
 TRulesReport Recalculate(TMech& design, int request);
 
+// The most jump MP a design can use: its running MP with improved jump jets,
+// its walking MP otherwise.
+int JumpMPCap(const TMech& design, bool improvedJets);
+
 // Whether a rules level keeps a CASE kind in a location (kind 0, none, always).
 bool CaseKindKept(std::uint8_t rulesLevel, int location, std::uint8_t kind);
 

@@ -145,7 +145,7 @@ TEST(ShippedData, EveryCodeNameStandsExactlyOnceInItsBlock) {
       {400, {C::Gauss}},
       {900, {C::Hatchet, C::Sword, C::Arrow_IV, C::A_Pod}},
       {1000, {C::Arrow_IV, C::A_Pod}},
-      {1100, {C::TAG, C::Artemis_IV, C::C3Computer, C::C3Slave, C::Laser_AMS}},
+      {1100, {C::TAG, C::Artemis_IV, C::C3Computer, C::C3Slave, C::Laser_AMS, C::Targ_Comp}},
       {1200, {C::TAG, C::Artemis_IV, C::Artemis_V, C::Targ_Comp, C::Laser_AMS}},
       {1300, {C::HS, C::DoubleHS, C::FF, C::ES, C::TSM, C::MASC, C::Jump_Jet, C::CompactHS, C::Imprvd_JJ}},
       {1400, {C::HS, C::DoubleHS, C::FF, C::ES, C::MASC, C::Jump_Jet, C::LaserHS, C::Imprvd_JJ}},
@@ -208,7 +208,7 @@ TEST(ShippedData, FormulasUseOnlyKnownValuesAndGiveFiniteValuesForEveryDesign) {
     for (const auto& f : formulas) {
       if (f.empty()) continue;
       any = true;
-      EXPECT_NE(std::string("HQWN").find(f[0]), std::string::npos) << r->Name << ": " << f;
+      EXPECT_NE(std::string("HQWRN").find(f[0]), std::string::npos) << r->Name << ": " << f;
       for (char c : Letters(f)) EXPECT_NE(std::string("MEDT").find(c), std::string::npos) << r->Name << ": " << f;
     }
     if (!any) continue;
@@ -250,6 +250,8 @@ TEST(ShippedData, JumpJetsWeighWhatTheRulesSayAtEveryTonnage) {
       const float expected = tons <= 55 ? 0.5f : (tons <= 85 ? 1.0f : 2.0f);
       EXPECT_EQ(jet.Tons, expected) << tons << " t";
       EXPECT_EQ(improved.Tons, 2 * expected) << tons << " t";
+      EXPECT_DOUBLE_EQ(jet.Cost, 200.0 * tons) << tons << " t";
+      EXPECT_DOUBLE_EQ(improved.Cost, 500.0 * tons) << tons << " t";
     }
   }
 }
@@ -275,10 +277,128 @@ TEST(ShippedData, DesignDependentWeaponsFollowTheTonnage) {
   const auto masc = get(techInnerSphere, ECode::MASC);
   EXPECT_EQ(masc.Tons, 3.0f);
   EXPECT_EQ(masc.Crits, 3);
-  EXPECT_EQ(get(techClan, ECode::MASC).Tons, 3.0f);
+  EXPECT_EQ(get(techClan, ECode::MASC).Tons, 2.0f);  // 2.2 to the nearest ton
   const auto tsm = get(techInnerSphere, ECode::TSM);
   EXPECT_EQ(tsm.Crits, 6);
   EXPECT_DOUBLE_EQ(tsm.Cost, 55 * 16000.0);
+}
+
+TEST(ShippedData, MascWeighsItsShareOfTheTonnageToTheNearestTon) {
+  const auto& d = Data();
+  TMech design;
+  for (ETech tech : {techInnerSphere, techClan}) {
+    TWepInfoStruct masc = d.lists.BySaveNum(d.lists.Index().Id(tech, ECode::MASC))->Info;
+    const double share = tech == techClan ? 25.0 : 20.0;
+    for (int tons = 10; tons <= 100; tons += 5) {
+      design.Tonnage = static_cast<std::uint8_t>(tons);
+      RecomputeRecord(design, masc);
+      EXPECT_EQ(masc.Tons, static_cast<float>(std::floor(tons / share + 0.5))) << tons << " t";
+      EXPECT_EQ(masc.Crits, masc.Tons) << tons << " t";
+    }
+  }
+  design.Tonnage = 45;
+  TWepInfoStruct masc = d.lists.BySaveNum(d.lists.Index().Id(techInnerSphere, ECode::MASC))->Info;
+  RecomputeRecord(design, masc);
+  EXPECT_EQ(masc.Tons, 2.0f);
+}
+
+// The weapon an ammunition row feeds: same technology, the matching weapon
+// category (miscellaneous ammunition also serves electronics). An alternative
+// lot adds the kind of round after a blank ("@LB 10-X AC Cluster").
+const TWepInfoStruct* WeaponFedBy(const TWepInfoStruct& ammo) {
+  auto feeds = [&](const std::string& weapon) {
+    return ammo.Name == "@" + weapon || ammo.Name.rfind("@" + weapon + " ", 0) == 0;
+  };
+  const int cat = CategoryOf(ammo) - 7 + 1;  // ballistic ammunition -> ballistic, ...
+  const ETechColumn tech = IsCustom(ammo) ? tcCustom : (IsClan(ammo) ? tcClan : tcInnerSphere);
+  std::vector<int> blocks = {BlockStart(static_cast<ECategory>(cat), tech)};
+  if (cat == catMiscellaneous) blocks.push_back(BlockStart(catElectronics, tech));
+  for (int b : blocks)
+    for (const auto& w : Data().lists.Block(b))
+      if (feeds(w->Info.Name)) return &w->Info;
+  return nullptr;
+}
+
+TEST(ShippedData, AmmunitionIsWorthAnEighthOfItsWeaponPerTon) {
+  int checked = 0;
+  for (const auto* r : Data().rows) {
+    if (!IsAmmunition(r->SaveNum)) continue;
+    const TWepInfoStruct* weapon = WeaponFedBy(*r);
+    ASSERT_NE(weapon, nullptr) << r->Name;
+    // Anti-missile ammunition has values of its own; beacons carry none.
+    if (r->Abbrev == "@AMS" || r->BV == 0) continue;
+    EXPECT_EQ(r->BV, static_cast<int>(std::floor(weapon->BV / 8.0 + 0.5)))
+        << r->Name << " feeds " << weapon->Name << " of battle value " << weapon->BV;
+    ++checked;
+  }
+  EXPECT_GT(checked, 100);
+}
+
+// The Clan and Inner Sphere weapon of one name, where both exist.
+std::vector<std::pair<const TWepInfoStruct*, const TWepInfoStruct*>> SameNamedWeapons() {
+  std::vector<std::pair<const TWepInfoStruct*, const TWepInfoStruct*>> pairs;
+  const auto& d = Data();
+  for (int cat = catEnergy; cat <= catSRM; ++cat)
+    for (const auto& clan : d.lists.Block(BlockStart(static_cast<ECategory>(cat), tcClan)))
+      for (const auto& is : d.lists.Block(BlockStart(static_cast<ECategory>(cat), tcInnerSphere)))
+        if (clan->Info.Name == is->Info.Name) pairs.emplace_back(&clan->Info, &is->Info);
+  return pairs;
+}
+
+TEST(ShippedData, ClanWeaponsWithRangesOfTheirOwnCarryABattleValueOfTheirOwn) {
+  int differing = 0;
+  for (const auto& [clan, is] : SameNamedWeapons()) {
+    const bool sameRanges = clan->MinRange == is->MinRange && clan->ShortRange == is->ShortRange &&
+                            clan->MediumRange == is->MediumRange && clan->LongRange == is->LongRange;
+    if (sameRanges || clan->Damage == 0) continue;  // a beacon's value is not its reach
+    ++differing;
+    EXPECT_NE(clan->BV, is->BV) << clan->Name << ": the Clan row carries the Inner Sphere value";
+  }
+  EXPECT_GT(differing, 10);
+}
+
+TEST(ShippedData, StreakLaunchersCostHalfAsMuchAgainAsTheirPlainKind) {
+  const auto& d = Data();
+  int streaks = 0;
+  for (ETechColumn tech : {tcInnerSphere, tcClan})
+    for (const auto& s : d.lists.Block(BlockStart(catSRM, tech))) {
+      const auto& streak = s->Info;
+      if (streak.Name.rfind("Streak SRM ", 0) != 0) continue;
+      const std::string plain = streak.Name.substr(std::string("Streak ").size());
+      const TWepInfoStruct* srm = nullptr;
+      for (const auto& p : d.lists.Block(BlockStart(catSRM, tech)))
+        if (p->Info.Name == plain) srm = &p->Info;
+      ASSERT_NE(srm, nullptr) << streak.Name;
+      EXPECT_DOUBLE_EQ(streak.Cost, 1.5 * srm->Cost) << streak.Name;
+      ++streaks;
+    }
+  EXPECT_EQ(streaks, 6);
+}
+
+const TWepInfoStruct* Find(ECategory category, ETechColumn tech, const std::string& name) {
+  for (const auto& r : Data().lists.Block(BlockStart(category, tech)))
+    if (r->Info.Name == name) return &r->Info;
+  return nullptr;
+}
+
+TEST(ShippedData, ArtilleryAndItsAmmunitionStandWhereverTheArrowIVDoes) {
+  for (ETechColumn tech : {tcInnerSphere, tcClan}) {
+    const TWepInfoStruct* arrow = Find(catMiscellaneous, tech, "Arrow IV System");
+    ASSERT_NE(arrow, nullptr);
+    for (const std::string name : {"Long Tom Artillery", "Sniper Artillery", "Thumper Artillery"}) {
+      const TWepInfoStruct* piece = Find(catMiscellaneous, tech, name);
+      ASSERT_NE(piece, nullptr) << name << " in technology " << tech;
+      EXPECT_EQ(piece->Tech, arrow->Tech) << name;
+      EXPECT_EQ(piece->Options, arrow->Options) << name;
+      EXPECT_EQ(piece->Crits, piece->Tons) << name << ": a slot per ton";
+      EXPECT_GT(piece->LongRange, 0) << name;
+      const TWepInfoStruct* ammo = Find(catMiscAmmo, tech, "@" + name);
+      ASSERT_NE(ammo, nullptr) << name;
+      EXPECT_EQ(ammo->Tech, piece->Tech) << name;
+    }
+  }
+  for (const std::string name : {"Small X-Pulse Laser", "Medium X-Pulse Laser", "Large X-Pulse Laser"})
+    EXPECT_NE(Find(catEnergy, tcInnerSphere, name), nullptr) << name;
 }
 
 TEST(ShippedData, WeaponsAreOffensiveWithAPositiveBattleValue) {

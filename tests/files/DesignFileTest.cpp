@@ -235,13 +235,17 @@ TEST(DesignFile, FormulasSeeTheEngineOfTheFile) {
   EXPECT_DOUBLE_EQ(masc->Cost, 300 * 3 * 1000.0);
 }
 
-TEST(DesignFile, TargetingComputerCostsTenThousandPerTon) {
+TEST(DesignFile, TargetingComputerLoadsAtTheWeightAndCostItsWeaponsGive) {
+  // Two Clan ER PPCs (12 t of direct fire) need a 3-ton computer, whatever the file states.
   TFileDesign d;
   d.flags = 0x80;
-  d.configs[0].items = {{653, locLeftTorso, 3, 3.0}};
+  d.configs[0].items = {{653, locLeftTorso, 3, 1.0}, {153, locRightArm, 2, 6.0}, {153, locLeftArm, 2, 6.0}};
   kit::TLoader l;
   ASSERT_TRUE(l.Load("t.TFC", kit::Write(d)).Ok());
-  EXPECT_DOUBLE_EQ(l.design.Configs[0]->Items.AddrOf(0)->Cost, 30000.0);
+  const TWeapon& computer = *l.design.Configs[0]->Items.AddrOf(0);
+  EXPECT_DOUBLE_EQ(computer.Tons, 3.0);
+  EXPECT_DOUBLE_EQ(computer.Cost, 30000.0);
+  EXPECT_EQ(computer.Slots, 3);
 }
 
 TEST(DesignFile, EveryEarlyEndIsReportedAndKeepsWhatWasRead) {

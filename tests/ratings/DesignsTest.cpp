@@ -45,10 +45,11 @@ TEST_F(Designs, FiftyTonsRearLaserTorsoAmmoOverheating) {
   // ((6 + 0 + 5) / 10)^1.2 = 1.1212.
   ExpectOffence(r, {340, 0, 0, 340, 255, 1.12, 285.6});
   EXPECT_EQ(m.BattleValue, 745);  // 744.6
-  // Engine 200 x 5000 x 50/75; gyro 2 t; armour 139/16 t; arms 50 x (200 + 160 + 100);
-  // weapons 100000 + 30000 + 3 x 40000 + 100000. (1858541.67 + 373000) x 1.5.
+  // Engine 200 x 5000 x 50/75; gyro 2 t; armour 139/16 = 8.69 t carried as 9 t;
+  // arms 50 x (200 + 160 + 100); weapons 100000 + 30000 + 3 x 40000 + 100000.
+  // (1861666.67 + 373000) x 1.5.
   ExpectCost(m, r, {200000, 50000, 100000, 100000, 20000, 23000, 35000, 666666.666667, 600000,
-                    0, 0, 86875, 350000, 0, 0, 1.5, 3347312.5});
+                    0, 0, 90000, 350000, 0, 0, 1.5, 3352000});
 }
 
 // 40 t, Inner Sphere Level 3, XL 320, walk 8, jump 8, TSM, twelve double heat
@@ -118,9 +119,10 @@ TEST_F(Designs, SixtyTonQuad) {
   ExpectDefence(m, r, {402, 160.5, 60, 0, 60, 0, 1.2, 675});
   ExpectOffence(r, {330, 0, 0, 330, 330, 1.12, 369.6});  // 178 + 40 + 20 + 92
   EXPECT_EQ(m.BattleValue, 1045);
-  // Front legs 60 x 700; heat sinks 6 x 2000; engine 240 x 5000 x 60/75; gyro 3 t.
+  // Front legs 60 x 700; heat sinks 6 x 2000; engine 240 x 5000 x 60/75; gyro 3 t;
+  // armour 201/16 = 12.56 t carried as 13 t.
   ExpectCost(m, r, {200000, 50000, 120000, 120000, 24000, 42000, 42000, 960000, 900000,
-                    0, 12000, 125625, 410000, 0, 0, 1.6, 4809000});
+                    0, 12000, 130000, 410000, 0, 0, 1.6, 4816000});
 }
 
 // A 55 t Clan Omni (Clan XL 275, walk 5, ten Clan double heat sinks, Clan
@@ -159,8 +161,9 @@ class OmniDesign : public Designs {
     Place(b, kCStreakSRM4, locLeftArm);
   }
   // Chassis: structure (3 + 18 + 2x13 + 2x13 + 2x9) x 1.125; engine
-  // 275 x 20000 x 55/75; gyro 3 t; armour 165/19.2 t x 20000; 5701708.33 in all.
-  static constexpr double kEngine = 4033333.333333, kChassis = 5701708.333333;
+  // 275 x 20000 x 55/75; gyro 3 t; armour 165/19.2 = 8.59 t carried as 9 t x 20000;
+  // 5709833.33 in all.
+  static constexpr double kEngine = 4033333.333333, kChassis = 5709833.333333;
 };
 
 TEST_F(OmniDesign, AlternateACarriesTheFixedItemsAndItsPods) {
@@ -173,22 +176,25 @@ TEST_F(OmniDesign, AlternateACarriesTheFixedItemsAndItsPods) {
   EXPECT_EQ(a.WeaponHeat, 25);
   EXPECT_EQ(a.HeatSinkCount, 12);
   ExpectDefence(m, a, {330, 102.375, 55, 0, 20, 15, 1.3, 588.0875});
-  // 108 + 412 + 164 + 21 = 705; computer (108 + 412)/5; Artemis 164/5.
-  // 841.8 x 24/27 = 748.27, + (841.8 - 748.27)/2; 1.3^1.2 = 1.3700.
-  ExpectOffence(a, {705, 104, 32.8, 841.8, 795.033333, 1.37, 1089.195667});
-  EXPECT_EQ(m.BattleValue, 1677);
+  // 108 + 412 + 164 + 21 = 705; the fixed computer serves the fixed laser
+  // only (108/5), the weapons it is sized for; Artemis 164/5.
+  // 759.4 x 24/27 = 675.02, + (759.4 - 675.02)/2; 1.3^1.2 = 1.3700.
+  ExpectOffence(a, {705, 21.6, 32.8, 759.4, 717.211111, 1.37, 982.579222});
+  EXPECT_EQ(m.BattleValue, 1571);
   // Own equipment 300000 + 175000 + 100000 + 30000 (the pod heat sinks are
-  // priced on the heat-sink line, 12 x 6000); Omni 605000/4 + fixed 100000/4;
-  // subtotal 605000 + 25300 + 72000 + fixed 100000.
-  EXPECT_DOUBLE_EQ(a.ConfigCost, 802300);
+  // priced on the heat-sink line, 12 x 6000); Omni 605000/4 + fixed 90000/4;
+  // subtotal 605000 + 25300 + 72000 + fixed 90000.
+  EXPECT_DOUBLE_EQ(a.ConfigCost, 792300);
   ExpectCost(m, a, {200000, 50000, 110000, 110000, 88000, 25300, 38500, kEngine, 900000,
-                    0, 72000, 171875, 605000, 0, 176250, 1.55, (kChassis + 802300 + 176250) * 1.55});
+                    0, 72000, 180000, 605000, 0, 173750, 1.55, (kChassis + 792300 + 173750) * 1.55});
 
   // The fixed configuration was rated alone on the way: 108 + 108/5, heat 5 + 2.
   const TConfiguration& fixed = *m.Configs[0];
   ExpectOffence(fixed, {108, 21.6, 0, 129.6, 129.6, 1.37, 177.552});
-  EXPECT_DOUBLE_EQ(fixed.ConfigCost, 185300);  // 100000 + 25300 + 60000
-  EXPECT_DOUBLE_EQ(fixed.CostLines[clOmni], 25000);
+  // The computer: 1 t for 1 t of laser, 10000. 90000 + 25300 + 60000.
+  EXPECT_DOUBLE_EQ(fixed.Items.AddrOf(0)->Tons, 1.0);
+  EXPECT_DOUBLE_EQ(fixed.ConfigCost, 175300);
+  EXPECT_DOUBLE_EQ(fixed.CostLines[clOmni], 22500);
 }
 
 TEST_F(OmniDesign, AlternateBJumpsOnItsPodJets) {
@@ -201,23 +207,23 @@ TEST_F(OmniDesign, AlternateBJumpsOnItsPodJets) {
   EXPECT_EQ(b.WeaponHeat, 9);
   EXPECT_EQ(b.MovementHeat, 3);
   ExpectDefence(m, b, {330, 102.375, 55, 0, 0, 0, 1.3, 633.5875});
-  // 108 + 122 + 15 + 79 = 324, computer (108 + 122)/5; ((8 + 2 + 5)/10)^1.2 = 1.6267.
-  ExpectOffence(b, {324, 46, 0, 370, 370, 1.63, 603.1});
-  EXPECT_EQ(m.BattleValue, 1237);  // 1236.69
+  // 108 + 122 + 15 + 79 = 324, computer 108/5; ((8 + 2 + 5)/10)^1.2 = 1.6267.
+  ExpectOffence(b, {324, 21.6, 0, 345.6, 345.6, 1.63, 563.328});
+  EXPECT_EQ(m.BattleValue, 1197);  // 1196.9155
   // Jump 55 x 2 x 2 x 200; own equipment 200000 + 9000 + 90000; Omni
-  // (299000 + 50000)/4 + 25000; subtotal 299000 + 25300 + 60000 + 44000 + 50000 + 100000.
-  EXPECT_DOUBLE_EQ(b.ConfigCost, 578300);
+  // (299000 + 50000)/4 + 22500; subtotal 299000 + 25300 + 60000 + 44000 + 50000 + 90000.
+  EXPECT_DOUBLE_EQ(b.ConfigCost, 568300);
   ExpectCost(m, b, {200000, 50000, 110000, 110000, 88000, 25300, 38500, kEngine, 900000,
-                    44000, 60000, 171875, 299000, 50000, 112250, 1.55, (kChassis + 578300 + 112250) * 1.55});
+                    44000, 60000, 180000, 299000, 50000, 109750, 1.55, (kChassis + 568300 + 109750) * 1.55});
 
   // Switching back and forth leaves nothing behind.
   m.SelectConfig(2);
-  EXPECT_EQ((ComputeRatings(m), m.BattleValue), 1677);
+  EXPECT_EQ((ComputeRatings(m), m.BattleValue), 1571);
   m.SelectConfig(3);
-  EXPECT_EQ((ComputeRatings(m), m.BattleValue), 1237);
+  EXPECT_EQ((ComputeRatings(m), m.BattleValue), 1197);
   // The fixed configuration alone: 633.5875 + 177.552.
   m.SelectConfig(0);
   ComputeRatings(m);
   EXPECT_EQ(m.BattleValue, 811);
-  EXPECT_NEAR(m.Cost, (kChassis + 185300 + 25000) * 1.55, 1e-6);
+  EXPECT_NEAR(m.Cost, (kChassis + 175300 + 22500) * 1.55, 1e-6);
 }

@@ -155,6 +155,28 @@ TEST_F(Ratings, PodsOfEveryKind) {
   EXPECT_EQ(m.Configs[0]->HeatSinkCount, 10);
 }
 
+TEST_F(Ratings, PodJetsJumpNoFurtherThanTheDesignMay) {
+  m.Options = optOmni;
+  m.WalkMP = 3;
+  TConfiguration& alt = *m.Configs[2];
+  TWeapon* jets = Place(alt, Row(idJumpJet, 0, 0, 6, 3, 0, 0, 0), locRightLeg);
+  m.SelectConfig(2);
+  Rate();
+  EXPECT_EQ(alt.JumpCount, 3);  // walking 3
+  EXPECT_EQ(alt.MovementHeat, 3);
+  EXPECT_DOUBLE_EQ(alt.SpeedFactor, 1.37);  // ((5 + 3 + 5) / 10)^1.2, not ((5 + 6 + 5) / 10)^1.2
+  EXPECT_DOUBLE_EQ(alt.CostLines[clJumpJets], 50 * 6 * 6 * 200.0);  // every jet carried is paid
+  // Improved jets go as far as the design runs.
+  alt.Items.Delete(jets);
+  Place(alt, Row(idImprovedJJ, 0, 0, 12, 6, 0, 0, 0), locRightLeg);
+  Rate();
+  EXPECT_EQ(alt.JumpCount, 5);
+  // Within the cap the pods count in full.
+  m.WalkMP = 6;
+  Rate();
+  EXPECT_EQ(alt.JumpCount, 6);
+}
+
 TEST_F(Ratings, NoDivisionByZeroAndNoNegativeDefence) {
   // An I.C.E. with no heat sinks, weapons, armour or movement.
   m.EngineType = etICE;
@@ -182,6 +204,32 @@ TEST_F(Ratings, CostEdgeCases) {
   m.WalkMP = 5;
   Rate();
   EXPECT_DOUBLE_EQ(m.CostParts[cpEngineCost], 5400000.0);  // 450 x 5000 x 90/75, doubled
+}
+
+TEST_F(Ratings, ArmourIsPaidByTheTonnageCarried) {
+  // 150 points of standard armour on 55 tons: 9.375 t, carried as 9.5 t below level 3.
+  m.Tonnage = 55;
+  m.RulesLevel = rlIS2;
+  m.Armor = {8, 30, 6, 20, 6, 20, 6, 16, 16, 11, 11};
+  Rate();
+  ASSERT_EQ(m.ArmorPoints, 150);
+  EXPECT_DOUBLE_EQ(m.Weights[wArmor], 9.5);
+  EXPECT_DOUBLE_EQ(m.CostParts[cpArmorCost], 95000.0);
+  // 144 points fill nine tons exactly.
+  m.Armor[asHead] = 2;
+  Rate();
+  EXPECT_DOUBLE_EQ(m.CostParts[cpArmorCost], 90000.0);
+  // At level 3 the armour weighs and costs what its points do.
+  m.RulesLevel = rlIS3;
+  m.Armor[asHead] = 8;
+  Rate();
+  EXPECT_DOUBLE_EQ(m.CostParts[cpArmorCost], 93750.0);
+  // Patchwork: each type at its own tonnage and price.
+  m.ArmorType = atPatchwork;
+  m.ArmorTypes.fill(atStandard);
+  for (int s : {asRightArm, asLeftArm}) m.ArmorTypes[static_cast<std::size_t>(s)] = atHardened;
+  Rate();
+  EXPECT_DOUBLE_EQ(m.CostParts[cpArmorCost], 118.0 / 16 * 10000 + 32.0 / 8 * 15000);
 }
 
 TEST(SkillTable, LookupAndFinalValue) {

@@ -24,6 +24,9 @@ TEST_F(Formula, RoundingModes) {
   EXPECT_DOUBLE_EQ(Eval("HM/15"), 4.5);   // 4.33 up to the half
   EXPECT_DOUBLE_EQ(Eval("QM/15"), 4.5);   // 4.33 up to the quarter
   EXPECT_DOUBLE_EQ(Eval("WM/15"), 5.0);
+  EXPECT_DOUBLE_EQ(Eval("RM/15"), 4.0);   // 4.33 to the nearest
+  EXPECT_DOUBLE_EQ(Eval("RM/26"), 3.0);   // 2.5: halves go up
+  EXPECT_DOUBLE_EQ(Eval("RM/27"), 2.0);   // 2.41
   EXPECT_NEAR(Eval("NM/15"), 65.0 / 15.0, 1e-12);
   EXPECT_DOUBLE_EQ(Eval("Q1.1"), 1.25);
   EXPECT_DOUBLE_EQ(Eval("H"), 0.0);  // shorter than two characters

@@ -126,6 +126,23 @@ TEST(ReportJson, FailuresAreReportedPerFileAndInTheStatus) {
   EXPECT_NE(r.err.find("missing.txt"), std::string::npos);
 }
 
+TEST(ReportJson, TargetingComputerIsSizedPricedAndRatedByItsDirectFireWeapons) {
+  // 60 t: a large laser and a PPC (12 t of direct fire), an LRM 10, a 3-ton computer.
+  const TRun r = Report("--json " + Sample("quillon-qn2.txt"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string line = r.Lines().at(0);
+  std::smatch item;
+  ASSERT_TRUE(std::regex_search(line, item, std::regex("\\{[^{}]*\"saveId\":1108[^{}]*\\}")));
+  EXPECT_EQ(NumberAfter(item.str(), "tons"), 3);
+  EXPECT_EQ(NumberAfter(item.str(), "cost"), 30000);
+  EXPECT_EQ(NumberAfter(item.str(), "slots"), 3);
+  // A fifth of the laser's and the PPC's 124 + 176; the launcher is not served.
+  EXPECT_EQ(NumberAfter(line, "targetingRating"), 60);
+  EXPECT_EQ(NumberAfter(line, "baseWeaponRating"), 124 + 176 + 90 + 11 + 60);
+  EXPECT_EQ(NumberAfter(line, "equipment"), 100000 + 200000 + 100000 + 30000 + 30000);
+  EXPECT_NE(line.find("\"findings\":[]"), std::string::npos);
+}
+
 TEST(ReportUsage, BadArgumentsExitWithTwo) {
   for (const std::string args : {"", "--json", "--config 28 x.TFI", "--config", "--piloting nine x.TFI",
                                  "--gunnery 8 x.TFI", "--frobnicate x.TFI"}) {

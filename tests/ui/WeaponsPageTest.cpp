@@ -103,6 +103,27 @@ TEST_F(WeaponsTab, AddingAndDeletingFollowTheLists) {
   EXPECT_DOUBLE_EQ(Design().Weights[wFree], freeBefore);
 }
 
+TEST_F(WeaponsTab, TargetingComputerIsOfferedAndPlacedAtTheSizeOfTheWeapons) {
+  Level("Inner Sphere Level 2");
+  ShowWeapons();
+  for (const auto& [name, button] : {std::pair{"Large Laser", "btnLoc_RA"}, std::pair{"PPC", "btnLoc_LA"}}) {
+    ASSERT_TRUE(Pick(name));
+    Find<QToolButton>(button)->click();
+    Add();
+  }
+  Category("btnElectronic");
+  ASSERT_TRUE(Pick("Targeting Computer"));
+  EXPECT_EQ(Find<TSpinEdit>("sedtCriticals")->value(), 3);  // 12 t of direct fire
+  EXPECT_EQ(Find<QLabel>("lblWepTonnage")->text(), QLocale().toString(3.0, 'f', 2));
+  Find<QToolButton>("btnLoc_RT")->click();
+  Add();
+  ExpectConsistent();
+  const TWeapon& computer = *Design().Config->Items.AddrOf(2);
+  EXPECT_EQ(computer.Slots, 3);
+  EXPECT_DOUBLE_EQ(computer.Tons, 3.0);
+  EXPECT_DOUBLE_EQ(computer.Cost, 30000.0);
+}
+
 TEST_F(WeaponsTab, RefusalsAreWarningsThatChangeNothing) {
   Level("Inner Sphere Level 3");
   ShowWeapons();

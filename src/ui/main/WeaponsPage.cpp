@@ -9,6 +9,7 @@
 #include "model/Mech.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
+#include "rules/TargetingComputer.h"
 #include "ui/common/DisplayColors.h"
 #include "ui/common/Formats.h"
 #include "ui/common/MessageSeam.h"
@@ -194,6 +195,16 @@ void TWeaponsPage::SetUpEdits() {
     ui.sedtCriticals->setEnabled(true);
     ui.sedtCriticals->setRange(1, std::max<int>(1, w.Crits));
     ui.sedtCriticals->setValue(w.Crits);
+  }
+  if (IsTargetingComputer(host_.Design(), w.SaveNum)) {
+    // Shown at the size it will be placed with: that of the weapons carried now.
+    const TMech& m = host_.Design();
+    const double weight =
+        TargetingComputerWeight(DirectFireTonnage(*m.Config, m), IsClanTargetingComputer(m, w.SaveNum));
+    const int slotCount = TargetingComputerSlots(weight);
+    ui.sedtCriticals->setRange(slotCount, slotCount);
+    ui.sedtCriticals->setValue(slotCount);
+    ui.lblWepTonnage->setText(FormatFixed(weight, 2));
   }
   if (w.Options & woAppendNumber) {
     ui.sedtNumber->setEnabled(true);
