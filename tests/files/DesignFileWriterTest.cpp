@@ -39,7 +39,7 @@ TEST(Windows1252Writer, KeepsTheCodePageAndMarksWhatItCannot) {
 
 TEST(DesignFileWriter, SamplesReadWriteReadToTheSameDesignAndTheSameBytes) {
   for (const char* name : {"brennock-bk1.TFI", "torvek-tk4q.TFI", "vashti-prime.TFC", "hollow-warden-hw3.txt",
-                           "hollow-warden-hw3.html", "skarn-prime.txt"}) {
+                           "hollow-warden-hw3.html", "skarn-prime.txt", "quillon-qn2.txt"}) {
     kit::TLoader first, second, third;
     ASSERT_TRUE(first.LoadSample(name).Ok()) << name;
     const std::string bytes = Write(first.design);

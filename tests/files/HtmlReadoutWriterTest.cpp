@@ -12,7 +12,7 @@ constexpr kit::TCompareOptions kReadout{.Texts = true, .Slots = false, .ExactCha
 
 TEST(HtmlReadoutWriter, SamplesLoadBackToTheSameConstructionValuesAndItems) {
   for (const char* name : {"hollow-warden-hw3.html", "hollow-warden-hw3.txt", "skarn-prime.txt", "brennock-bk1.TFI",
-                           "torvek-tk4q.TFI", "vashti-prime.TFC"}) {
+                           "torvek-tk4q.TFI", "vashti-prime.TFC", "quillon-qn2.txt"}) {
     kit::TLoader first, second;
     ASSERT_TRUE(first.LoadSample(name).Ok()) << name;
     const THtmlPage page{&first.html, "", ""};

@@ -18,12 +18,16 @@
 
 namespace tfd::kit {
 
-// Every row of the Inner Sphere and Clan blocks: the rows a design file can name.
+// Every row of the Inner Sphere and Clan blocks: the rows a design file can
+// name. Rows of more slots than two locations hold (artillery that only the
+// BIN can take) are left out: the readers cap an item's slots there.
 inline const std::vector<const TWepInfoStruct*>& FileRows() {
   static const std::vector<const TWepInfoStruct*> rows = [] {
     std::vector<const TWepInfoStruct*> out;
     for (int id = 100; id < kFirstCustomId; ++id)
-      if (const TWepInfo* rec = Lists().BySaveNum(id); rec && Lists().Save97Of(id) != 0) out.push_back(&rec->Info);
+      if (const TWepInfo* rec = Lists().BySaveNum(id);
+          rec && Lists().Save97Of(id) != 0 && rec->Info.Crits <= 2 * TCritAlloc::kMaxSlots)
+        out.push_back(&rec->Info);
     return out;
   }();
   return rows;
