@@ -105,5 +105,33 @@ TEST(DesignFileWriter, DamagedExtensionIsIgnoredAndTheLayoutStillReads) {
   }
 }
 
+TEST(DesignFileWriter, WhateverTheReaderAcceptsWritesAndReadsBackTheSame) {
+  // Samples with bytes changed at random: every file that loads writes a
+  // file that loads to a design writing the very same bytes.
+  std::mt19937 rng(2311);
+  int loaded = 0;
+  for (const char* name : {"brennock-bk1.TFI", "torvek-tk4q.TFI", "vashti-prime.TFC"}) {
+    kit::TLoader l;
+    ASSERT_TRUE(l.LoadSample(name).Ok());
+    const std::string written = Write(l.design);
+    for (const std::string& base : {kit::ReadSample(name), written}) {
+      for (int i = 0; i < 300; ++i) {
+        std::string bytes = base;
+        const int changes = std::uniform_int_distribution<int>(1, 6)(rng);
+        for (int c = 0; c < changes; ++c)
+          bytes[std::uniform_int_distribution<std::size_t>(2, bytes.size() - 1)(rng)] =
+              static_cast<char>(std::uniform_int_distribution<int>(0, 255)(rng));
+        kit::TLoader first, second;
+        if (!first.Load("f.TFI", bytes).Ok()) continue;
+        ++loaded;
+        const std::string once = Write(first.design);
+        ASSERT_TRUE(second.Load("f.TFI", once).Ok()) << name << " " << i;
+        ASSERT_TRUE(kit::SameBytes(Write(second.design), once)) << name << " " << i;
+      }
+    }
+  }
+  EXPECT_GT(loaded, 300);
+}
+
 }  // namespace
 }  // namespace tfd
