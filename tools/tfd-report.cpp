@@ -28,6 +28,7 @@
 #include "equipment/Specs.h"
 #include "files/HtmlSettings.h"
 #include "files/LoadDesign.h"
+#include "files/AtomicWrite.h"
 #include "files/SaveDesign.h"
 #include "model/Mech.h"
 #include "ratings/DamageByRange.h"
@@ -65,7 +66,8 @@ bool Convert(tfd::TMech& design, const std::string& file, const std::string& out
   const std::string target =
       (std::filesystem::path(outDir) / std::filesystem::path(file).stem()).string() + extension;
   static const tfd::THtmlSettings kPlainPage;  // black on white, nothing around
-  const tfd::TSaveContext context{lists, kPlainPage, {}};
+  // One flush for the whole batch, at the end.
+  const tfd::TSaveContext context{lists, kPlainPage, {}, false};
   const tfd::TWriteResult result = tfd::SaveDesign(design, target, context);
   if (!result.Ok) {
     std::cerr << "tfd-report: " << file << ": " << result.Message << "\n";
@@ -186,6 +188,7 @@ int main(int argc, char** argv) {
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
   }
+  if (!outDir.empty()) tfd::FlushFolder(outDir);
   std::fflush(stdout);
   return status;
 }

@@ -52,7 +52,7 @@ bool WriteAll(int fd, std::string_view bytes, int& error) {
 
 }  // namespace
 
-TWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
+TWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes, bool flush) {
   if (path.empty()) return {false, "Cannot save: no file name"};
   struct stat st {};
   if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
@@ -69,7 +69,7 @@ TWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes
     doing = "cannot set the file's permissions";
   } else if (!WriteAll(fd, bytes, error)) {
     doing = "cannot write";
-  } else if (::fsync(fd) != 0) {
+  } else if (flush && ::fsync(fd) != 0) {
     error = errno;
     doing = "cannot flush to the disk";
   }
@@ -87,12 +87,21 @@ TWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes
   }
   // The rename itself is made durable by flushing the folder; a folder that
   // cannot be opened for that costs nothing but the guarantee.
-  const int dir = ::open(Folder(path).c_str(), O_RDONLY | O_DIRECTORY);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
+  if (flush) {
+    const int dir = ::open(Folder(path).c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+      ::fsync(dir);
+      ::close(dir);
+    }
   }
   return {};
+}
+
+void FlushFolder(const std::string& folder) {
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (dir < 0) return;
+  ::syncfs(dir);
+  ::close(dir);
 }
 
 }  // namespace tfd

@@ -14,6 +14,12 @@ struct TWriteResult {
   std::string Message;  // the reason, in the user's words, when not Ok
 };
 
-TWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes);
+// `flush` false leaves the flush to the disk to the caller (a batch that
+// writes many files flushes once at the end, FlushFolder): the target is still
+// replaced only by a complete file.
+TWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes, bool flush = true);
+
+// Flushes everything written to the file system that holds `folder`.
+void FlushFolder(const std::string& folder);
 
 }  // namespace tfd

@@ -183,10 +183,12 @@ class THtmlWriter {
       if (c.Actuators[static_cast<std::size_t>(i)]) act += std::string(" ") + kActuators[i];
     Line("<!-- ACT" + act + " -->");
     for (int loc = 0; loc < kLocationCount; ++loc) {
-      std::string line = "<!-- " + std::string(kSlotLineNames[loc]);
+      std::string line = "<!-- ";
+      line += kSlotLineNames[loc];
       for (int s = 1; s <= kSlotsPerLocation[loc]; ++s) {
         const int code = c.Crits.SlotAt(loc, s).Code;
-        line += " " + Hex4(code <= kLastFixedCode ? code : lists_.Save97Of(code));
+        line += ' ';
+        line += Hex4(code <= kLastFixedCode ? code : lists_.Save97Of(code));
       }
       Line(line + " -->");
     }

@@ -50,7 +50,7 @@ std::string DesignBytes(const TMech& design, const std::string& fileName, const 
 }
 
 TWriteResult SaveDesign(TMech& design, const std::string& fileName, const TSaveContext& context) {
-  TWriteResult result = WriteFileAtomically(fileName, DesignBytes(design, fileName, context));
+  TWriteResult result = WriteFileAtomically(fileName, DesignBytes(design, fileName, context), context.Flush);
   if (result.Ok) design.Texts[txtFilePath] = fileName;
   return result;
 }

@@ -19,6 +19,7 @@ struct TSaveContext {
   const TEquipmentLists& Lists;
   const THtmlSettings& Html;
   std::filesystem::path ConfigFolder;  // holds head.txt and foot.txt for HTML pages
+  bool Flush = true;                   // false: the caller flushes a batch once (FlushFolder)
 };
 
 // The user's configuration folder ($XDG_CONFIG_HOME/titanframe-designer, or

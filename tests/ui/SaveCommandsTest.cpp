@@ -115,6 +115,20 @@ TEST_F(Saving, SaveAsksForANameWhenTheDesignHasNoneOrCameFromAReadout) {
   EXPECT_FALSE(window->Modified());
   EXPECT_EQ(Contents(Sample("hollow-warden-hw3.txt")), readout);
   EXPECT_TRUE(QFile::exists(Path("hw3.TFC")));
+
+  // A file read only in part is not replaced by that part on F2.
+  const QString cut = Path("cut.TFI");
+  {
+    QFile f(cut);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(Contents(Sample("brennock-bk1.TFI")).left(200));
+  }
+  window->LoadFromFile(cut);
+  ASSERT_EQ(Design().Texts[txtFilePath], cut.toStdString());
+  Edit();
+  Find<QAction>("FileSaveItem")->trigger();
+  EXPECT_EQ(TFileDialogSeam::Asked(), 3);
+  EXPECT_EQ(Contents(cut).size(), 200);
 }
 
 TEST_F(Saving, FailedSaveShowsWhyAndKeepsTheOldFileTheDesignAndItsFlag) {

@@ -45,7 +45,7 @@ bool TSaveCommands::Save() {
   const QString name = QString::fromStdString(window_.Design().Texts[txtFilePath]);
   // A readout keeps less than a design file: saving over one is a choice the
   // user makes in the dialog, never a side effect of F2.
-  if (name.isEmpty() || FileKindOf(name.toStdString()) != EFileKind::DesignFile) return SaveAs();
+  if (name.isEmpty() || readInPart_ || FileKindOf(name.toStdString()) != EFileKind::DesignFile) return SaveAs();
   return SaveTo(name);
 }
 
@@ -69,6 +69,7 @@ bool TSaveCommands::SaveTo(const QString& fileName) {
     TMessageSeam::Error(&window_, QString::fromLocal8Bit(result.Message));
     return false;
   }
+  readInPart_ = false;
   window_.MarkSaved();
   return true;
 }

@@ -28,9 +28,13 @@ class TSaveCommands : public QObject {
   ~TSaveCommands() override;
 
   // Saves under the design's own name, or asks for one when the design has
-  // none or came from a readout. True when the design was saved; a failure
-  // is shown and keeps the design and its modified flag.
+  // none, came from a readout, or was read only in part. True when the
+  // design was saved; a failure is shown and keeps the design and its
+  // modified flag.
   bool Save();
+  // A load that stopped at an error leaves a part of the file in the design:
+  // F2 must not quietly put that part in the place of the whole file.
+  void SetReadInPart(bool inPart) { readInPart_ = inPart; }
   // Asks for a name (the extension chooses the format) and saves; false when
   // the dialog was cancelled or the write failed.
   bool SaveAs();
@@ -48,6 +52,7 @@ class TSaveCommands : public QObject {
  private:
   TfrmTFD& window_;
   std::unique_ptr<QPrinter> printer_;
+  bool readInPart_ = false;
 };
 
 }  // namespace tfd

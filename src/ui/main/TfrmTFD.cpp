@@ -150,6 +150,7 @@ void TfrmTFD::LoadFromFile(const QString& fileName) {
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports, this);
   loadInProgress_ = false;
   modified_ = false;
+  save_->SetReadInPart(!error.isEmpty());
   UpdateCaption();
   if (!error.isEmpty()) TMessageSeam::Error(this, error);
 }
