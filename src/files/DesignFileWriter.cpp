@@ -7,6 +7,7 @@
 #include "equipment/EquipmentLists.h"
 #include "files/ByteWriter.h"
 #include "files/DesignFile.h"
+#include "files/ReadoutParts.h"
 #include "files/Windows1252.h"
 #include "model/Mech.h"
 #include "rules/RulesPass.h"
@@ -131,7 +132,7 @@ void WriteExtension(TByteWriter& out, const TMech& m, const TEquipmentLists& lis
     };
     for (int t : kDesignTexts) text(m.Texts[static_cast<std::size_t>(t)]);
     list(m.Manufacturers);
-    list(m.Armament);
+    list(ArmamentForFile(m));
     list(m.Overview);
   }
   out.Raw(ext.Bytes());
@@ -189,7 +190,8 @@ std::string WriteDesignFile(const TMech& m, const TEquipmentLists& lists) {
   bool textsExact = true;
   out.Word(kDesignFileVersion);
   for (int t : kDesignTexts) out.String(Text1252(m.Texts[static_cast<std::size_t>(t)], textsExact));
-  for (const auto* list : {&m.Manufacturers, &m.Armament}) {
+  const std::vector<std::string> armament = ArmamentForFile(m);
+  for (const auto* list : {&m.Manufacturers, &armament}) {
     out.Word(static_cast<int>(std::min<std::size_t>(list->size(), 32767)));
     for (std::size_t i = 0; i < list->size() && i < 32767; ++i) out.String(Text1252((*list)[i], textsExact));
   }

@@ -105,7 +105,7 @@ class THtmlWriter {
     Row("Power Plant:", Cell(m_.Texts[txtPowerPlant]));
     Row("Jump Jets:", Cell(m_.Texts[txtJumpJets]));
     Row("Armor:", Cell(m_.Texts[txtArmor]));
-    List("Armament:", m_.Armament);
+    List("Armament:", ArmamentForFile(m_));
     List("Manufacturer(s):", m_.Manufacturers);
     Row("Communications System:", Cell(m_.Texts[txtComSystem]));
     Row("Targeting & Tracking System:", Cell(m_.Texts[txtTargetingSystem]));

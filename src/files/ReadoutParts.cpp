@@ -34,6 +34,14 @@ std::string ReadoutLocation(int code, bool quad) {
   return (quad ? kQuad : kBiped)[code];
 }
 
+std::vector<std::string> ArmamentForFile(const TMech& design) {
+  if (design.Brands->Empty()) return design.Armament;
+  std::vector<std::string> lines;
+  for (const TWepName& e : *design.Brands)
+    lines.push_back(std::to_string(e.Uses) + " " + e.Name + (e.Brand.empty() ? "(s)" : ": " + e.Brand));
+  return lines;
+}
+
 std::string OneLine(std::string_view text) {
   std::string out(text);
   for (char& c : out)

@@ -31,6 +31,12 @@ std::string ReadoutConfigName(int k);
 // for the BIN and the turret mountings the readouts have no name for.
 std::string ReadoutLocation(int code, bool quad);
 
+// The armament lines a file holds: one per entry of the design's brand list
+// ("2 Medium Laser: Brightline Mk1", or "2 Medium Laser(s)" while it has no
+// brand), as the loading gives the brands back; the lines as they were read
+// for a design without such equipment.
+std::vector<std::string> ArmamentForFile(const TMech& design);
+
 // One line of text: line ends and other control characters become blanks.
 std::string OneLine(std::string_view text);
 

@@ -56,7 +56,7 @@ class TTextWriter {
     Text("Jump Jets", m_.Texts[txtJumpJets]);
     Line("    Jump Capacity: " + std::to_string(m_.JumpMP * 30) + " meters");
     Text("Armor", m_.Texts[txtArmor]);
-    List("Armament", m_.Armament);
+    List("Armament", ArmamentForFile(m_));
     List("Manufacturer", m_.Manufacturers);
     Text("Communications System", m_.Texts[txtComSystem]);
     Text("Targeting & Tracking System", m_.Texts[txtTargetingSystem]);

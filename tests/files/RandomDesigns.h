@@ -6,12 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "FilesKit.h"
 #include "equipment/Specs.h"
+#include "files/ReadoutParts.h"
 #include "model/Mech.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
@@ -135,6 +138,20 @@ class TRandomDesigns {
       m.Texts[static_cast<std::size_t>(t)] = text();
     static const TEngineMakers kNoMakers;
     m.Texts[txtPowerPlant] = RebuildPowerPlant("Hollins", m, kNoMakers);
+    // Brands the user gave the armament (no ": " in a brand: the lines split there).
+    // Entries of one name (an Inner Sphere and a Clan weapon of a mixed design)
+    // are told apart only by their brands, so those all get one.
+    std::vector<std::int16_t> ids;
+    std::map<std::string, int> named;
+    for (const TWepName& e : *m.Brands) {
+      ids.push_back(e.Id);
+      ++named[e.Name];
+    }
+    bool sameNames = false;
+    for (const auto& [name, count] : named) sameNames = sameNames || count > 1;
+    for (std::int16_t id : ids)
+      if (sameNames || Int(0, 2) > 0)
+        m.Brands->ChangeBrand(id, textsOfAnyKind ? "B" + Text() : "Brand " + std::to_string(Int(0, 99)));
     if (textsOfAnyKind) {
       m.Manufacturers = Lines();
       m.Armament = Lines();
@@ -194,7 +211,11 @@ inline void ExpectSameDesign(TMech& a, TMech& b, const std::string& what, const 
     for (int t : {txtModel, txtChassis, txtPowerPlant, txtJumpJets, txtArmor, txtComSystem, txtTargetingSystem})
       EXPECT_EQ(a.Texts[static_cast<std::size_t>(t)], b.Texts[static_cast<std::size_t>(t)]) << "text " << t;
     EXPECT_EQ(a.Manufacturers, b.Manufacturers);
-    EXPECT_EQ(a.Armament, b.Armament);
+    EXPECT_EQ(ArmamentForFile(a), ArmamentForFile(b));
+    std::vector<std::tuple<int, int, std::string>> brandsA, brandsB;
+    for (const TWepName& e : *a.Brands) brandsA.emplace_back(e.Id, e.Uses, e.Brand);
+    for (const TWepName& e : *b.Brands) brandsB.emplace_back(e.Id, e.Uses, e.Brand);
+    EXPECT_EQ(brandsA, brandsB);
     EXPECT_EQ(a.Overview, b.Overview);
     EXPECT_EQ(a.Source, b.Source);
   }
