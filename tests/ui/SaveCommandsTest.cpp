@@ -206,10 +206,16 @@ TEST(SaveDialog, EntriesWithoutTheUnwrittenFormatAskBeforeOverwriting) {
   for (const auto& f : s.Filters) captions << f.Caption;
   EXPECT_EQ(captions, (QStringList{"I.S. Mech Files (*.TFI)", "Clan Mech Files (*.TFC)", "All Mech Files (*.TF?)",
                                    "Text Files (*.TXT)", "HTML Files (*.HTM)", "All Files (*.*)"}));
-  EXPECT_EQ(s.FilterIndex, 3);
+  // A readout is offered as a design file of its name.
+  EXPECT_EQ(s.FilterIndex, 0);
+  EXPECT_EQ(s.InitialFile, "/x/design.TFI");
+  EXPECT_EQ(SaveDialogSettings("/x/w.htm", true).InitialFile, "/x/w.TFC");
   EXPECT_EQ(s.DefaultSuffix, "TFC");
+  EXPECT_EQ(SaveDialogSettings("/y/a.tfc", false).FilterIndex, 1);
+  EXPECT_EQ(SaveDialogSettings("/y/a.tfc", false).InitialFile, "/y/a.tfc");
   EXPECT_EQ(SaveDialogSettings("", true).FilterIndex, 1);
   EXPECT_EQ(SaveDialogSettings("", false).FilterIndex, 0);
+  EXPECT_TRUE(SaveDialogSettings("", false).InitialFile.isEmpty());
   auto dialog = TFileDialogSeam::MakeSaveDialog(nullptr, s);
   EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
   EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));

@@ -57,6 +57,7 @@ std::unique_ptr<QFileDialog> TFileDialogSeam::MakeSaveDialog(QWidget* parent,
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
   dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
+  if (!settings.InitialFile.isEmpty()) dialog->selectFile(settings.InitialFile);
   return dialog;
 }
 

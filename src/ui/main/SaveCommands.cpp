@@ -1,5 +1,6 @@
 #include "ui/main/SaveCommands.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageSetupDialog>
@@ -27,12 +28,18 @@ TOpenDialogSettings SaveDialogSettings(const QString& currentName, bool clanDesi
       {"HTML Files (*.HTM)", {"*.htm", "*.html"}},
       {"All Files (*.*)", {"*"}},
   };
-  const QString suffix = QFileInfo(currentName).suffix().toLower();
+  // A design file is offered under its own name; a readout, which keeps
+  // less, as a design file of its name beside it.
+  const QFileInfo current(currentName);
+  const QString suffix = current.suffix().toLower();
+  s.FilterIndex = clanDesign ? 1 : 0;
   if (suffix == "tfi") s.FilterIndex = 0;
-  else if (suffix == "tfc") s.FilterIndex = 1;
-  else if (suffix == "txt") s.FilterIndex = 3;
-  else if (suffix == "htm" || suffix == "html") s.FilterIndex = 4;
-  else s.FilterIndex = clanDesign ? 1 : 0;
+  if (suffix == "tfc") s.FilterIndex = 1;
+  if (!currentName.isEmpty()) {
+    const bool readout = FileKindOf(currentName.toStdString()) != EFileKind::DesignFile;
+    s.InitialFile = readout ? current.dir().filePath(current.completeBaseName() + (clanDesign ? ".TFC" : ".TFI"))
+                            : currentName;
+  }
   s.DefaultSuffix = "TFC";
   return s;
 }

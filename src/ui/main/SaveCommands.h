@@ -17,7 +17,9 @@ namespace tfd {
 class TfrmTFD;
 
 // The save dialog's entries: those of the open dialog without the one whose
-// files no writer makes; the entry of the name's extension chosen at first.
+// files no writer makes; at first the design's own name and the entry of its
+// extension, or for a readout a design file of its name (Clan or Inner Sphere
+// by the design's technology).
 TOpenDialogSettings SaveDialogSettings(const QString& currentName, bool clanDesign);
 
 class TSaveCommands : public QObject {
