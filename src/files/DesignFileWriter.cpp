@@ -185,6 +185,32 @@ class TExtensionReader {
 
 }  // namespace
 
+std::vector<std::string> DesignFileLosses(const TMech& m, const TEquipmentLists& lists) {
+  int unnumbered = 0, beyondCount = 0, beyondConfigs = 0;
+  for (int k = 0; k < kConfigCount; ++k) {
+    const TConfiguration& c = *m.Configs[static_cast<std::size_t>(k)];
+    if (k >= BlockCount(m)) {
+      beyondConfigs += m.IsOmni() && !c.Items.Empty() ? 1 : 0;
+      continue;
+    }
+    int written = 0;
+    for (const auto& item : c.Items) {
+      if (lists.Save97Of(item->SaveNum) == 0)
+        ++unnumbered;
+      else if (++written > 255)
+        ++beyondCount;
+    }
+  }
+  std::vector<std::string> losses;
+  if (unnumbered > 0)
+    losses.push_back(std::to_string(unnumbered) + " item(s) of custom equipment, which the design files cannot name");
+  if (beyondCount > 0)
+    losses.push_back(std::to_string(beyondCount) + " item(s) beyond the 255 a configuration can hold");
+  if (beyondConfigs > 0)
+    losses.push_back(std::to_string(beyondConfigs) + " alternate configuration(s) after F");
+  return losses;
+}
+
 std::string WriteDesignFile(const TMech& m, const TEquipmentLists& lists) {
   TByteWriter out;
   bool textsExact = true;

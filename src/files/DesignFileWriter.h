@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tfd {
 
@@ -13,6 +14,10 @@ class TEquipmentLists;
 
 // The whole file. Equipment is written under the files' older numbering.
 std::string WriteDesignFile(const TMech& design, const TEquipmentLists& lists);
+
+// What a design file of this design cannot keep, in the user's words (one
+// entry per kind of loss); empty when it keeps everything.
+std::vector<std::string> DesignFileLosses(const TMech& design, const TEquipmentLists& lists);
 
 // Takes over what the extension block at the end of a design file keeps (the
 // exact rules level and component types, every armour section, CASE kinds,

@@ -88,6 +88,22 @@ TEST(DesignFileWriter, RandomDesignsRoundTripFieldByField) {
   }
 }
 
+TEST(DesignFileWriter, SaysWhatItCannotKeep) {
+  kit::TLoader l;
+  ASSERT_TRUE(l.LoadSample("vashti-prime.TFC").Ok());
+  EXPECT_TRUE(DesignFileLosses(l.design, kit::Lists()).empty());
+  // An item of custom equipment and a loadout after F.
+  const TWepInfo* custom = nullptr;
+  for (int id = kFirstCustomId; id < kFirstCustomAmmoId && !custom; ++id) custom = kit::Lists().BySaveNum(id);
+  ASSERT_NE(custom, nullptr);
+  l.design.Configs[1]->Items.Insert(MakeWeapon(custom->Info))->Location = lcBin;
+  l.design.Configs[9]->Items.Insert(MakeWeapon(kit::RowBySave97(102)))->Location = lcBin;
+  const std::vector<std::string> losses = DesignFileLosses(l.design, kit::Lists());
+  ASSERT_EQ(losses.size(), 2u);
+  EXPECT_NE(losses[0].find("1 item(s) of custom equipment"), std::string::npos);
+  EXPECT_NE(losses[1].find("1 alternate configuration(s) after F"), std::string::npos);
+}
+
 TEST(DesignFileWriter, DamagedExtensionIsIgnoredAndTheLayoutStillReads) {
   kit::TRandomDesigns random(7);
   kit::TLoader original;

@@ -98,6 +98,18 @@ TEST_F(Saving, SaveAsWritesTheChosenFormatAndSaveReusesTheName) {
   Find<QAction>("FileSaveAsItem")->trigger();
   EXPECT_TRUE(Contents(Path("bk2.html")).contains("<!-- VER 0907 -->"));
   EXPECT_EQ(window->windowTitle(), "(Brennock BK-2 as bk2.html) Titanframe Designer");
+
+  // What a design file cannot keep is said after the save.
+  const TWepInfo* custom = nullptr;
+  for (int id = kFirstCustomId; id < kFirstCustomAmmoId && !custom; ++id) custom = window->Equipment()->BySaveNum(id);
+  ASSERT_NE(custom, nullptr);
+  Design().Configs[0]->Items.Insert(MakeWeapon(custom->Info))->Location = lcBin;
+  TMessageSeam::ClearShown();
+  TFileDialogSeam::SetNextAnswer(Path("bk2-custom.TFC"));
+  EXPECT_TRUE(window->SaveCommands()->SaveAs());
+  ASSERT_EQ(TMessageSeam::Shown().size(), 1);
+  EXPECT_TRUE(TMessageSeam::Shown().first().startsWith("Saved|The design was saved without:\n1 item(s) of custom"))
+      << TMessageSeam::Shown().first().toStdString();
 }
 
 TEST_F(Saving, SaveAsksForANameWhenTheDesignHasNoneOrCameFromAReadout) {

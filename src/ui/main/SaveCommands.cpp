@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QTextDocument>
 
+#include "files/DesignFileWriter.h"
 #include "files/HtmlReadoutWriter.h"
 #include "files/LoadDesign.h"
 #include "files/LoadSupport.h"
@@ -78,6 +79,14 @@ bool TSaveCommands::SaveTo(const QString& fileName) {
   }
   readInPart_ = false;
   window_.MarkSaved();
+  if (FileKindOf(fileName.toStdString()) == EFileKind::DesignFile) {
+    const std::vector<std::string> losses = DesignFileLosses(window_.Design(), *lists);
+    if (!losses.empty()) {
+      QStringList lines;
+      for (const auto& l : losses) lines << QString::fromStdString(l);
+      TMessageSeam::Warn(&window_, "Saved", "The design was saved without:\n" + lines.join("\n"));
+    }
+  }
   return true;
 }
 
