@@ -15,13 +15,16 @@ namespace {
 constexpr int kSlotsPerLocation[8] = {6, 12, 12, 12, 12, 12, 6, 6};
 constexpr const char* kSlotLineNames[8] = {"H", "CT", "RT", "LT", "RA", "LA", "RL", "LL"};
 
-// Text for a cell. Angle brackets would open tags; the words the reader takes
+// Text for a cell. Ampersands and angle brackets go as character references
+// (the reader decodes them); the words the reader takes
 // for the page's structure (its body and tables) are written with one letter
 // as a character reference, so a value never passes for a line of structure.
 std::string Cell(std::string_view text) {
   std::string out;
   for (char c : OneLine(text)) {
-    if (c == '<')
+    if (c == '&')
+      out += "&amp;";
+    else if (c == '<')
       out += "&lt;";
     else if (c == '>')
       out += "&gt;";

@@ -75,15 +75,17 @@ TEST(HtmlReadoutWriter, TextsThatLookLikeThePagesStructureStayTexts) {
   ASSERT_TRUE(l.LoadSample("hollow-warden-hw3.html").Ok());
   l.design.Texts[txtModel] = "TABLE TOP BODY";
   l.design.Texts[txtChassis] = "Type 4 Armor";  // holds other labels' words
+  l.design.Texts[txtComSystem] = "Fish &amp; Chips & more";
   l.design.Manufacturers = {"<!-- 99 -->", "Tonnage: 5"};
   const std::string html = WriteHtmlReadout(l.design, kit::Lists(), {});
   kit::TLoader back;
   const TLoadResult r = back.Load("tricky.html", html);
   ASSERT_TRUE(r.Ok()) << r.Message;
-  EXPECT_EQ(back.design.Texts[txtModel], "T&#65;BLE TOP B&#79;DY");
+  EXPECT_EQ(back.design.Texts[txtModel], "TABLE TOP BODY");
   EXPECT_EQ(back.design.Texts[txtChassis], "Type 4 Armor");
+  EXPECT_EQ(back.design.Texts[txtComSystem], "Fish &amp; Chips & more");
   EXPECT_EQ(back.design.Texts[txtArmor], l.design.Texts[txtArmor]);
-  EXPECT_EQ(back.design.Manufacturers, (std::vector<std::string>{"&lt;!-- 99 --&gt;", "Tonnage: 5"}));
+  EXPECT_EQ(back.design.Manufacturers, (std::vector<std::string>{"<!-- 99 -->", "Tonnage: 5"}));
   EXPECT_EQ(back.design.Tonnage, l.design.Tonnage);
   kit::ExpectSameDesign(l.design, back.design, "tricky texts",
                         {.Texts = false, .Slots = false, .ExactChassis = false, .Configs = 8});

@@ -8,14 +8,18 @@
 #include "ratings/Ratings.h"
 #include "rules/RulesPass.h"
 #include "ui/About/About.h"
+#include "ui/BV/BV.h"
+#include "ui/Cost/Cost.h"
 #include "ui/Errs/Errs.h"
 #include "ui/common/Formats.h"
 #include "ui/common/MessageSeam.h"
+#include "ui/grphopts/grphopts.h"
 #include "ui/main/ArmorPage.h"
 #include "ui/main/ComponentMenus.h"
 #include "ui/main/CriticalsPage.h"
 #include "ui/main/LoadServing.h"
 #include "ui/main/MainItemsPage.h"
+#include "ui/main/ReportsPage.h"
 #include "ui/main/SaveCommands.h"
 #include "ui/main/SpecificationsPage.h"
 #include "ui/main/WeaponsPage.h"
@@ -43,6 +47,8 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   ui.lay_tsWeapons->addWidget(pageWeapons_);
   pageCriticals_ = new TCriticalsPage(*this, *menus_, ui.tsCriticals);
   ui.lay_tsCriticals->addWidget(pageCriticals_);
+  pageReports_ = new TReportsPage(*this, *menus_, ui.tsReports);
+  ui.lay_tsReports->addWidget(pageReports_);
   pageSpecs_ = new TSpecificationsPage(*this, ui.tsSpecifications);
   ui.lay_tsSpecifications->addWidget(pageSpecs_);
   menus_->FindArmorTarget = [this] {
@@ -52,6 +58,11 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
 
   errorReport_ = new TfrmErrorRpt(this);
   about_ = new TfrmAboutBox(this);
+  cost_ = new TfrmCost(design_, this);
+  bv_ = new TfrmBV(design_, this);
+  graphOptions_ = new TfrmGrphOpts(this);
+  connect(pageReports_, &TReportsPage::battleValueRequested, this, [this] { ShowRatingsWindow(*bv_); });
+  connect(pageReports_, &TReportsPage::costRequested, this, [this] { ShowRatingsWindow(*cost_); });
 
   connect(ui.FileNewItem, &QAction::triggered, this, [this] { FileNewItem_Click(); });
   loadServing_ = new TLoadServing(*this);
@@ -67,9 +78,10 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   connect(ui.FileExitItem, &QAction::triggered, this, &QWidget::close);
   connect(ui.OptionsUseBINItem, &QAction::triggered, this, [this](bool c) { OptionsUseBINItem_Click(c); });
   connect(ui.OptionsErrorReportItem, &QAction::triggered, this, [this] { ShowErrorReport(); });
+  connect(ui.OptionsGraphItem, &QAction::triggered, this, [this] { OptionsGraphItem_Click(); });
   connect(ui.HelpAboutItem, &QAction::triggered, this, [this] { about_->exec(); });
   // Their windows are not there yet.
-  for (QAction* a : {ui.OptionsDefaultsItem, ui.OptionsDisplayItem, ui.OptionsGraphItem, ui.OptionsHTMLItem})
+  for (QAction* a : {ui.OptionsDefaultsItem, ui.OptionsDisplayItem, ui.OptionsHTMLItem})
     a->setEnabled(false);
   connect(ui.pcMain, &QTabWidget::currentChanged, this, [this](int index) { pcMain_Change(index); });
 
@@ -98,6 +110,7 @@ TfrmTFD::~TfrmTFD() {
   delete pageArmor_;
   delete pageWeapons_;
   delete pageCriticals_;
+  delete pageReports_;
   delete pageSpecs_;
   pageSpecs_ = nullptr;
 }
@@ -120,6 +133,7 @@ void TfrmTFD::RefreshPages(int mask, QObject* sender) {
   if (mask & pgArmor) pageArmor_->Refresh(sender);
   if (mask & pgWeapons) pageWeapons_->Refresh(sender);
   if (mask & pgCriticals) pageCriticals_->Refresh(sender);
+  if (mask & pgReports) pageReports_->Refresh();
   if (mask & pgSpecs) pageSpecs_->Refresh(sender);
   UpdateStatusBar();
   --refreshing_;
@@ -154,14 +168,27 @@ void TfrmTFD::LoadFromFile(const QString& fileName) {
   ResetDesign();
   // The loader runs the rules pass and rebuilds the power-plant text itself;
   // whatever it read, even up to an error, is shown.
-  const QString error = ReadDesignFile(design_, equipment_.get(), html_, fileName, &pageSpecs_->Makers());
+  TLoadResult result = ReadDesignFile(design_, equipment_.get(), html_, fileName, &pageSpecs_->Makers());
+  loadWarnings_ = std::move(result.Warnings);
   loadInProgress_ = true;
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports, this);
   loadInProgress_ = false;
   modified_ = false;
-  save_->SetReadInPart(!error.isEmpty());
+  // A file read only in part (an error, or warnings for what was left out)
+  // is not replaced by F2 without a word.
+  save_->SetReadInPart(!result.Message.empty() || !loadWarnings_.empty());
   UpdateCaption();
-  if (!error.isEmpty()) TMessageSeam::Error(this, error);
+  ShowLoadWarnings(fileName);
+  if (!result.Message.empty()) TMessageSeam::Error(this, QString::fromStdString(result.Message));
+}
+
+void TfrmTFD::ShowLoadWarnings(const QString& fileName) {
+  QStringList lines;
+  for (const TLoadWarning& w : loadWarnings_) lines << WarningLine(w);
+  const QString file = fileName.mid(std::max({fileName.lastIndexOf('/'), fileName.lastIndexOf('\\')}) + 1);
+  errorReport_->setLoadWarnings(file, lines);
+  // The report comes up beside the design; the focus stays where it was.
+  if (!lines.isEmpty()) errorReport_->showReport(false);
 }
 
 void TfrmTFD::FileNewItem_Click() {
@@ -172,7 +199,11 @@ void TfrmTFD::FileNewItem_Click() {
     // Yes saves first and goes on only when the design was saved.
     if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !FileSave())) cancelled = true;
   }
-  if (!cancelled) ResetDesign();
+  if (!cancelled) {
+    ResetDesign();
+    loadWarnings_.clear();
+    ShowLoadWarnings({});
+  }
   UpdateCaption();
   RefreshPages(ActivePageMask(), this);
   if (!cancelled) modified_ = false;
@@ -222,6 +253,23 @@ void TfrmTFD::UpdateCaption() {
 void TfrmTFD::OptionsUseBINItem_Click(bool checked) {
   if (checked) design_.MountMode = mmBin;
   RefreshPages(pgWeapons | pgCriticals, this);
+}
+
+void TfrmTFD::OptionsGraphItem_Click() {
+  // Either button: the graph is redrawn and the readout goes back to range 1.
+  std::uint8_t options = pageReports_->GraphOptions();
+  graphOptions_->Edit(options);
+  pageReports_->SetGraphOptions(options);
+  Recalc(rqAll);
+  RefreshPages(pgReports, this);
+  pageReports_->SetReadout(1);
+}
+
+void TfrmTFD::ShowRatingsWindow(QDialog& window) {
+  window.exec();
+  // A configuration chosen in the window stays chosen.
+  Recalc(rqAll);
+  RefreshPages(ActivePageMask(), this);
 }
 
 void TfrmTFD::ShowErrorReport() { errorReport_->showReport(); }
