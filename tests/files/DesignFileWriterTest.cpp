@@ -75,7 +75,9 @@ TEST(DesignFileWriter, RandomDesignsRoundTripFieldByField) {
     kit::TLoader original, loaded;
     random.Fill(original.design);
     const std::string bytes = Write(original.design);
-    ASSERT_TRUE(loaded.Load("random.TFC", bytes).Ok()) << i;
+    const TLoadResult r = loaded.Load("random.TFC", bytes);
+    ASSERT_TRUE(r.Ok()) << i;
+    ASSERT_TRUE(r.Warnings.empty()) << i << ": the reader left something of a written file out";
     // From the first read on, the bytes are a fixed point. (The edited design
     // may differ in the fixed items of configurations not shown since their
     // last change, which the rules pass lays again when they are shown.)
