@@ -1,7 +1,7 @@
 // tfd-report: loads designs as the window does and prints what the core
 // computed for each.
 //
-//   tfd-report [--json] [--db PATH] [--config N] [--piloting P --gunnery G] FILE...
+//   tfd-report [--json] [--strict] [--db PATH] [--config N] [--piloting P --gunnery G] FILE...
 //   tfd-report --write tfc|tfi|txt|html --out DIR [--db PATH] FILE...
 //
 // With --write each design is converted instead: written into DIR under its
@@ -9,7 +9,8 @@
 // with. A file that does not load writes nothing and is reported.
 //
 // Exit status: 0 when every file loaded (and was written), 1 when any did
-// not, 2 for a usage error.
+// not, 2 for a usage error; with --strict, 3 when every file loaded but a
+// design breaks a construction rule (a red finding).
 
 #include <charconv>
 #include <cstdio>
@@ -27,18 +28,19 @@
 #include "equipment/EquipmentLists.h"
 #include "equipment/Specs.h"
 #include "files/HtmlSettings.h"
-#include "files/LoadDesign.h"
 #include "files/AtomicWrite.h"
+#include "files/LoadDesign.h"
 #include "files/SaveDesign.h"
 #include "model/Mech.h"
 #include "ratings/DamageByRange.h"
 #include "ratings/Ratings.h"
 #include "rules/RulesPass.h"
+#include "rules/Validation.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tfd-report [--json] [--db PATH] [--config N] [--piloting P --gunnery G] FILE...\n"
+    "usage: tfd-report [--json] [--strict] [--db PATH] [--config N] [--piloting P --gunnery G] FILE...\n"
     "       tfd-report --write tfc|tfi|txt|html --out DIR [--db PATH] FILE...\n";
 
 // The extension a --write format gives; empty for an unknown format.
@@ -86,6 +88,7 @@ int Usage(const std::string& why) {
 
 int main(int argc, char** argv) {
   bool json = false;
+  bool strict = false;
   std::string dbPath;
   int config = -1;
   tfd::TReportOptions options;
@@ -106,6 +109,8 @@ int main(int argc, char** argv) {
       optionsDone = true;
     } else if (a == "--json") {
       json = true;
+    } else if (a == "--strict") {
+      strict = true;
     } else if (a == "--help" || a == "-h") {
       std::cout << kUsage;
       return 0;
@@ -156,6 +161,8 @@ int main(int argc, char** argv) {
   tfd::TLoadContext context{lists, html, &makers};
   auto design = std::make_unique<tfd::TMech>();
   int status = 0;
+  bool broken = false;  // a design with a red finding
+  tfd::TFindings findings;
   std::string out;
   for (const std::string& file : files) {
     const tfd::TLoadResult result = tfd::LoadDesign(*design, file, context);
@@ -179,6 +186,8 @@ int main(int argc, char** argv) {
       continue;
     }
     tfd::ComputeDamageByRange(*design, 0);
+    tfd::Validate(*design, findings);
+    broken = broken || findings.Status() >= tfd::svError;
     if (json) {
       out = tfd::JsonReport(*design, file, options, result.Warnings);
       out.push_back('\n');
@@ -190,5 +199,6 @@ int main(int argc, char** argv) {
   }
   if (!outDir.empty()) tfd::FlushFolder(outDir);
   std::fflush(stdout);
+  if (status == 0 && strict && broken) return 3;
   return status;
 }

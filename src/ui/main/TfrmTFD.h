@@ -11,6 +11,7 @@
 #include "files/LoadLog.h"
 #include "model/Mech.h"
 #include "model/UnitRoster.h"
+#include "rules/Validation.h"
 #include "ui/common/DisplayColors.h"
 #include "ui/main/DesignHost.h"
 #include "ui_TfrmTFD.h"
@@ -74,6 +75,10 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TArmorPage* ArmorPage() const { return pageArmor_; }
   TComponentMenus* Menus() const { return menus_; }
   TfrmErrorRpt* ErrorReport() const { return errorReport_; }
+  // What the validation found at the last refresh, and the status it gives
+  // the lights (0 green, 1 yellow, 2 red).
+  const TFindings& Findings() const { return findings_; }
+  int DesignStatus() const { return status_; }
   TWeaponsPage* WeaponsPage() const { return pageWeapons_; }
   TCriticalsPage* CriticalsPage() const { return pageCriticals_; }
   TReportsPage* ReportsPage() const { return pageReports_; }
@@ -114,6 +119,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   void OnFirstShow();
   void ApplyColors();
   void UpdateStatusBar();
+  void ShowFindings();
   void ReportMovedItems(int count);
   void ShowLoadWarnings(const QString& fileName);
   QList<TStatusLight*> StatusLights() const;
@@ -137,6 +143,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TLoadServing* loadServing_ = nullptr;
   TSaveCommands* save_ = nullptr;
   THtmlSettings html_;
+  TFindings findings_;
   std::vector<TLoadWarning> loadWarnings_;
   QLabel* sbTonnage_ = nullptr;
   QLabel* sbArmor_ = nullptr;
