@@ -54,13 +54,19 @@ QString TFileDialogSeam::Ask(QWidget* parent, const TOpenDialogSettings& setting
   if (!Answers().isEmpty()) return Answers().takeFirst();
   if (Answering()) return {};
   if (qEnvironmentVariableIsSet("TFD_FILE_ANSWER")) return qEnvironmentVariable("TFD_FILE_ANSWER");
-  auto dialog = MakeOpenDialog(parent, settings);
-  if (save) {
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-  }
+  auto dialog = save ? MakeSaveDialog(parent, settings) : MakeOpenDialog(parent, settings);
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
   return dialog->selectedFiles().constFirst();
+}
+
+std::unique_ptr<QFileDialog> TFileDialogSeam::MakeSaveDialog(QWidget* parent,
+                                                            const TOpenDialogSettings& settings) {
+  auto dialog = MakeOpenDialog(parent, settings);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
+  if (!settings.InitialFile.isEmpty()) dialog->selectFile(settings.InitialFile);
+  return dialog;
 }
 
 void TFileDialogSeam::SetNextAnswer(const QString& fileName) { Answers() << fileName; }

@@ -22,6 +22,7 @@
 #include "ui/main/LoadServing.h"
 #include "ui/main/MainItemsPage.h"
 #include "ui/main/ReportsPage.h"
+#include "ui/main/SaveCommands.h"
 #include "ui/main/SpecificationsPage.h"
 #include "ui/main/UnitRosterPage.h"
 #include "ui/main/WeaponsPage.h"
@@ -87,6 +88,13 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   rosterLinks.DescribeWarning = WarningLine;
   pageRoster_ = new TUnitRosterPage(*this, roster_, rosterPositions_.get(), std::move(rosterLinks), ui.tsUnitRoster);
   ui.lay_tsUnitRoster->addWidget(pageRoster_);
+  save_ = new TSaveCommands(*this);
+  for (QAction* a : {ui.FileSaveItem, ui.FileSaveAsItem, ui.FilePrintItem, ui.FilePrintSetupItem})
+    a->setEnabled(true);
+  connect(ui.FileSaveItem, &QAction::triggered, this, [this] { FileSave(); });
+  connect(ui.FileSaveAsItem, &QAction::triggered, this, [this] { save_->SaveAs(); });
+  connect(ui.FilePrintItem, &QAction::triggered, this, [this] { save_->Print(); });
+  connect(ui.FilePrintSetupItem, &QAction::triggered, this, [this] { save_->PrintSetup(); });
   connect(ui.FileExitItem, &QAction::triggered, this, &QWidget::close);
   connect(ui.OptionsUseBINItem, &QAction::triggered, this, [this](bool c) { OptionsUseBINItem_Click(c); });
   connect(ui.OptionsErrorReportItem, &QAction::triggered, this, [this] { ShowErrorReport(); });
@@ -189,6 +197,9 @@ void TfrmTFD::LoadFromFile(const QString& fileName) {
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports, this);
   loadInProgress_ = false;
   modified_ = false;
+  // A file read only in part (an error, or warnings for what was left out)
+  // is not replaced by F2 without a word.
+  save_->SetReadInPart(!result.Message.empty() || !loadWarnings_.empty());
   UpdateCaption();
   ShowLoadWarnings(fileName);
   if (!result.Message.empty()) TMessageSeam::Error(this, QString::fromStdString(result.Message));
@@ -208,8 +219,8 @@ void TfrmTFD::FileNewItem_Click() {
   if (modified_) {
     const auto answer = TMessageSeam::AskYesNoCancel(this, "Clear Design",
                                                      "Do you wish to save this design before CLEARING it?");
-    // Yes would save first; there is no design-file writer, so it only resets.
-    if (answer == QMessageBox::Cancel) cancelled = true;
+    // Yes saves first and goes on only when the design was saved.
+    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !FileSave())) cancelled = true;
   }
   if (!cancelled) {
     ResetDesign();
@@ -219,6 +230,20 @@ void TfrmTFD::FileNewItem_Click() {
   UpdateCaption();
   RefreshPages(ActivePageMask(), this);
   if (!cancelled) modified_ = false;
+}
+
+bool TfrmTFD::FileSave() {
+  // What was typed on the Main Items tab counts, even before the edit lost the focus.
+  if (ui.pcMain->currentWidget() == ui.tsMain && pageMain_->StoreControls()) {
+    modified_ = true;
+    Recalc(rqChassis | rqArmor);
+  }
+  return save_->Save();
+}
+
+void TfrmTFD::MarkSaved() {
+  modified_ = false;
+  UpdateCaption();
 }
 
 void TfrmTFD::ResetDesign() {
@@ -351,7 +376,7 @@ void TfrmTFD::closeEvent(QCloseEvent* event) {
   if (modified_) {
     const auto answer = TMessageSeam::AskYesNoCancel(this, "Confirm Exit",
                                                      "Do you wish to save this design before Exiting?");
-    if (answer == QMessageBox::Cancel) {
+    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !FileSave())) {
       event->ignore();
       return;
     }

@@ -38,6 +38,7 @@ class TfrmGrphOpts;
 class TEquipmentLists;
 class TLoadRequests;
 class TLoadServing;
+class TSaveCommands;
 
 class TfrmTFD : public QMainWindow, public IDesignHost {
   Q_OBJECT
@@ -102,6 +103,11 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   // What the last load could not read; emptied by New and by the next load.
   const std::vector<TLoadWarning>& LoadWarnings() const { return loadWarnings_; }
   THtmlSettings& HtmlSettings() { return html_; }
+  // File > Save: true when the design was saved (a name asked for if needed).
+  bool FileSave();
+  // After a successful save: the modified flag cleared, the new name shown.
+  void MarkSaved();
+  TSaveCommands* SaveCommands() const { return save_; }
 
   Ui::TfrmTFD ui;
 
@@ -144,6 +150,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TfrmCost* cost_ = nullptr;
   TfrmGrphOpts* graphOptions_ = nullptr;
   TLoadServing* loadServing_ = nullptr;
+  TSaveCommands* save_ = nullptr;
   THtmlSettings html_;
   TFindings findings_;
   std::vector<TLoadWarning> loadWarnings_;
