@@ -1,6 +1,6 @@
 #pragma once
-// How figures are shown: the platform's decimal separator, never a
-// thousands separator.
+// How figures are shown: the platform's decimal separator; a thousands
+// separator only in costs, whose many digits a reader counts otherwise.
 
 #include <QString>
 #include <cstdint>
@@ -16,5 +16,6 @@ QString FormatSpeed(double kmh);          // "10.8 km/h"
 QString FormatJumpDistance(double m);     // "90 m"
 QString FormatBoostedMP(int mp, int boosted);  // "8", or "8 [10]" with a boost
 QString FormatDissipation(int points);    // "[10]"
+QString FormatCost(double cbills);        // "18,093,451" in whole C-bills
 
 }  // namespace tfd

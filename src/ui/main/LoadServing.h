@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 
+#include "files/LoadDesign.h"
 #include "ui/common/FileDialogSeam.h"
 
 namespace tfd {
@@ -24,11 +25,14 @@ struct THtmlSettings;
 TOpenDialogSettings OpenDialogSettings();
 
 // Reads a design file or readout into the design through the loader the
-// command line uses too; the message for the user, empty when it loaded (or
-// when an HTML readout of another version was passed over in silence).
-// The engine makers give a power-plant text its default maker.
-QString ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html, const QString& fileName,
-                       const TEngineMakers* makers = nullptr);
+// command line uses too. The engine makers give a power-plant text its
+// default maker.
+TLoadResult ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html, const QString& fileName,
+                           const TEngineMakers* makers = nullptr);
+
+// What the user is told of a load that failed: the file by its name and what
+// went wrong in plain words.
+QString LoadFailureMessage(const QString& fileName, const TLoadResult& result);
 
 class TLoadServing : public QObject {
   Q_OBJECT
@@ -69,6 +73,9 @@ class TLoadServing : public QObject {
   // The window or the application lost the activation to something other
   // than a box of this serving; only then is an activation a new trigger.
   bool away_ = false;
+  // A request waited behind the open dialog for a file the user chose: ask
+  // before it replaces that file's design.
+  bool askBeforeReplacing_ = false;
 };
 
 }  // namespace tfd

@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 
 #include "equipment/EquipmentLists.h"
@@ -26,6 +28,17 @@ namespace {
 
 constexpr int kMaxErrorLightSpeed = 50;
 
+// A page scrolls where the window is smaller than it, so the window fits a
+// small screen and the status bar stays in view.
+QScrollArea* Scrolling(QWidget* page) {
+  auto* area = new QScrollArea(page->parentWidget());
+  area->setObjectName(page->objectName() + "Scroll");
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  area->setWidget(page);
+  return area;
+}
+
 }  // namespace
 
 TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
@@ -35,15 +48,15 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
 
   menus_ = new TComponentMenus(*this, this);
   pageMain_ = new TMainItemsPage(*this, *menus_, ui.tsMain);
-  ui.lay_tsMain->addWidget(pageMain_);
+  ui.lay_tsMain->addWidget(Scrolling(pageMain_));
   pageArmor_ = new TArmorPage(*this, *menus_, ui.tsArmor);
-  ui.lay_tsArmor->addWidget(pageArmor_);
+  ui.lay_tsArmor->addWidget(Scrolling(pageArmor_));
   pageWeapons_ = new TWeaponsPage(*this, *menus_, ui.tsWeapons);
-  ui.lay_tsWeapons->addWidget(pageWeapons_);
+  ui.lay_tsWeapons->addWidget(Scrolling(pageWeapons_));
   pageCriticals_ = new TCriticalsPage(*this, *menus_, ui.tsCriticals);
-  ui.lay_tsCriticals->addWidget(pageCriticals_);
+  ui.lay_tsCriticals->addWidget(Scrolling(pageCriticals_));
   pageSpecs_ = new TSpecificationsPage(*this, ui.tsSpecifications);
-  ui.lay_tsSpecifications->addWidget(pageSpecs_);
+  ui.lay_tsSpecifications->addWidget(Scrolling(pageSpecs_));
   menus_->FindArmorTarget = [this] {
     if (pageMain_->ui.btnMainArmrType->isDown()) return 1;
     return pageArmor_->PressedArmorButton();
@@ -72,9 +85,12 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   for (QLabel* l : {sbTonnage_, sbArmor_, sbHeat_, sbRatings_}) statusBar()->addPermanentWidget(l);
 
   connect(&timer_, &QTimer::timeout, this, &TfrmTFD::TimerTick);
-  resize(1100, 760);
+  // The size the pages like, within the screen.
+  QSize size(1100, 760);
+  if (const QScreen* screen = this->screen()) size = size.boundedTo(screen->availableGeometry().size());
+  resize(size);
 
-  modified_ = false;
+  SetModifiedFlag(false);
   Recalc(rqAll);
 }
 
@@ -131,7 +147,7 @@ void TfrmTFD::pcMain_Change(int index) {
   // Leaving the Main Items tab stores what was typed there, even when the edit
   // never lost the focus (clicking a tab does not take it).
   if (ui.pcMain->widget(lastTab_) == ui.tsMain && pageMain_->StoreControls()) {
-    modified_ = true;
+    SetModifiedFlag(true);
     Recalc(rqChassis | rqArmor);
   }
   lastTab_ = index;
@@ -143,16 +159,31 @@ void TfrmTFD::pcMain_Change(int index) {
 void TfrmTFD::SetLoadRequests(TLoadRequests* requests) { loadServing_->SetRequests(requests); }
 
 void TfrmTFD::LoadFromFile(const QString& fileName) {
+  // The file is read into a design of its own: one that cannot be read leaves
+  // the design being edited, its file name, caption and modified flag as they
+  // were. The loader runs the rules pass and rebuilds the power-plant text.
+  TMech read;
+  const THtmlSettings htmlBefore = html_;
+  const TLoadResult result = ReadDesignFile(read, equipment_.get(), html_, fileName, &pageSpecs_->Makers());
+  if (!result.Ok()) {
+    html_ = htmlBefore;
+    TMessageSeam::Error(this, LoadFailureMessage(fileName, result));
+    return;
+  }
   ResetDesign();
-  // The loader runs the rules pass and rebuilds the power-plant text itself;
-  // whatever it read, even up to an error, is shown.
-  const QString error = ReadDesignFile(design_, equipment_.get(), html_, fileName, &pageSpecs_->Makers());
+  design_.TakeDesign(read);
+  FollowDesignTechnology();
   loadInProgress_ = true;
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports, this);
   loadInProgress_ = false;
-  modified_ = false;
+  SetModifiedFlag(false);
   UpdateCaption();
-  if (!error.isEmpty()) TMessageSeam::Error(this, error);
+}
+
+void TfrmTFD::FollowDesignTechnology() {
+  // The equipment lists show the design's own technology, as for a new
+  // design; the Weapons refresh narrows this to the rules level.
+  design_.WeaponFilter = design_.RulesLevel;
 }
 
 void TfrmTFD::FileNewItem_Click() {
@@ -166,7 +197,7 @@ void TfrmTFD::FileNewItem_Click() {
   if (!cancelled) ResetDesign();
   UpdateCaption();
   RefreshPages(ActivePageMask(), this);
-  if (!cancelled) modified_ = false;
+  if (!cancelled) SetModifiedFlag(false);
 }
 
 void TfrmTFD::ResetDesign() {
@@ -175,12 +206,13 @@ void TfrmTFD::ResetDesign() {
   lastTab_ = ui.pcMain->currentIndex();
   --refreshing_;
   design_.Clear();
+  FollowDesignTechnology();
   pageSpecs_->Reset();
   loadInProgress_ = true;
   pageWeapons_->PressEnergy();
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports | pgSpecs, this);
   loadInProgress_ = false;
-  modified_ = false;
+  SetModifiedFlag(false);
 }
 
 void TfrmTFD::UpdateCaption() {
@@ -189,11 +221,17 @@ void TfrmTFD::UpdateCaption() {
   // The file name without its folder; names may come with either separator.
   const qsizetype cut = std::max({file.lastIndexOf('\\'), file.lastIndexOf(':'), file.lastIndexOf('/')});
   file = file.mid(cut + 1);
-  QString caption = "Titanframe Designer";
+  // Qt shows the mark in place of "[*]" while the design is modified.
+  QString caption = "Titanframe Designer[*]";
   if (!type.isEmpty() && !file.isEmpty()) caption = "(" + type + " as " + file + ") " + caption;
   else if (!type.isEmpty()) caption = "(" + type + ") " + caption;
   else if (!file.isEmpty()) caption = "(" + file + ") " + caption;
   setWindowTitle(caption);
+}
+
+void TfrmTFD::SetModifiedFlag(bool modified) {
+  modified_ = modified;
+  setWindowModified(modified);
 }
 
 void TfrmTFD::OptionsUseBINItem_Click(bool checked) {
@@ -241,10 +279,11 @@ void TfrmTFD::OnFirstShow() {
   ui.pcMain->setCurrentWidget(ui.tsMain);
   --refreshing_;
   ResetDesign();
-  modified_ = false;
+  SetModifiedFlag(false);
   Recalc(rqAll);
   SetErrorLightSpeed(speed_);
-  loadServing_->ServeOnShow();
+  // Served once the window is on screen, so that an error box stands over it.
+  QTimer::singleShot(0, loadServing_, &TLoadServing::ServeOnShow);
   ApplyColors();
   pageArmor_->ui.imgOwens->setPicture(0);
   UpdateCaption();
@@ -265,7 +304,7 @@ void TfrmTFD::UpdateStatusBar() {
   ComputeRatings(design_);
   sbRatings_->setText(tr("Battle value: %1  Cost: %2 C-bills")
                           .arg(design_.BattleValue)
-                          .arg(FormatFixed(design_.Cost, 0)));
+                          .arg(FormatCost(design_.Cost)));
 }
 
 void TfrmTFD::closeEvent(QCloseEvent* event) {
