@@ -12,11 +12,7 @@ QString FormatFixed(double value, int decimals) {
   return locale.toString(value, 'f', decimals);
 }
 
-QString FormatCost(double cbills) {
-  QLocale locale;
-  locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
-  return locale.toString(cbills, 'f', 0);
-}
+QString FormatGrouped(double value, int decimals) { return QLocale().toString(value, 'f', decimals); }
 
 QString FormatTonnage(double tons, std::uint8_t rulesLevel) {
   return FormatFixed(tons, IsLevel3(rulesLevel) ? 2 : 1);

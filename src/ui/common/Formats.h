@@ -12,10 +12,11 @@ QString FormatTonnage(double tons, std::uint8_t rulesLevel);
 // Tons with 1 decimal whatever the level (the critical sheet's figures).
 QString FormatSlotSheetTonnage(double tons);
 QString FormatFixed(double value, int decimals);
+// With the locale's thousands separators (costs, and the battle-value and cost windows).
+QString FormatGrouped(double value, int decimals);
 QString FormatSpeed(double kmh);          // "10.8 km/h"
 QString FormatJumpDistance(double m);     // "90 m"
 QString FormatBoostedMP(int mp, int boosted);  // "8", or "8 [10]" with a boost
 QString FormatDissipation(int points);    // "[10]"
-QString FormatCost(double cbills);        // "18,093,451" in whole C-bills
 
 }  // namespace tfd
