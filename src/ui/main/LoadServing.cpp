@@ -169,8 +169,7 @@ void TLoadServing::Serve(const QString* fileName) {
   }
   if (window_.Modified()) {
     const auto answer = TMessageSeam::AskYesNoCancel(
-        &window_, "Confirm", "Do you wish to save this design before loading a new one?
-" + shown);
+        &window_, "Confirm", "Do you wish to save this design before loading a new one?\n" + shown);
     // Cancel, or a save that did not happen, keeps the request for the next
     // activation or nudge.
     if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !window_.FileSave())) return;
