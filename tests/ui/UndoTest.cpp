@@ -158,7 +158,7 @@ TEST_F(Undo, ModifiedFollowsTheSavedStateAndNewStartsAfresh) {
   RedoEntry()->trigger();
   EXPECT_TRUE(window->Modified());
 
-  window->DesignSaved();
+  window->MarkSaved();
   EXPECT_FALSE(window->Modified());
   UndoEntry()->trigger();
   EXPECT_TRUE(window->Modified());

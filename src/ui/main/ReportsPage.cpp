@@ -102,7 +102,7 @@ void TReportsPage::Refresh() {
   for (QLabel* l : {ui_->lblHtDisp, ui_->lblHtDispNum}) SetTextColor(*l, colors[dcGraphHtD]);
   for (QLabel* l : {ui_->lblGraphDamage, ui_->lblD}) SetTextColor(*l, colors[dcGraphDmgP]);
 
-  ui_->lblCost->setText(FormatFixed(m.Cost, 0));
+  ui_->lblCost->setText(FormatGrouped(m.Cost, 0));
   ui_->lblBV->setText(QString::number(m.BattleValue));
   ui_->lblBang->setText(FormatFixed(BangPerBuck(m.BattleValue, m.Cost), 2));
 

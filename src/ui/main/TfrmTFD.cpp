@@ -2,10 +2,13 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 
 #include "equipment/EquipmentLists.h"
 #include "ratings/Ratings.h"
+#include "ratings/RosterPositions.h"
 #include "rules/RulesPass.h"
 #include "ui/About/About.h"
 #include "ui/BV/BV.h"
@@ -23,7 +26,9 @@
 #include "ui/main/LoadServing.h"
 #include "ui/main/MainItemsPage.h"
 #include "ui/main/ReportsPage.h"
+#include "ui/main/SaveCommands.h"
 #include "ui/main/SpecificationsPage.h"
+#include "ui/main/UnitRosterPage.h"
 #include "ui/main/WeaponsPage.h"
 #include "ui/widgets/StatusLight.h"
 
@@ -32,6 +37,17 @@ namespace tfd {
 namespace {
 
 constexpr int kMaxErrorLightSpeed = 50;
+
+// A page scrolls where the window is smaller than it, so the window fits a
+// small screen and the status bar stays in view.
+QScrollArea* Scrolling(QWidget* page) {
+  auto* area = new QScrollArea(page->parentWidget());
+  area->setObjectName(page->objectName() + "Scroll");
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  area->setWidget(page);
+  return area;
+}
 
 }  // namespace
 
@@ -42,17 +58,18 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
 
   menus_ = new TComponentMenus(*this, this);
   pageMain_ = new TMainItemsPage(*this, *menus_, ui.tsMain);
-  ui.lay_tsMain->addWidget(pageMain_);
+  ui.lay_tsMain->addWidget(Scrolling(pageMain_));
   pageArmor_ = new TArmorPage(*this, *menus_, ui.tsArmor);
-  ui.lay_tsArmor->addWidget(pageArmor_);
+  ui.lay_tsArmor->addWidget(Scrolling(pageArmor_));
   pageWeapons_ = new TWeaponsPage(*this, *menus_, ui.tsWeapons);
-  ui.lay_tsWeapons->addWidget(pageWeapons_);
+  ui.lay_tsWeapons->addWidget(Scrolling(pageWeapons_));
   pageCriticals_ = new TCriticalsPage(*this, *menus_, ui.tsCriticals);
-  ui.lay_tsCriticals->addWidget(pageCriticals_);
+  ui.lay_tsCriticals->addWidget(Scrolling(pageCriticals_));
   pageReports_ = new TReportsPage(*this, *menus_, ui.tsReports);
-  ui.lay_tsReports->addWidget(pageReports_);
+  ui.lay_tsReports->addWidget(Scrolling(pageReports_));
   pageSpecs_ = new TSpecificationsPage(*this, ui.tsSpecifications);
-  ui.lay_tsSpecifications->addWidget(pageSpecs_);
+  ui.lay_tsSpecifications->addWidget(Scrolling(pageSpecs_));
+  if (equipment_) rosterPositions_ = std::make_unique<TRosterPositions>(roster_, *equipment_);
   menus_->FindArmorTarget = [this] {
     if (pageMain_->ui.btnMainArmrType->isDown()) return 1;
     return pageArmor_->PressedArmorButton();
@@ -77,6 +94,22 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   loadServing_ = new TLoadServing(*this);
   ui.FileOpenItem->setEnabled(true);
   connect(ui.FileOpenItem, &QAction::triggered, loadServing_, &TLoadServing::OpenWithDialog);
+  TRosterPageLinks rosterLinks;
+  rosterLinks.ChooseDesignFile = [this] { return TFileDialogSeam::GetOpenFileName(this, OpenDialogSettings()); };
+  rosterLinks.LoadIntoEditor = [this](const QString& file) {
+    if (loadServing_) loadServing_->ServeFile(file);
+  };
+  rosterLinks.DesignModified = [this] { return modified_; };
+  rosterLinks.DescribeWarning = WarningLine;
+  pageRoster_ = new TUnitRosterPage(*this, roster_, rosterPositions_.get(), std::move(rosterLinks), ui.tsUnitRoster);
+  ui.lay_tsUnitRoster->addWidget(Scrolling(pageRoster_));
+  save_ = new TSaveCommands(*this);
+  for (QAction* a : {ui.FileSaveItem, ui.FileSaveAsItem, ui.FilePrintItem, ui.FilePrintSetupItem})
+    a->setEnabled(true);
+  connect(ui.FileSaveItem, &QAction::triggered, this, [this] { FileSave(); });
+  connect(ui.FileSaveAsItem, &QAction::triggered, this, [this] { save_->SaveAs(); });
+  connect(ui.FilePrintItem, &QAction::triggered, this, [this] { save_->Print(); });
+  connect(ui.FilePrintSetupItem, &QAction::triggered, this, [this] { save_->PrintSetup(); });
   connect(ui.FileExitItem, &QAction::triggered, this, &QWidget::close);
   connect(ui.OptionsUseBINItem, &QAction::triggered, this, [this](bool c) { OptionsUseBINItem_Click(c); });
   connect(ui.OptionsErrorReportItem, &QAction::triggered, this, [this] { ShowErrorReport(); });
@@ -94,9 +127,12 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   for (QLabel* l : {sbTonnage_, sbArmor_, sbHeat_, sbRatings_}) statusBar()->addPermanentWidget(l);
 
   connect(&timer_, &QTimer::timeout, this, &TfrmTFD::TimerTick);
-  resize(1100, 760);
+  // The size the pages like, within the screen.
+  QSize size(1100, 760);
+  if (const QScreen* screen = this->screen()) size = size.boundedTo(screen->availableGeometry().size());
+  resize(size);
 
-  modified_ = false;
+  SetModifiedFlag(false);
   Recalc(rqAll);
   SetUpUndo();
 }
@@ -112,22 +148,17 @@ void TfrmTFD::SetUpUndo() {
   };
   // The design is modified exactly when it differs from the saved (or new,
   // or loaded) state the stack marks clean.
-  connect(&undo_->Stack(), &QUndoStack::cleanChanged, this, [this](bool clean) { modified_ = !clean; });
-  connect(undo_, &TDesignUndo::settled, this, [this] { modified_ = !undo_->Stack().isClean(); });
+  connect(&undo_->Stack(), &QUndoStack::cleanChanged, this, [this](bool clean) { SetModifiedFlag(!clean); });
+  connect(undo_, &TDesignUndo::settled, this, [this] { SetModifiedFlag(!undo_->Stack().isClean()); });
   edit_ = new TEditCommands(*this, *undo_);
 }
 
 void TfrmTFD::SetModified() {
-  modified_ = true;
+  SetModifiedFlag(true);
   if (undo_) undo_->Changed();
 }
 
 void TfrmTFD::NameStep(const QString& name) { undo_->NameStep(name); }
-
-void TfrmTFD::DesignSaved() {
-  undo_->MarkClean();
-  modified_ = false;
-}
 
 void TfrmTFD::ShowRestoredDesign() {
   // The snapshot is the design as the user had it, its rules pass included;
@@ -154,6 +185,7 @@ TfrmTFD::~TfrmTFD() {
   delete pageReports_;
   delete pageSpecs_;
   pageSpecs_ = nullptr;
+  delete pageRoster_;
 }
 
 void TfrmTFD::Recalc(int request) {
@@ -176,6 +208,7 @@ void TfrmTFD::RefreshPages(int mask, QObject* sender) {
   if (mask & pgCriticals) pageCriticals_->Refresh(sender);
   if (mask & pgReports) pageReports_->Refresh();
   if (mask & pgSpecs) pageSpecs_->Refresh(sender);
+  if (mask & pgUnitRoster) pageRoster_->Refresh();
   UpdateStatusBar();
   ShowFindings();
   --refreshing_;
@@ -207,19 +240,37 @@ void TfrmTFD::pcMain_Change(int index) {
 void TfrmTFD::SetLoadRequests(TLoadRequests* requests) { loadServing_->SetRequests(requests); }
 
 void TfrmTFD::LoadFromFile(const QString& fileName) {
+  // The file is read into a design of its own: one that cannot be read leaves
+  // the design being edited, its file name, caption and modified flag as they
+  // were. The loader runs the rules pass and rebuilds the power-plant text.
+  TMech read;
+  const THtmlSettings htmlBefore = html_;
+  TLoadResult result = ReadDesignFile(read, equipment_.get(), html_, fileName, &pageSpecs_->Makers());
+  if (!result.Ok()) {
+    html_ = htmlBefore;
+    TMessageSeam::Error(this, LoadFailureMessage(fileName, result));
+    return;
+  }
   ResetDesign();
-  // The loader runs the rules pass and rebuilds the power-plant text itself;
-  // whatever it read, even up to an error, is shown.
-  TLoadResult result = ReadDesignFile(design_, equipment_.get(), html_, fileName, &pageSpecs_->Makers());
+  design_.TakeDesign(read);
+  FollowDesignTechnology();
   loadWarnings_ = std::move(result.Warnings);
   loadInProgress_ = true;
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports, this);
   loadInProgress_ = false;
-  modified_ = false;
+  SetModifiedFlag(false);
   undo_->Reset();
+  // A file read only in part (warnings for what was left out) is not
+  // replaced by F2 without a word.
+  save_->SetReadInPart(!result.Message.empty() || !loadWarnings_.empty());
   UpdateCaption();
   ShowLoadWarnings(fileName);
-  if (!result.Message.empty()) TMessageSeam::Error(this, QString::fromStdString(result.Message));
+}
+
+void TfrmTFD::FollowDesignTechnology() {
+  // The equipment lists show the design's own technology, as for a new
+  // design; the Weapons refresh narrows this to the rules level.
+  design_.WeaponFilter = design_.RulesLevel;
 }
 
 void TfrmTFD::ShowLoadWarnings(const QString& fileName) {
@@ -236,8 +287,8 @@ void TfrmTFD::FileNewItem_Click() {
   if (modified_) {
     const auto answer = TMessageSeam::AskYesNoCancel(this, "Clear Design",
                                                      "Do you wish to save this design before CLEARING it?");
-    // Yes would save first; there is no design-file writer, so it only resets.
-    if (answer == QMessageBox::Cancel) cancelled = true;
+    // Yes saves first and goes on only when the design was saved.
+    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !FileSave())) cancelled = true;
   }
   if (!cancelled) {
     ResetDesign();
@@ -247,9 +298,24 @@ void TfrmTFD::FileNewItem_Click() {
   UpdateCaption();
   RefreshPages(ActivePageMask(), this);
   if (!cancelled) {
-    modified_ = false;
+    SetModifiedFlag(false);
     undo_->Reset();
   }
+}
+
+bool TfrmTFD::FileSave() {
+  // What was typed on the Main Items tab counts, even before the edit lost the focus.
+  if (ui.pcMain->currentWidget() == ui.tsMain && pageMain_->StoreControls()) {
+    SetModified();
+    Recalc(rqChassis | rqArmor);
+  }
+  return save_->Save();
+}
+
+void TfrmTFD::MarkSaved() {
+  undo_->MarkClean();
+  SetModifiedFlag(false);
+  UpdateCaption();
 }
 
 void TfrmTFD::ResetDesign() {
@@ -258,12 +324,13 @@ void TfrmTFD::ResetDesign() {
   lastTab_ = ui.pcMain->currentIndex();
   --refreshing_;
   tfd::NewDesign(design_);
+  FollowDesignTechnology();
   pageSpecs_->Reset();
   loadInProgress_ = true;
   pageWeapons_->PressEnergy();
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports | pgSpecs, this);
   loadInProgress_ = false;
-  modified_ = false;
+  SetModifiedFlag(false);
   if (undo_) undo_->Reset();
 }
 
@@ -273,11 +340,17 @@ void TfrmTFD::UpdateCaption() {
   // The file name without its folder; names may come with either separator.
   const qsizetype cut = std::max({file.lastIndexOf('\\'), file.lastIndexOf(':'), file.lastIndexOf('/')});
   file = file.mid(cut + 1);
-  QString caption = "Titanframe Designer";
+  // Qt shows the mark in place of "[*]" while the design is modified.
+  QString caption = "Titanframe Designer[*]";
   if (!type.isEmpty() && !file.isEmpty()) caption = "(" + type + " as " + file + ") " + caption;
   else if (!type.isEmpty()) caption = "(" + type + ") " + caption;
   else if (!file.isEmpty()) caption = "(" + file + ") " + caption;
   setWindowTitle(caption);
+}
+
+void TfrmTFD::SetModifiedFlag(bool modified) {
+  modified_ = modified;
+  setWindowModified(modified);
 }
 
 void TfrmTFD::OptionsUseBINItem_Click(bool checked) {
@@ -342,10 +415,11 @@ void TfrmTFD::OnFirstShow() {
   ui.pcMain->setCurrentWidget(ui.tsMain);
   --refreshing_;
   ResetDesign();
-  modified_ = false;
+  SetModifiedFlag(false);
   Recalc(rqAll);
   SetErrorLightSpeed(speed_);
-  loadServing_->ServeOnShow();
+  // Served once the window is on screen, so that an error box stands over it.
+  QTimer::singleShot(0, loadServing_, &TLoadServing::ServeOnShow);
   ApplyColors();
   pageArmor_->ui.imgOwens->setPicture(0);
   UpdateCaption();
@@ -366,7 +440,7 @@ void TfrmTFD::UpdateStatusBar() {
   ComputeRatings(design_);
   sbRatings_->setText(tr("Battle value: %1  Cost: %2 C-bills")
                           .arg(design_.BattleValue)
-                          .arg(FormatFixed(design_.Cost, 0)));
+                          .arg(FormatGrouped(design_.Cost, 0)));
 }
 
 // The validation follows every refresh, whichever pages it showed: the report
@@ -383,10 +457,14 @@ void TfrmTFD::closeEvent(QCloseEvent* event) {
   if (modified_) {
     const auto answer = TMessageSeam::AskYesNoCancel(this, "Confirm Exit",
                                                      "Do you wish to save this design before Exiting?");
-    if (answer == QMessageBox::Cancel) {
+    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !FileSave())) {
       event->ignore();
       return;
     }
+  }
+  if (!pageRoster_->MayClose()) {
+    event->ignore();
+    return;
   }
   timer_.stop();
   event->accept();

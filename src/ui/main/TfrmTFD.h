@@ -27,6 +27,8 @@ class TWeaponsPage;
 class TMainItemsPage;
 class TReportsPage;
 class TSpecificationsPage;
+class TUnitRosterPage;
+class TRosterPositions;
 class TStatusLight;
 class TfrmAboutBox;
 class TfrmErrorRpt;
@@ -38,6 +40,7 @@ class TLoadRequests;
 class TLoadServing;
 class TDesignUndo;
 class TEditCommands;
+class TSaveCommands;
 
 class TfrmTFD : public QMainWindow, public IDesignHost {
   Q_OBJECT
@@ -88,6 +91,10 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TfrmCost* CostWindow() const { return cost_; }
   TfrmGrphOpts* GraphOptionsWindow() const { return graphOptions_; }
   TSpecificationsPage* SpecificationsPage() const { return pageSpecs_; }
+  TUnitRosterPage* UnitRosterPage() const { return pageRoster_; }
+  TUnitRoster& Roster() { return roster_; }
+  // The designs and pilots of the roster's positions; null without equipment.
+  TRosterPositions* RosterPositions() const { return rosterPositions_.get(); }
 
   // The load-request block this copy registered with (before the first show).
   void SetLoadRequests(TLoadRequests* requests);
@@ -99,10 +106,14 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   // What the last load could not read; emptied by New and by the next load.
   const std::vector<TLoadWarning>& LoadWarnings() const { return loadWarnings_; }
   THtmlSettings& HtmlSettings() { return html_; }
-  // The undo steps of the design; saving marks the design as it stands clean.
+  // The undo steps of the design; a save marks the design as it stands clean.
   TDesignUndo& DesignUndo() const { return *undo_; }
   TEditCommands* EditCommands() const { return edit_; }
-  void DesignSaved();
+  // File > Save: true when the design was saved (a name asked for if needed).
+  bool FileSave();
+  // After a successful save: the modified flag cleared, the new name shown.
+  void MarkSaved();
+  TSaveCommands* SaveCommands() const { return save_; }
 
   Ui::TfrmTFD ui;
 
@@ -124,12 +135,17 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   void ReportMovedItems(int count);
   void SetUpUndo();
   void ShowRestoredDesign();
+  void FollowDesignTechnology();
+  // The flag and the title bar's mark of a modified design.
+  void SetModifiedFlag(bool modified);
   void ShowLoadWarnings(const QString& fileName);
   QList<TStatusLight*> StatusLights() const;
 
   TMech design_;
   TUnitRoster roster_;
   std::unique_ptr<TEquipmentLists> equipment_;
+  // After the roster and the equipment: its designs refer to both.
+  std::unique_ptr<TRosterPositions> rosterPositions_;
   TDisplayColors colors_;
   TComponentMenus* menus_ = nullptr;
   TMainItemsPage* pageMain_ = nullptr;
@@ -138,6 +154,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TCriticalsPage* pageCriticals_ = nullptr;
   TReportsPage* pageReports_ = nullptr;
   TSpecificationsPage* pageSpecs_ = nullptr;
+  TUnitRosterPage* pageRoster_ = nullptr;
   TfrmErrorRpt* errorReport_ = nullptr;
   TfrmAboutBox* about_ = nullptr;
   TfrmBV* bv_ = nullptr;
@@ -146,6 +163,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TLoadServing* loadServing_ = nullptr;
   TDesignUndo* undo_ = nullptr;
   TEditCommands* edit_ = nullptr;
+  TSaveCommands* save_ = nullptr;
   THtmlSettings html_;
   TFindings findings_;
   std::vector<TLoadWarning> loadWarnings_;
