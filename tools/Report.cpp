@@ -7,7 +7,9 @@
 
 #include "files/TextInput.h"
 #include "model/Mech.h"
+#include "ratings/ReportFigures.h"
 #include "ratings/SkillTable.h"
+#include "rules/Validation.h"
 
 namespace tfd {
 
@@ -219,6 +221,13 @@ std::string JsonReport(const TMech& m, const std::string& file, const TReportOpt
   for (std::size_t i = 0; i < 9; ++i) j.Key(kLines[i]).Num(c.CostLines[i]);
   j.Key("config").Num(c.ConfigCost);
   j.Close('}');
+  const TPhysicalDamage physical = PhysicalDamage(m);
+  const TSlotCount slots = FreeCriticalSlots(m);
+  j.Key("reports").Open('{');
+  j.Key("punch").Num(physical.Punch).Key("kick").Num(physical.Kick).Key("club").Num(physical.Club);
+  j.Key("bangPerBuck").Num(BangPerBuck(m.BattleValue, m.Cost)).Key("heatPotential").Num(HeatPotential(c));
+  j.Key("freeSlots").Num(slots.Free).Key("usableSlots").Num(slots.Total);
+  j.Close('}');
   j.Key("damageByRange").Nums(m.DamageByRange).Key("heatByRange").Nums(m.HeatByRange);
 
   j.Key("specs").Open('{');
@@ -228,7 +237,22 @@ std::string JsonReport(const TMech& m, const std::string& file, const TReportOpt
   j.Key("manufacturers").Strs(m.Manufacturers).Key("armament").Strs(m.Armament);
   j.Key("overview").Strs(m.Overview).Key("source").Num(m.Source);
   j.Close('}');
-  j.Key("findings").Open('[').Close(']');
+  TFindings findings;
+  Validate(m, findings);
+  j.Key("findings").Open('[');
+  for (const TFinding& f : findings) {
+    j.Open('{');
+    j.Key("rule").Str(std::string(f.Rule)).Key("severity").Num(f.Severity);
+    j.Key("location");
+    if (f.Place.empty()) j.Raw("null");
+    else j.Str(f.Place);
+    j.Key("item");
+    if (f.Item) j.Str(f.Item->Name);
+    else j.Raw("null");
+    j.Key("message").Str(f.Message);
+    j.Close('}');
+  }
+  j.Close(']');
   j.Close('}');
   return j.Text();
 }
@@ -317,7 +341,13 @@ std::string TextReport(const TMech& m, const std::string& file, const TReportOpt
   line("Modified weapon rating", c.ModifiedWeaponRating, 2);
   line("Speed factor", c.SpeedFactor, 3);
   line("Offensive rating", c.OffensiveRating, 2);
-  o << "\n  Cost: " << Fixed(m.Cost, 0) << " C-bills\n";
+  const TPhysicalDamage physical = PhysicalDamage(m);
+  o << "  Physical attacks: punch " << physical.Punch << ", kick " << physical.Kick << ", club " << physical.Club
+    << "\n";
+  const TSlotCount slots = FreeCriticalSlots(m);
+  o << "  Heat potential: " << HeatPotential(c) << "; free slots " << slots.Free << " of " << slots.Total << "\n";
+  o << "\n  Cost: " << Fixed(m.Cost, 0) << " C-bills; " << Fixed(BangPerBuck(m.BattleValue, m.Cost), 2)
+    << " battle value per 100,000 C-bills\n";
   static constexpr const char* kParts[] = {"Cockpit", "Life support", "Sensors", "Musculature", "Structure",
                                            "Leg actuators", "Engine", "Gyro", "Armor"};
   for (std::size_t i = 0; i < 9; ++i) line(kParts[i], m.CostParts[i], 0);
@@ -331,6 +361,11 @@ std::string TextReport(const TMech& m, const std::string& file, const TReportOpt
   o << "\n  Heat by range:  ";
   for (int r = 0; r < kRangeCount; ++r) o << ' ' << m.HeatByRange[static_cast<std::size_t>(r)];
   o << "\n";
+  TFindings findings;
+  Validate(m, findings);
+  o << "\n  Findings:" << (findings.Empty() ? " none" : "") << "\n";
+  for (const TFinding& f : findings)
+    o << "    " << (f.Severity >= svError ? "Error    " : "Warning  ") << f.Message << "  [" << f.Rule << "]\n";
   return o.str();
 }
 

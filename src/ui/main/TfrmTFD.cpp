@@ -8,14 +8,19 @@
 #include "ratings/Ratings.h"
 #include "rules/RulesPass.h"
 #include "ui/About/About.h"
+#include "ui/BV/BV.h"
+#include "ui/Cost/Cost.h"
 #include "ui/Errs/Errs.h"
 #include "ui/common/Formats.h"
 #include "ui/common/MessageSeam.h"
+#include "ui/grphopts/grphopts.h"
 #include "ui/main/ArmorPage.h"
 #include "ui/main/ComponentMenus.h"
 #include "ui/main/CriticalsPage.h"
+#include "ui/main/FindingTarget.h"
 #include "ui/main/LoadServing.h"
 #include "ui/main/MainItemsPage.h"
+#include "ui/main/ReportsPage.h"
 #include "ui/main/SpecificationsPage.h"
 #include "ui/main/WeaponsPage.h"
 #include "ui/widgets/StatusLight.h"
@@ -42,6 +47,8 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   ui.lay_tsWeapons->addWidget(pageWeapons_);
   pageCriticals_ = new TCriticalsPage(*this, *menus_, ui.tsCriticals);
   ui.lay_tsCriticals->addWidget(pageCriticals_);
+  pageReports_ = new TReportsPage(*this, *menus_, ui.tsReports);
+  ui.lay_tsReports->addWidget(pageReports_);
   pageSpecs_ = new TSpecificationsPage(*this, ui.tsSpecifications);
   ui.lay_tsSpecifications->addWidget(pageSpecs_);
   menus_->FindArmorTarget = [this] {
@@ -50,7 +57,19 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   };
 
   errorReport_ = new TfrmErrorRpt(this);
+  // After the double click is over: the tab change refreshes the report's list.
+  connect(errorReport_, &TfrmErrorRpt::findingActivated, this, [this](int index) {
+    if (index < 0 || index >= static_cast<int>(findings_.Size())) return;
+    QTimer::singleShot(0, this, [this, finding = findings_[static_cast<std::size_t>(index)]] {
+      ShowFinding(*this, design_, finding, UseBin());
+    });
+  });
   about_ = new TfrmAboutBox(this);
+  cost_ = new TfrmCost(design_, this);
+  bv_ = new TfrmBV(design_, this);
+  graphOptions_ = new TfrmGrphOpts(this);
+  connect(pageReports_, &TReportsPage::battleValueRequested, this, [this] { ShowRatingsWindow(*bv_); });
+  connect(pageReports_, &TReportsPage::costRequested, this, [this] { ShowRatingsWindow(*cost_); });
 
   connect(ui.FileNewItem, &QAction::triggered, this, [this] { FileNewItem_Click(); });
   loadServing_ = new TLoadServing(*this);
@@ -59,9 +78,10 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   connect(ui.FileExitItem, &QAction::triggered, this, &QWidget::close);
   connect(ui.OptionsUseBINItem, &QAction::triggered, this, [this](bool c) { OptionsUseBINItem_Click(c); });
   connect(ui.OptionsErrorReportItem, &QAction::triggered, this, [this] { ShowErrorReport(); });
+  connect(ui.OptionsGraphItem, &QAction::triggered, this, [this] { OptionsGraphItem_Click(); });
   connect(ui.HelpAboutItem, &QAction::triggered, this, [this] { about_->exec(); });
   // Their windows are not there yet.
-  for (QAction* a : {ui.OptionsDefaultsItem, ui.OptionsDisplayItem, ui.OptionsGraphItem, ui.OptionsHTMLItem})
+  for (QAction* a : {ui.OptionsDefaultsItem, ui.OptionsDisplayItem, ui.OptionsHTMLItem})
     a->setEnabled(false);
   connect(ui.pcMain, &QTabWidget::currentChanged, this, [this](int index) { pcMain_Change(index); });
 
@@ -90,6 +110,7 @@ TfrmTFD::~TfrmTFD() {
   delete pageArmor_;
   delete pageWeapons_;
   delete pageCriticals_;
+  delete pageReports_;
   delete pageSpecs_;
   pageSpecs_ = nullptr;
 }
@@ -112,8 +133,10 @@ void TfrmTFD::RefreshPages(int mask, QObject* sender) {
   if (mask & pgArmor) pageArmor_->Refresh(sender);
   if (mask & pgWeapons) pageWeapons_->Refresh(sender);
   if (mask & pgCriticals) pageCriticals_->Refresh(sender);
+  if (mask & pgReports) pageReports_->Refresh();
   if (mask & pgSpecs) pageSpecs_->Refresh(sender);
   UpdateStatusBar();
+  ShowFindings();
   --refreshing_;
 }
 
@@ -216,6 +239,23 @@ void TfrmTFD::OptionsUseBINItem_Click(bool checked) {
   RefreshPages(pgWeapons | pgCriticals, this);
 }
 
+void TfrmTFD::OptionsGraphItem_Click() {
+  // Either button: the graph is redrawn and the readout goes back to range 1.
+  std::uint8_t options = pageReports_->GraphOptions();
+  graphOptions_->Edit(options);
+  pageReports_->SetGraphOptions(options);
+  Recalc(rqAll);
+  RefreshPages(pgReports, this);
+  pageReports_->SetReadout(1);
+}
+
+void TfrmTFD::ShowRatingsWindow(QDialog& window) {
+  window.exec();
+  // A configuration chosen in the window stays chosen.
+  Recalc(rqAll);
+  RefreshPages(ActivePageMask(), this);
+}
+
 void TfrmTFD::ShowErrorReport() { errorReport_->showReport(); }
 
 bool TfrmTFD::UseBin() const { return ui.OptionsUseBINItem->isChecked(); }
@@ -281,6 +321,16 @@ void TfrmTFD::UpdateStatusBar() {
   sbRatings_->setText(tr("Battle value: %1  Cost: %2 C-bills")
                           .arg(design_.BattleValue)
                           .arg(FormatFixed(design_.Cost, 0)));
+}
+
+// The validation follows every refresh, whichever pages it showed: the report
+// lists what it found and the next tick shows the status on every light.
+void TfrmTFD::ShowFindings() {
+  Validate(design_, findings_);
+  status_ = findings_.Status();
+  errorReport_->setFindings(findings_);
+  const QString counts = FindingCounts(findings_.Count(svError), findings_.Count(svWarning));
+  for (TStatusLight* light : StatusLights()) light->setToolTip(counts);
 }
 
 void TfrmTFD::closeEvent(QCloseEvent* event) {

@@ -11,6 +11,7 @@
 #include "files/LoadLog.h"
 #include "model/Mech.h"
 #include "model/UnitRoster.h"
+#include "rules/Validation.h"
 #include "ui/common/DisplayColors.h"
 #include "ui/main/DesignHost.h"
 #include "ui_TfrmTFD.h"
@@ -24,10 +25,14 @@ class TComponentMenus;
 class TCriticalsPage;
 class TWeaponsPage;
 class TMainItemsPage;
+class TReportsPage;
 class TSpecificationsPage;
 class TStatusLight;
 class TfrmAboutBox;
 class TfrmErrorRpt;
+class TfrmBV;
+class TfrmCost;
+class TfrmGrphOpts;
 class TEquipmentLists;
 class TLoadRequests;
 class TLoadServing;
@@ -69,8 +74,16 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TArmorPage* ArmorPage() const { return pageArmor_; }
   TComponentMenus* Menus() const { return menus_; }
   TfrmErrorRpt* ErrorReport() const { return errorReport_; }
+  // What the validation found at the last refresh, and the status it gives
+  // the lights (0 green, 1 yellow, 2 red).
+  const TFindings& Findings() const { return findings_; }
+  int DesignStatus() const { return status_; }
   TWeaponsPage* WeaponsPage() const { return pageWeapons_; }
   TCriticalsPage* CriticalsPage() const { return pageCriticals_; }
+  TReportsPage* ReportsPage() const { return pageReports_; }
+  TfrmBV* BattleValueWindow() const { return bv_; }
+  TfrmCost* CostWindow() const { return cost_; }
+  TfrmGrphOpts* GraphOptionsWindow() const { return graphOptions_; }
   TSpecificationsPage* SpecificationsPage() const { return pageSpecs_; }
 
   // The load-request block this copy registered with (before the first show).
@@ -93,10 +106,14 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
  private:
   void FileNewItem_Click();
   void OptionsUseBINItem_Click(bool checked);
+  void OptionsGraphItem_Click();
+  // Shows a ratings window modally; what it chose shows on the active tab.
+  void ShowRatingsWindow(QDialog& window);
   void pcMain_Change(int index);
   void OnFirstShow();
   void ApplyColors();
   void UpdateStatusBar();
+  void ShowFindings();
   void ReportMovedItems(int count);
   void ShowLoadWarnings(const QString& fileName);
   QList<TStatusLight*> StatusLights() const;
@@ -110,11 +127,16 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TArmorPage* pageArmor_ = nullptr;
   TWeaponsPage* pageWeapons_ = nullptr;
   TCriticalsPage* pageCriticals_ = nullptr;
+  TReportsPage* pageReports_ = nullptr;
   TSpecificationsPage* pageSpecs_ = nullptr;
   TfrmErrorRpt* errorReport_ = nullptr;
   TfrmAboutBox* about_ = nullptr;
+  TfrmBV* bv_ = nullptr;
+  TfrmCost* cost_ = nullptr;
+  TfrmGrphOpts* graphOptions_ = nullptr;
   TLoadServing* loadServing_ = nullptr;
   THtmlSettings html_;
+  TFindings findings_;
   std::vector<TLoadWarning> loadWarnings_;
   QLabel* sbTonnage_ = nullptr;
   QLabel* sbArmor_ = nullptr;
