@@ -71,6 +71,8 @@ case "$cmd" in
   test)
     install_packages "${base_packages[@]}" "${test_packages[@]}"
     configure build RelWithDebInfo
+    # Tests build with warnings as errors, so no warning slips in.
+    cmake -S "$top" -B build -DTFD_WERROR=ON >/dev/null
     build build
     # A test that hangs fails after five minutes instead of holding CI.
     ctest --test-dir build --output-on-failure --parallel "$jobs" --timeout 300

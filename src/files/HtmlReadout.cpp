@@ -330,7 +330,7 @@ class THtmlImport {
       if (Has(label, "Jumping MP")) m_.JumpMP = ToByte(WholeOr(AfterFirst(t, 3), 0));
       if (Has(label, "Heat Sinks")) {
         m_.HeatSinks = ToByte(WholeOr(TrimText(AfterFirst(t, 2)), 10));
-        HeatSinkType(t);
+        m_.HeatSinkType = HeatSinkTypeOfLine(t, m_.HeatSinks, IsClanDesign(m_), m_.HeatSinkType);
       }
       if (Has(label, "Armor Factor")) {
         if (Has(t, "FF")) m_.ArmorType = clan ? atClanFF : atFerroFibrous;
@@ -356,25 +356,6 @@ class THtmlImport {
     if (armStructure == legStructure) m_.Options |= optQuad;
     const std::uint8_t on = m_.IsQuad() ? 1 : 0;
     for (int k = 0; k < 8; ++k) m_.Configs[static_cast<std::size_t>(k)]->Actuators = {on, on, on, on};
-  }
-
-  // The heat-sink type: a named kind on the line, or a dissipation figure of
-  // twice the count in a cell ("[24]" or "24").
-  void HeatSinkType(const std::string& t) {
-    const bool clan = IsClanDesign(m_);
-    if (Has(t, "Laser")) {
-      m_.HeatSinkType = hsLaser;
-    } else if (Has(t, "Compact")) {
-      m_.HeatSinkType = hsCompact;
-    } else if (Has(t, "Double")) {
-      m_.HeatSinkType = clan ? hsClanDouble : hsDouble;
-    } else if (m_.HeatSinks > 0) {
-      const std::size_t open = t.find('['), close = t.find(']');
-      long figure = 0;
-      if (open != std::string::npos && close != std::string::npos && close > open &&
-          ParseWhole(TrimText(t.substr(open + 1, close - open - 1)), figure) && figure == 2L * m_.HeatSinks)
-        m_.HeatSinkType = clan ? hsClanDouble : hsDouble;
-    }
   }
 
   static int ConfigOfCaption(const std::string& caption) {

@@ -6,6 +6,7 @@
 #include "equipment/EquipmentLists.h"
 #include "files/LoadLimits.h"
 #include "files/LoadLog.h"
+#include "files/TextInput.h"
 #include "model/Mech.h"
 
 namespace tfd {
@@ -176,6 +177,19 @@ void LinkLoadedSlots(TMech& design, int configIndex) {
       const bool fixedCopy = fixed && fixed->SlotAt(loc, s).Item && fixed->SlotAt(loc, s).Code == cell.Code;
       if (!fixedCopy) crits.LoadSlot(loc, s, ciEmpty, nullptr);
     }
+}
+
+std::uint8_t HeatSinkTypeOfLine(std::string_view line, int heatSinks, bool clan, std::uint8_t current) {
+  const std::uint8_t doubled = clan ? hsClanDouble : hsDouble;
+  if (ContainsText(line, "Laser")) return hsLaser;
+  if (ContainsText(line, "Compact")) return hsCompact;
+  if (ContainsText(line, "Double")) return doubled;
+  const std::size_t open = line.find('['), close = line.find(']');
+  long figure = 0;
+  if (heatSinks > 0 && open != std::string_view::npos && close != std::string_view::npos && close > open &&
+      ParseWhole(TrimText(line.substr(open + 1, close - open - 1)), figure) && figure == 2L * heatSinks)
+    return doubled;
+  return current;
 }
 
 }  // namespace tfd

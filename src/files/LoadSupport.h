@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
 #include "model/Weapon.h"
 #include "rules/Placement.h"  // IsHeatSinkOrJumpJet
@@ -58,6 +59,11 @@ void DeferReadoutItem(TLoadLog& log, const TEquipmentLists& lists, TWeapon* item
 // The heat-sink type that an item of this identifier means (double, compact,
 // laser), or -1 for an item that says nothing of it.
 int HeatSinkTypeOf(const TEquipmentIndex& index, int saveNum);
+
+// The heat-sink type a readout's heat-sink line names: a kind by name, or a
+// dissipation figure in brackets ("[24]") of twice the count; `current` when
+// the line tells neither.
+std::uint8_t HeatSinkTypeOfLine(std::string_view line, int heatSinks, bool clan, std::uint8_t current);
 
 // The CASE kind a loaded "1" stands for: Inner Sphere CASE, Clan CASE on a
 // Clan design.

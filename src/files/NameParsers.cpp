@@ -6,6 +6,7 @@
 
 #include "equipment/EquipmentLists.h"
 #include "files/TextInput.h"
+#include "model/CritAlloc.h"
 
 namespace tfd {
 
@@ -39,7 +40,7 @@ int ParseLocationCode(std::string_view name) {
 TParsedName ParseEquipmentName(std::string_view nameIn, char marker, bool clanDesign,
                                const TEquipmentLists& lists) {
   std::string name(nameIn);
-  // 1. Leading counts ("2 Medium Laser") go, except a count such as "2x".
+  // Leading counts ("2 Medium Laser") go, except a count such as "2x".
   std::size_t scan = 0;
   if (!(name.size() >= 2 && name[0] == '3' && name[1] == 'x')) {
     while (scan < name.size()) {
@@ -52,7 +53,7 @@ TParsedName ParseEquipmentName(std::string_view nameIn, char marker, bool clanDe
       break;
     }
   }
-  // 2. Ammunition: the bracketed shot count goes.
+  // Ammunition: the bracketed shot count goes.
   if (scan < name.size() && name[scan] == '@') {
     const std::size_t open = name.find('(', scan);
     if (open != std::string::npos) {
@@ -61,14 +62,14 @@ TParsedName ParseEquipmentName(std::string_view nameIn, char marker, bool clanDe
       for (std::size_t i = open; i < end; ++i) name[i] = ' ';
     }
   }
-  // 3. to 5.
+  // CASE and the two arm actuators are slot items of their own, not equipment.
   const std::string parsed = TrimText(name);
   TParsedName result;
   if (parsed.empty()) return result;
-  if (SameText(parsed, "CASE")) return {18, nullptr};
-  if (SameText(parsed, "Lower Arm Actuator")) return {10, nullptr};
-  if (SameText(parsed, "Hand Actuator")) return {11, nullptr};
-  // 6. The rows of the chosen side, in category order.
+  if (SameText(parsed, "CASE")) return {ciCase, nullptr};
+  if (SameText(parsed, "Lower Arm Actuator")) return {ciLowerArm, nullptr};
+  if (SameText(parsed, "Hand Actuator")) return {ciHand, nullptr};
+  // The rows of the chosen side, in category order.
   const bool clan = clanDesign != (marker == '*');
   const int offset = clan ? 100 : 0;
   static constexpr int kEquipment[] = {100, 300, 500, 700, 900, 1100, 1300};

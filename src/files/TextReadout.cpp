@@ -155,7 +155,7 @@ class TTextImport {
     Skip(1);
     in_.SkipToColon();
     m_.HeatSinks = ToByte(in_.ReadInteger());
-    ReadHeatSinkType(in_.ReadLine());
+    m_.HeatSinkType = HeatSinkTypeOfLine(in_.ReadLine(), m_.HeatSinks, IsClanDesign(m_), m_.HeatSinkType);
     Skip(2);
     in_.SkipToColon();
     in_.ReadInteger();
@@ -191,26 +191,6 @@ class TTextImport {
     a[asLeftLeg] = a[asRightLeg];
     if (armStructure == legStructure) m_.Options |= optQuad;
     Skip(1);
-  }
-
-  // The heat-sink type from the rest of the heat-sink line: a named kind, or
-  // a dissipation figure ("[24]") of twice the count.
-  void ReadHeatSinkType(std::string_view rest) {
-    const bool clan = IsClanDesign(m_);
-    if (ContainsText(rest, "Laser")) {
-      m_.HeatSinkType = hsLaser;
-    } else if (ContainsText(rest, "Compact")) {
-      m_.HeatSinkType = hsCompact;
-    } else if (ContainsText(rest, "Double")) {
-      m_.HeatSinkType = clan ? hsClanDouble : hsDouble;
-    } else {
-      const std::size_t open = rest.find('['), close = rest.find(']');
-      long figure = 0;
-      if (open != std::string_view::npos && close != std::string_view::npos && close > open &&
-          ParseWhole(TrimText(rest.substr(open + 1, close - open - 1)), figure) && m_.HeatSinks > 0 &&
-          figure == 2L * m_.HeatSinks)
-        m_.HeatSinkType = clan ? hsClanDouble : hsDouble;
-    }
   }
 
   void ReadConfigurations() {

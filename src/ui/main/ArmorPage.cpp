@@ -167,10 +167,10 @@ void TArmorPage::Refresh(QObject* sender) {
   TMech& m = host_.Design();
   const std::uint8_t lv = m.RulesLevel;
 
-  // 1. Turret mounting without a turret falls back to the front.
+  // Turret mounting without a turret falls back to the front.
   if (m.MountMode == mmTurret && m.Config->Turret == trNone) m.MountMode = mmFront;
 
-  // 2. The eleven values, each edit limited as the armour rules limit it.
+  // The eleven values, each edit limited as the armour rules limit it.
   const bool armless = m.MiscFlags & mfArmless;
   for (const TArmorSection& s : sections_) {
     int maximum = 2 * m.Structure[static_cast<std::size_t>(s.Structure)];
@@ -179,7 +179,7 @@ void TArmorPage::Refresh(QObject* sender) {
     SetRangeAndValue(*s.Edit, 0, maximum, m.Armor[static_cast<std::size_t>(s.Section)]);
   }
 
-  // 3. Totals and the gauge.
+  // Totals and the gauge.
   ui.lblArmrTng->setText(FormatTonnage(m.Weights[wArmor], lv));
   ui.lblArmrPtsMax->setText(QString::number(m.MaxArmor));
   ui.lblArmrPtsTotal->setText(QString::number(m.ArmorFactor));
@@ -187,10 +187,10 @@ void TArmorPage::Refresh(QObject* sender) {
   const TDisplayColors& colors = host_.Colors();
   SetGauge(*ui.GaugeArmr, m.MaxArmor, m.ArmorPoints, colors[dcGaugeN], colors[dcGaugeE]);
 
-  // 4. Typing armour values does not rebuild the rest of the page.
+  // Typing armour values does not rebuild the rest of the page.
   if (qobject_cast<QAbstractSpinBox*>(sender)) return;
 
-  // 5. Armour types.
+  // Armour types.
   ui.btnArmrType->setText(QString::fromStdString(m.ArmorTypeName(m.ArmorType, false)));
   ui.btnArmrType->setEnabled(lv != rlIS1);
   for (std::size_t tag = 2; tag <= 12; ++tag) {
@@ -200,7 +200,7 @@ void TArmorPage::Refresh(QObject* sender) {
         m.ArmorTypeName(m.ArmorTypes[static_cast<std::size_t>(ArmorSectionOfTag(static_cast<int>(tag)))], true)));
   }
 
-  // 6. Structure.
+  // Structure.
   const std::pair<QLabel*, int> structure[] = {
       {ui.lblIS_H, bsHead},  {ui.lblIS_CT, bsCenterTorso}, {ui.lblIS_RT, bsSideTorso},
       {ui.lblIS_LT, bsSideTorso}, {ui.lblIS_RA, bsArm}, {ui.lblIS_LA, bsArm},
@@ -208,7 +208,7 @@ void TArmorPage::Refresh(QObject* sender) {
   for (auto [label, index] : structure)
     label->setText(QString::number(m.Structure[static_cast<std::size_t>(index)]));
 
-  // 7. Equalising.
+  // Equalising.
   ui.chkEQ_ST->setChecked(m.ArmorMirror & 1);
   ui.chkEQ_STR->setChecked(m.ArmorMirror & 2);
   ui.chkEQ_A->setChecked(m.ArmorMirror & 4);
@@ -217,7 +217,7 @@ void TArmorPage::Refresh(QObject* sender) {
   SetRangeAndValue(*ui.sedtTorsoRatioF, 1, 10, m.TorsoRatioFront);
   SetRangeAndValue(*ui.sedtTorsoRatioR, 1, 10, m.TorsoRatioRear);
 
-  // 8. Limb names follow the body shape.
+  // Limb names follow the body shape.
   const bool quad = m.IsQuad();
   ui.lblArmr_RA->setText(quad ? "Right Front Leg" : "Right Arm");
   ui.lblArmr_LA->setText(quad ? "Left Front Leg" : "Left Arm");
@@ -225,7 +225,7 @@ void TArmorPage::Refresh(QObject* sender) {
   ui.lblArmr_LL->setText(quad ? "Left Rear Leg" : "Left Leg");
   ui.imgOwens->setQuad(quad);
 
-  // 9. No arms, no arm armour.
+  // No arms, no arm armour.
   for (QWidget* w : {static_cast<QWidget*>(ui.lblArmr_RA), static_cast<QWidget*>(ui.lblArmr_LA),
                      static_cast<QWidget*>(ui.lblIS_RA), static_cast<QWidget*>(ui.lblIS_LA),
                      static_cast<QWidget*>(ui.sedtAF_RA), static_cast<QWidget*>(ui.sedtAF_LA)})

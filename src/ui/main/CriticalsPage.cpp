@@ -491,19 +491,19 @@ void TCriticalsPage::Refresh(QObject* sender) {
   const bool quad = m.IsQuad();
   const bool armless = m.MiscFlags & mfArmless;
 
-  // 1, 8 to 10. Slots, their lists, their buttons.
+  // Slots, their lists, their buttons.
   RefreshSlots(quad, armless);
 
-  // 2. Actuators and the two switches.
+  // Actuators and the two switches.
   for (std::size_t i = 0; i < 4; ++i) actuatorBoxes_[i]->setChecked(c.Actuators[i] != 0);
   ui.chkArmless->setChecked(armless);
   ui.chkLmtCrits->setChecked(m.MiscFlags & mfLimiting);
 
-  // 3. The configuration.
+  // The configuration.
   ui.btnCritConfig->setText(QString::fromStdString(m.ConfigName(m.ConfigIndex)));
   ui.btnCritConfig->setEnabled(m.IsOmni());
 
-  // 4. CASE by rules level; the actuators unless the arms are legs or gone.
+  // CASE by rules level; the actuators unless the arms are legs or gone.
   for (int loc = 0; loc < kLocationCount; ++loc) {
     const bool torso = loc >= locCenterTorso && loc <= locLeftTorso;
     caseButtons_[static_cast<std::size_t>(loc)]->setEnabled(torso ? (lv & (rlIS2 | rlIS3 | rlClan3 | rlMixed3)) != 0
@@ -511,23 +511,23 @@ void TCriticalsPage::Refresh(QObject* sender) {
   }
   for (QCheckBox* box : actuatorBoxes_) box->setEnabled(!quad && !armless);
 
-  // 5. Headings.
+  // Headings.
   RefreshHeadings(quad);
 
-  // 6. Weights of the sheet.
+  // Weights of the sheet.
   ui.lblArmrCptTng->setText(FormatSlotSheetTonnage(c.ArmouredWeight));
   ui.lblCASETng->setText(FormatSlotSheetTonnage(c.CaseWeight));
 
-  // 7. Level 3 switches.
+  // Level 3 switches.
   ui.chkArmless->setEnabled(ArmlessAllowed(m));
   ui.chkLmtCrits->setEnabled(level3);
 
-  // 11. Tonnage left.
+  // Tonnage left.
   const TDisplayColors& colors = host_.Colors();
   SetGauge(*ui.GaugeCritTng, m.Tonnage * 10, static_cast<int>(Round(m.Weights[wFree] * 10)), colors[dcGaugeN],
            colors[dcGaugeE]);
 
-  // 12. The BIN.
+  // The BIN.
   RefreshBin();
 }
 

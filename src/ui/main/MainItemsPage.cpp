@@ -159,7 +159,7 @@ void TMainItemsPage::Commit() {
 }
 
 void TMainItemsPage::Refresh() {
-  TMech& m = host_.Design();
+  const TMech& m = host_.Design();
   const TConfiguration& c = *m.Config;
   const std::uint8_t lv = m.RulesLevel;
   const bool level3 = IsLevel3(lv);
@@ -167,7 +167,7 @@ void TMainItemsPage::Refresh() {
   const bool mixed = m.IsMixed();
   auto tons = [lv](double w) { return FormatTonnage(w, lv); };
 
-  // 1, 2. Rules level and what it allows.
+  // Rules level and what it allows.
   if (!RulesLevelName(lv).empty()) ui.btnTechLevel->setText(Name(RulesLevelName(lv)));
   QWidget* level3Group[] = {ui.grpMiscItems,  ui.chkSatellite,   ui.chkNullSig,    ui.btnSupCharg,
                             ui.lblSupCharg,   ui.lblSupChrgTng,  ui.sedtJmpBoost,  ui.lblJmpBoost,
@@ -179,7 +179,7 @@ void TMainItemsPage::Refresh() {
                      static_cast<QWidget*>(ui.btnISType)})
     w->setEnabled(level3 || level2);
 
-  // 3. Further rules.
+  // Further rules.
   if (m.MiscFlags & mfNullSignature) {
     ui.btnTargType->setEnabled(false);
     ui.chkSatellite->setEnabled(false);
@@ -195,13 +195,13 @@ void TMainItemsPage::Refresh() {
     ui.lblJmpBoost->setEnabled(false);
   }
 
-  // 4, 5. Configuration and options.
+  // Configuration and options.
   ui.btnMainConfig->setText(QString::fromStdString(m.ConfigName(m.ConfigIndex)));
   ui.btnMainConfig->setEnabled(m.IsOmni());
   QString options = QString::fromStdString(OptionsSummary(m.Options));
   ui.btnOptions->setText(options.isEmpty() ? QString("Standard") : options.chopped(2));
 
-  // 6. Component captions; the Clan kinds carry "Clan" only in a Mixed design.
+  // Component captions; the Clan kinds carry "Clan" only in a Mixed design.
   auto caption = [](TDropButton* b, std::string_view name) {
     if (!name.empty()) b->setText(Name(name));
   };
@@ -221,14 +221,14 @@ void TMainItemsPage::Refresh() {
   else caption(ui.btnTargType, TargetingTypeName(m.TargetingType));
   caption(ui.btnTurret, TurretName(c.Turret));
 
-  // 7. Edits: ranges before values.
+  // Edits: ranges before values.
   SetRangeAndValue(*ui.sedtTng, level3 ? 10 : 20, 100, m.Tonnage);
   SetRangeAndValue(*ui.sedtW_MP, ui.sedtW_MP->minimum(), ui.sedtW_MP->maximum(), m.WalkMP);
   SetRangeAndValue(*ui.sedtJ_MP, 0, m.JumpJetType == jjImproved ? m.RunMP : m.WalkMP, m.JumpMP);
   SetRangeAndValue(*ui.sedtHSNum, m.EngineType == etICE ? 0 : 10, ui.sedtHSNum->maximum(), m.HeatSinks);
   SetRangeAndValue(*ui.sedtJmpBoost, 0, 20, m.JumpBoosterMP);
 
-  // 8. Weights and figures.
+  // Weights and figures.
   const auto& w = m.Weights;
   ui.lblTngRem->setText(tons(w[wFree]));
   ui.lblISTng->setText(tons(w[wStructure]));
@@ -255,19 +255,18 @@ void TMainItemsPage::Refresh() {
   ui.lblPowAmpTng->setText(tons(c.PowerAmpWeight));
   ui.lblTurretTng->setText(tons(c.TurretWeight));
 
-  // 9, 10. Armour type and the tonnage gauge.
+  // Armour type and the tonnage gauge.
   ui.btnMainArmrType->setText(QString::fromStdString(m.ArmorTypeName(m.ArmorType, false)));
   ui.btnMainArmrType->setEnabled(lv != rlIS1);
   const TDisplayColors& colors = host_.Colors();
   SetGauge(*ui.GaugeTng, m.Tonnage * 10, static_cast<int>(Round(w[wFree] * 10)), colors[dcGaugeN],
            colors[dcGaugeE]);
 
-  // 11 to 13. Supercharger, check boxes, and the tonnage the slot grid limits by.
+  // Supercharger, check boxes, and the tonnage the slot grid limits by.
   static const char* const superchargers[] = {"None", "CT", "RT", "LT"};
   ui.btnSupCharg->setText(superchargers[c.SuperchargerLocation()]);
   ui.chkNullSig->setChecked(m.MiscFlags & mfNullSignature);
   ui.chkSatellite->setChecked(m.MiscFlags & mfSatelliteUplink);
-  m.Config->Crits.Tonnage = m.Tonnage;
 }
 
 }  // namespace tfd

@@ -314,10 +314,10 @@ void TWeaponsPage::Refresh(QObject* sender) {
   const std::uint8_t lv = m.RulesLevel;
   const bool quad = m.IsQuad();
 
-  // 1. Turret mounting without a turret falls back to the front.
+  // Turret mounting without a turret falls back to the front.
   if (m.MountMode == mmTurret && c.Turret == trNone) m.MountMode = mmFront;
 
-  // 3, 4. The technology of the lists.
+  // The technology of the lists.
   const bool chooseTech = m.IsMixed() || m.IsOmni();
   ui.btnWepType->setEnabled(chooseTech);
   if (!chooseTech) {
@@ -334,7 +334,7 @@ void TWeaponsPage::Refresh(QObject* sender) {
   const std::uint8_t f = m.WeaponFilter;
   ui.btnWepType->setText(f & (rlClan2 | rlClan3) ? "Clan" : f == rlMixed3 ? "Custom" : "Inner Sphere");
 
-  // 5, 6. Categories; a tab change rebuilds the list.
+  // Categories; a tab change rebuilds the list.
   ui.btnElectronic->setEnabled(lv != rlIS1);
   bool rebuild = qobject_cast<QTabWidget*>(sender) || (sender && sender->parent() &&
                                                        qobject_cast<QTabWidget*>(sender->parent()));
@@ -347,11 +347,11 @@ void TWeaponsPage::Refresh(QObject* sender) {
     return;
   }
 
-  // 7. Configuration.
+  // Configuration.
   ui.btnConfig->setText(QString::fromStdString(m.ConfigName(m.ConfigIndex)));
   ui.btnConfig->setEnabled(m.IsOmni());
 
-  // 8. Where the next item may go.
+  // Where the next item may go.
   const std::uint8_t mode = m.MountMode;
   const bool frontOrRear = mode == mmFront || mode == mmRear;
   const bool turret = mode == mmTurret;
@@ -364,7 +364,7 @@ void TWeaponsPage::Refresh(QObject* sender) {
   for (QToolButton* b : {ui.btnLoc_RA, ui.btnLoc_LA})
     b->setEnabled(!armless && (mode == mmFront || (mode == mmRear && quad)));
 
-  // 9. The BIN, or a location that can take the item.
+  // The BIN, or a location that can take the item.
   if (!host_.UseBin() && m.MountMode == mmBin) m.MountMode = mmFront;
   const bool binMode = m.MountMode == mmBin;
   if (binMode) {
@@ -375,13 +375,13 @@ void TWeaponsPage::Refresh(QObject* sender) {
     if (!pressed->isEnabled()) ChooseDefaultLocation();
   }
 
-  // 10. Captions.
+  // Captions.
   ui.btnLocation->setText(QString("Location (%1)").arg(Text(MountModeName(m.MountMode))));
   ui.lblLocation->setText(binMode ? QString("BIN") : Text(LocationName(m.CurrentLocation, quad)));
   for (int loc = locRightArm; loc <= locLeftLeg; ++loc)
     locations_->button(loc)->setText(Text(LocationName(loc, quad)));
 
-  // 11. Column headings; ammunition shows only its name, shots, battle value and cost.
+  // Column headings; ammunition shows only its name, shots, battle value and cost.
   const bool ammo = ui.btnAmmo->isChecked();
   ui.lblWep5->setText(ammo ? "Shots per Ton" : "Dmg");
   for (QLabel* l : {ui.lblWep2, ui.lblWep3, ui.lblWep4, ui.lblWep6, ui.lblWep7, ui.lblWep8, ui.lblWep9,
@@ -389,7 +389,7 @@ void TWeaponsPage::Refresh(QObject* sender) {
     l->setVisible(!ammo);
   PlaceHeadings();
 
-  // 12, 13. The slots of the location (or the BIN) and the configuration's items.
+  // The slots of the location (or the BIN) and the configuration's items.
   FillSlotList();
   FillPlacedList();
 
