@@ -19,8 +19,8 @@ struct TDisplayColors {
   const QColor& operator[](EDisplayColor i) const { return Colors[static_cast<std::size_t>(i)]; }
   QColor& operator[](EDisplayColor i) { return Colors[static_cast<std::size_t>(i)]; }
 
-  // Black text, the system button face behind, blue and red gauges, red, teal
-  // and blue graph lines.
+  // The start-up set on this desktop: the desktop's text on its button face,
+  // blue and red gauges, red, teal and blue graph lines.
   static TDisplayColors Defaults();
 };
 

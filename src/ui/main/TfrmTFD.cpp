@@ -1,16 +1,23 @@
 #include "ui/main/TfrmTFD.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QStatusBar>
 
+#include "db/SqliteDatabase.h"
 #include "equipment/EquipmentLists.h"
 #include "ratings/Ratings.h"
 #include "rules/RulesPass.h"
 #include "ui/About/About.h"
+#include "ui/Colors/Colors.h"
+#include "ui/DispOpts/DispOpts.h"
+#include "ui/defvals/defvals.h"
 #include "ui/Errs/Errs.h"
+#include "ui/common/ColorApplier.h"
 #include "ui/common/Formats.h"
 #include "ui/common/MessageSeam.h"
+#include "ui/common/SystemColors.h"
 #include "ui/main/ArmorPage.h"
 #include "ui/main/ComponentMenus.h"
 #include "ui/main/CriticalsPage.h"
@@ -21,15 +28,14 @@
 
 namespace tfd {
 
-namespace {
-
-constexpr int kMaxErrorLightSpeed = 50;
-
-}  // namespace
-
 TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
-    : QMainWindow(parent), equipment_(std::move(equipment)), colors_(TDisplayColors::Defaults()) {
+    : QMainWindow(parent),
+      equipment_(std::move(equipment)),
+      colors_(ResolveColorSet(activeSet_, QApplication::palette())),
+      schemes_(std::make_unique<TColorSchemeStore>(TColorSchemeStore::OpenUserStore(
+          [](const std::string& path) { return OpenSqliteDatabase(path, EOpenMode::Create); }))) {
   ui.setupUi(this);
+  colorApplier_ = new TColorApplier(this);
   if (equipment_) design_.Equipment = &equipment_->Index();
 
   menus_ = new TComponentMenus(*this, this);
@@ -48,6 +54,11 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
 
   errorReport_ = new TfrmErrorRpt(this);
   about_ = new TfrmAboutBox(this);
+  // The error report writes in the illegal-status colour.
+  errorReport_->setProperty(kDisplayColorProperty, QStringLiteral("GaugeE"));
+  dispOpts_ = new TfrmDispOpts(*schemes_, this);
+  htmlOptions_ = new TfrmColor(html_, this);
+  defValues_ = new TfrmDefValues(defaults_, this);
 
   connect(ui.FileNewItem, &QAction::triggered, this, [this] { FileNewItem_Click(); });
   loadServing_ = new TLoadServing(*this);
@@ -57,9 +68,11 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   connect(ui.OptionsUseBINItem, &QAction::triggered, this, [this](bool c) { OptionsUseBINItem_Click(c); });
   connect(ui.OptionsErrorReportItem, &QAction::triggered, this, [this] { ShowErrorReport(); });
   connect(ui.HelpAboutItem, &QAction::triggered, this, [this] { about_->exec(); });
-  // Their windows are not there yet.
-  for (QAction* a : {ui.OptionsDefaultsItem, ui.OptionsDisplayItem, ui.OptionsGraphItem, ui.OptionsHTMLItem})
-    a->setEnabled(false);
+  connect(ui.OptionsDisplayItem, &QAction::triggered, this, [this] { OptionsDisplayItem_Click(); });
+  connect(ui.OptionsHTMLItem, &QAction::triggered, this, [this] { htmlOptions_->exec(); });
+  connect(ui.OptionsDefaultsItem, &QAction::triggered, this, [this] { defValues_->exec(); });
+  // Its window is not there yet.
+  for (QAction* a : {ui.OptionsGraphItem}) a->setEnabled(false);
   connect(ui.pcMain, &QTabWidget::currentChanged, this, [this](int index) { pcMain_Change(index); });
 
   sbTonnage_ = new QLabel(this);
@@ -154,7 +167,10 @@ void TfrmTFD::FileNewItem_Click() {
     // Yes would save first; there is no design-file writer, so it only resets.
     if (answer == QMessageBox::Cancel) cancelled = true;
   }
-  if (!cancelled) ResetDesign();
+  if (!cancelled) {
+    ResetDesign();
+    StartFromDefaultValues();
+  }
   UpdateCaption();
   RefreshPages(ActivePageMask(), this);
   if (!cancelled) modified_ = false;
@@ -171,6 +187,13 @@ void TfrmTFD::ResetDesign() {
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports | pgSpecs, this);
   loadInProgress_ = false;
   modified_ = false;
+}
+
+void TfrmTFD::StartFromDefaultValues() {
+  if (!defaults_.Chosen) return;
+  ApplyDefaultValues(design_, defaults_);
+  Recalc(rqAll);
+  RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports | pgSpecs, this);
 }
 
 void TfrmTFD::UpdateCaption() {
@@ -240,15 +263,42 @@ void TfrmTFD::OnFirstShow() {
   UpdateCaption();
 }
 
+void TfrmTFD::OptionsDisplayItem_Click() {
+  timer_.stop();
+  dispOpts_->SetWorkingSet(activeSet_);
+  dispOpts_->SetSpeed(speed_);
+  if (dispOpts_->exec() == QDialog::Accepted) {
+    activeSet_ = dispOpts_->WorkingSet();
+    speed_ = dispOpts_->Speed();
+  }
+  SetErrorLightSpeed(speed_);
+  colors_ = ResolveColorSet(activeSet_, QApplication::palette());
+  ApplyColors();
+}
+
 void TfrmTFD::ApplyColors() {
+  colorApplier_->Apply(colors_);
   errorReport_->setColors(colors_[dcGaugeE], colors_[dcTextB]);
   RefreshPages(ActivePageMask(), this);
+}
+
+void TfrmTFD::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // Schemes made of system colours follow a change of the desktop's theme.
+  if (event->type() == QEvent::ApplicationPaletteChange && colorApplier_->Applied()) {
+    colors_ = ResolveColorSet(activeSet_, QApplication::palette());
+    ApplyColors();
+  }
 }
 
 void TfrmTFD::UpdateStatusBar() {
   const QString tons = FormatTonnage(design_.Weights[wFree], design_.RulesLevel);
   sbTonnage_->setText(tr("Tonnage remaining: %1").arg(tons));
-  sbTonnage_->setStyleSheet(design_.Weights[wFree] < 0 ? "color: red; font-weight: bold" : "");
+  const bool overweight = design_.Weights[wFree] < 0;
+  sbTonnage_->setProperty(kDisplayColorProperty, overweight ? QStringLiteral("GaugeE") : QStringLiteral("TextF"));
+  QFont font = sbTonnage_->font();
+  font.setBold(overweight);
+  sbTonnage_->setFont(font);
   sbArmor_->setText(tr("Armor: %1 / %2").arg(design_.ArmorPoints).arg(design_.MaxArmor));
   sbHeat_->setText(tr("Heat sinks: %1 %2").arg(design_.HeatSinks).arg(FormatDissipation(design_.Dissipation)));
   // The ratings take a couple of microseconds: the vital figures follow every edit.

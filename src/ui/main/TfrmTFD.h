@@ -7,7 +7,9 @@
 #include <QTimer>
 #include <memory>
 
+#include "equipment/ColorSchemes.h"
 #include "files/HtmlSettings.h"
+#include "model/DefaultValues.h"
 #include "model/Mech.h"
 #include "model/UnitRoster.h"
 #include "ui/common/DisplayColors.h"
@@ -25,7 +27,11 @@ class TWeaponsPage;
 class TMainItemsPage;
 class TStatusLight;
 class TfrmAboutBox;
+class TfrmColor;
+class TfrmDefValues;
+class TfrmDispOpts;
 class TfrmErrorRpt;
+class TColorApplier;
 class TEquipmentLists;
 class TLoadRequests;
 class TLoadServing;
@@ -78,18 +84,32 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   void LoadFromFile(const QString& fileName);
   THtmlSettings& HtmlSettings() { return html_; }
 
+  // The display colours as chosen (references, system colours among them)
+  // and the settings windows.
+  const TColorSet& ActiveColorSet() const { return activeSet_; }
+  TColorSchemeStore& ColorSchemes() { return *schemes_; }
+  TDefaultValues& DefaultValues() { return defaults_; }
+  TfrmDispOpts* DisplayOptions() const { return dispOpts_; }
+  TfrmColor* HtmlOptions() const { return htmlOptions_; }
+  TfrmDefValues* DefaultValuesWindow() const { return defValues_; }
+  // Puts the display colours on every control of the window and its dialogs.
+  void ApplyColors();
+
   Ui::TfrmTFD ui;
 
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void FileNewItem_Click();
   void OptionsUseBINItem_Click(bool checked);
   void pcMain_Change(int index);
   void OnFirstShow();
-  void ApplyColors();
+  void OptionsDisplayItem_Click();
+  // A new design starts from the default values once the user has chosen them.
+  void StartFromDefaultValues();
   void UpdateStatusBar();
   void ReportMovedItems(int count);
   QList<TStatusLight*> StatusLights() const;
@@ -97,7 +117,14 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TMech design_;
   TUnitRoster roster_;
   std::unique_ptr<TEquipmentLists> equipment_;
+  TColorSet activeSet_ = StartupColorSet();
   TDisplayColors colors_;
+  std::unique_ptr<TColorSchemeStore> schemes_;
+  TDefaultValues defaults_;
+  TColorApplier* colorApplier_ = nullptr;
+  TfrmDispOpts* dispOpts_ = nullptr;
+  TfrmColor* htmlOptions_ = nullptr;
+  TfrmDefValues* defValues_ = nullptr;
   TComponentMenus* menus_ = nullptr;
   TMainItemsPage* pageMain_ = nullptr;
   TArmorPage* pageArmor_ = nullptr;
@@ -113,7 +140,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   QLabel* sbRatings_ = nullptr;
 
   QTimer timer_;
-  int speed_ = 25;
+  int speed_ = kDefaultErrorLightSpeed;
   int frame_ = 0;
   int status_ = 0;  // 0 green, 1 yellow, 2 red
   bool modified_ = false;
