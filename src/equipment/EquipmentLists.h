@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "equipment/Database.h"
 #include "model/EquipmentIndex.h"
 #include "model/Weapon.h"
 
 namespace tfd {
 
-class IDatabase;
 class IQuery;
 class TMech;
 
@@ -77,6 +77,12 @@ class TEquipmentLists {
   // to date for the design, from their formulas.
   void UpdateDesignDependent(const TMech& design);
 
+  // The database the lists came from, kept connected for the run: the
+  // manufacturer pick lists are read from it as they are needed. Null when the
+  // lists were filled without keeping it.
+  void KeepDatabase(std::unique_ptr<IDatabase> db) { db_ = std::move(db); }
+  IDatabase* Database() const { return db_.get(); }
+
  private:
   static int Slot(int start);
   void Reindex();
@@ -85,6 +91,7 @@ class TEquipmentLists {
   TEquipmentIndex index_;
   std::vector<const TWepInfo*> bySaveNum_;  // identifiers 100..3399
   std::vector<const TWepInfo*> bySave97_;   // older identifiers 100..1199
+  std::unique_ptr<IDatabase> db_;
 };
 
 }  // namespace tfd

@@ -90,6 +90,8 @@ void FillPickList(IQuery& q, TPickList& list, int type, const std::string& curre
   list.Tag = type;
   list.Entries.clear();
   list.ItemIndex = -1;
+  list.FirstEntry = firstEntry;
+  ++list.Revision;
   if (!firstEntry.empty()) list.Entries.push_back(firstEntry);
   q.Close();
   q.ClearText();

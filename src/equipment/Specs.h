@@ -22,12 +22,16 @@ enum : int {
 };
 
 // A combo box's contents: its entries, the picked one, the shown text, and the
-// TYPE it was last filled for (99 before the first fill).
+// TYPE it was last filled for (99 before the first fill). FirstEntry is the
+// entry put before the TYPE's names (none when empty); Revision counts the
+// changes of Entries, so a view copies them only when they changed.
 struct TPickList {
   int Tag = 99;
   std::vector<std::string> Entries;
   int ItemIndex = -1;
   std::string Text;
+  std::string FirstEntry;
+  unsigned Revision = 0;
 };
 
 // Fills a pick list with the names of one TYPE in name order, after the first

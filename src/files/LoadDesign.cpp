@@ -6,6 +6,7 @@
 
 #include "equipment/EquipmentLists.h"
 #include "equipment/Specs.h"
+#include "equipment/SpecsLists.h"
 #include "files/DesignFile.h"
 #include "files/HtmlReadout.h"
 #include "files/ReadError.h"
@@ -57,6 +58,7 @@ void Finish(TMech& design, TLoadContext& context) {
   for (const auto& config : design.Configs)
     if (config) UpdateTargetingComputers(*config, design);
   Recalculate(design, rqAll);
+  TakeArmamentBrands(design);
   static const TEngineMakers kNoMakers;
   design.Texts[txtPowerPlant] =
       RebuildPowerPlant(design.Texts[txtPowerPlant], design, context.Makers ? *context.Makers : kNoMakers);

@@ -42,8 +42,8 @@ constexpr std::array<std::string_view, 5> kTurrets = {"None", "Head", "Right Tor
                                                       "Dual Torso"};
 constexpr std::array<std::string_view, 4> kSuperchargers = {"None", "Center Torso", "Right Torso",
                                                             "Left Torso"};
-constexpr std::array<std::string_view, 8> kSources = {
-    "Custom", "2750", "3025", "3050", "3055", "3058", "Sourcebook", "Other"};
+constexpr std::array<std::string_view, 10> kSources = {
+    "Custom", "2750", "3025", "3050", "3055", "3058", "Sourcebook", "Other", "3060", "Scenario Pack"};
 
 // Long and short armour names; the Clan kinds 7..9 have a second, prefixed pair.
 constexpr std::array<std::string_view, 11> kArmorLong = {

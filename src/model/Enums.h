@@ -63,8 +63,11 @@ enum : std::uint8_t {
 };
 constexpr int kArmorSectionCount = 11;
 
-// Source of a design as the design file records it.
-enum : std::uint8_t { srcCustom, src2750, src3025, src3050, src3055, src3058, srcSourcebook, srcOther };
+// Source of a design: the design file records 0 to 7; 3060 and the scenario
+// packs can be chosen on the description tab but a file records them as 7.
+enum : std::uint8_t {
+  srcCustom, src2750, src3025, src3050, src3055, src3058, srcSourcebook, srcOther, src3060, srcScenarioPack
+};
 
 // Display names. Each returns an empty text for a code it does not know.
 std::string_view RulesLevelName(std::uint8_t bit);

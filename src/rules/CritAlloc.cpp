@@ -54,6 +54,12 @@ std::string CritName(std::int16_t code, bool quad, const TEquipmentIndex& index)
 
 TCritAlloc::TCritAlloc(const TCritAlloc* parent) : Parent(parent) { Reset(); }
 
+TCritAlloc TCritAlloc::Scratch() const {
+  TCritAlloc copy(*this);
+  copy.scratch_ = true;
+  return copy;
+}
+
 void TCritAlloc::Reset() {
   CockpitType = Parent ? Parent->CockpitType : 0;
   EngineType = Parent ? Parent->EngineType : 0;
@@ -65,6 +71,7 @@ void TCritAlloc::Reset() {
   grid_ = {};
   armoured_ = {};
   evictedCount_ = 0;
+  armless_ = false;
   SetLimiting(Limiting != 0);
   LayDefault();
 }
@@ -95,6 +102,7 @@ int TCritAlloc::SlotCount(int location) const {
 }
 
 int TCritAlloc::UsableSlots(int location) const {
+  if (Armless() && IsArm(location)) return 0;
   const int limit = Limits[static_cast<std::size_t>(LimitClass(location))];
   const int count = SlotCount(location);
   return limit < 0 ? 0 : (limit < count ? limit : count);
@@ -312,17 +320,21 @@ bool TCritAlloc::SetTurret(std::uint8_t kind) {
   }
 }
 
+std::array<std::int32_t, 5> SlotLimitsOf(int tonnage, bool limiting, bool quad) {
+  std::int32_t side = 12, arm = 12, leg = 6;
+  if (limiting) {
+    if (tonnage < 20) { side = 9; arm = 9; leg = 5; }
+    else if (tonnage < 40) { side = 10; arm = 10; leg = 6; }
+    else if (tonnage < 60) { side = 11; arm = 11; leg = 6; }
+    else if (tonnage < 80) { side = 12; arm = 11; leg = 6; }
+  }
+  if (quad) arm = leg;  // a quad's front legs are legs
+  return {6, 12, side, arm, leg};
+}
+
 bool TCritAlloc::SetLimiting(bool on) {
   Limiting = on ? 1 : 0;
-  std::int32_t side = 12, arm = 12, leg = 6;
-  if (on) {
-    if (Tonnage < 20) { side = 9; arm = 9; leg = 5; }
-    else if (Tonnage < 40) { side = 10; arm = 10; leg = 6; }
-    else if (Tonnage < 60) { side = 11; arm = 11; leg = 6; }
-    else if (Tonnage < 80) { side = 12; arm = 11; leg = 6; }
-  }
-  if (Quad) arm = leg;
-  Limits = {6, 12, side, arm, leg};
+  Limits = SlotLimitsOf(Tonnage, on, Quad != 0);
   // Equipment in slots the location no longer has (a lower limit, a quad's
   // shorter front legs) leaves them whole.
   for (int loc = 0; loc < kLocationCount; ++loc)
@@ -375,6 +387,21 @@ bool TCritAlloc::SetCase(int location, std::uint8_t kind) {
     case caseClan2: return PutFirstFree(location, ciCase2);
     default: return true;
   }
+}
+
+void TCritAlloc::SetArmless(bool on) {
+  armless_ = on;
+  if (!Armless()) return;
+  for (int arm : {locRightArm, locLeftArm})
+    for (int s = 1; s <= kMaxSlots; ++s)
+      if (At(arm, s).Item) Evict(arm, s);
+}
+
+void TCritAlloc::ClearFirstFreeItems() {
+  SetSupercharger(scNone);
+  SetTurret(trNone);
+  SetNullSignature(false);
+  for (int loc = 0; loc < kLocationCount; ++loc) SetCase(loc, caseNone);
 }
 
 // ---- equipment ----
@@ -440,7 +467,7 @@ void TCritAlloc::Release(TWeapon* item) {
     At(loc, s) = TSlot{};
     armoured_[loc][s - 1] = 0;
   }
-  item->SlotsFirst = 0;
+  if (!scratch_) item->SlotsFirst = 0;
 }
 
 void TCritAlloc::LoadSlot(int location, int slot, std::int16_t code, TWeapon* item) {

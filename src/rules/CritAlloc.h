@@ -54,6 +54,10 @@ struct TSlot {
 enum : std::uint8_t { slHead, slCenterTorso, slSideTorso, slArm, slLeg };
 int LimitClass(int location);
 
+// Usable slots per limit class (head, centre torso, side torso, arm, leg):
+// all of them, or fewer by tonnage with the Limiting flag.
+std::array<std::int32_t, 5> SlotLimitsOf(int tonnage, bool limiting, bool quad);
+
 // Link value of a slot and its parts.
 constexpr std::int16_t SlotLink(int location, int slot) {
   return static_cast<std::int16_t>(location * 256 + slot);
@@ -71,8 +75,11 @@ class TCritAlloc {
   // Copies the parent's cockpit, engine, quad, Limiting and supercharger
   // settings (all 0 without a parent) and lays the default layout.
   explicit TCritAlloc(const TCritAlloc* parent = nullptr);
-  TCritAlloc(const TCritAlloc&) = delete;
   TCritAlloc& operator=(const TCritAlloc&) = delete;
+
+  // A copy to try changes on: it never writes to the equipment items its
+  // slots point to, so trying leaves the design as it was.
+  TCritAlloc Scratch() const;
 
   // Back to the state of a new allocation made from the parent.
   void Reset();
@@ -92,6 +99,14 @@ class TCritAlloc {
   bool SetActuators(const std::array<std::uint8_t, 4>& flags);
   bool SetNullSignature(bool on);
   bool SetCase(int location, std::uint8_t kind);
+  // An armless design has no arm slots: equipment there is evicted and the
+  // arms take none (a quad's front legs are never armless).
+  void SetArmless(bool on);
+  bool Armless() const { return armless_ && !Quad; }
+  // Removes the items that take the first free slot of a location
+  // (supercharger, turret ring, Null-Signature System, CASE), so the items with
+  // fixed places are laid before them.
+  void ClearFirstFreeItems();
 
   // Places an equipment item from `start` (1-based) in the primary location of
   // `locationCode`, the rest of a split item in the secondary location from
@@ -160,6 +175,8 @@ class TCritAlloc {
   std::int32_t Tonnage = 0;
 
  private:
+  TCritAlloc(const TCritAlloc&) = default;
+
   static bool Valid(int location, int slot) {
     return location >= 0 && location < 8 && slot >= 1 && slot <= kMaxSlots;
   }
@@ -183,6 +200,8 @@ class TCritAlloc {
   std::array<std::array<std::uint8_t, kMaxSlots>, 8> armoured_{};
   std::array<TWeapon*, kMaxEvicted> evicted_{};
   int evictedCount_ = 0;
+  bool armless_ = false;
+  bool scratch_ = false;
 };
 
 template <typename IsOwn>

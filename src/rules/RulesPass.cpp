@@ -5,21 +5,13 @@
 #include "model/Mech.h"
 #include "model/Rounding.h"
 #include "rules/ArmorRules.h"
+#include "rules/ComponentRules.h"
 #include "rules/RulesTables.h"
 #include "rules/TargetingComputer.h"
 
 namespace tfd {
 
 namespace {
-
-template <typename T>
-void Replace(T& field, std::initializer_list<std::pair<int, int>> table) {
-  for (const auto& [from, to] : table)
-    if (field == from) {
-      field = static_cast<T>(to);
-      return;
-    }
-}
 
 bool KnownRulesLevel(std::uint8_t level) {
   return level == rlIS1 || level == rlIS2 || level == rlIS3 || level == rlClan2 ||
@@ -86,79 +78,41 @@ bool CaseKindKept(std::uint8_t rulesLevel, int location, std::uint8_t kind) {
 
 namespace {
 
-// Step 3: what each rules level allows.
+// What the rules level allows: each component becomes the kind the level
+// makes of it, and what the level has no place for is dropped.
 void NormaliseToRulesLevel(TMech& m) {
   TConfiguration& c = *m.Config;
-  switch (m.RulesLevel) {
-    case rlIS1:
-      m.Options &= static_cast<std::uint8_t>(~(optLAM | optOmni | optUtility));
-      m.StructureType = m.EngineType = m.HeatSinkType = 0;
-      m.JumpJetType = m.GyroType = m.TargetingType = m.CockpitType = 0;
-      m.MiscFlags = 0;
-      c.Turret = trNone;
-      m.ArmorType = atStandard;
-      m.JumpBoosterMP = 0;
-      break;
-    case rlIS2:
-      m.Options &= static_cast<std::uint8_t>(~(optLAM | optUtility));
-      Replace(m.StructureType, {{2, 0}, {3, 0}, {4, 1}});
-      Replace(m.EngineType, {{2, 1}, {3, 0}, {4, 0}, {5, 1}, {6, 1}});
-      Replace(m.HeatSinkType, {{2, 0}, {3, 1}, {4, 1}});
-      m.JumpJetType = m.GyroType = m.TargetingType = m.CockpitType = 0;
-      m.MiscFlags = 0;
-      c.Turret = trNone;
-      Replace(m.ArmorType, {{2, 1}, {3, 1}, {4, 0}, {5, 0}, {6, 0}, {7, 1}, {8, 0}, {9, 0}, {10, 0}});
-      m.JumpBoosterMP = 0;
-      break;
-    case rlIS3:
-      Replace(m.StructureType, {{4, 1}});
-      Replace(m.EngineType, {{5, 1}, {6, 2}});
-      Replace(m.HeatSinkType, {{3, 1}, {4, 1}});
-      Replace(m.CockpitType, {{2, 0}});
-      Replace(m.ArmorType, {{7, 1}, {8, 4}, {9, 5}});
-      break;
-    case rlClan2:
-      m.Options &= static_cast<std::uint8_t>(~(optLAM | optUtility));
-      Replace(m.StructureType, {{1, 4}, {2, 0}, {3, 0}});
-      Replace(m.EngineType, {{1, 5}, {2, 5}, {3, 0}, {4, 0}, {6, 5}});
-      Replace(m.HeatSinkType, {{1, 4}, {2, 0}, {3, 4}});
-      m.JumpJetType = m.GyroType = m.TargetingType = m.CockpitType = 0;
-      m.MiscFlags = 0;
-      c.Turret = trNone;
-      Replace(m.ArmorType, {{1, 7}, {2, 7}, {3, 7}, {4, 0}, {5, 0}, {6, 0}, {8, 0}, {9, 0}, {10, 0}});
-      m.JumpBoosterMP = 0;
-      break;
-    case rlClan3:
-      Replace(m.StructureType, {{1, 4}});
-      Replace(m.EngineType, {{1, 5}, {2, 6}});
-      if (m.EngineType == etICE && !(m.Options & optUtility)) m.EngineType = etFusion;
-      Replace(m.HeatSinkType, {{1, 4}, {2, 0}});
-      Replace(m.CockpitType, {{1, 0}});
-      m.MiscFlags &= static_cast<std::int16_t>(~mfNullSignature);
-      Replace(m.ArmorType, {{1, 7}, {4, 8}, {5, 9}});
-      break;
-    default:  // Mixed/Custom Level 3 changes nothing
-      break;
+  const std::uint8_t level = m.RulesLevel;
+  m.StructureType = StructureAtLevel(level, m.StructureType);
+  m.EngineType = EngineAtLevel(level, m.Options, m.EngineType);
+  m.HeatSinkType = HeatSinkAtLevel(level, m.HeatSinkType);
+  m.JumpJetType = JumpJetAtLevel(level, m.JumpJetType);
+  m.GyroType = GyroAtLevel(level, m.GyroType);
+  m.TargetingType = TargetingAtLevel(level, m.TargetingType);
+  m.CockpitType = CockpitAtLevel(level, m.CockpitType);
+  m.ArmorType = ArmorAtLevel(level, m.ArmorType);
+  if (m.ArmorType == atPatchwork)
+    for (auto& t : m.ArmorTypes) t = ArmorAtLevel(level, t);
+  c.Turret = TurretAtLevel(level, c.Turret);
+  c.SetSuperchargerLocation(SuperchargerAtLevel(level, c.SuperchargerLocation()));
+  if (!IsLevel3(level)) {
+    m.MiscFlags = 0;
+    m.JumpBoosterMP = 0;
   }
-  NormaliseCase(c, m.RulesLevel);
+  if (level == rlClan3) m.MiscFlags &= static_cast<std::int16_t>(~mfNullSignature);
+  NormaliseCase(c, level);
 }
 
-// Step 8: slots usable per location class.
+// Options the design may not hold are dropped; a LAM gives way to the others.
+void DropDisallowedOptions(TMech& m) {
+  for (std::uint8_t option : {optOmni, optQuad, optUtility, optLAM})
+    if ((m.Options & option) && !OptionAllowed(m, option)) m.Options &= static_cast<std::uint8_t>(~option);
+}
+
+// Slots usable per location class.
 void SetSlotLimits(TMech& m) {
-  std::uint8_t side = 12, arm = 12, leg = 6;
-  if (m.MiscFlags & mfLimiting) {
-    const int t = m.Tonnage;
-    if (t <= 15) { side = 9; arm = 9; leg = 5; }
-    else if (t <= 35) { side = 10; arm = 10; leg = 6; }
-    else if (t <= 55) { side = 11; arm = 11; leg = 6; }
-    else if (t <= 75) { side = 12; arm = 11; leg = 6; }
-  }
-  if (m.IsQuad()) {
-    arm = leg;
-    m.MiscFlags &= static_cast<std::int16_t>(~mfArmless);
-    m.Config->Actuators = {1, 1, 1, 1};
-  }
-  m.SlotLimits = {6, 12, side, arm, leg};
+  const auto limits = SlotLimitsOf(m.Tonnage, (m.MiscFlags & mfLimiting) != 0, m.IsQuad());
+  for (std::size_t i = 0; i < limits.size(); ++i) m.SlotLimits[i] = static_cast<std::uint8_t>(limits[i]);
 }
 
 double EngineWeight(const TMech& m) {
@@ -174,10 +128,7 @@ double EngineWeight(const TMech& m) {
 // does that does not fit.
 void LayCentreItems(TMech& m, bool largeEngine) {
   TCritAlloc& crits = m.Config->Crits;
-  crits.SetSupercharger(scNone);
-  crits.SetTurret(trNone);
-  crits.SetNullSignature(false);
-  for (int loc = 0; loc < kLocationCount; ++loc) crits.SetCase(loc, caseNone);
+  crits.ClearFirstFreeItems();
   crits.SetEngine(m.EngineType, largeEngine);
   if (!crits.SetGyro(m.GyroType)) {
     m.GyroType = gyStandard;
@@ -193,22 +144,21 @@ void LayCentreItems(TMech& m, bool largeEngine) {
   }
 }
 
-// Step 23: a crowded centre torso has no room for a supercharger or head turret.
-void ClearCrowdedCentreTorso(TMech& m, bool largeEngine) {
+// Supercharger, turret and targeting system that the laid centre items leave
+// no room for, or that the engine and cockpit exclude, are dropped.
+void DropWhatTheCentreItemsExclude(TMech& m) {
   TConfiguration& c = *m.Config;
-  if ((largeEngine || m.GyroType == gyXL || m.CockpitType == cpTorsoMounted) &&
-      m.EngineType != etCompact && m.GyroType != gyCompact) {
-    if (c.SuperchargerLocation() != scNone) {
-      c.SetSuperchargerLocation(scNone);
-      m.SuperRunMP = m.SuperSprintMP = 0;
-    }
-    if (c.Turret == trHead) c.Turret = trNone;
+  if (!SuperchargerAllowed(m, c.SuperchargerLocation())) {
+    c.SetSuperchargerLocation(scNone);
+    m.SuperRunMP = m.SuperSprintMP = 0;
   }
+  if (!TurretAllowed(m, c.Turret)) c.Turret = trNone;
+  if (!TargetingAllowed(m, m.TargetingType)) m.TargetingType = tgStandard;
 }
 
-// Step 24: arm actuators, gyro, engine, targeting, supercharger, jump
-// boosters, turret, Limiting, quad, Null-Signature System (dropped when it does
-// not fit); CASE follows in step 25.
+// Arm actuators, gyro, engine, targeting, supercharger, jump boosters,
+// turret, Limiting, quad, armless arms, Null-Signature System (dropped when it
+// does not fit); CASE follows separately.
 void LayFixedItems(TMech& m, bool largeEngine) {
   TConfiguration& c = *m.Config;
   TCritAlloc& crits = c.Crits;
@@ -221,54 +171,46 @@ void LayFixedItems(TMech& m, bool largeEngine) {
   crits.SetTurret(c.Turret);
   crits.SetLimiting((m.MiscFlags & mfLimiting) != 0);
   crits.SetQuad(m.IsQuad());
+  crits.SetArmless((m.MiscFlags & mfArmless) != 0);
   if (!crits.SetNullSignature((m.MiscFlags & mfNullSignature) != 0)) {
     m.MiscFlags &= static_cast<std::int16_t>(~mfNullSignature);
     crits.SetNullSignature(false);
   }
 }
 
-// Steps 1 to 24: the chassis.
-void ApplyChassisRules(TMech& m) {
-  TConfiguration& c = *m.Config;
-  const bool level3 = IsLevel3(m.RulesLevel);
-
-  // 1. Tonnage.
+// Tonnage in steps of five, at least 10 at a level-3 rules level, 20 otherwise.
+void SettleTonnage(TMech& m) {
   int tons = m.Tonnage - m.Tonnage % 5;
-  tons = std::clamp(tons, level3 ? 10 : 20, 100);
+  tons = std::clamp(tons, IsLevel3(m.RulesLevel) ? 10 : 20, 100);
   m.Tonnage = static_cast<std::uint8_t>(tons);
+}
 
-  // 2, 3. What the rules level allows.
-  if (!level3) {
-    m.MiscFlags = 0;
-    c.SetSuperchargerLocation(scNone);
-  }
-  NormaliseToRulesLevel(m);
-
-  // 4 to 6. Options.
-  if (m.Options & optLAM) {
-    if (m.EngineType == etICE) m.EngineType = etFusion;
-    if (m.JumpMP == 0) m.JumpMP = 1;
-  }
+// What the options allow: a LAM converts, so it jumps and burns no fuel; a
+// LAM or a quad has arms; an Omni design takes no reactive or hardened armour.
+void ApplyOptions(TMech& m) {
+  DropDisallowedOptions(m);
+  if ((m.Options & optLAM) && m.JumpMP == 0) m.JumpMP = 1;
+  if (!EngineAllowed(m, m.EngineType)) m.EngineType = etFusion;
   if (m.EngineType == etICE) m.JumpMP = 0;
-  if (m.Options & (optLAM | optQuad)) m.MiscFlags &= static_cast<std::int16_t>(~mfArmless);
-  if (m.IsOmni()) {
-    auto plain = [](std::uint8_t& t) { Replace(t, {{atReactive, 0}, {atHardened, 0}, {atClanReactive, 0}}); };
-    plain(m.ArmorType);
-    if (m.ArmorType == atPatchwork)
-      for (auto& t : m.ArmorTypes) plain(t);
-  }
-  if (m.Tonnage >= 56) m.Options &= static_cast<std::uint8_t>(~optLAM);
-  if (m.Tonnage < 60 && m.CockpitType == cpCommandConsole) m.CockpitType = cpStandard;
+  if (!ArmlessAllowed(m)) m.MiscFlags &= static_cast<std::int16_t>(~mfArmless);
+  auto allowed = [&m](std::uint8_t& t) {
+    if (!ArmorAllowed(m, t)) t = atStandard;
+  };
+  allowed(m.ArmorType);
+  if (m.ArmorType == atPatchwork)
+    for (auto& t : m.ArmorTypes) allowed(t);
+}
 
-  // 7, 8. Actuators and slot limits.
-  auto& act = c.Actuators;  // right hand, right lower arm, left hand, left lower arm
+// A quad's four limbs are legs with every actuator; an armless design has
+// none; a hand needs its lower arm.
+void ApplyActuators(TMech& m) {
+  auto& act = m.Config->Actuators;
   if (m.IsQuad()) act = {1, 1, 1, 1};
   if (m.MiscFlags & mfArmless) act = {0, 0, 0, 0};
-  if (!act[1]) act[0] = 0;
-  if (!act[3]) act[2] = 0;
-  SetSlotLimits(m);
+  KeepHandsWithLowerArms(act);
+}
 
-  // 9 to 11. Internal structure.
+void ApplyStructure(TMech& m) {
   double structure = m.Tonnage * StructureFactor(m.StructureType);
   if (m.Options & optUtility) structure *= 2.0;
   m.Structure = StructureRow(m.Tonnage);
@@ -277,21 +219,27 @@ void ApplyChassisRules(TMech& m) {
     m.Structure[bsArm] = 0;
     m.Armor[asRightArm] = m.Armor[asLeftArm] = 0;
   }
-  m.Weights[wStructure] = level3 ? structure : RoundHalfTon(structure);
+  m.Weights[wStructure] = IsLevel3(m.RulesLevel) ? structure : RoundHalfTon(structure);
+}
 
-  // 12, 13. Engine.
+// The rating follows tonnage and walking speed up to the engine's limit.
+void ApplyEngine(TMech& m) {
+  const bool level3 = IsLevel3(m.RulesLevel);
   const int limit = !level3 ? 400 : (m.EngineType == etCompact ? 400 : 500);
   if (m.Tonnage * m.WalkMP > limit) m.WalkMP = static_cast<std::uint8_t>(limit / m.Tonnage);
   m.EngineRating = static_cast<std::int16_t>(m.Tonnage * m.WalkMP);
   const double engine = EngineWeight(m);
   m.Weights[wEngine] = level3 ? engine : RoundHalfTon(engine);
+}
 
-  // 14 to 16. Movement. The legs' armour type is the one the armour rules
-  // will give them, so a pass never depends on the previous one.
+// Running, sprinting and jumping from the walking speed. The legs' armour type
+// is the one the armour rules will give them, so a pass never depends on the
+// previous one.
+void ApplyMovement(TMech& m) {
   const int walk = m.WalkMP;
   int run = static_cast<int>(Round(1.5 * walk)), sprint = 2 * walk;
   int superRun = 0, superSprint = 0;
-  if (c.SuperchargerLocation() != scNone) {
+  if (m.Config->SuperchargerLocation() != scNone) {
     superRun = 2 * walk;
     superSprint = static_cast<int>(Round(2.5 * walk));
   }
@@ -316,12 +264,12 @@ void ApplyChassisRules(TMech& m) {
   m.Weights[wRunSpeed] = m.RunMP * 10.8;
   m.Weights[wSprintSpeed] = m.SprintMP * 10.8;
   m.Weights[wJumpDistance] = m.JumpMP * 30.0;
-
-  // 17. Jump jets.
   const double perJet = m.Tonnage <= 55 ? 0.5 : (m.Tonnage <= 85 ? 1.0 : 2.0);
   m.Weights[wJumpJets] = m.JumpMP * perJet * (m.JumpJetType == jjImproved ? 2.0 : 1.0);
+}
 
-  // 18. Heat sinks: ten come free with a fusion engine.
+// Ten heat sinks come free with a fusion engine.
+void ApplyHeatSinks(TMech& m) {
   const bool ice = m.EngineType == etICE;
   if (!ice && m.HeatSinks < 10) m.HeatSinks = 10;
   const int weighed = ice ? m.HeatSinks : m.HeatSinks - 10;
@@ -329,17 +277,17 @@ void ApplyChassisRules(TMech& m) {
   const bool doubled = m.HeatSinkType == hsDouble || m.HeatSinkType == hsLaser ||
                        m.HeatSinkType == hsClanDouble;
   m.Dissipation = static_cast<std::uint8_t>(std::min(255, m.HeatSinks * (doubled ? 2 : 1)));
+}
 
-  // 19, 20. Gyro and cockpit rules that need no slots.
+// The slots. Equipment that a chassis item pushes out frees slots that items
+// laid before it may want (a torso cockpit's life support, a hand actuator),
+// so then everything is laid once more; the second round only finds more
+// room, so it pushes nothing out.
+void LayChassisSlots(TMech& m) {
+  TConfiguration& c = *m.Config;
   const bool largeEngine = m.EngineRating > 400;
-  if (m.GyroType == gyXL && largeEngine) m.GyroType = gyStandard;
-  if (m.CockpitType == cpTorsoMounted && largeEngine && m.GyroType != gyCompact)
-    m.CockpitType = cpStandard;
-
-  // 20, 23, 24. The slots. Equipment that a chassis item pushes out frees
-  // slots that items laid before it may want (a torso cockpit's life support,
-  // a hand actuator), so then everything is laid once more; the second round
-  // only finds more room, so it pushes nothing out.
+  if (!GyroAllowed(m, m.GyroType)) m.GyroType = gyStandard;
+  if (!CockpitAllowed(m, m.CockpitType)) m.CockpitType = cpStandard;
   TCritAlloc& crits = c.Crits;
   crits.Tonnage = m.Tonnage;
   for (int round = 0; round < 3; ++round) {
@@ -348,14 +296,15 @@ void ApplyChassisRules(TMech& m) {
     if (c.Parent && m.IsOmni())
       crits.LayParentEquipment([&c](const TWeapon* w) { return c.Items.IndexOf(w) >= 0; });
     LayCentreItems(m, largeEngine);
-    ClearCrowdedCentreTorso(m, largeEngine);
+    DropWhatTheCentreItemsExclude(m);
     LayFixedItems(m, largeEngine);
     if (crits.EvictedCount() == evictedBefore) break;
   }
+}
+
+void ApplyFixedItemWeights(TMech& m) {
   m.Weights[wGyro] = ((m.EngineRating + 99) / 100) * GyroFactor(m.GyroType);
   m.Weights[wCockpit] = CockpitWeight(m.CockpitType);
-
-  // 21, 22. Targeting, jump boosters, LAM conversion.
   m.Weights[wTargeting] =
       (m.TargetingType == tgVariableRange || m.TargetingType == tgMultiTrac2) ? 0.5 : 0.0;
   m.Weights[wJumpBoosters] = RoundHalfTon(m.Tonnage * 0.05 * m.JumpBoosterMP);
@@ -363,7 +312,23 @@ void ApplyChassisRules(TMech& m) {
   m.Weights[wReserved1] = m.Weights[wReserved2] = 0.0;
 }
 
-// Step 25: CASE that does not fit is dropped.
+// The chassis: tonnage, what the rules level and the options allow, the
+// weights of the fixed components and their slots.
+void ApplyChassisRules(TMech& m) {
+  SettleTonnage(m);
+  NormaliseToRulesLevel(m);
+  ApplyOptions(m);
+  ApplyActuators(m);
+  SetSlotLimits(m);
+  ApplyStructure(m);
+  ApplyEngine(m);
+  ApplyMovement(m);
+  ApplyHeatSinks(m);
+  LayChassisSlots(m);
+  ApplyFixedItemWeights(m);
+}
+
+// CASE that does not fit is dropped.
 void ApplyCase(TConfiguration& c) {
   for (int loc = 0; loc < kLocationCount; ++loc) {
     std::uint8_t& kind = c.CaseKind[static_cast<std::size_t>(loc)];

@@ -15,7 +15,7 @@ class TWeapon;
 
 // Request bits: what changed.
 enum : int {
-  rqChassis = 1,  // tonnage, engine, movement, heat sinks, options, ...: steps 1 to 24
+  rqChassis = 1,  // tonnage, engine, movement, heat sinks, options, fixed items
   rqArmor = 2,    // the armour rules
   rqWeights = 4,  // nothing beyond the weights that every call computes
   rqCase = 8,     // CASE offered to the slot grid again

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "model/Mech.h"
 #include "rules/RulesPass.h"
 
@@ -146,14 +148,14 @@ TEST(RulesPass, MovementWithSuperchargerAndHardenedLegs) {
   m.RulesLevel = rlIS3;
   m.Tonnage = 50;
   m.WalkMP = 5;
-  m.Config->SetSuperchargerLocation(scLeftTorso);
+  m.Config->SetSuperchargerLocation(scCenterTorso);
   Recalculate(m, rqAll);
   EXPECT_EQ(m.RunMP, 8);
   EXPECT_EQ(m.SprintMP, 10);
   EXPECT_EQ(m.SuperRunMP, 10);
   EXPECT_EQ(m.SuperSprintMP, 13);
   EXPECT_DOUBLE_EQ(m.Weights[wRunSpeed], 8 * 10.8);
-  EXPECT_EQ(m.Config->Crits.SlotAt(locLeftTorso, 1).Code, ciSupercharger);
+  EXPECT_EQ(m.Config->Crits.SlotAt(locCenterTorso, 11).Code, ciSupercharger);
   EXPECT_DOUBLE_EQ(m.Config->SuperchargerWeight, 1.5);  // engine 12.5 t: 1.25 up to the half ton
 
   m.ArmorType = atHardened;
@@ -529,4 +531,91 @@ TEST(RulesPass, ItemsBeyondNewSlotLimitsGoToTheBin) {
   report = Recalculate(m, rqAll);
   ASSERT_EQ(report.MovedCount, 1);
   EXPECT_EQ(arm->Location, lcBin);
+}
+
+// Choices that exclude each other are settled one way, the way the menus
+// offer them: the later choice is the one a menu leaves enabled.
+TEST(RulesPass, ExcludingChoicesAreSettledOneWay) {
+  TMech m;
+  m.RulesLevel = rlIS3;
+  m.Tonnage = 40;
+  m.Options = optLAM | optQuad;  // a LAM gives way to a quad
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.Options, optQuad);
+
+  m.Config->Turret = trDualTorso;  // a quad has no arms to clear a dual turret
+  m.Config->SetSuperchargerLocation(scRightTorso);  // a side supercharger needs the engine there
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.Config->Turret, trNone);
+  EXPECT_EQ(m.Config->SuperchargerLocation(), scNone);
+  m.EngineType = etXL;
+  m.Config->SetSuperchargerLocation(scRightTorso);
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.Config->SuperchargerLocation(), scRightTorso);
+
+  m.Options = 0;
+  m.Tonnage = 60;
+  m.CockpitType = cpCommandConsole;  // the console takes the head slot of these systems
+  m.TargetingType = tgVariableRange;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.CockpitType, cpCommandConsole);
+  EXPECT_EQ(m.TargetingType, tgStandard);
+}
+
+TEST(RulesPass, PatchworkSectionsFollowTheRulesLevel) {
+  TMech m;
+  m.RulesLevel = rlClan3;
+  m.ArmorType = atPatchwork;
+  m.ArmorTypes.fill(atStandard);
+  m.ArmorTypes[asHead] = atFerroFibrous;
+  m.ArmorTypes[asRightArm] = atReactive;
+  m.ArmorTypes[asLeftLeg] = atHardened;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.ArmorTypes[asHead], atClanFF);
+  EXPECT_EQ(m.ArmorTypes[asRightArm], atClanReactive);
+  EXPECT_EQ(m.ArmorTypes[asLeftLeg], atHardened);
+
+  m.RulesLevel = rlIS3;
+  Recalculate(m, rqAll);
+  EXPECT_EQ(m.ArmorTypes[asHead], atFerroFibrous);
+  EXPECT_EQ(m.ArmorTypes[asRightArm], atReactive);
+}
+
+// Equipment in slots that Armless or Limiting takes away goes to the BIN in
+// the pass itself, reported as moved.
+TEST(RulesPass, ArmlessAndLimitingEvictEquipment) {
+  TMech m;
+  m.RulesLevel = rlIS3;
+  m.Tonnage = 20;
+  Recalculate(m, rqAll);
+  auto add = [&m](int location, int slot) {
+    auto w = std::make_unique<TWeapon>();
+    w->SaveNum = 102;
+    w->Slots = 1;
+    w->SlotsFirst = 1;  // all in the primary location
+    w->Location = static_cast<std::int16_t>(location);
+    TWeapon* item = m.Config->Items.Insert(std::move(w));
+    EXPECT_TRUE(m.Config->Crits.Allocate(item, location, slot));
+    return item;
+  };
+  TWeapon* arm = add(locLeftArm, 6);
+  TWeapon* torso = add(locRightTorso, 12);
+  TWeapon* kept = add(locRightTorso, 5);
+  m.MiscFlags = mfArmless;
+  TRulesReport report = Recalculate(m, rqChassis | rqCase);
+  ASSERT_EQ(report.MovedCount, 1);
+  EXPECT_EQ(report.Moved[0], arm);
+  EXPECT_EQ(arm->Location, lcBin);
+  EXPECT_EQ(m.Config->Crits.UsableSlots(locLeftArm), 0);
+
+  m.MiscFlags = mfArmless | mfLimiting;  // 20 tons: ten slots per side torso
+  report = Recalculate(m, rqChassis | rqCase);
+  ASSERT_EQ(report.MovedCount, 1);
+  EXPECT_EQ(report.Moved[0], torso);
+  EXPECT_EQ(torso->Location, lcBin);
+  EXPECT_EQ(kept->Location, locRightTorso);
+
+  m.MiscFlags = 0;  // the arms come back, empty
+  Recalculate(m, rqChassis | rqCase);
+  EXPECT_EQ(m.Config->Crits.UsableSlots(locLeftArm), 12);
 }

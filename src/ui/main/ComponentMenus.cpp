@@ -10,56 +10,20 @@ namespace tfd {
 
 TComponentMenus::TComponentMenus(IDesignHost& host, QWidget* parent) : QObject(parent), host_(host) {
   auto design = [this]() -> TMech& { return host_.Design(); };
-
-  pmTech = Make("pmTech", parent, TechMenu, [this, design](int tag) {
-    Store(design().RulesLevel, tag, rqAll, pgMain);
-  });
-  pmOptions = Make(
-      "pmOptions", parent, OptionsMenu,
-      [this, design](int tag) {
-        TMech& m = design();
-        m.Options = static_cast<std::uint8_t>(m.Options ^ tag);
-        m.Config->Crits.SetQuad(m.IsQuad());
-        host_.Recalc(rqChassis);
-        host_.RefreshPages(pgMain, this);
-        host_.SetModified();
-      },
-      false);
-  pmIS = Make("pmIS", parent, StructureMenu, [this, design](int tag) {
-    Store(design().StructureType, tag, rqChassis, pgMain);
-  });
-  pmEng = Make("pmEng", parent, EngineMenu, [this, design](int tag) {
-    TMech& m = design();
-    m.Config->Crits.SetEngine(static_cast<std::uint8_t>(tag), m.EngineRating > 400);
-    Store(m.EngineType, tag, rqChassis, pgMain);
-  });
-  pmHS = Make("pmHS", parent, HeatSinkMenu, [this, design](int tag) {
-    Store(design().HeatSinkType, tag, rqChassis, pgMain);
-  });
-  pmGyro = Make("pmGyro", parent, GyroMenu, [this, design](int tag) {
-    design().Config->Crits.SetGyro(static_cast<std::uint8_t>(tag));
-    Store(design().GyroType, tag, rqChassis, pgMain);
-  });
-  pmCockpit = Make("pmCockpit", parent, CockpitMenu, [this, design](int tag) {
-    design().Config->Crits.SetCockpit(static_cast<std::uint8_t>(tag));
-    Store(design().CockpitType, tag, rqChassis, pgMain);
-  });
-  pmTargeting = Make("pmTargeting", parent, TargetingMenu, [this, design](int tag) {
-    design().Config->Crits.SetTargeting(static_cast<std::uint8_t>(tag));
-    Store(design().TargetingType, tag, rqChassis, pgMain);
-  });
-  pmJJType = Make("pmJJType", parent, JumpJetMenu, [this, design](int tag) {
-    Store(design().JumpJetType, tag, rqChassis, pgMain);
-  });
-  pmTurret = Make("pmTurret", parent, TurretMenu, [this, design](int tag) {
-    design().Config->Crits.SetTurret(static_cast<std::uint8_t>(tag));
-    Store(design().Config->Turret, tag, rqChassis, pgMain);
-  });
-  pmSupChrg = Make("pmSupChrg", parent, SuperchargerMenu, [this, design](int tag) {
-    // Only the location bits of the configuration's supercharger byte change.
-    TConfiguration& c = *design().Config;
-    Store(c.Supercharger, (c.Supercharger & ~3) | (tag & 3), rqChassis, pgMain);
-  });
+  auto choose = [this](EMenu menu, int page) {
+    return [this, menu, page](int tag) { Choose(menu, tag, page); };
+  };
+  pmTech = Make("pmTech", parent, TechMenu, choose(EMenu::Tech, pgMain));
+  pmOptions = Make("pmOptions", parent, OptionsMenu, choose(EMenu::Options, pgMain), false);
+  pmIS = Make("pmIS", parent, StructureMenu, choose(EMenu::Structure, pgMain));
+  pmEng = Make("pmEng", parent, EngineMenu, choose(EMenu::Engine, pgMain));
+  pmHS = Make("pmHS", parent, HeatSinkMenu, choose(EMenu::HeatSink, pgMain));
+  pmGyro = Make("pmGyro", parent, GyroMenu, choose(EMenu::Gyro, pgMain));
+  pmCockpit = Make("pmCockpit", parent, CockpitMenu, choose(EMenu::Cockpit, pgMain));
+  pmTargeting = Make("pmTargeting", parent, TargetingMenu, choose(EMenu::Targeting, pgMain));
+  pmJJType = Make("pmJJType", parent, JumpJetMenu, choose(EMenu::JumpJet, pgMain));
+  pmTurret = Make("pmTurret", parent, TurretMenu, choose(EMenu::Turret, pgMain));
+  pmSupChrg = Make("pmSupChrg", parent, SuperchargerMenu, choose(EMenu::Supercharger, pgMain));
   pmConfig = Make("pmConfig", parent, ConfigMenu, [this, design](int tag) {
     // A configuration chosen for the first time is an empty child of the fixed
     // one; its chassis items are laid at once, whatever the tab.
@@ -79,21 +43,7 @@ TComponentMenus::TComponentMenus(IDesignHost& host, QWidget* parent) : QObject(p
   });
   pmArmor = Make(
       "pmArmor", parent, [this](const TMech& m) { return ArmorMenu(m, armorTarget_); },
-      [this, design](int tag) {
-        TMech& m = design();
-        const auto before = m.ArmorTypes;
-        const std::uint8_t typeBefore = m.ArmorType;
-        const auto value = static_cast<std::uint8_t>(tag);
-        if (armorTarget_ <= 1) {
-          m.ArmorType = value;
-          if (value != atPatchwork) m.ArmorTypes.fill(value);
-        } else if (armorTarget_ <= 12) {
-          m.ArmorTypes[static_cast<std::size_t>(ArmorSectionOfTag(armorTarget_))] = value;
-        }
-        host_.Recalc(rqChassis | rqArmor);
-        host_.RefreshPages(pgMain | pgArmor, this);
-        if (m.ArmorType != typeBefore || m.ArmorTypes != before) host_.SetModified();
-      });
+      choose(EMenu::Armor, pgMain | pgArmor));
   connect(pmArmor, &QMenu::aboutToShow, this, [this] {
     if (FindArmorTarget) {
       const int tag = FindArmorTarget();
@@ -103,13 +53,11 @@ TComponentMenus::TComponentMenus(IDesignHost& host, QWidget* parent) : QObject(p
   });
 }
 
-template <typename T>
-void TComponentMenus::Store(T& field, int tag, int request, int page) {
-  const T before = field;
-  field = static_cast<T>(tag);
-  host_.Recalc(request);
+void TComponentMenus::Choose(EMenu menu, int tag, int page) {
+  const TMenuChoice choice = StoreMenuChoice(host_.Design(), menu, tag, armorTarget_);
+  host_.Recalc(choice.Request);
   host_.RefreshPages(page, this);
-  if (before != field) host_.SetModified();
+  if (choice.Changed) host_.SetModified();
 }
 
 QMenu* TComponentMenus::Make(const char* name, QWidget* parent, Rule rule, Command command,

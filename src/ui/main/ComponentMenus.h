@@ -7,7 +7,7 @@
 #include <QObject>
 #include <functional>
 
-#include "ui/main/MenuRules.h"
+#include "rules/MenuRules.h"
 
 namespace tfd {
 
@@ -52,9 +52,8 @@ class TComponentMenus : public QObject {
   using Command = std::function<void(int tag)>;
   QMenu* Make(const char* name, QWidget* parent, Rule rule, Command command, bool exclusive = true);
 
-  // The common command: store, rules pass, refresh of the Main Items page.
-  template <typename T>
-  void Store(T& field, int tag, int request, int page);
+  // The common command: store the chosen value, rules pass, refresh of `page`.
+  void Choose(EMenu menu, int tag, int page);
 
   IDesignHost& host_;
   int armorTarget_ = 1;

@@ -18,6 +18,7 @@
 #include "model/Mech.h"
 #include "model/Rounding.h"
 #include "model/Weapon.h"
+#include "rules/ComponentRules.h"
 #include "rules/CritAlloc.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
@@ -434,12 +435,7 @@ void TCriticalsPage::OnActuatorClicked(int index) {
   TMech& m = host_.Design();
   auto& act = m.Config->Actuators;  // right hand, right lower arm, left hand, left lower arm
   const auto before = act;
-  const bool on = actuatorBoxes_[static_cast<std::size_t>(index)]->isChecked();
-  const bool hand = index % 2 == 0;
-  act[static_cast<std::size_t>(index)] = on ? 1 : 0;
-  // A hand needs its lower arm; no lower arm, no hand.
-  if (hand && on) act[static_cast<std::size_t>(index + 1)] = 1;
-  if (!hand && !on) act[static_cast<std::size_t>(index - 1)] = 0;
+  SetActuator(act, index, actuatorBoxes_[static_cast<std::size_t>(index)]->isChecked());
   m.Config->Crits.SetActuators(act);
   host_.Recalc(rqChassis | rqCase);
   host_.RefreshPages(pgCriticals, this);
@@ -451,36 +447,10 @@ void TCriticalsPage::OnMiscFlagClicked(int bit) {
   TMech& m = host_.Design();
   const std::int16_t before = m.MiscFlags;
   m.MiscFlags = static_cast<std::int16_t>(m.MiscFlags ^ bit);
+  // The rules pass moves equipment out of the slots Armless or Limiting takes away.
   host_.Recalc(rqChassis | rqCase);
-  MoveHiddenItemsToBin();
-  host_.Recalc(rqWeights);
   host_.RefreshPages(pgMain | pgCriticals, this);
   if (m.MiscFlags != before) host_.SetModified();
-}
-
-void TCriticalsPage::MoveHiddenItemsToBin() {
-  TMech& m = host_.Design();
-  const bool armless = m.MiscFlags & mfArmless;
-  const TCritAlloc& shown = m.Config->Crits;
-  QStringList moved;
-  // Every configuration shares the body; each gives up its own items only (an
-  // alternate's copies of the fixed equipment follow the fixed configuration).
-  for (const auto& config : m.Configs) {
-    if (!config) continue;
-    TConfiguration& c = *config;
-    for (int loc = 0; loc < kLocationCount; ++loc) {
-      const int first = (armless && IsArm(loc)) ? 1 : shown.UsableSlots(loc) + 1;
-      for (int slot = first; slot <= TCritAlloc::kMaxSlots; ++slot) {
-        TWeapon* item = c.Crits.SlotAt(loc, slot).Item;
-        if (!item || c.Items.IndexOf(item) < 0) continue;
-        c.Crits.Release(item);
-        item->Location = lcBin;
-        item->SlotsFirst = 0;
-        moved << QString::fromStdString(item->Name);
-      }
-    }
-  }
-  if (!moved.isEmpty()) ShowStatus(tr("Moved to the BIN, its slots are gone: %1").arg(moved.join(", ")));
 }
 
 void TCriticalsPage::OnDeleteClicked() {
@@ -539,7 +509,7 @@ void TCriticalsPage::Refresh(QObject* sender) {
   ui.lblCASETng->setText(FormatSlotSheetTonnage(c.CaseWeight));
 
   // 7. Level 3 switches.
-  ui.chkArmless->setEnabled(level3 && !(m.Options & (optLAM | optQuad)));
+  ui.chkArmless->setEnabled(ArmlessAllowed(m));
   ui.chkLmtCrits->setEnabled(level3);
 
   // 11. Tonnage left.

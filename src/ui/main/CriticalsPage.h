@@ -131,9 +131,6 @@ class TCriticalsPage : public QWidget, private ISlotSheet {
   void OnActuatorClicked(int index);
   void OnMiscFlagClicked(int bit);
   void OnDeleteClicked();
-  // Items left in slots the sheet no longer shows (arms of an Armless design,
-  // slots beyond the Limiting count) go to their configuration's BIN.
-  void MoveHiddenItemsToBin();
   void ShowStatus(const QString& text);
 
   void RefreshSlots(bool quad, bool armless);

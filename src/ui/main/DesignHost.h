@@ -29,6 +29,8 @@ class IDesignHost {
   virtual int ActivePageMask() const = 0;
   // Whether the Options menu's "Use BIN" carries its check mark.
   virtual bool UseBin() const = 0;
+  // The title bar from the design's type name and file.
+  virtual void UpdateCaption() = 0;
 };
 
 // Page bits of the refresh.

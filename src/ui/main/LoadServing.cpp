@@ -28,9 +28,10 @@ TOpenDialogSettings OpenDialogSettings() {
   return s;
 }
 
-QString ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html, const QString& fileName) {
+QString ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html, const QString& fileName,
+                       const TEngineMakers* makers) {
   if (!lists) return QStringLiteral("No equipment database is loaded.");
-  TLoadContext context{*lists, html, nullptr};
+  TLoadContext context{*lists, html, makers};
   const TLoadResult result = LoadDesign(design, QFile::encodeName(fileName).toStdString(), context);
   return QString::fromStdString(result.Message);
 }

@@ -17,6 +17,7 @@ class TfrmTFD;
 class TLoadRequests;
 class TMech;
 class TEquipmentLists;
+class TEngineMakers;
 struct THtmlSettings;
 
 // The open dialog's entries, the third chosen at first.
@@ -25,7 +26,9 @@ TOpenDialogSettings OpenDialogSettings();
 // Reads a design file or readout into the design through the loader the
 // command line uses too; the message for the user, empty when it loaded (or
 // when an HTML readout of another version was passed over in silence).
-QString ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html, const QString& fileName);
+// The engine makers give a power-plant text its default maker.
+QString ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html, const QString& fileName,
+                       const TEngineMakers* makers = nullptr);
 
 class TLoadServing : public QObject {
   Q_OBJECT

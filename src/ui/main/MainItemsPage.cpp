@@ -3,6 +3,7 @@
 #include "model/Enums.h"
 #include "model/Mech.h"
 #include "model/Rounding.h"
+#include "rules/ComponentRules.h"
 #include "rules/RulesPass.h"
 #include "ui/common/DisplayColors.h"
 #include "ui/common/Formats.h"
@@ -170,9 +171,7 @@ void TMainItemsPage::Refresh() {
   }
   if ((m.MiscFlags & mfSatelliteUplink) || m.TargetingType != tgStandard || lv == rlClan2 || lv == rlClan3)
     ui.chkNullSig->setEnabled(false);
-  if ((m.EngineRating >= 401 || m.GyroType == gyXL || m.CockpitType == cpTorsoMounted) &&
-      (m.EngineType == etFusion || m.EngineType == etICE) && m.GyroType != gyCompact)
-    ui.btnSupCharg->setEnabled(false);
+  if (CentreTorsoCrowded(m)) ui.btnSupCharg->setEnabled(false);
   ui.sedtJ_MP->setEnabled(m.EngineType != etICE);
   if (m.JumpBoosterMP > 0 || m.EngineType == etICE) ui.btnJJType->setEnabled(false);
   if (m.JumpJetType == jjImproved || (m.Options & optLAM)) {

@@ -11,6 +11,7 @@ std::unique_ptr<TEquipmentLists> LoadEquipmentLists(const std::string& explicitP
   std::unique_ptr<IDatabase> db = OpenSqliteDatabase(file.string(), EOpenMode::ReadOnly);
   auto lists = std::make_unique<TEquipmentLists>();
   lists->LoadAll(*db);
+  lists->KeepDatabase(std::move(db));
   return lists;
 }
 

@@ -23,6 +23,7 @@
 #include "ui/main/CriticalsPage.h"
 #include "ui/main/LoadServing.h"
 #include "ui/main/MainItemsPage.h"
+#include "ui/main/SpecificationsPage.h"
 #include "ui/main/WeaponsPage.h"
 #include "ui/widgets/StatusLight.h"
 
@@ -47,6 +48,8 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   ui.lay_tsWeapons->addWidget(pageWeapons_);
   pageCriticals_ = new TCriticalsPage(*this, *menus_, ui.tsCriticals);
   ui.lay_tsCriticals->addWidget(pageCriticals_);
+  pageSpecs_ = new TSpecificationsPage(*this, ui.tsSpecifications);
+  ui.lay_tsSpecifications->addWidget(pageSpecs_);
   menus_->FindArmorTarget = [this] {
     if (pageMain_->ui.btnMainArmrType->isDown()) return 1;
     return pageArmor_->PressedArmorButton();
@@ -100,10 +103,15 @@ TfrmTFD::~TfrmTFD() {
   delete pageArmor_;
   delete pageWeapons_;
   delete pageCriticals_;
+  delete pageSpecs_;
+  pageSpecs_ = nullptr;
 }
 
 void TfrmTFD::Recalc(int request) {
+  const auto engine = std::pair{design_.EngineRating, design_.EngineType};
   const TRulesReport report = Recalculate(design_, request);
+  // A default engine maker follows the rating wherever the engine changed.
+  if (pageSpecs_ && std::pair{design_.EngineRating, design_.EngineType} != engine) pageSpecs_->EngineChanged();
   if (report.MovedCount == 0) return;
   QStringList names;
   for (int i = 0; i < report.MovedCount; ++i) names << QString::fromStdString(report.Moved[i]->Name);
@@ -117,6 +125,7 @@ void TfrmTFD::RefreshPages(int mask, QObject* sender) {
   if (mask & pgArmor) pageArmor_->Refresh(sender);
   if (mask & pgWeapons) pageWeapons_->Refresh(sender);
   if (mask & pgCriticals) pageCriticals_->Refresh(sender);
+  if (mask & pgSpecs) pageSpecs_->Refresh(sender);
   UpdateStatusBar();
   --refreshing_;
 }
@@ -150,7 +159,7 @@ void TfrmTFD::LoadFromFile(const QString& fileName) {
   ResetDesign();
   // The loader runs the rules pass and rebuilds the power-plant text itself;
   // whatever it read, even up to an error, is shown.
-  const QString error = ReadDesignFile(design_, equipment_.get(), html_, fileName);
+  const QString error = ReadDesignFile(design_, equipment_.get(), html_, fileName, &pageSpecs_->Makers());
   loadInProgress_ = true;
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports, this);
   loadInProgress_ = false;
@@ -182,6 +191,7 @@ void TfrmTFD::ResetDesign() {
   lastTab_ = ui.pcMain->currentIndex();
   --refreshing_;
   design_.Clear();
+  pageSpecs_->Reset();
   loadInProgress_ = true;
   pageWeapons_->PressEnergy();
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports | pgSpecs, this);

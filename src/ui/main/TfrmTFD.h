@@ -25,6 +25,7 @@ class TComponentMenus;
 class TCriticalsPage;
 class TWeaponsPage;
 class TMainItemsPage;
+class TSpecificationsPage;
 class TStatusLight;
 class TfrmAboutBox;
 class TfrmColor;
@@ -60,7 +61,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   bool Modified() const { return modified_; }
   // Back to a new default design, shown on every page.
   void ResetDesign();
-  void UpdateCaption();
+  void UpdateCaption() override;
   // The page bit of the active tab.
   int ActivePageMask() const override;
   // The status light's animation; speed 0 stops it on the still frame.
@@ -75,6 +76,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TfrmErrorRpt* ErrorReport() const { return errorReport_; }
   TWeaponsPage* WeaponsPage() const { return pageWeapons_; }
   TCriticalsPage* CriticalsPage() const { return pageCriticals_; }
+  TSpecificationsPage* SpecificationsPage() const { return pageSpecs_; }
 
   // The load-request block this copy registered with (before the first show).
   void SetLoadRequests(TLoadRequests* requests);
@@ -130,6 +132,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TArmorPage* pageArmor_ = nullptr;
   TWeaponsPage* pageWeapons_ = nullptr;
   TCriticalsPage* pageCriticals_ = nullptr;
+  TSpecificationsPage* pageSpecs_ = nullptr;
   TfrmErrorRpt* errorReport_ = nullptr;
   TfrmAboutBox* about_ = nullptr;
   TLoadServing* loadServing_ = nullptr;

@@ -1,10 +1,10 @@
 #pragma once
 // What each component menu offers for a design: which entries are shown,
-// enabled and checked, and the value (tag) each entry stores. The menus of the
-// main window apply these when they pop up; kept free of widgets so the rules
-// read as tables and are tested as such.
+// enabled and checked, and the value (tag) each entry stores. Built from the
+// same rules the rules pass corrects a design by, so an entry the menu offers
+// keeps its value through the next pass and an entry it withholds would not.
+// The window's menus apply these when they pop up.
 
-#include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -23,6 +23,12 @@ struct TMenuEntry {
 
 using TMenu = std::vector<TMenuEntry>;
 
+// The menus that choose a design value.
+enum class EMenu {
+  Tech, Options, Structure, Engine, HeatSink, Gyro, Cockpit, Targeting, JumpJet, Armor, Turret,
+  Supercharger
+};
+
 TMenu TechMenu(const TMech& m);
 TMenu OptionsMenu(const TMech& m);
 TMenu StructureMenu(const TMech& m);
@@ -39,7 +45,20 @@ TMenu SuperchargerMenu(const TMech& m);
 TMenu ConfigMenu(const TMech& m);
 TMenu WeaponFilterMenu(const TMech& m);
 
+TMenu MenuOf(EMenu menu, const TMech& m, int armorTarget = 1);
+
+// Stores a chosen entry's value in the design, with the slot changes the
+// component needs at once (options toggle their bit). Returns the request for
+// the rules pass that follows; `changed` tells whether the stored value moved.
+struct TMenuChoice {
+  int Request = 0;
+  bool Changed = false;
+};
+TMenuChoice StoreMenuChoice(TMech& m, EMenu menu, int tag, int armorTarget = 1);
+
 // The section of TMech::ArmorTypes an armour button's tag (2..12) addresses.
 constexpr int ArmorSectionOfTag(int tag) { return tag - 2; }
+constexpr int kWholeDesignArmorTag = 1;
+constexpr int kLastArmorSectionTag = 12;
 
 }  // namespace tfd
