@@ -277,11 +277,14 @@ void TfrmTFD::OptionsDisplayItem_Click() {
   timer_.stop();
   dispOpts_->SetWorkingSet(activeSet_);
   dispOpts_->SetSpeed(speed_);
-  if (dispOpts_->exec() == QDialog::Accepted) {
-    activeSet_ = dispOpts_->WorkingSet();
-    speed_ = dispOpts_->Speed();
-  }
+  const bool accepted = dispOpts_->exec() == QDialog::Accepted;
+  if (accepted) speed_ = dispOpts_->Speed();
   SetErrorLightSpeed(speed_);
+  SetActiveColorSet(accepted ? dispOpts_->WorkingSet() : activeSet_);
+}
+
+void TfrmTFD::SetActiveColorSet(const TColorSet& colors) {
+  activeSet_ = colors;
   colors_ = ResolveColorSet(activeSet_, QApplication::palette());
   ApplyColors();
 }

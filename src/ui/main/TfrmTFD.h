@@ -94,6 +94,8 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TfrmDispOpts* DisplayOptions() const { return dispOpts_; }
   TfrmColor* HtmlOptions() const { return htmlOptions_; }
   TfrmDefValues* DefaultValuesWindow() const { return defValues_; }
+  // Makes a colour set the active one and puts it on every control.
+  void SetActiveColorSet(const TColorSet& colors);
   // Puts the display colours on every control of the window and its dialogs.
   void ApplyColors();
 
