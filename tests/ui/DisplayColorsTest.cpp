@@ -239,6 +239,21 @@ TEST_F(DisplayColors, CancelKeepsTheColoursAndTheLightRestartsWithItsSpeed) {
   EXPECT_EQ(window->ErrorLightSpeed(), 1);
 }
 
+TEST_F(DisplayColors, SystemColoursFollowAChangeOfTheDesktopTheme) {
+  const QPalette light = QApplication::palette();
+  QPalette dark = light;
+  dark.setColor(QPalette::Window, QColor(30, 32, 36));
+  dark.setColor(QPalette::WindowText, QColor(235, 235, 235));
+  QApplication::setPalette(dark);
+  // The start-up set: the desktop's face, and its text on it rather than black.
+  EXPECT_EQ(window->Colors()[dcTextB], QColor(30, 32, 36));
+  EXPECT_EQ(window->Colors()[dcTextF], QColor(235, 235, 235));
+  EXPECT_EQ(Find<QLabel>("lblTng")->palette().color(QPalette::Active, QPalette::WindowText),
+            QColor(235, 235, 235));
+  QApplication::setPalette(light);
+  EXPECT_EQ(window->Colors()[dcTextB], light.color(QPalette::Window));
+}
+
 TEST_F(DisplayColors, NewStartsFromTheDefaultValuesOnceTheyAreChosen) {
   Choose("FileMenu", "&New");
   EXPECT_EQ(Design().Tonnage, 20);

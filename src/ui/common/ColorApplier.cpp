@@ -127,6 +127,7 @@ void TColorApplier::Apply(const TDisplayColors& colors) {
 
 bool TColorApplier::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  if (type == QEvent::ApplicationPaletteChange && watched == qApp && applied_) emit DesktopPaletteChanged();
   if (applied_ && (type == QEvent::Polish || type == QEvent::DynamicPropertyChange) && watched->isWidgetType()) {
     auto* widget = static_cast<QWidget*>(watched);
     const bool relevant = type == QEvent::Polish ||

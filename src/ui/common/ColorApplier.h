@@ -39,6 +39,10 @@ class TColorApplier : public QObject {
   // field its property names, or none.
   static std::optional<EDisplayColor> FieldOf(const QWidget* widget);
 
+ signals:
+  // The desktop's palette changed (a new theme): system colours mean others now.
+  void DesktopPaletteChanged();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -37,6 +37,8 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
           [](const std::string& path) { return OpenSqliteDatabase(path, EOpenMode::Create); }))) {
   ui.setupUi(this);
   colorApplier_ = new TColorApplier(this);
+  // Schemes made of system colours follow a change of the desktop's theme.
+  connect(colorApplier_, &TColorApplier::DesktopPaletteChanged, this, [this] { SetActiveColorSet(activeSet_); });
   if (equipment_) design_.Equipment = &equipment_->Index();
 
   menus_ = new TComponentMenus(*this, this);
@@ -293,15 +295,6 @@ void TfrmTFD::ApplyColors() {
   colorApplier_->Apply(colors_);
   errorReport_->setColors(colors_[dcGaugeE], colors_[dcTextB]);
   RefreshPages(ActivePageMask(), this);
-}
-
-void TfrmTFD::changeEvent(QEvent* event) {
-  QMainWindow::changeEvent(event);
-  // Schemes made of system colours follow a change of the desktop's theme.
-  if (event->type() == QEvent::ApplicationPaletteChange && colorApplier_->Applied()) {
-    colors_ = ResolveColorSet(activeSet_, QApplication::palette());
-    ApplyColors();
-  }
 }
 
 void TfrmTFD::UpdateStatusBar() {

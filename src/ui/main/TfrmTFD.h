@@ -104,7 +104,6 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   void FileNewItem_Click();
