@@ -7,6 +7,7 @@
 #include <QApplication>
 
 #include "equipment/ColorSchemes.h"
+#include "equipment/EquipmentLists.h"
 #include "ui/main/Startup.h"
 #include "ui/main/TfrmTFD.h"
 
