@@ -107,7 +107,11 @@ case "$cmd" in
       esac
       seeds="$top/fuzz/seeds/$(basename "$f")"
       [ -d "$seeds" ] || seeds=
-      "$f" -max_total_time="$secs" "$corpus" $seeds
+      # Inputs up to 1 MB (the default of a few kilobytes never repeats a
+      # section often enough to show a slow reader), a memory ceiling that a
+      # reader past its limits would hit, and a time limit per input.
+      "$f" -max_total_time="$secs" -max_len=1048576 -rss_limit_mb=1024 -timeout=10 \
+        "$corpus" $seeds
     done
     ;;
   *)

@@ -12,11 +12,14 @@
 #include "model/Mech.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
+#include "ui/BV/BV.h"
 #include "ui/main/MainItemsPage.h"
+#include "ui/main/ReportsPage.h"
 #include "ui/main/SpinText.h"
 #include "ui/main/Startup.h"
 #include "ui/main/TfrmTFD.h"
 #include "ui/main/WeaponsPage.h"
+#include "ui/widgets/Graph.h"
 
 using namespace tfd;
 
@@ -83,6 +86,38 @@ void BM_RefreshCriticalSheet(benchmark::State& state) {
   for (auto _ : state) window.RefreshPages(8, &window);
 }
 BENCHMARK(BM_RefreshCriticalSheet)->Unit(benchmark::kMicrosecond);
+
+// The Reports tab of a loaded design: the ratings, the damage and heat by
+// range, every label, and a repaint of the graph.
+void BM_RefreshReportsWithGraph(benchmark::State& state) {
+  TfrmTFD window(LoadEquipmentLists());
+  window.show();
+  window.LoadFromFile(QStringLiteral(TFD_BENCH_SAMPLES "/brennock-bk1.TFI"));
+  auto* tabs = window.findChild<QTabWidget*>("pcMain");
+  tabs->setCurrentWidget(window.findChild<QWidget*>("tsReports"));
+  QApplication::processEvents();
+  TGraph* graph = window.ReportsPage()->Graph();
+  for (auto _ : state) {
+    window.RefreshPages(16, &window);
+    graph->repaint();
+  }
+}
+BENCHMARK(BM_RefreshReportsWithGraph)->Unit(benchmark::kMicrosecond);
+
+// Opening the battle-value window: filling every figure and laying it out.
+void BM_OpenBattleValueWindow(benchmark::State& state) {
+  TfrmTFD window(LoadEquipmentLists());
+  window.show();
+  window.LoadFromFile(QStringLiteral(TFD_BENCH_SAMPLES "/brennock-bk1.TFI"));
+  QApplication::processEvents();
+  TfrmBV* bv = window.BattleValueWindow();
+  for (auto _ : state) {
+    bv->show();
+    QApplication::processEvents();
+    bv->hide();
+  }
+}
+BENCHMARK(BM_OpenBattleValueWindow)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

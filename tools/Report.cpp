@@ -7,6 +7,7 @@
 
 #include "files/TextInput.h"
 #include "model/Mech.h"
+#include "ratings/ReportFigures.h"
 #include "ratings/SkillTable.h"
 
 namespace tfd {
@@ -127,17 +128,35 @@ std::string JsonNumber(double v) {
   return ec == std::errc() ? std::string(buf, end) : "null";
 }
 
-std::string JsonFailure(const std::string& file, const std::string& message) {
+namespace {
+
+// What the reader could not read, one object per warning.
+void Warnings(TJson& j, const std::vector<TLoadWarning>& warnings) {
+  j.Key("warnings").Open('[');
+  for (const auto& w : warnings) {
+    j.Open('{').Key("line").Num(w.Line).Key("text").Str(w.Text).Key("why").Str(w.Why).Close('}');
+  }
+  j.Close(']');
+}
+
+}  // namespace
+
+std::string JsonFailure(const std::string& file, const std::string& message,
+                        const std::vector<TLoadWarning>& warnings) {
   TJson j;
-  j.Open('{').Key("file").Str(file).Key("ok").Bool(false).Key("error").Str(message).Close('}');
+  j.Open('{').Key("file").Str(file).Key("ok").Bool(false).Key("error").Str(message);
+  Warnings(j, warnings);
+  j.Close('}');
   return j.Text();
 }
 
-std::string JsonReport(const TMech& m, const std::string& file, const TReportOptions& options) {
+std::string JsonReport(const TMech& m, const std::string& file, const TReportOptions& options,
+                       const std::vector<TLoadWarning>& warnings) {
   const TConfiguration& c = *m.Config;
   TJson j;
   j.Open('{');
   j.Key("file").Str(file).Key("ok").Bool(true);
+  Warnings(j, warnings);
   j.Key("type").Str(m.Texts[txtModel]);
   j.Key("rulesLevel").Num(m.RulesLevel).Key("options").Num(m.Options).Key("tonnage").Num(m.Tonnage);
   j.Key("structureType").Num(m.StructureType).Key("engineType").Num(m.EngineType);
@@ -201,6 +220,13 @@ std::string JsonReport(const TMech& m, const std::string& file, const TReportOpt
   for (std::size_t i = 0; i < 9; ++i) j.Key(kLines[i]).Num(c.CostLines[i]);
   j.Key("config").Num(c.ConfigCost);
   j.Close('}');
+  const TPhysicalDamage physical = PhysicalDamage(m);
+  const TSlotCount slots = FreeCriticalSlots(m);
+  j.Key("reports").Open('{');
+  j.Key("punch").Num(physical.Punch).Key("kick").Num(physical.Kick).Key("club").Num(physical.Club);
+  j.Key("bangPerBuck").Num(BangPerBuck(m.BattleValue, m.Cost)).Key("heatPotential").Num(HeatPotential(c));
+  j.Key("freeSlots").Num(slots.Free).Key("usableSlots").Num(slots.Total);
+  j.Close('}');
   j.Key("damageByRange").Nums(m.DamageByRange).Key("heatByRange").Nums(m.HeatByRange);
 
   j.Key("specs").Open('{');
@@ -215,12 +241,20 @@ std::string JsonReport(const TMech& m, const std::string& file, const TReportOpt
   return j.Text();
 }
 
-std::string TextReport(const TMech& m, const std::string& file, const TReportOptions& options) {
+std::string TextReport(const TMech& m, const std::string& file, const TReportOptions& options,
+                       const std::vector<TLoadWarning>& warnings) {
   const TConfiguration& c = *m.Config;
   const bool level3 = IsLevel3(m.RulesLevel);
   const int td = level3 ? 2 : 1;
   std::ostringstream o;
   o << file << "\n";
+  if (!warnings.empty()) {
+    o << "  Not read:\n";
+    for (const auto& w : warnings)
+      o << "    " << (w.Line > 0 ? "line " + std::to_string(w.Line) + ": " : std::string()) << w.Text << " (" << w.Why
+        << ")\n";
+    o << "\n";
+  }
   o << "  Type:          " << m.Texts[txtModel] << "\n";
   o << "  Tonnage:       " << int(m.Tonnage) << " tons\n";
   o << "  Rules level:   " << RulesLevelName(m.RulesLevel) << (m.MixedTech ? " (mixed technology)" : "") << "\n";
@@ -291,7 +325,13 @@ std::string TextReport(const TMech& m, const std::string& file, const TReportOpt
   line("Modified weapon rating", c.ModifiedWeaponRating, 2);
   line("Speed factor", c.SpeedFactor, 3);
   line("Offensive rating", c.OffensiveRating, 2);
-  o << "\n  Cost: " << Fixed(m.Cost, 0) << " C-bills\n";
+  const TPhysicalDamage physical = PhysicalDamage(m);
+  o << "  Physical attacks: punch " << physical.Punch << ", kick " << physical.Kick << ", club " << physical.Club
+    << "\n";
+  const TSlotCount slots = FreeCriticalSlots(m);
+  o << "  Heat potential: " << HeatPotential(c) << "; free slots " << slots.Free << " of " << slots.Total << "\n";
+  o << "\n  Cost: " << Fixed(m.Cost, 0) << " C-bills; " << Fixed(BangPerBuck(m.BattleValue, m.Cost), 2)
+    << " battle value per 100,000 C-bills\n";
   static constexpr const char* kParts[] = {"Cockpit", "Life support", "Sensors", "Musculature", "Structure",
                                            "Leg actuators", "Engine", "Gyro", "Armor"};
   for (std::size_t i = 0; i < 9; ++i) line(kParts[i], m.CostParts[i], 0);

@@ -3,6 +3,9 @@
 // on one line.
 
 #include <string>
+#include <vector>
+
+#include "files/LoadLog.h"
 
 namespace tfd {
 
@@ -13,11 +16,15 @@ struct TReportOptions {
   int Piloting = 5;
 };
 
-// For a design that loaded and was rated (ComputeRatings, damage by range).
-std::string JsonReport(const TMech& design, const std::string& file, const TReportOptions& options);
-std::string TextReport(const TMech& design, const std::string& file, const TReportOptions& options);
+// For a design that loaded and was rated (ComputeRatings, damage by range),
+// with what the reader could not read (JSON key "warnings").
+std::string JsonReport(const TMech& design, const std::string& file, const TReportOptions& options,
+                       const std::vector<TLoadWarning>& warnings = {});
+std::string TextReport(const TMech& design, const std::string& file, const TReportOptions& options,
+                       const std::vector<TLoadWarning>& warnings = {});
 // For a file that did not load.
-std::string JsonFailure(const std::string& file, const std::string& message);
+std::string JsonFailure(const std::string& file, const std::string& message,
+                        const std::vector<TLoadWarning>& warnings = {});
 
 // A message for a terminal: the line break of a two-line message becomes ": ".
 std::string HumanMessage(const std::string& message);

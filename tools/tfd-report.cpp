@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
       status = 1;
       std::cerr << "tfd-report: " << file << ": " << tfd::HumanMessage(result.Message) << "\n";
       if (json) {
-        out = tfd::JsonFailure(file, result.Message);
+        out = tfd::JsonFailure(file, result.Message, result.Warnings);
         out.push_back('\n');
         std::fwrite(out.data(), 1, out.size(), stdout);
       }
@@ -127,10 +127,10 @@ int main(int argc, char** argv) {
     tfd::ComputeRatings(*design);
     tfd::ComputeDamageByRange(*design, 0);
     if (json) {
-      out = tfd::JsonReport(*design, file, options);
+      out = tfd::JsonReport(*design, file, options, result.Warnings);
       out.push_back('\n');
     } else {
-      out = tfd::TextReport(*design, file, options);
+      out = tfd::TextReport(*design, file, options, result.Warnings);
       out.push_back('\n');
     }
     std::fwrite(out.data(), 1, out.size(), stdout);

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "equipment/EquipmentLists.h"
+#include "files/LoadLimits.h"
+#include "files/LoadLog.h"
 #include "files/LoadSupport.h"
 #include "files/ReadError.h"
 #include "files/TextInput.h"
@@ -42,11 +44,13 @@ class TByteReader {
   std::string String() {
     const int n = Word();
     if (n <= 0) return {};
+    CheckTextChars(static_cast<std::size_t>(n));
     const unsigned char* p = Take(static_cast<std::size_t>(n));
     return FromWindows1252(std::string_view(reinterpret_cast<const char*>(p), static_cast<std::size_t>(n)));
   }
   void StringList(std::vector<std::string>& into) {
     const int n = Word();
+    CheckListLines(n);
     for (int i = 0; i < n; ++i) into.push_back(String());
   }
 
@@ -77,7 +81,34 @@ std::string DecoratedName(const TWeapon& w, const TWepInfoStruct& row, const TEq
   return count > 0 ? row.Name + " " + std::to_string(count) : row.Name;
 }
 
-void ReadConfiguration(TByteReader& in, TMech& design, TEquipmentLists& lists, int k) {
+// The values of an item that follow from its row, the file's tons and the
+// design: name, tons, battle value and cost.
+void CompleteFileItem(TWeapon& w, const TWepInfoStruct& row, int number, double tons, int k,
+                      const TEquipmentIndex& index) {
+  TakeRowValues(w, row);
+  w.Name = DecoratedName(w, row, index);
+  const bool validTons = std::isfinite(tons) && tons > 0.0 && tons < 1000.0;
+  if (number >= 800 && number <= 1199) {
+    const double t = validTons ? tons : row.Tons;
+    const std::string base = (row.Name + " (").substr(0, 42);
+    w.Name = base + std::to_string(static_cast<long>(std::floor(t * row.Damage + 0.5))) + ")";
+    w.BV = row.BV * t;
+    w.Cost = t * row.Cost;
+  }
+  if (validTons) {
+    w.Tons = tons;
+  } else if (WeighedByChassis(index, w.SaveNum, k)) {
+    w.Tons = 0.0;
+  } else if (IsHeatSinkOrJumpJet(index, w.SaveNum)) {
+    // Pod-mounted heat sinks and jump jets: as many units as the slots hold.
+    const int units = std::max(1, w.Slots / std::max(1, SlotsPerUnit(row, index)));
+    w.Tons = row.Tons * units;
+    w.BV = row.BV * units;
+    w.Cost = row.Cost * units;
+  }
+}
+
+void ReadConfiguration(TByteReader& in, TMech& design, TEquipmentLists& lists, TLoadLog& log, int k) {
   TConfiguration& config = *design.Configs[static_cast<std::size_t>(k)];
   const TEquipmentIndex& index = lists.Index();
 
@@ -92,8 +123,6 @@ void ReadConfiguration(TByteReader& in, TMech& design, TEquipmentLists& lists, i
     config.CaseKind[static_cast<std::size_t>(locCenterTorso + i)] =
         two(cases, i) ? LoadedCaseKind(design) : static_cast<std::uint8_t>(caseNone);
 
-  PrepareEquipment(design, lists);
-
   const bool clan = IsClanDesign(design);
   const int count = in.Byte();
   std::vector<TWeapon*> byPosition(static_cast<std::size_t>(count), nullptr);
@@ -103,38 +132,24 @@ void ReadConfiguration(TByteReader& in, TMech& design, TEquipmentLists& lists, i
     const int slots = in.Word();
     const double tons = in.Real();
     const TWepInfo* rec = lists.BySave97(number);
-    if (!rec) continue;  // not in the equipment table: the item is left out, its slots empty
+    if (!rec) {
+      // Not in the equipment table: the item is left out, its slots empty.
+      log.Warn(0, "item " + std::to_string(i + 1) + " of the " + design.ConfigName(k) + ", number " +
+                      std::to_string(number),
+               kWhyUnknownEquipment);
+      continue;
+    }
     const TWepInfoStruct& row = rec->Info;
     auto w = ItemFromRow(row);
     w->Location = static_cast<std::int16_t>(location == lcBin ? lcBin : (location & (7 | lcRear | lcSplit)));
     w->Slots = static_cast<std::int16_t>(std::clamp(slots, 0, 2 * TCritAlloc::kMaxSlots));
-    w->Name = DecoratedName(*w, row, index);
-    const bool validTons = std::isfinite(tons) && tons > 0.0 && tons < 1000.0;
-    if (number >= 800 && number <= 1199) {
-      const double t = validTons ? tons : row.Tons;
-      const std::string base = (row.Name + " (").substr(0, 42);
-      w->Name = base + std::to_string(static_cast<long>(std::floor(t * row.Damage + 0.5))) + ")";
-      w->BV = row.BV * t;
-      w->Cost = t * row.Cost;
-    }
-    if (validTons)
-      w->Tons = tons;
-    else if (WeighedByChassis(index, w->SaveNum, k))
-      w->Tons = 0.0;
-    else if (IsHeatSinkOrJumpJet(index, w->SaveNum)) {
-      // Pod-mounted heat sinks and jump jets: as many units as the slots hold.
-      const int units = std::max(1, w->Slots / std::max(1, SlotsPerUnit(row, index)));
-      w->Tons = row.Tons * units;
-      w->BV = row.BV * units;
-      w->Cost = row.Cost * units;
-    } else {
-      w->Tons = row.Tons;
-    }
     const bool clanItem = number % 100 >= 50;
     if (clanItem != clan) design.MixedTech = true;
     const int hsType = HeatSinkTypeOf(index, w->SaveNum);
     if (hsType >= 0) design.HeatSinkType = static_cast<std::uint8_t>(hsType);
-    byPosition[static_cast<std::size_t>(i)] = AppendItem(design, config, std::move(w));
+    TWeapon* item = AppendItem(design, config, std::move(w));
+    byPosition[static_cast<std::size_t>(i)] = item;
+    log.Defer([item, &row, number, tons, k, &index] { CompleteFileItem(*item, row, number, tons, k, index); });
   }
 
   TCritAlloc& crits = config.Crits;
@@ -156,7 +171,7 @@ void ReadConfiguration(TByteReader& in, TMech& design, TEquipmentLists& lists, i
 
 }  // namespace
 
-void ReadDesignFile(std::string_view bytes, TMech& design, TEquipmentLists& lists) {
+void ReadDesignFile(std::string_view bytes, TMech& design, TEquipmentLists& lists, TLoadLog& log) {
   TByteReader in(bytes);
   if (in.Word() != kDesignFileVersion) throw TReadError(kWrongVersion);
   for (int t : {txtModel, txtChassis, txtPowerPlant, txtJumpJets, txtArmor, txtComSystem, txtTargetingSystem})
@@ -196,10 +211,9 @@ void ReadDesignFile(std::string_view bytes, TMech& design, TEquipmentLists& list
   a[asRightLeg] = a[asLeftLeg] = points[6];
 
   const int blocks = design.IsOmni() ? 8 : 1;
-  for (int k = 0; k < blocks; ++k) ReadConfiguration(in, design, lists, k);
+  for (int k = 0; k < blocks; ++k) ReadConfiguration(in, design, lists, log, k);
 
-  const int lines = in.Word();
-  for (int i = 0; i < lines; ++i) design.Overview.push_back(in.String());
+  in.StringList(design.Overview);
 }
 
 }  // namespace tfd

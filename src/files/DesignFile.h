@@ -8,6 +8,7 @@ namespace tfd {
 
 class TMech;
 class TEquipmentLists;
+class TLoadLog;
 
 inline constexpr std::int16_t kDesignFileVersion = 2311;
 
@@ -15,9 +16,12 @@ inline constexpr std::int16_t kDesignFileVersion = 2311;
 // fraction in bytes 1 to 5, least significant first, the sign in the top bit.
 double Real6(const unsigned char* bytes);
 
-// Reads a whole file, version word included, into a freshly reset design.
-// Throws TReadError ("Read beyond end of file" for a file that ends early,
-// the wrong-version message for another version); what was read stays.
-void ReadDesignFile(std::string_view bytes, TMech& design, TEquipmentLists& lists);
+// Reads a whole file, version word included, into a freshly reset design; an
+// item the equipment table does not know becomes a warning in `log`, and the
+// items' values wait there for the corrected design. Throws TReadError ("Read
+// beyond end of file" for a file that ends early, the wrong-version message
+// for another version; what was read stays), TLimitError past what a design
+// may hold.
+void ReadDesignFile(std::string_view bytes, TMech& design, TEquipmentLists& lists, TLoadLog& log);
 
 }  // namespace tfd

@@ -1,10 +1,15 @@
 #include "files/HtmlReadout.h"
 
 #include <algorithm>
+#include <array>
+#include <cctype>
+#include <utility>
 #include <vector>
 
 #include "equipment/EquipmentLists.h"
 #include "files/HtmlSettings.h"
+#include "files/LoadLimits.h"
+#include "files/LoadLog.h"
 #include "files/LoadSupport.h"
 #include "files/NameParsers.h"
 #include "files/ReadError.h"
@@ -14,36 +19,104 @@
 
 namespace tfd {
 
+namespace {
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// A character reference ("&amp;", "&#233;", "&#xE9;") at the start of `s`,
+// names without regard to case: the Windows-1252 character it stands for and
+// the length it takes; length 0 when `s` starts no known reference. A
+// non-breaking space is a blank.
+std::pair<char, std::size_t> CharacterReference(std::string_view s) {
+  const std::size_t semi = s.substr(0, 10).find(';');
+  if (s.size() < 3 || s[0] != '&' || semi == std::string_view::npos) return {0, 0};
+  std::string name;
+  for (char c : s.substr(1, semi - 1)) name.push_back(LowerAscii(c));
+  static constexpr std::pair<std::string_view, char> kNamed[] = {
+      {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}, {"nbsp", ' '}};
+  for (auto [n, c] : kNamed)
+    if (name == n) return {c, semi + 1};
+  if (name.size() < 2 || name[0] != '#') return {0, 0};
+  long code = 0;
+  const bool hex = name[1] == 'x';
+  const std::string digits = name.substr(hex ? 2 : 1);
+  if (digits.empty() || digits.size() > 6) return {0, 0};
+  for (char c : digits) {
+    const int d = (c >= '0' && c <= '9') ? c - '0' : (hex && c >= 'a' && c <= 'f') ? c - 'a' + 10 : -1;
+    if (d < 0) return {0, 0};
+    code = code * (hex ? 16 : 10) + d;
+  }
+  if (code == 0xA0 || code == '\t') return {' ', semi + 1};
+  if (code >= 32 && code <= 255) return {static_cast<char>(code), semi + 1};
+  return {'?', semi + 1};  // beyond the page's 8-bit characters
+}
+
+}  // namespace
+
 std::string HtmlLineText(std::string_view line) {
   std::string out;
-  bool inTag = false;
   bool separatorLast = false;  // a separator was appended with no text or blank since
   bool blankLast = false;      // the previous character outside the tags was a blank
-  for (char c : line) {
-    if (inTag) {
-      if (c == '>') inTag = false;
-      continue;
-    }
+  bool afterClosingTag = false;  // the last tag closed a cell or row, and no text came since
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    char c = line[i];
     if (c == '<') {
       if (!separatorLast) out.push_back(kCellSeparator);
       separatorLast = true;
-      inTag = true;
+      afterClosingTag = i + 1 < line.size() && line[i + 1] == '/';
+      const std::size_t close = line.find('>', i);
+      if (close == std::string_view::npos) break;  // the rest is inside the tag
+      i = close;
       continue;
     }
+    std::size_t used = 1;
+    if (c == '&') {
+      const auto [decoded, length] = CharacterReference(line.substr(i));
+      if (length > 0) {
+        c = decoded;
+        used = length;
+      }
+    }
     if (c == ' ' || c == '\t') {
+      // Blanks between the end of one cell and the next tag belong to no cell.
+      if (afterClosingTag) {
+        std::size_t j = i + used;
+        while (j < line.size() && (line[j] == ' ' || line[j] == '\t')) ++j;
+        if (j >= line.size() || line[j] == '<') {
+          i = j - 1;
+          continue;
+        }
+      }
       if (!blankLast) out.push_back(' ');
       blankLast = true;
       separatorLast = false;
-      continue;
+    } else {
+      blankLast = false;
+      separatorLast = false;
+      afterClosingTag = false;
+      out.push_back(c);
     }
-    blankLast = false;
-    separatorLast = false;
-    out.push_back(c);
+    i += used - 1;
   }
   return TrimText(out);
 }
 
 namespace {
+
+// Where a tag of the given name ("body", "/table") begins in a line, without
+// regard to case: the position of its name, npos when the line has none.
+std::size_t FindTag(std::string_view line, std::string_view name) {
+  for (std::size_t at = line.find('<'); at != std::string_view::npos; at = line.find('<', at + 1)) {
+    const std::size_t from = at + 1;
+    if (line.size() - from < name.size()) return std::string_view::npos;
+    bool same = true;
+    for (std::size_t i = 0; i < name.size() && same; ++i) same = LowerAscii(line[from + i]) == name[i];
+    const std::size_t end = from + name.size();
+    const bool whole = end == line.size() || !std::isalnum(static_cast<unsigned char>(line[end]));
+    if (same && whole) return from;
+  }
+  return std::string_view::npos;
+}
 
 class THtmlLines {
  public:
@@ -53,8 +126,11 @@ class THtmlLines {
   // The next classified line; at the end of the page a text line with no text.
   THtmlLine Next() {
     if (in_.Eof()) return {};
+    lineNumber_ = in_.LineNumber();
     return Classify(in_.ReadLine());
   }
+  // The line number of the line Next returned last.
+  int LineNumber() const { return lineNumber_; }
 
  private:
   static std::string CommentText(const std::string& line) {
@@ -63,18 +139,18 @@ class THtmlLines {
     return TrimText(std::string_view(line).substr(open, close == std::string::npos ? std::string::npos : close - open));
   }
 
+  // Tags are known by their names without regard to case.
   THtmlLine Classify(const std::string& line) {
     if (line.find("<!--") != std::string::npos) return {EHtmlLineKind::Comment, CommentText(line)};
-    std::size_t at = line.find("BODY");
+    if (FindTag(line, "/body") != std::string::npos) return {EHtmlLineKind::BodyEnd, {}};
+    const std::size_t at = FindTag(line, "body");
     if (at != std::string::npos) {
-      if (at > 0 && line[at - 1] == '/') return {EHtmlLineKind::BodyEnd, {}};
       const std::size_t close = line.find('>', at);
       return {EHtmlLineKind::BodyStart,
               TrimText(std::string_view(line).substr(at, close == std::string::npos ? std::string::npos : close - at))};
     }
-    at = line.find("TABLE");
-    if (at != std::string::npos) {
-      if (at > 0 && line[at - 1] == '/') return {EHtmlLineKind::TableEnd, {}};
+    if (FindTag(line, "/table") != std::string::npos) return {EHtmlLineKind::TableEnd, {}};
+    if (FindTag(line, "table") != std::string::npos) {
       // The line after a table's start is its caption when it is a comment;
       // either way it is taken.
       if (in_.Eof()) return {EHtmlLineKind::PlainTable, {}};
@@ -86,6 +162,7 @@ class THtmlLines {
   }
 
   TTextInput in_;
+  int lineNumber_ = 0;
 };
 
 // Cells of a text line.
@@ -138,8 +215,8 @@ int HexValue(std::string_view s) {
 
 class THtmlImport {
  public:
-  THtmlImport(std::string_view text, TMech& design, TEquipmentLists& lists, THtmlSettings& settings)
-      : lines_(text), m_(design), lists_(lists), settings_(settings) {}
+  THtmlImport(std::string_view text, TMech& design, TEquipmentLists& lists, THtmlSettings& settings, TLoadLog& log)
+      : lines_(text), m_(design), lists_(lists), settings_(settings), log_(log) {}
 
   EHtmlImport Run() {
     if (!ReadHead()) return EHtmlImport::OtherVersion;
@@ -156,19 +233,22 @@ class THtmlImport {
       if (lines_.Eof()) return false;
       line = lines_.Next();
     } while (line.Kind != EHtmlLineKind::BodyStart);
+    // Attribute names without regard to case; colours in upper case.
     const std::string& body = line.Text;
-    std::size_t at = body.find("TEXT");
-    settings_.TextColor = at == std::string::npos ? "FFFFFF" : body.substr(std::min(body.size(), at + 6), 6);
-    at = body.find("BGCOLOR");
-    settings_.BackgroundColor = at == std::string::npos ? ComplementColor(settings_.TextColor)
-                                                        : body.substr(std::min(body.size(), at + 9), 6);
-    at = body.find("BACKGROUND");
+    std::string upper = body;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    auto colour = [&](std::size_t from) { return upper.substr(std::min(upper.size(), from), 6); };
+    std::size_t at = upper.find("TEXT");
+    settings_.TextColor = at == std::string::npos ? "FFFFFF" : colour(at + 6);
+    at = upper.find("BGCOLOR");
+    settings_.BackgroundColor = at == std::string::npos ? ComplementColor(settings_.TextColor) : colour(at + 9);
+    at = upper.find("BACKGROUND");
     settings_.UseTexture = at != std::string::npos;
     settings_.Texture.clear();
     if (at != std::string::npos) {
       const std::size_t q1 = body.find('"', at);
       const std::size_t q2 = q1 == std::string::npos ? q1 : body.find('"', q1 + 1);
-      if (q2 != std::string::npos) settings_.Texture = FromWindows1252(body.substr(q1 + 1, q2 - q1 - 1));
+      if (q2 != std::string::npos) settings_.Texture = Text(body.substr(q1 + 1, q2 - q1 - 1));
     }
     do {
       if (lines_.Eof()) return false;
@@ -178,12 +258,19 @@ class THtmlImport {
     return HexValue(std::string_view(line.Text).substr(std::min(line.Text.size(), v + 4), 4)) == 2311;
   }
 
+  // A text of the page within what a design may hold.
+  static std::string Text(const std::string& raw) {
+    CheckTextChars(raw.size());
+    return FromWindows1252(raw);
+  }
+
   void ReadList(std::vector<std::string>& into, bool skipOne) {
     const THtmlLine count = lines_.Next();
     if (count.Kind != EHtmlLineKind::Comment) return;
     const long n = WholeOr(count.Text, 0);
+    CheckListLines(n);
     if (skipOne) lines_.Next();
-    for (long i = 0; i < n && !lines_.Eof(); ++i) into.push_back(FromWindows1252(lines_.Next().Text));
+    for (long i = 0; i < n && !lines_.Eof(); ++i) into.push_back(Text(lines_.Next().Text));
   }
 
   void ReadDescriptiveBlock() {
@@ -194,7 +281,7 @@ class THtmlImport {
       // Labels are looked for in the label cell: a value that happens to hold
       // a label's word ("Oskar Type 4") must not fill another field.
       const std::string label = LabelCell(t);
-      auto first = [&] { return FromWindows1252(TrimText(FirstCell(t))); };
+      auto first = [&] { return Text(TrimText(FirstCell(t))); };
       if (Has(label, "Chassis")) m_.Texts[txtChassis] = first();
       if (Has(label, "Power Plant")) m_.Texts[txtPowerPlant] = first();
       if (Has(label, "Jump Jets")) m_.Texts[txtJumpJets] = first();
@@ -297,33 +384,72 @@ class THtmlImport {
     return 0;
   }
 
+  // Each configuration is linked once, after the last table: a caption named
+  // again adds its rows to the same list, and linking the whole list after
+  // every table would cost time that grows with the square of the page.
   void ReadConfigurations() {
-    while (!lines_.Eof()) {
-      const THtmlLine line = lines_.Next();
-      if (line.Kind == EHtmlLineKind::BodyEnd) return;
-      if (line.Kind != EHtmlLineKind::CaptionedTable) continue;
-      const int k = ConfigOfCaption(line.Text);
-      if (k > 0) m_.Options |= optOmni;
-      lines_.Next();
-      PrepareEquipment(m_, lists_);
-      try {
+    try {
+      while (!lines_.Eof()) {
+        const THtmlLine line = lines_.Next();
+        if (line.Kind == EHtmlLineKind::BodyEnd) break;
+        if (line.Kind != EHtmlLineKind::CaptionedTable) continue;
+        const int k = ConfigOfCaption(line.Text);
+        if (k > 0) m_.Options |= optOmni;
+        seen_[static_cast<std::size_t>(k)] = true;
+        lines_.Next();
         while (!lines_.Eof()) {
           const THtmlLine row = lines_.Next();
           if (row.Kind == EHtmlLineKind::TableEnd) break;
           if (row.Kind == EHtmlLineKind::Text) EquipmentRow(row.Text, k);
           if (row.Kind == EHtmlLineKind::Comment) CommentLine(row.Text, k);
         }
-      } catch (const TReadError&) {
-        LinkItems(k);  // the items read so far keep their slots
-        throw;
       }
-      LinkItems(k);
+    } catch (const TLimitError&) {
+      throw;
+    } catch (const TReadError&) {
+      LinkSeen();  // the items read so far keep their slots
+      throw;
+    }
+    LinkSeen();
+  }
+
+  // The fixed configuration first: the alternates look at its slots. A
+  // configuration without slot lines is laid as a text readout is.
+  void LinkSeen() {
+    for (int k = 0; k < 8; ++k) {
+      const auto i = static_cast<std::size_t>(k);
+      if (!seen_[i]) continue;
+      if (slotLines_[i])
+        LinkItems(k);
+      else
+        PlaceInFirstFreeSlots(m_, k);
     }
   }
 
+  // The slots cell of a row: a count, or for a split item the counts of its
+  // two locations ("4/2"); -1 when it is neither.
+  static long SlotsOfCell(const std::string& cell, long& primary) {
+    const std::string t = TrimText(cell);
+    const std::size_t slash = t.find('/');
+    long a = 0, b = 0;
+    if (slash == std::string::npos) {
+      if (!ParseWhole(t, a)) return -1;
+      primary = a;
+      return a;
+    }
+    if (!ParseWhole(TrimText(t.substr(0, slash)), a) || !ParseWhole(TrimText(t.substr(slash + 1)), b)) return -1;
+    primary = std::clamp(a, 0L, static_cast<long>(TCritAlloc::kMaxSlots));
+    return primary + std::clamp(b, 0L, static_cast<long>(TCritAlloc::kMaxSlots));
+  }
+
   void EquipmentRow(const std::string& t, int k) {
+    if (t.empty()) return;
+    const int number = lines_.LineNumber();
     const std::size_t s1 = t.find(kCellSeparator);
-    if (s1 == std::string::npos) return;
+    if (s1 == std::string::npos) {
+      log_.Warn(number, t, kWhyNotUnderstood);
+      return;
+    }
     const std::string name = t.substr(0, s1);
     const char marker = s1 + 1 < t.size() ? t[s1 + 1] : ' ';
     if (marker == '*') m_.MixedTech = true;
@@ -333,15 +459,30 @@ class THtmlImport {
         s2 == std::string::npos ? std::string() : t.substr(s2 + 1, s3 == std::string::npos ? std::string::npos : s3 - s2 - 1);
     const int location = ParseLocationCode(locationText);
     const TParsedName parsed = ParseEquipmentName(name, marker, IsClanDesign(m_), lists_);
+    // The row as the page shows it: its cells, blanks between.
+    auto shown = [&] {
+      std::string line;
+      std::size_t from = 0;
+      for (;;) {
+        const std::size_t sep = t.find(kCellSeparator, from);
+        const std::string cell = TrimText(std::string_view(t).substr(from, sep == std::string::npos ? sep : sep - from));
+        if (!cell.empty()) line += (line.empty() ? "" : " ") + cell;
+        if (sep == std::string::npos) return line;
+        from = sep + 1;
+      }
+    };
+    if (!parsed.Row && !parsed.Special) return log_.Warn(number, shown(), kWhyUnknownEquipment);
     TConfiguration& c = *m_.Configs[static_cast<std::size_t>(k)];
     if (parsed.Special == 18) {
       if (location >= locCenterTorso && location <= locLeftTorso)
         c.CaseKind[static_cast<std::size_t>(location)] = LoadedCaseKind(m_);
+      else if (location < 0)
+        log_.Warn(number, shown(), kWhyNoLocation);
       return;
     }
-    if (!parsed.Row) return;
+    if (!parsed.Row) return;  // actuators: the ACT comment gives them
+    if (location < 0) log_.Warn(number, shown(), kWhyNoLocation);
     const TWepInfoStruct& row = *parsed.Row;
-    const TEquipmentIndex& index = lists_.Index();
     auto w = ItemFromRow(row);
     w->Name = FromWindows1252(TrimText(name));
     w->Location = static_cast<std::int16_t>(location < 0 ? lcBin : location);
@@ -355,10 +496,17 @@ class THtmlImport {
       const std::size_t start = t.rfind(kCellSeparator, before - 1);
       if (start != std::string::npos) slotsCell = t.substr(start + 1, before - start - 1);
     }
-    long slotsRead = 0;
-    if (!ParseWhole(TrimText(slotsCell), slotsRead)) slotsRead = 0;
-    CompleteReadoutItem(*w, row, split, slotsRead, tons, k, index);
-    AppendItem(m_, c, std::move(w));
+    long primary = 0;
+    long slots = SlotsOfCell(slotsCell, primary);
+    if (slots < 0) {
+      // Unreadable: a split item keeps one unit's slots, in its primary location.
+      slots = split ? SlotsPerUnit(row, lists_.Index()) : 0;
+      primary = slots;
+    }
+    w->Slots = SlotsOfLine(slots);
+    w->SlotsFirst = static_cast<std::int16_t>(std::clamp(primary, 0L, static_cast<long>(w->Slots)));
+    TWeapon* item = AppendItem(m_, c, std::move(w));
+    DeferReadoutItem(log_, lists_, item, row, tons, k);
   }
 
   void CommentLine(const std::string& t, int k) {
@@ -370,14 +518,20 @@ class THtmlImport {
       if (Has(t, "LH")) c.Actuators[2] = 1;
       return;
     }
+    const int number = lines_.LineNumber();
     const std::string_view rest = t.size() > 3 ? std::string_view(t).substr(3) : std::string_view();
-    if (t.rfind("HS", 0) == 0) return AddSlotGroups(rest, ESlotGroup::HeatSinks, m_, lists_, k);
-    if (t.rfind("ES", 0) == 0) return AddSlotGroups(rest, ESlotGroup::EndoSteel, m_, lists_, k);
-    if (t.rfind("FF", 0) == 0) return AddSlotGroups(rest, ESlotGroup::FerroFibrous, m_, lists_, k);
-    SlotLine(t, c);
+    if (t.rfind("HS", 0) == 0) return AddSlotGroups(rest, ESlotGroup::HeatSinks, m_, lists_, k, log_, number);
+    if (t.rfind("ES", 0) == 0) return AddSlotGroups(rest, ESlotGroup::EndoSteel, m_, lists_, k, log_, number);
+    if (t.rfind("FF", 0) == 0) return AddSlotGroups(rest, ESlotGroup::FerroFibrous, m_, lists_, k, log_, number);
+    if (SlotLine(t, c))
+      slotLines_[static_cast<std::size_t>(k)] = true;
+    else
+      log_.Warn(number, "<!-- " + t + " -->", kWhyNotUnderstood);
   }
 
-  void SlotLine(const std::string& t, TConfiguration& c) {
+  // Stores the codes of a slot line; false when the comment is none (no
+  // location name, or not one code that reads).
+  bool SlotLine(const std::string& t, TConfiguration& c) {
     static constexpr std::pair<std::string_view, int> kNames[] = {
         {"H", locHead},      {"CT", locCenterTorso}, {"RT", locRightTorso}, {"LT", locLeftTorso},
         {"RA", locRightArm}, {"LA", locLeftArm},     {"RL", locRightLeg},   {"LL", locLeftLeg}};
@@ -386,6 +540,7 @@ class THtmlImport {
       if (at == std::string::npos) continue;
       const int count = (loc == locHead || loc == locRightLeg || loc == locLeftLeg) ? 6 : 12;
       std::size_t pos = at + (loc == locHead ? 2 : 3);
+      int read = 0;
       for (int s = 1; s <= count && pos + 4 <= t.size(); ++s, pos += 5) {
         const int number = HexValue(std::string_view(t).substr(pos, 4));
         if (number < 0) break;  // the rest of the location keeps what it had
@@ -397,9 +552,11 @@ class THtmlImport {
           code = rec ? rec->Info.SaveNum : static_cast<std::int16_t>(ciEmpty);
         }
         c.Crits.LoadSlot(loc, s, code, nullptr);
+        ++read;
       }
-      return;
+      return read > 0;
     }
+    return false;
   }
 
   // Takes consecutive slots of a location from `from` that carry the item's
@@ -441,13 +598,16 @@ class THtmlImport {
   TMech& m_;
   TEquipmentLists& lists_;
   THtmlSettings& settings_;
+  TLoadLog& log_;
+  std::array<bool, 8> seen_{};       // configurations with a table
+  std::array<bool, 8> slotLines_{};  // configurations whose tables give slot codes
 };
 
 }  // namespace
 
 EHtmlImport ImportHtmlReadout(std::string_view text, TMech& design, TEquipmentLists& lists,
-                              THtmlSettings& settings) {
-  return THtmlImport(text, design, lists, settings).Run();
+                              THtmlSettings& settings, TLoadLog& log) {
+  return THtmlImport(text, design, lists, settings, log).Run();
 }
 
 }  // namespace tfd

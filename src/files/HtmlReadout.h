@@ -9,6 +9,7 @@ namespace tfd {
 
 class TMech;
 class TEquipmentLists;
+class TLoadLog;
 struct THtmlSettings;
 
 enum class EHtmlLineKind { Comment, BodyEnd, BodyStart, TableEnd, CaptionedTable, PlainTable, Text };
@@ -20,7 +21,9 @@ struct THtmlLine {
 
 inline constexpr char kCellSeparator = '\x01';
 
-// The text of a text line: tags become cell separators, runs of blanks one blank.
+// The text of a text line: tags become cell separators, runs of blanks one
+// blank, character references ("&amp;") their characters; blanks between the
+// end of a cell and the next tag are dropped.
 std::string HtmlLineText(std::string_view line);
 
 enum class EHtmlImport {
@@ -29,9 +32,11 @@ enum class EHtmlImport {
 };
 
 // Reads a page into a freshly reset design; the page's colours go to
-// `settings` whatever its version. Throws TReadError for a number that is not
-// one where the page must have one (what was read stays).
+// `settings` whatever its version. What it cannot read becomes a warning in
+// `log`, and the items' values wait there for the corrected design. Throws
+// TReadError for a number that is not one where the page must have one (what
+// was read stays), TLimitError past what a design may hold.
 EHtmlImport ImportHtmlReadout(std::string_view text, TMech& design, TEquipmentLists& lists,
-                              THtmlSettings& settings);
+                              THtmlSettings& settings, TLoadLog& log);
 
 }  // namespace tfd

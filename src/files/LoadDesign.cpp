@@ -1,14 +1,14 @@
 #include "files/LoadDesign.h"
 
 #include <fstream>
-#include <iterator>
-#include <sstream>
+#include <new>
 
 #include "equipment/EquipmentLists.h"
 #include "equipment/Specs.h"
 #include "equipment/SpecsLists.h"
 #include "files/DesignFile.h"
 #include "files/HtmlReadout.h"
+#include "files/LoadLimits.h"
 #include "files/ReadError.h"
 #include "files/TextInput.h"
 #include "files/TextReadout.h"
@@ -31,24 +31,36 @@ EFileKind FileKindOf(std::string_view fileName) {
 
 namespace {
 
-TLoadResult Read(TMech& design, const std::string& fileName, std::string_view bytes, TLoadContext& context) {
+TLoadResult Read(TMech& design, const std::string& fileName, std::string_view bytes, TLoadContext& context,
+                 TLoadLog& log) {
   try {
     switch (FileKindOf(fileName)) {
-      case EFileKind::TextReadout: ImportTextReadout(bytes, design, context.Lists); break;
+      case EFileKind::TextReadout: ImportTextReadout(bytes, design, context.Lists, log); break;
       case EFileKind::HtmlReadout:
-        if (ImportHtmlReadout(bytes, design, context.Lists, context.Html) == EHtmlImport::OtherVersion)
-          return {ELoadStatus::OtherVersion, "Not loaded: the page is not an HTML readout of version 2311"};
+        if (ImportHtmlReadout(bytes, design, context.Lists, context.Html, log) == EHtmlImport::OtherVersion)
+          return {ELoadStatus::OtherVersion, "Not loaded: the page is not an HTML readout of version 2311", {}};
         break;
-      case EFileKind::DesignFile: ReadDesignFile(bytes, design, context.Lists); break;
+      case EFileKind::DesignFile: ReadDesignFile(bytes, design, context.Lists, log); break;
     }
+  } catch (const TLimitError&) {
+    throw;  // nothing of such a file is kept
   } catch (const TReadError& e) {
     if (std::string_view(e.what()) == kWrongVersion) {
       design.Texts[txtFilePath].clear();
-      return {ELoadStatus::WrongVersion, e.what()};
+      return {ELoadStatus::WrongVersion, e.what(), {}};
     }
-    return {ELoadStatus::Failed, e.what()};
+    return {ELoadStatus::Failed, e.what(), {}};
   }
   return {};
+}
+
+// The formulas of design-dependent equipment (tonnage, engine rating) read
+// the design as the rules leave it, not as the file gave it: a file of 103
+// tons is a design of 100.
+void CompleteItems(TMech& design, TLoadContext& context, TLoadLog& log) {
+  Recalculate(design, rqAll);
+  context.Lists.UpdateDesignDependent(design);
+  log.RunDeferred();
 }
 
 void Finish(TMech& design, TLoadContext& context) {
@@ -64,33 +76,70 @@ void Finish(TMech& design, TLoadContext& context) {
       RebuildPowerPlant(design.Texts[txtPowerPlant], design, context.Makers ? *context.Makers : kNoMakers);
 }
 
+// A new design, for a file that could not be read at all.
+TLoadResult Refused(TMech& design, TLoadContext& context, std::string message) {
+  design.Equipment = &context.Lists.Index();
+  design.Clear();
+  Finish(design, context);
+  return {ELoadStatus::Failed, std::move(message), {}};
+}
+
+TLoadResult Load(TMech& design, const std::string& fileName, std::string_view bytes, TLoadContext& context) {
+  design.Equipment = &context.Lists.Index();
+  design.Clear();
+  design.Texts[txtFilePath] = fileName;
+  if (bytes.size() > kMaxFileBytes) throw TLimitError(FileTooLargeMessage());
+  TLoadLog log;
+  TLoadResult result = Read(design, fileName, bytes, context, log);
+  CompleteItems(design, context, log);
+  Finish(design, context);
+  result.Warnings = log.TakeWarnings();
+  return result;
+}
+
+// Every failure of a load as a result: the limits' refusal, memory running
+// out, or anything else thrown on the way.
+template <typename Body>
+TLoadResult Guarded(TMech& design, TLoadContext& context, Body body) {
+  try {
+    try {
+      return body();
+    } catch (const TLimitError& e) {
+      return Refused(design, context, e.what());
+    } catch (const std::bad_alloc&) {
+      return Refused(design, context, "Not loaded: there is not enough memory to read the file");
+    } catch (const std::exception& e) {
+      return Refused(design, context, std::string("Not loaded: ") + e.what());
+    } catch (...) {
+      return Refused(design, context, "Not loaded: the file could not be read");
+    }
+  } catch (...) {
+    // Even the reset failed (no memory left for a new design).
+    return {ELoadStatus::Failed, "Not loaded: there is not enough memory to read the file", {}};
+  }
+}
+
 }  // namespace
 
 TLoadResult LoadDesignFromBytes(TMech& design, const std::string& fileName, std::string_view bytes,
                                 TLoadContext& context) {
-  design.Equipment = &context.Lists.Index();
-  design.Clear();
-  design.Texts[txtFilePath] = fileName;
-  TLoadResult result = Read(design, fileName, bytes, context);
-  Finish(design, context);
-  return result;
+  return Guarded(design, context, [&] { return Load(design, fileName, bytes, context); });
 }
 
 TLoadResult LoadDesign(TMech& design, const std::string& fileName, TLoadContext& context) {
-  std::ifstream file(fileName, std::ios::binary);
-  std::string bytes;
-  if (file) {
-    std::ostringstream all;
-    all << file.rdbuf();
-    bytes = all.str();
-  }
-  if (!file) {
-    design.Equipment = &context.Lists.Index();
-    design.Clear();
-    Finish(design, context);
-    return {ELoadStatus::Failed, "Cannot open file \"" + fileName + "\""};
-  }
-  return LoadDesignFromBytes(design, fileName, bytes, context);
+  return Guarded(design, context, [&]() -> TLoadResult {
+    std::ifstream file(fileName, std::ios::binary);
+    if (!file) return Refused(design, context, "Cannot open file \"" + fileName + "\"");
+    // Read no more than the limit allows, whatever the file claims to be.
+    std::string bytes;
+    char block[1 << 16];
+    while (file.read(block, sizeof block) || file.gcount() > 0) {
+      bytes.append(block, static_cast<std::size_t>(file.gcount()));
+      if (bytes.size() > kMaxFileBytes) throw TLimitError(FileTooLargeMessage());
+    }
+    if (file.bad()) return Refused(design, context, "Cannot open file \"" + fileName + "\"");
+    return Load(design, fileName, bytes, context);
+  });
 }
 
 }  // namespace tfd

@@ -4,16 +4,21 @@
 #include <cmath>
 
 #include "equipment/EquipmentLists.h"
+#include "files/LoadLimits.h"
+#include "files/LoadLog.h"
 #include "model/Mech.h"
 
 namespace tfd {
 
 bool IsClanDesign(const TMech& design) { return (design.RulesLevel & (rlClan2 | rlClan3)) != 0; }
 
-void PrepareEquipment(TMech& design, TEquipmentLists& lists) {
-  const int rating = std::clamp(design.Tonnage * design.WalkMP, 0, 500);
-  design.EngineRating = static_cast<std::int16_t>(rating);
-  lists.UpdateDesignDependent(design);
+void TakeRowValues(TWeapon& w, const TWepInfoStruct& row) {
+  w.Heat = row.Heat;
+  w.Damage = row.Damage;
+  w.Ranges = {row.MinRange, row.ShortRange, row.MediumRange, row.LongRange};
+  w.Tons = row.Tons;
+  w.BV = row.BV;
+  w.Cost = row.Cost;
 }
 
 std::unique_ptr<TWeapon> ItemFromRow(const TWepInfoStruct& row) {
@@ -24,17 +29,13 @@ std::unique_ptr<TWeapon> ItemFromRow(const TWepInfoStruct& row) {
   w->SaveNum = row.SaveNum;
   w->Slots = row.Crits;
   w->SlotsFirst = 0;
-  w->Heat = row.Heat;
-  w->Damage = row.Damage;
-  w->Ranges = {row.MinRange, row.ShortRange, row.MediumRange, row.LongRange};
-  w->Tons = row.Tons;
-  w->BV = row.BV;
-  w->Cost = row.Cost;
   w->Options = row.Options;
+  TakeRowValues(*w, row);
   return w;
 }
 
 TWeapon* AppendItem(TMech& design, TConfiguration& config, std::unique_ptr<TWeapon> item) {
+  if (config.Items.Size() >= kMaxItemsPerConfiguration) throw TLimitError(TooManyItemsMessage());
   if (item->Options & woInventory) design.Brands->Insert(item->SaveNum, item->Name);
   return config.Items.Insert(std::move(item));
 }
@@ -61,22 +62,24 @@ int SlotsPerUnit(const TWepInfoStruct& row, const TEquipmentIndex& index) {
   return row.Crits;
 }
 
-void CompleteReadoutItem(TWeapon& w, const TWepInfoStruct& row, bool split, long slotsRead, double tons,
-                         int k, const TEquipmentIndex& index) {
-  slotsRead = std::clamp(slotsRead, 0L, 2L * TCritAlloc::kMaxSlots);
+std::int16_t SlotsOfLine(long slotsRead) {
+  return static_cast<std::int16_t>(std::clamp(slotsRead, 0L, 2L * TCritAlloc::kMaxSlots));
+}
+
+void CompleteReadoutItem(TWeapon& w, const TWepInfoStruct& row, bool split, double tons, int k,
+                         const TEquipmentIndex& index) {
   if (!std::isfinite(tons) || tons < 0.0 || tons > 1000.0) tons = 0.0;
+  TakeRowValues(w, row);
   const int perUnit = SlotsPerUnit(row, index);
+  const bool sinkOrJet = IsHeatSinkOrJumpJet(index, row.SaveNum);
   if (row.SaveNum >= kFirstAmmoId) {
     w.Tons = tons;
     w.Cost = tons * row.Cost;
-    w.Slots = static_cast<std::int16_t>(slotsRead);
     w.BV = row.BV * tons;
-  } else if (split) {
-    if (slotsRead > 0) w.Slots = static_cast<std::int16_t>(slotsRead);
-  } else if (slotsRead != perUnit || IsHeatSinkOrJumpJet(index, row.SaveNum)) {
-    // Several units on one line: battle value and cost per unit.
-    const long units = perUnit > 0 ? std::max(1L, slotsRead / perUnit) : 1L;
-    w.Slots = static_cast<std::int16_t>(slotsRead);
+  } else if (sinkOrJet || (!split && w.Slots != perUnit)) {
+    // Several units on one line (a split heat sink or jump jet too): battle
+    // value and cost per unit.
+    const long units = perUnit > 0 ? std::max(1L, static_cast<long>(w.Slots) / perUnit) : 1L;
     w.BV = row.BV * static_cast<double>(units);
     w.Cost = row.Cost * static_cast<double>(units);
     w.Tons = row.SaveNum >= kFirstStructureId ? tons : row.Tons * static_cast<double>(units);
@@ -84,7 +87,82 @@ void CompleteReadoutItem(TWeapon& w, const TWepInfoStruct& row, bool split, long
   if (WeighedByChassis(index, row.SaveNum, k)) w.Tons = 0.0;
 }
 
+void DeferReadoutItem(TLoadLog& log, const TEquipmentLists& lists, TWeapon* item, const TWepInfoStruct& row,
+                      double tons, int k) {
+  const bool split = item->Location >= 0 && (item->Location & lcSplit) && !(item->Location & lcBin);
+  log.Defer([&lists, item, &row, split, tons, k] { CompleteReadoutItem(*item, row, split, tons, k, lists.Index()); });
+}
+
 std::uint8_t LoadedCaseKind(const TMech& design) { return IsClanDesign(design) ? caseClan : caseIS; }
+
+namespace {
+
+// Slots a placement may use in a location, by the body shape.
+int LocationSlots(const TMech& design, int location) {
+  if (location == locHead || location == locRightLeg || location == locLeftLeg) return 6;
+  if ((location == locRightArm || location == locLeftArm) && design.IsQuad()) return 6;
+  return 12;
+}
+
+// Fills up to `n` empty slots of a location with the item: from the first
+// empty slot on, or (backward) from the last empty slot down.
+void PlaceInLocation(const TMech& design, TCritAlloc& crits, TWeapon* item, int location, int n, bool backward) {
+  const int last = LocationSlots(design, location);
+  for (int i = 1; i <= last && n > 0; ++i) {
+    const int s = backward ? last + 1 - i : i;
+    if (crits.SlotAt(location, s).Code == ciEmpty) {
+      crits.LoadSlot(location, s, item->SaveNum, item);
+      --n;
+    }
+  }
+}
+
+}  // namespace
+
+void PlaceInFirstFreeSlots(TMech& design, int k) {
+  TConfiguration& c = *design.Configs[static_cast<std::size_t>(k)];
+  TCritAlloc& crits = c.Crits;
+  if (design.EngineType == etXL || design.EngineType == etClanXL) {
+    const int slots = IsClanDesign(design) ? 2 : 3;
+    for (int loc : {locRightTorso, locLeftTorso})
+      for (int s = 1; s <= slots; ++s) crits.LoadSlot(loc, s, ciEngine, nullptr);
+  }
+  if (k > 0) {
+    const TCritAlloc& fixed = design.Configs[0]->Crits;
+    for (int loc = 0; loc < kLocationCount; ++loc)
+      for (int s = 1; s <= TCritAlloc::kMaxSlots; ++s) crits.LoadSlot(loc, s, fixed.SlotAt(loc, s).Code, nullptr);
+  }
+  crits.LoadSlot(locRightArm, 3, c.Actuators[1] ? ciLowerArm : ciEmpty, nullptr);
+  crits.LoadSlot(locRightArm, 4, c.Actuators[0] ? ciHand : ciEmpty, nullptr);
+  crits.LoadSlot(locLeftArm, 3, c.Actuators[3] ? ciLowerArm : ciEmpty, nullptr);
+  crits.LoadSlot(locLeftArm, 4, c.Actuators[2] ? ciHand : ciEmpty, nullptr);
+  if (c.CaseKind[locCenterTorso]) crits.LoadSlot(locCenterTorso, 12, ciCase, nullptr);
+
+  const bool backward = k == 0 && design.IsOmni();
+  for (const auto& item : c.Items) {
+    TWeapon* w = item.get();
+    if (w->Location & lcBin) continue;
+    const int primary = w->Location & 7;
+    if (w->Location & lcSplit) {
+      const int first = std::clamp(static_cast<int>(w->SlotsFirst), 0, static_cast<int>(w->Slots));
+      PlaceInLocation(design, crits, w, primary, first, backward);
+      PlaceInLocation(design, crits, w, TCritAlloc::SecondaryOf(primary), w->Slots - first, backward);
+    } else {
+      PlaceInLocation(design, crits, w, primary, w->Slots, backward);
+    }
+  }
+  // Copies of the fixed configuration's equipment hold no item of their own.
+  if (k > 0) {
+    const TCritAlloc& fixed = design.Configs[0]->Crits;
+    for (int loc = 0; loc < kLocationCount; ++loc)
+      for (int s = 1; s <= TCritAlloc::kMaxSlots; ++s) {
+        const TSlot mine = crits.SlotAt(loc, s);
+        if (!mine.Item && mine.Code > kLastFixedCode && fixed.SlotAt(loc, s).Code != mine.Code)
+          crits.LoadSlot(loc, s, ciEmpty, nullptr);
+      }
+  }
+  LinkLoadedSlots(design, k);
+}
 
 void LinkLoadedSlots(TMech& design, int configIndex) {
   TConfiguration& config = *design.Configs[static_cast<std::size_t>(configIndex)];

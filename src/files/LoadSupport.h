@@ -1,7 +1,8 @@
 #pragma once
 // What the three readers share: making an item from an equipment row, adding
 // it to a configuration as placement does, the equipment whose weight the
-// chassis figures already carry, and the linking of loaded slots to items.
+// chassis figures already carry, the completion of readout items once the
+// design is corrected, and the laying and linking of loaded slots.
 
 #include <cstdint>
 #include <memory>
@@ -15,19 +16,20 @@ class TMech;
 class TConfiguration;
 class TEquipmentLists;
 class TEquipmentIndex;
+class TLoadLog;
 
 bool IsClanDesign(const TMech& design);
-
-// The design-dependent values of the equipment rows for the design read so
-// far: the engine rating is first made to match the tonnage and walking MP
-// (formulas read it), then the rows are recomputed.
-void PrepareEquipment(TMech& design, TEquipmentLists& lists);
 
 // An item from a row: name, abbreviation, identifiers, slots, tons, heat,
 // damage, ranges, battle value, cost and option bits; not placed.
 std::unique_ptr<TWeapon> ItemFromRow(const TWepInfoStruct& row);
+// The row's values that may depend on the design: tons, heat, damage, ranges,
+// battle value and cost.
+void TakeRowValues(TWeapon& item, const TWepInfoStruct& row);
 
 // Appends the item; "Inventory" equipment also enters the design's brand list.
+// A configuration that already holds the most items a design may hold
+// refuses the file (TLimitError).
 TWeapon* AppendItem(TMech& design, TConfiguration& config, std::unique_ptr<TWeapon> item);
 
 // Whether the chassis figures already weigh this item in configuration
@@ -39,12 +41,19 @@ bool WeighedByChassis(const TEquipmentIndex& index, int saveNum, int configIndex
 // (a placement holds as many units as its slots); other rows their slots.
 int SlotsPerUnit(const TWepInfoStruct& row, const TEquipmentIndex& index);
 
-// Completes an item of a readout line from the numbers on the line: the
-// slots read and the tons read. Ammunition takes the tons read (battle value
-// and cost per ton); a line of several units multiplies battle value and cost
-// by the units; what the chassis figures weigh weighs nothing here.
-void CompleteReadoutItem(TWeapon& item, const TWepInfoStruct& row, bool split, long slotsRead, double tons,
-                         int configIndex, const TEquipmentIndex& index);
+// A slot count read from a readout, kept to what one item can take.
+std::int16_t SlotsOfLine(long slotsRead);
+
+// The values of a readout item from its row and the line's numbers: its slots
+// (already set from the line) and the tons read. Ammunition takes the tons
+// read (battle value and cost per ton); a line of several units multiplies
+// battle value and cost by the units; what the chassis figures weigh weighs
+// nothing here.
+void CompleteReadoutItem(TWeapon& item, const TWepInfoStruct& row, bool split, double tons, int configIndex,
+                         const TEquipmentIndex& index);
+// The same, run when the design has been corrected (TLoadLog::Defer).
+void DeferReadoutItem(TLoadLog& log, const TEquipmentLists& lists, TWeapon* item, const TWepInfoStruct& row,
+                      double tons, int configIndex);
 
 // The heat-sink type that an item of this identifier means (double, compact,
 // laser), or -1 for an item that says nothing of it.
@@ -53,6 +62,15 @@ int HeatSinkTypeOf(const TEquipmentIndex& index, int saveNum);
 // The CASE kind a loaded "1" stands for: Inner Sphere CASE, Clan CASE on a
 // Clan design.
 std::uint8_t LoadedCaseKind(const TMech& design);
+
+// Lays a configuration's slot grid the way a readout without slot codes
+// gives it: the XL engine's side-torso slots, an alternate's copy of the
+// fixed configuration's codes, the arm actuators and centre-torso CASE, then
+// every item in list order in the first empty slots of its location (from the
+// back for the fixed configuration of an Omni design). A split item puts
+// `SlotsFirst` slots in its primary location and the rest in the secondary
+// one. What does not fit is dropped. Ends by linking the slots.
+void PlaceInFirstFreeSlots(TMech& design, int configIndex);
 
 // Links every item of the configuration to the slots that hold it (each
 // item's chain as placement would have made it), then clears what no item

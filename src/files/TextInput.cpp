@@ -19,6 +19,25 @@ std::string TTextInput::ReadLine() {
   return line;
 }
 
+std::string_view TTextInput::PeekLine() const {
+  std::size_t end = pos_;
+  while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
+  return text_.substr(pos_, end - pos_);
+}
+
+bool TTextInput::EndsLine(std::size_t i) const {
+  // LF, and a CR that no LF follows (a CR LF pair counts at its LF).
+  return text_[i] == '\n' || (text_[i] == '\r' && (i + 1 >= text_.size() || text_[i + 1] != '\n'));
+}
+
+int TTextInput::LineNumber() {
+  for (; countedTo_ < pos_; ++countedTo_)
+    if (EndsLine(countedTo_)) ++countedLine_;
+  for (; countedTo_ > pos_; --countedTo_)
+    if (EndsLine(countedTo_ - 1)) --countedLine_;
+  return countedLine_;
+}
+
 void TTextInput::SkipLine() {
   if (Eof()) return;  // skipping at the end is harmless; reading is not
   ReadLine();

@@ -28,13 +28,23 @@ class TTextInput {
   double ReadReal();
 
   std::size_t Position() const { return pos_; }
+  // Back (or on) to a position taken from Position().
+  void Seek(std::size_t pos) { pos_ = pos < text_.size() ? pos : text_.size(); }
+  // The rest of the current line, without moving.
+  std::string_view PeekLine() const;
+  // The 1-based number of the line the position is in. Counting goes on from
+  // the last question, so asking as the reading moves costs linear time.
+  int LineNumber();
 
  private:
   void SkipSpace();
   std::string_view Token();
+  bool EndsLine(std::size_t i) const;
 
   std::string_view text_;
   std::size_t pos_ = 0;
+  std::size_t countedTo_ = 0;  // line ends before this position are counted in countedLine_
+  int countedLine_ = 1;
 };
 
 // Text helpers shared by the readers.

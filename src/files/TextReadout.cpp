@@ -1,11 +1,13 @@
 #include "files/TextReadout.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
-#include <map>
 #include <vector>
 
 #include "equipment/EquipmentLists.h"
+#include "files/LoadLimits.h"
+#include "files/LoadLog.h"
 #include "files/LoadSupport.h"
 #include "files/NameParsers.h"
 #include "files/ReadError.h"
@@ -50,37 +52,10 @@ int TokenLocation(std::string_view token, long& count) {
   return location;
 }
 
-// Slots a placement may use in a location, by the body shape.
-int LocationSlots(const TMech& design, int location) {
-  if (location == locHead || location == locRightLeg || location == locLeftLeg) return 6;
-  if ((location == locRightArm || location == locLeftArm) && design.IsQuad()) return 6;
-  return 12;
-}
-
-// Fills up to `n` empty slots of a location with the item: from the first
-// empty slot on, or (backward) from the last empty slot down. What does not
-// fit is dropped; the item keeps the slots it got.
-void PlaceInLocation(TMech& design, TCritAlloc& crits, TWeapon* item, int location, int n, bool backward) {
-  const int last = LocationSlots(design, location);
-  if (backward) {
-    for (int s = last; s >= 1 && n > 0; --s)
-      if (crits.SlotAt(location, s).Code == ciEmpty) {
-        crits.LoadSlot(location, s, item->SaveNum, item);
-        --n;
-      }
-    return;
-  }
-  for (int s = 1; s <= last && n > 0; ++s)
-    if (crits.SlotAt(location, s).Code == ciEmpty) {
-      crits.LoadSlot(location, s, item->SaveNum, item);
-      --n;
-    }
-}
-
 class TTextImport {
  public:
-  TTextImport(std::string_view text, TMech& design, TEquipmentLists& lists)
-      : in_(text), m_(design), lists_(lists) {}
+  TTextImport(std::string_view text, TMech& design, TEquipmentLists& lists, TLoadLog& log)
+      : in_(text), m_(design), lists_(lists), log_(log) {}
 
   void Run() {
     ReadDescriptiveBlock();
@@ -89,13 +64,19 @@ class TTextImport {
   }
 
  private:
-  std::string Line() { return FromWindows1252(TrimText(in_.ReadLine())); }
+  // A descriptive text: trimmed, and within what a design may hold.
+  std::string Line() {
+    std::string text = TrimText(in_.ReadLine());
+    CheckTextChars(text.size());
+    return FromWindows1252(text);
+  }
   void Skip(int n) {
     for (int i = 0; i < n; ++i) in_.SkipLine();
   }
   void ReadList(std::vector<std::string>& into) {
     in_.SkipToColon();
     const long n = in_.ReadInteger();
+    CheckListLines(n);
     in_.SkipLine();
     for (long i = 0; i < n; ++i) into.push_back(Line());
   }
@@ -146,9 +127,10 @@ class TTextImport {
       }
     }
     m_.Source = static_cast<std::uint8_t>(source);
+    // A Clan design is "Clan", or "Clan Level 2" where the level is given.
     if (SameText(line, "Inner Sphere Level 1"))
       m_.RulesLevel = rlIS1;
-    else if (SameText(line, "Clan"))
+    else if (SameText(line, "Clan") || SameText(line, "Clan Level 2"))
       m_.RulesLevel = rlClan2;
     else
       m_.RulesLevel = rlIS2;
@@ -233,6 +215,7 @@ class TTextImport {
 
   void ReadConfigurations() {
     std::string name;
+    nameLine_ = in_.LineNumber();
     const char first = in_.ReadChar();
     if (first == ' ') {
       name = "Fixed Configuration";
@@ -247,24 +230,48 @@ class TTextImport {
       const std::uint8_t on = m_.IsQuad() ? 1 : 0;
       c->Actuators = {on, on, on, on};
     }
-    for (;;) {
-      const int k = ConfigOfName(name);
-      if (k < 0) return;
-      PrepareEquipment(m_, lists_);
-      Skip(1);
-      try {
+    // Each configuration is laid once, after the whole list is read: a
+    // configuration named again adds its items to the same list, and laying
+    // the list again after every section would cost time that grows with the
+    // square of the file.
+    std::array<bool, 8> seen{};
+    try {
+      for (;;) {
+        const int k = ConfigOfName(name);
+        if (k < 0) {
+          if (!TrimText(name).empty()) log_.Warn(nameLine_, name, kWhyNotUnderstood);
+          break;
+        }
+        seen[static_cast<std::size_t>(k)] = true;
+        Skip(1);
         ReadItems(k);
-      } catch (const TReadError&) {
-        PlaceItems(k);  // the items read so far keep their slots
-        throw;
+        if (in_.Eof()) break;
+        Skip(1);
+        SkipBlankLines();
+        if (in_.Eof()) break;
+        nameLine_ = in_.LineNumber();
+        name = in_.ReadLine();
+        Skip(1);
       }
-      PlaceItems(k);
-      if (in_.Eof()) return;
-      Skip(1);
-      if (in_.Eof()) return;
-      name = in_.ReadLine();
-      Skip(1);
+    } catch (const TLimitError&) {
+      throw;
+    } catch (const TReadError&) {
+      PlaceSeen(seen);  // the items read so far keep their slots
+      throw;
     }
+    PlaceSeen(seen);
+  }
+
+  // The fixed configuration first: the alternates copy its codes.
+  void PlaceSeen(const std::array<bool, 8>& seen) {
+    for (int k = 0; k < 8; ++k)
+      if (seen[static_cast<std::size_t>(k)]) PlaceInFirstFreeSlots(m_, k);
+  }
+
+  static bool IsBlank(std::string_view line) { return TrimText(line).empty(); }
+
+  void SkipBlankLines() {
+    while (!in_.Eof() && IsBlank(in_.PeekLine())) in_.SkipLine();
   }
 
   static bool StartsItemLine(char c) {
@@ -274,16 +281,64 @@ class TTextImport {
 
   void ReadItems(int k) {
     while (!in_.Eof()) {
-      const char first = in_.ReadChar();
-      if (!StartsItemLine(first)) return;
-      if (first == '*')
-        SpecialLine(in_.ReadLine(), k);
-      else
-        ItemLine(first, k);
+      const std::string_view line = in_.PeekLine();
+      if (IsBlank(line)) {
+        if (ListGoesOnAfterBlanks()) continue;
+        return;
+      }
+      if (!StartsItemLine(line[0])) return;
+      const int number = in_.LineNumber();
+      if (line[0] == '*') {
+        in_.ReadChar();
+        SpecialLine(in_.ReadLine(), k, number);
+      } else {
+        ItemLine(k, number);
+      }
     }
   }
 
-  void SpecialLine(const std::string& text, int k) {
+  // Blank lines inside an item list: the list goes on when the next line
+  // that is not blank is an item line of the same table (a special line or
+  // known equipment), not the next configuration's name. Otherwise the
+  // position stays at the first blank line.
+  bool ListGoesOnAfterBlanks() {
+    const std::size_t blank = in_.Position();
+    SkipBlankLines();
+    if (!in_.Eof()) {
+      const std::string_view next = in_.PeekLine();
+      if (StartsItemLine(next[0]) && ConfigOfName(next) < 0) {
+        if (next[0] == '*') return true;
+        const TNameField f = SplitNameField(next);
+        const TParsedName parsed = ParseEquipmentName(f.name, f.marker, IsClanDesign(m_), lists_);
+        if (parsed.Row || parsed.Special) return true;
+      }
+    }
+    in_.Seek(blank);
+    return false;
+  }
+
+  // The name field of an item line and its marker: the first 26 characters
+  // and the 27th. Where tabs separate the columns the field ends at the first
+  // tab, and a marker "*" may follow the tabs. `used` counts what they take.
+  struct TNameField {
+    std::string_view name;
+    char marker = ' ';
+    std::size_t used = 0;
+  };
+  static TNameField SplitNameField(std::string_view line) {
+    constexpr std::size_t kWidth = 26;
+    const std::size_t tab = line.substr(0, std::min(line.size(), kWidth)).find('\t');
+    if (tab == std::string_view::npos) {
+      if (line.size() > kWidth) return {line.substr(0, kWidth), line[kWidth], kWidth + 1};
+      return {line, ' ', line.size()};
+    }
+    std::size_t at = tab;
+    while (at < line.size() && line[at] == '\t') ++at;
+    if (at < line.size() && line[at] == '*') return {line.substr(0, tab), '*', at + 1};
+    return {line.substr(0, tab), ' ', at};
+  }
+
+  void SpecialLine(const std::string& text, int k, int number) {
     TConfiguration& c = *m_.Configs[static_cast<std::size_t>(k)];
     std::size_t at = text.find("ACT");
     if (at != std::string::npos) {
@@ -299,9 +354,10 @@ class TTextImport {
       if (at == std::string::npos) continue;
       const std::size_t from = at + 3;
       AddSlotGroups(from < text.size() ? std::string_view(text).substr(from) : std::string_view(), kind, m_,
-                    lists_, k);
+                    lists_, k, log_, number);
       return;
     }
+    log_.Warn(number, "*" + text, kWhyNotUnderstood);
   }
 
   // Reads the location name that follows on the line; -1 when none does.
@@ -322,15 +378,23 @@ class TTextImport {
     return name.empty() ? -1 : ParseLocationCode(name);
   }
 
-  void ItemLine(char first, int k) {
-    std::string field(1, first);
-    for (int i = 0; i < 25; ++i) field.push_back(in_.ReadChar());
-    const char marker = in_.ReadChar();
+  void ItemLine(int k, int number) {
+    const std::string line(in_.PeekLine());
+    const TNameField f = SplitNameField(line);
+    const std::string field(f.name);
+    const char marker = f.marker;
+    for (std::size_t i = 0; i < f.used; ++i) in_.ReadChar();
     if (marker == '*') m_.MixedTech = true;
     const TParsedName parsed = ParseEquipmentName(field, marker, IsClanDesign(m_), lists_);
     const int location = ReadLocation();
     TConfiguration& c = *m_.Configs[static_cast<std::size_t>(k)];
-    if (parsed.Special == 10 || parsed.Special == 11) {
+    if (!parsed.Row && !parsed.Special) {
+      log_.Warn(number, line, kWhyUnknownEquipment);
+    } else if (location < 0) {
+      log_.Warn(number, line, kWhyNoLocation);
+      // Equipment keeps its item, in the BIN.
+      if (parsed.Row) EquipmentItem(field, *parsed.Row, location, k);
+    } else if (parsed.Special == 10 || parsed.Special == 11) {
       const bool hand = parsed.Special == 11;
       if (location == locRightArm) c.Actuators[hand ? 0 : 1] = 1;
       if (location == locLeftArm) c.Actuators[hand ? 2 : 3] = 1;
@@ -344,82 +408,39 @@ class TTextImport {
   }
 
   void EquipmentItem(const std::string& field, const TWepInfoStruct& row, int location, int k) {
-    const TEquipmentIndex& index = lists_.Index();
     auto w = ItemFromRow(row);
     w->Name = FromWindows1252(TrimText(field));
     // A line whose location names no location keeps its item in the BIN.
     w->Location = static_cast<std::int16_t>(location < 0 ? lcBin : location);
     const bool split = location >= 0 && (location & lcSplit) != 0;
-    long slotsRead = 0, primary = 0;
     if (split) {
+      // Slots in the primary location, "/", slots in the secondary one.
       std::string before;
       while (!in_.AtLineEnd()) {
         const char c = in_.ReadChar();
         if (c == '/') break;
         before.push_back(c);
       }
+      long primary = 0;
       if (!ParseWhole(TrimText(before), primary)) primary = 1;
-      in_.ReadInteger();
+      const long secondary = in_.ReadInteger();
+      primary = std::clamp(primary, 0L, static_cast<long>(TCritAlloc::kMaxSlots));
+      w->Slots = SlotsOfLine(primary + std::clamp(secondary, 0L, static_cast<long>(TCritAlloc::kMaxSlots)));
+      w->SlotsFirst = static_cast<std::int16_t>(primary);
     } else {
-      slotsRead = in_.ReadInteger();
+      w->Slots = SlotsOfLine(in_.ReadInteger());
     }
     in_.ReadInteger();
     const double tons = in_.ReadReal();
-    CompleteReadoutItem(*w, row, split, split ? static_cast<long>(w->Slots) : slotsRead, tons, k, index);
-    if (split) primary_[w.get()] = static_cast<int>(std::clamp(primary, 0L, static_cast<long>(w->Slots)));
-    AppendItem(m_, *m_.Configs[static_cast<std::size_t>(k)], std::move(w));
-  }
-
-  void PlaceItems(int k) {
-    TConfiguration& c = *m_.Configs[static_cast<std::size_t>(k)];
-    TCritAlloc& crits = c.Crits;
-    if (m_.EngineType == etXL || m_.EngineType == etClanXL) {
-      const int slots = IsClanDesign(m_) ? 2 : 3;
-      for (int loc : {locRightTorso, locLeftTorso})
-        for (int s = 1; s <= slots; ++s) crits.LoadSlot(loc, s, ciEngine, nullptr);
-    }
-    if (k > 0) {
-      const TCritAlloc& fixed = m_.Configs[0]->Crits;
-      for (int loc = 0; loc < kLocationCount; ++loc)
-        for (int s = 1; s <= TCritAlloc::kMaxSlots; ++s) crits.LoadSlot(loc, s, fixed.SlotAt(loc, s).Code, nullptr);
-    }
-    crits.LoadSlot(locRightArm, 3, c.Actuators[1] ? ciLowerArm : ciEmpty, nullptr);
-    crits.LoadSlot(locRightArm, 4, c.Actuators[0] ? ciHand : ciEmpty, nullptr);
-    crits.LoadSlot(locLeftArm, 3, c.Actuators[3] ? ciLowerArm : ciEmpty, nullptr);
-    crits.LoadSlot(locLeftArm, 4, c.Actuators[2] ? ciHand : ciEmpty, nullptr);
-    if (c.CaseKind[locCenterTorso]) crits.LoadSlot(locCenterTorso, 12, ciCase, nullptr);
-
-    const bool backward = k == 0 && m_.IsOmni();
-    for (const auto& item : c.Items) {
-      TWeapon* w = item.get();
-      if (w->Location & lcBin) continue;
-      const int primary = w->Location & 7;
-      if (w->Location & lcSplit) {
-        const auto it = primary_.find(w);
-        const int first = it == primary_.end() ? w->Slots : it->second;
-        PlaceInLocation(m_, crits, w, primary, first, backward);
-        PlaceInLocation(m_, crits, w, TCritAlloc::SecondaryOf(primary), w->Slots - first, backward);
-      } else {
-        PlaceInLocation(m_, crits, w, primary, w->Slots, backward);
-      }
-    }
-    // Copies of the fixed configuration's equipment hold no item of their own.
-    if (k > 0) {
-      const TCritAlloc& fixed = m_.Configs[0]->Crits;
-      for (int loc = 0; loc < kLocationCount; ++loc)
-        for (int s = 1; s <= TCritAlloc::kMaxSlots; ++s) {
-          const TSlot mine = crits.SlotAt(loc, s);
-          if (!mine.Item && mine.Code > kLastFixedCode && fixed.SlotAt(loc, s).Code != mine.Code)
-            crits.LoadSlot(loc, s, ciEmpty, nullptr);
-        }
-    }
-    LinkLoadedSlots(m_, k);
+    TWeapon* item = AppendItem(m_, *m_.Configs[static_cast<std::size_t>(k)], std::move(w));
+    DeferReadoutItem(log_, lists_, item, row, tons, k);
   }
 
   TTextInput in_;
   TMech& m_;
   TEquipmentLists& lists_;
-  std::map<const TWeapon*, int> primary_;  // a split item's slots in its primary location
+  TLoadLog& log_;
+  int nameLine_ = 0;  // the line of the configuration name being read
 };
 
 }  // namespace
@@ -433,7 +454,8 @@ int SourceOfWord(std::string_view word) {
   return srcOther;
 }
 
-void AddSlotGroups(std::string_view tokens, ESlotGroup kind, TMech& design, const TEquipmentLists& lists, int k) {
+void AddSlotGroups(std::string_view tokens, ESlotGroup kind, TMech& design, const TEquipmentLists& lists, int k,
+                   TLoadLog& log, int line) {
   const TEquipmentIndex& index = lists.Index();
   const bool clan = IsClanDesign(design);
   const ETech tech = clan ? techClan : techInnerSphere;
@@ -472,7 +494,10 @@ void AddSlotGroups(std::string_view tokens, ESlotGroup kind, TMech& design, cons
     if (token.empty()) continue;
     long count = 1;
     const int location = TokenLocation(token, count);
-    if (location < 0) continue;  // a token that names no location adds nothing
+    if (location < 0) {
+      log.Warn(line, token, kWhyNoLocation);  // a token that names no location adds nothing
+      continue;
+    }
     count = std::min(count, static_cast<long>(TCritAlloc::kMaxSlots));
     auto w = std::make_unique<TWeapon>();
     w->SaveNum = row.SaveNum;
@@ -488,8 +513,8 @@ void AddSlotGroups(std::string_view tokens, ESlotGroup kind, TMech& design, cons
   }
 }
 
-void ImportTextReadout(std::string_view text, TMech& design, TEquipmentLists& lists) {
-  TTextImport(text, design, lists).Run();
+void ImportTextReadout(std::string_view text, TMech& design, TEquipmentLists& lists, TLoadLog& log) {
+  TTextImport(text, design, lists, log).Run();
 }
 
 }  // namespace tfd

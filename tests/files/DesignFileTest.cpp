@@ -193,7 +193,13 @@ TEST(DesignFile, BadIndexesAndUnknownNumbersLeaveSlotsEmpty) {
              {locRightArm, 8, 202, 0},           // the item there is another one
              {locRightTorso, 1, 202, 1}};
   kit::TLoader l;
-  ASSERT_TRUE(l.Load("b.TFI", kit::Write(d)).Ok());
+  const TLoadResult r = l.Load("b.TFI", kit::Write(d));
+  ASSERT_TRUE(r.Ok());
+  // The unknown item is named in a warning; a file has no lines to number.
+  ASSERT_EQ(r.Warnings.size(), 1u);
+  EXPECT_EQ(r.Warnings[0].Line, 0);
+  EXPECT_EQ(r.Warnings[0].Text, "item 7 of the Default Configuration, number 399");
+  EXPECT_EQ(r.Warnings[0].Why, "unknown equipment");
   const TConfiguration& cfg = *l.design.Configs[0];
   EXPECT_EQ(cfg.Items.Size(), 6);
   for (int s = 5; s <= 8; ++s) {
@@ -233,6 +239,22 @@ TEST(DesignFile, FormulasSeeTheEngineOfTheFile) {
   const TWeapon* masc = l.design.Configs[0]->Items.AddrOf(0);
   EXPECT_DOUBLE_EQ(masc->Tons, 3.0);
   EXPECT_DOUBLE_EQ(masc->Cost, 300 * 3 * 1000.0);
+}
+
+TEST(DesignFile, FormulasSeeTheCorrectedDesign) {
+  // 103 tons is corrected to 100, and the formulas read 100 tons and a
+  // 400-rated engine (not 412): the MASC costs 2,000,000, the myomer 1,600,000.
+  TFileDesign d;
+  d.tonnage = 103;
+  d.walk = 4;
+  d.configs[0].items = {{708, locRightTorso, 5}, {707, lcBin, 6}};
+  kit::TLoader l;
+  ASSERT_TRUE(l.Load("m.TFI", kit::Write(d)).Ok());
+  EXPECT_EQ(l.design.Tonnage, 100);
+  const TWeapon* masc = l.design.Configs[0]->Items.AddrOf(0);
+  EXPECT_DOUBLE_EQ(masc->Tons, 5.0);
+  EXPECT_DOUBLE_EQ(masc->Cost, 400 * 5 * 1000.0);
+  EXPECT_DOUBLE_EQ(l.design.Configs[0]->Items.AddrOf(1)->Cost, 1600000.0);
 }
 
 TEST(DesignFile, TargetingComputerLoadsAtTheWeightAndCostItsWeaponsGive) {

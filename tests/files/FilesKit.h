@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <fstream>
@@ -162,6 +163,72 @@ inline std::string Write(const TFileDesign& d, int version = 2311) {
   }
   w.Strings(d.overview);
   return w.Bytes();
+}
+
+// A readout of the smallest layout, with the technology line, the heat-sink
+// line, the arm and leg structure and the item lines given by the test.
+inline std::string Readout(const std::string& technology, const std::string& heatSinks, int arm, int leg,
+                           const std::vector<std::string>& items, const std::string& firstConfig = "",
+                           int mass = 50) {
+  std::string s = "Titanframe Technical Readout\n\nTest Frame TF-1\n\nMass: " + std::to_string(mass) +
+                  " tons\nChassis: C\nPower Plant: P 200\n"
+                  "a\nb\nJump Jets: J\nx\nArmor: A\nArmament: 0\nManufacturer: 0\nCommunications System: Cm\n"
+                  "Targeting & Tracking System: T\n\nOverview: 0\n\n\nTechnology: " + technology + "\n\n\n\n"
+                  "Internal Structure: Standard\nEngine: 200 Fusion\n  Walking MP: 4\n  Running MP: 6\n"
+                  "  Jumping MP: 0\nHeat Sinks: " + heatSinks + "\nGyro\nCockpit\nArmor Factor: 100 Std 6.0\n\n\n"
+                  "  Head: 3 9\n  Center Torso: 16 20\n  Center Torso (rear): 6\n  R/L Torso: 12 15\n"
+                  "  R/L Torso (rear): 4\n  R/L Arm: " + std::to_string(arm) + " 12\n  R/L Leg: " +
+                  std::to_string(leg) + " 14\n\n";
+  s += firstConfig.empty() ? " Weapons\n----\n" : firstConfig + "\n----\n header\n";
+  for (const auto& i : items) s += i + "\n";
+  return s + "\n";
+}
+
+inline std::string Line(const std::string& name, const std::string& location, const std::string& numbers, char marker = ' ') {
+  std::string field = name;
+  field.resize(26, ' ');
+  return field + marker + location + " " + numbers;
+}
+
+// The 1-based line of a file on which `needle` first appears.
+inline int LineOf(const std::string& file, const std::string& needle) {
+  const std::size_t at = file.find(needle);
+  EXPECT_NE(at, std::string::npos) << needle;
+  return 1 + static_cast<int>(std::count(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
+}
+
+// The warnings of a load as "line: why" texts, for comparing in one go.
+inline std::vector<std::string> WarningLines(const TLoadResult& r) {
+  std::vector<std::string> out;
+  for (const auto& w : r.Warnings) out.push_back(std::to_string(w.Line) + ": " + w.Why);
+  return out;
+}
+
+// One more configuration section for the end of a readout.
+inline std::string Section(const std::string& name, const std::vector<std::string>& items) {
+  std::string s = name + "\n----\n header\n";
+  for (const auto& i : items) s += i + "\n";
+  return s + "\n";
+}
+
+// A page with the given body tag, version comment and body lines.
+inline std::string Page(const std::string& body, const std::string& version, const std::vector<std::string>& lines) {
+  std::string s = "<HTML>\n" + body + "\n<!-- VER " + version + " -->\n";
+  for (const auto& l : lines) s += l + "\n";
+  return s + "</BODY>\n";
+}
+
+inline std::string Row(std::initializer_list<std::string> cells) {
+  std::string s = "<TR>";
+  for (const auto& c : cells) s += "<TD>" + c + "</TD>";
+  return s + "</TR>";
+}
+
+inline std::vector<std::string> Chassis(const std::string& arm, const std::string& leg) {
+  return {"<TABLE>", "<TR><TH>Specs</TH></TR>", Row({"Type:", "Test Frame"}), Row({"Tonnage:", "50"}),
+          Row({"Technology Base:", "Inner Sphere Level 2 Sourcebook"}), "</TABLE>", "<TABLE>", "<!-- Equipment -->",
+          Row({"Walking MP:", "4"}), Row({"Heat Sinks:", "10", "[10]"}), Row({"Armor Factor:", "100", "6.0"}),
+          Row({"R/L Arm", arm, "12"}), Row({"R/L Leg", leg, "14"}), "</TABLE>"};
 }
 
 }  // namespace tfd::kit

@@ -16,27 +16,15 @@ TEST(HtmlLines, TagsBecomeSeparatorsAndBlanksCollapse) {
   EXPECT_EQ(HtmlLineText("<TD>A</TD><TD> </TD><TD>B</TD>"), "A" + kSep + " " + kSep + "B");
   EXPECT_EQ(HtmlLineText("   plain text   "), "plain text");
   EXPECT_EQ(HtmlLineText("<unclosed tag"), "");
+  // Blanks between cells belong to no cell; references are their characters.
+  EXPECT_EQ(HtmlLineText("<TD>Tonnage:</TD> <TD>55</TD>"), "Tonnage:" + kSep + "55");
+  EXPECT_EQ(HtmlLineText("<td>A</td>\t<td> </td> <td>B</td>"), "A" + kSep + " " + kSep + "B");
+  EXPECT_EQ(HtmlLineText("<TD>T &amp; T &AMP; &lt;x&gt; caf&#233; &#x41;&nbsp;&bogus;</TD>"), "T & T & <x> caf\xe9 A &bogus;");
 }
 
-// A page with the given body tag, version comment and body lines.
-std::string Page(const std::string& body, const std::string& version, const std::vector<std::string>& lines) {
-  std::string s = "<HTML>\n" + body + "\n<!-- VER " + version + " -->\n";
-  for (const auto& l : lines) s += l + "\n";
-  return s + "</BODY>\n";
-}
-
-std::string Row(std::initializer_list<std::string> cells) {
-  std::string s = "<TR>";
-  for (const auto& c : cells) s += "<TD>" + c + "</TD>";
-  return s + "</TR>";
-}
-
-std::vector<std::string> Chassis(const std::string& arm, const std::string& leg) {
-  return {"<TABLE>", "<TR><TH>Specs</TH></TR>", Row({"Type:", "Test Frame"}), Row({"Tonnage:", "50"}),
-          Row({"Technology Base:", "Inner Sphere Level 2 Sourcebook"}), "</TABLE>", "<TABLE>", "<!-- Equipment -->",
-          Row({"Walking MP:", "4"}), Row({"Heat Sinks:", "10", "[10]"}), Row({"Armor Factor:", "100", "6.0"}),
-          Row({"R/L Arm", arm, "12"}), Row({"R/L Leg", leg, "14"}), "</TABLE>"};
-}
+using kit::Chassis;
+using kit::Page;
+using kit::Row;
 
 TEST(HtmlReadout, BodyColoursAndTextureGoToTheSettings) {
   struct Case { const char* body; const char* text; const char* background; bool texture; const char* url; };
@@ -142,6 +130,93 @@ TEST(HtmlReadout, AnItemWithNoSlotOfItsCodeStaysUnlinked) {
   ASSERT_EQ(c.Items.Size(), 1);
   EXPECT_EQ(c.Items.AddrOf(0)->SlotsFirst, 0);
   EXPECT_EQ(kit::ReferencedSlots(c), 0);
+}
+
+TEST(HtmlReadout, LowerCaseTagsBlanksBetweenCellsAndReferences) {
+  // The same page as written by other hands: lower-case tags, blanks between
+  // the cells, "&amp;" for "&".
+  std::vector<std::string> lines = {
+      "<table>", "<tr><th>Specs</th></tr>", "<tr><td>Type:</td> <td>Test Frame</td></tr>",
+      "<tr><td>Tonnage:</td> <td>55</td></tr>", "<tr><td>Technology Base:</td> <td>Inner Sphere Level 2</td></tr>",
+      "<tr><td>Targeting &amp; Tracking System:</td> <td>Vigil 2</td></tr>", "</table>", "<table>",
+      "<!-- Equipment -->", "<tr><td>Walking MP:</td> <td>5</td></tr>",
+      "<tr><td>Heat Sinks:</td> <td>12</td> <td>[12]</td></tr>", "<tr><td>Armor Factor:</td> <td>100</td> <td>6.0</td></tr>",
+      "<tr><td>R/L Arm</td> <td>9</td> <td>12</td></tr>", "<tr><td>R/L Leg</td> <td>13</td> <td>14</td></tr>", "</table>"};
+  kit::TLoader l;
+  const TLoadResult r = l.Load("lower.html", Page("<body text=#c0c0c0>", "0907", lines));
+  ASSERT_TRUE(r.Ok()) << r.Message;
+  EXPECT_EQ(l.design.Tonnage, 55);
+  EXPECT_EQ(l.design.WalkMP, 5);
+  EXPECT_EQ(l.design.HeatSinks, 12);
+  EXPECT_EQ(l.design.Texts[txtTargetingSystem], "Vigil 2");
+  EXPECT_EQ(l.html.TextColor, "C0C0C0");
+  EXPECT_EQ(l.html.BackgroundColor, "3F3F3F");
+}
+
+TEST(HtmlReadout, ItemsWithoutSlotCommentsArePlacedAsInATextReadout) {
+  auto lines = Chassis("8", "12");
+  for (const std::string& l : {std::string("<TABLE>"), std::string("<!-- Fixed -->"), std::string("<TR></TR>"),
+                               Row({"Medium Laser", " ", "RA", "1", "3", "1.0"}),
+                               Row({"Double Heat Sink", " ", "RA/T", "2/1", "0", "1.0"}),
+                               Row({"SRM 6", " ", "LT", "2", "4", "3.0"}), std::string("</TABLE>")})
+    lines.push_back(l);
+  kit::TLoader l;
+  const TLoadResult r = l.Load("p.htm", Page("<BODY>", "0907", lines));
+  ASSERT_TRUE(r.Ok()) << r.Message;
+  const TConfiguration& c = *l.design.Configs[0];
+  ASSERT_EQ(c.Items.Size(), 3);
+  EXPECT_EQ(c.Items.AddrOf(0)->SlotsFirst, SlotLink(locRightArm, 3));
+  // The split heat sink: the slots its cell gives, two in the arm and one in the torso.
+  EXPECT_EQ(c.Items.AddrOf(1)->Slots, 3);
+  EXPECT_EQ(c.Items.AddrOf(1)->SlotsFirst, SlotLink(locRightArm, 4));
+  EXPECT_EQ(c.Crits.SlotAt(locRightTorso, 1).Item, c.Items.AddrOf(1));
+  EXPECT_EQ(c.Crits.SlotAt(locRightTorso, 2).Item, nullptr);
+  EXPECT_EQ(c.Items.AddrOf(2)->SlotsFirst, SlotLink(locLeftTorso, 1));
+  kit::ExpectReleaseLeavesNothing(l.design);
+}
+
+TEST(HtmlReadout, DesignDependentEquipmentFollowsTheCorrectedDesign) {
+  auto lines = Chassis("8", "12");
+  lines[3] = Row({"Tonnage:", "103"});
+  for (const std::string& l : {std::string("<TABLE>"), std::string("<!-- Fixed -->"), std::string("<TR></TR>"),
+                               Row({"Triple Strength Myomer", " ", "RT", "6", "0", "0.0"}),
+                               Row({"MASC", " ", "LT", "5", "0", "5.0"}), std::string("</TABLE>")})
+    lines.push_back(l);
+  kit::TLoader l;
+  ASSERT_TRUE(l.Load("m.htm", Page("<BODY>", "0907", lines)).Ok());
+  EXPECT_EQ(l.design.Tonnage, 100);
+  EXPECT_DOUBLE_EQ(l.design.Configs[0]->Items.AddrOf(0)->Cost, 1600000.0);
+  EXPECT_DOUBLE_EQ(l.design.Configs[0]->Items.AddrOf(1)->Tons, 5.0);
+  EXPECT_DOUBLE_EQ(l.design.Configs[0]->Items.AddrOf(1)->Cost, 400 * 5 * 1000.0);
+}
+
+TEST(HtmlReadout, WhatCannotBeReadBecomesAWarning) {
+  auto lines = Chassis("8", "12");
+  const std::vector<std::string> table = {"<TABLE>", "<!-- Fixed -->", "<TR></TR>",
+                                          Row({"Medium Laser", " ", "RA", "1", "3", "1.0"}),
+                                          Row({"Quantum Flux Cannon", " ", "RT", "3", "9", "7.0"}),
+                                          Row({"Large Laser", " ", "ZZ", "2", "8", "5.0"}),
+                                          "<TR><TD>stray words</TR>",
+                                          "<!-- HS: CT1 QQ2 -->",
+                                          "<!-- written by hand -->",
+                                          "<!-- RA 0008 0009 0066 0000 0000 0000 0000 0000 0000 0000 0000 0000 -->",
+                                          "</TABLE>"};
+  lines.insert(lines.end(), table.begin(), table.end());
+  const std::string page = Page("<BODY>", "0907", lines);
+  kit::TLoader l;
+  const TLoadResult r = l.Load("w.htm", page);
+  ASSERT_TRUE(r.Ok()) << r.Message;
+  EXPECT_EQ(kit::WarningLines(r), (std::vector<std::string>{
+                                      std::to_string(kit::LineOf(page, "Quantum")) + ": unknown equipment",
+                                      std::to_string(kit::LineOf(page, "Large Laser")) + ": no location",
+                                      std::to_string(kit::LineOf(page, "stray")) + ": line not understood",
+                                      std::to_string(kit::LineOf(page, "HS:")) + ": no location",
+                                      std::to_string(kit::LineOf(page, "by hand")) + ": line not understood"}));
+  EXPECT_EQ(r.Warnings[0].Text, "Quantum Flux Cannon RT 3 9 7.0");
+  const TConfiguration& c = *l.design.Configs[0];
+  ASSERT_EQ(c.Items.Size(), 3);  // the laser, the laser in the BIN, one heat sink
+  EXPECT_EQ(c.Items.AddrOf(0)->SlotsFirst, SlotLink(locRightArm, 3));
+  EXPECT_EQ(c.Items.AddrOf(1)->Location, lcBin);
 }
 
 TEST(HtmlReadout, SampleMatchesItsTextReadout) {

@@ -2,6 +2,7 @@
 
 #include "FilesKit.h"
 #include "files/NameParsers.h"
+#include "files/TextInput.h"
 #include "files/TextReadout.h"
 
 namespace tfd {
@@ -168,33 +169,14 @@ TEST_F(TextSample, OmniClanDesignWithAlternates) {
   kit::ExpectReleaseLeavesNothing(l.design);
 }
 
-// A readout of the smallest layout, with the technology line, the heat-sink
-// line, the arm and leg structure and the item lines given by the test.
-std::string Readout(const std::string& technology, const std::string& heatSinks, int arm, int leg,
-                    const std::vector<std::string>& items, const std::string& firstConfig = "") {
-  std::string s = "Titanframe Technical Readout\n\nTest Frame TF-1\n\nMass: 50 tons\nChassis: C\nPower Plant: P 200\n"
-                  "a\nb\nJump Jets: J\nx\nArmor: A\nArmament: 0\nManufacturer: 0\nCommunications System: Cm\n"
-                  "Targeting & Tracking System: T\n\nOverview: 0\n\n\nTechnology: " + technology + "\n\n\n\n"
-                  "Internal Structure: Standard\nEngine: 200 Fusion\n  Walking MP: 4\n  Running MP: 6\n"
-                  "  Jumping MP: 0\nHeat Sinks: " + heatSinks + "\nGyro\nCockpit\nArmor Factor: 100 Std 6.0\n\n\n"
-                  "  Head: 3 9\n  Center Torso: 16 20\n  Center Torso (rear): 6\n  R/L Torso: 12 15\n"
-                  "  R/L Torso (rear): 4\n  R/L Arm: " + std::to_string(arm) + " 12\n  R/L Leg: " +
-                  std::to_string(leg) + " 14\n\n";
-  s += firstConfig.empty() ? " Weapons\n----\n" : firstConfig + "\n----\n header\n";
-  for (const auto& i : items) s += i + "\n";
-  return s + "\n";
-}
-
-std::string Line(const std::string& name, const std::string& location, const std::string& numbers, char marker = ' ') {
-  std::string field = name;
-  field.resize(26, ' ');
-  return field + marker + location + " " + numbers;
-}
+using kit::Line;
+using kit::Readout;
 
 TEST(TextReadout, TechnologyLines) {
   struct Case { const char* line; std::uint8_t level; std::uint8_t source; };
   for (const Case& c : {Case{"Inner Sphere Level 1 3025", rlIS1, src3025}, Case{"Clan", rlClan2, srcOther},
-                        Case{"Inner Sphere Level 2", rlIS2, srcOther}, Case{"Custom Level 3 Custom", rlIS2, srcCustom}}) {
+                        Case{"Inner Sphere Level 2", rlIS2, srcOther}, Case{"Custom Level 3 Custom", rlIS2, srcCustom},
+                        Case{"Clan Level 2", rlClan2, srcOther}, Case{"Clan Level 2 3058", rlClan2, src3058}}) {
     kit::TLoader l;
     ASSERT_TRUE(l.Load("t.txt", Readout(c.line, "10 [10]", 8, 12, {})).Ok()) << c.line;
     EXPECT_EQ(l.design.RulesLevel, c.level) << c.line;
@@ -258,6 +240,99 @@ TEST(TextReadout, APlacementStaysInsideItsLocation) {
   for (int s = 1; s <= 12; ++s) held += c.Crits.SlotAt(locHead, s).Item == ac;
   EXPECT_EQ(held, 1);  // the head's one free slot; the rest is dropped
   EXPECT_EQ(c.Crits.SlotAt(locCenterTorso, 1).Code, ciEngine);
+}
+
+TEST(TextReadout, SplitHeatSinksAndJumpJetsTakeTheSlotsTheirLineGives) {
+  // Not the most slots one placement of the row may take (twelve): two slots
+  // in the arm and one in the torso, leaving the torso's other slots free.
+  kit::TLoader l;
+  const std::string readout =
+      Readout("Inner Sphere Level 2", "10 Double", 8, 12,
+              {Line("Double Heat Sink", "RA/T", "2/1 0 1.00"), Line("Jump Jet", "LL/T", "1/1 0 0.50"),
+               Line("Medium Laser", "RT", "1 3 1.00")});
+  ASSERT_TRUE(l.Load("s.txt", readout).Ok());
+  const TConfiguration& c = *l.design.Configs[0];
+  const TWeapon* sink = c.Items.AddrOf(0);
+  const TWeapon* jet = c.Items.AddrOf(1);
+  const TWeapon* laser = c.Items.AddrOf(2);
+  EXPECT_EQ(sink->Slots, 3);
+  EXPECT_EQ(jet->Slots, 2);
+  auto held = [&](const TWeapon* w, int loc) {
+    int n = 0;
+    for (int s = 1; s <= 12; ++s) n += c.Crits.SlotAt(loc, s).Item == w;
+    return n;
+  };
+  EXPECT_EQ(held(sink, locRightArm), 2);
+  EXPECT_EQ(held(sink, locRightTorso), 1);
+  EXPECT_EQ(held(jet, locLeftLeg), 1);
+  EXPECT_EQ(held(jet, locLeftTorso), 1);
+  EXPECT_EQ(sink->SlotsFirst, SlotLink(locRightArm, 3));  // no lower arm or hand actuator
+  EXPECT_EQ(laser->SlotsFirst, SlotLink(locRightTorso, 2));
+  kit::ExpectReleaseLeavesNothing(l.design);
+}
+
+TEST(TextReadout, DesignDependentEquipmentFollowsTheCorrectedDesign) {
+  // 103 tons is corrected to 100: the myomer costs 16,000 per ton of the
+  // design, the MASC weighs a twentieth of it and costs 1,000 per ton and
+  // engine point (a 400-rated engine, not 412).
+  kit::TLoader l;
+  const std::string readout = Readout("Inner Sphere Level 2", "10", 8, 12,
+                                      {Line("Triple Strength Myomer", "RT", "6 0 0.00"), Line("MASC", "LT", "5 0 5.00")},
+                                      "", 103);
+  ASSERT_TRUE(l.Load("m.txt", readout).Ok());
+  EXPECT_EQ(l.design.Tonnage, 100);
+  const TWeapon* tsm = l.design.Configs[0]->Items.AddrOf(0);
+  const TWeapon* masc = l.design.Configs[0]->Items.AddrOf(1);
+  EXPECT_DOUBLE_EQ(tsm->Cost, 1600000.0);
+  EXPECT_DOUBLE_EQ(masc->Tons, 5.0);
+  EXPECT_DOUBLE_EQ(masc->Cost, 400 * 5 * 1000.0);
+  EXPECT_EQ(masc->Slots, 5);
+}
+
+TEST(TextReadout, TabsAndBlankLinesInsideAListAreRead) {
+  // Columns separated by tabs; a blank line and then more items of the same
+  // table; the next configuration after its blank line as usual.
+  kit::TLoader l;
+  std::string readout = Readout("Inner Sphere Level 2", "10", 8, 12,
+                                {"Medium Laser\tRA\t1\t3\t1.00", "Medium Pulse Laser\t\t*LA\t1\t4\t2.00", "",
+                                 Line("SRM 6", "LT", "2 4 3.00"), "", "*ACT: RH"},
+                                "Primary Configuration");
+  readout += kit::Section("Alternate Configuration A", {Line("Large Laser", "RT", "2 8 5.00")});
+  const TLoadResult r = l.Load("t.txt", readout);
+  ASSERT_TRUE(r.Ok()) << r.Message;
+  EXPECT_TRUE(r.Warnings.empty());
+  const TConfiguration& c = *l.design.Configs[1];
+  ASSERT_EQ(c.Items.Size(), 3);
+  EXPECT_EQ(c.Items.AddrOf(0)->Location, locRightArm);
+  EXPECT_EQ(c.Items.AddrOf(1)->Location, locLeftArm);
+  EXPECT_EQ(c.Items.AddrOf(1)->SaveNum, kit::RowBySave97(155).SaveNum);  // marked: the Clan laser
+  EXPECT_TRUE(l.design.MixedTech);
+  EXPECT_EQ(c.Items.AddrOf(2)->Slots, 2);
+  EXPECT_EQ(c.Actuators[0], 1);
+  EXPECT_EQ(l.design.Configs[2]->Items.Size(), 1);
+}
+
+TEST(TextReadout, WhatCannotBeReadBecomesAWarning) {
+  kit::TLoader l;
+  const std::string readout =
+      Readout("Inner Sphere Level 2", "10", 8, 12,
+              {Line("Medium Laser", "RA", "1 3 1.00"), Line("Quantum Flux Cannon", "RT", "3 9 7.00"),
+               Line("Large Laser", "ZZ", "2 8 5.00"), "*HS: CT1 QQ2", "*XYZ: 12", Line("SRM 6", "LT", "2 4 3.00")});
+  const TLoadResult r = l.Load("w.txt", readout + "Closing remarks\n");
+  ASSERT_TRUE(r.Ok()) << r.Message;  // a load with warnings still loads
+  EXPECT_EQ(kit::WarningLines(r), (std::vector<std::string>{
+                                      std::to_string(kit::LineOf(readout, "Quantum")) + ": unknown equipment",
+                                      std::to_string(kit::LineOf(readout, "Large Laser")) + ": no location",
+                                      std::to_string(kit::LineOf(readout, "*HS")) + ": no location",
+                                      std::to_string(kit::LineOf(readout, "*XYZ")) + ": line not understood",
+                                      std::to_string(kit::LineOf(readout, "SRM 6") + 2) + ": line not understood"}));
+  EXPECT_EQ(r.Warnings[0].Text, TrimText(Line("Quantum Flux Cannon", "RT", "3 9 7.00")));
+  EXPECT_EQ(r.Warnings[2].Text, "QQ2");
+  // The item without a location waits in the BIN; the rest is read.
+  const TConfiguration& c = *l.design.Configs[0];
+  ASSERT_EQ(c.Items.Size(), 4);
+  EXPECT_EQ(c.Items.AddrOf(1)->Location, lcBin);
+  EXPECT_EQ(c.Items.AddrOf(3)->Location, locLeftTorso);
 }
 
 TEST(TextReadout, LayoutMismatchesAreInputErrors) {

@@ -2,10 +2,12 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -65,7 +67,7 @@ TEST(ReportJson, OneObjectPerFileWithTheNamedKeys) {
   const auto lines = r.Lines();
   ASSERT_EQ(lines.size(), 4u);
   static const char* kKeys[] = {
-      "file", "ok", "type", "rulesLevel", "options", "tonnage", "structureType", "engineType", "engineRating",
+      "file", "ok", "warnings", "type", "rulesLevel", "options", "tonnage", "structureType", "engineType", "engineRating",
       "walkMP", "runMP", "sprintMP", "jumpMP", "heatSinks", "heatSinkType", "dissipation", "gyroType",
       "cockpitType", "targetingType", "jumpJetType", "armorType", "configIndex", "weights", "structure", "armor",
       "armorTypes", "maxArmor", "armorPoints", "armorFactor", "config", "index", "name", "totalWeight",
@@ -76,6 +78,7 @@ TEST(ReportJson, OneObjectPerFileWithTheNamedKeys) {
       "modifiedWeaponRating", "speedFactor", "offensiveRating", "weaponHeat", "heatEfficiency", "finalBV",
       "costParts", "cockpit", "lifeSupport", "sensors", "musculature", "legActuators", "engine", "gyro",
       "multiplier", "armActuators", "jumpJets", "equipment", "omni", "supercharger", "powerAmp", "turret",
+      "reports", "punch", "kick", "club", "bangPerBuck", "heatPotential", "freeSlots", "usableSlots",
       "damageByRange", "heatByRange", "specs", "chassis", "powerPlant", "comSystem", "ttSystem",
       "manufacturers", "armament", "overview", "source", "findings"};
   for (const auto& line : lines) {
@@ -152,6 +155,30 @@ TEST(ReportUsage, BadArgumentsExitWithTwo) {
     EXPECT_TRUE(r.out.empty()) << args;
   }
   EXPECT_EQ(Report("--db /no/such/folder/TFDData.sqlite " + Sample("brennock-bk1.TFI")).status, 1);
+}
+
+TEST(ReportWarnings, WhatWasNotReadIsListedInJsonAndOnThePage) {
+  namespace fs = std::filesystem;
+  std::ifstream in(kData + "/hollow-warden-hw3.txt", std::ios::binary);
+  std::string readout((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string known = "Medium Laser               CT";
+  readout.replace(readout.find(known), known.size(), "Quantum Flux Cannon        CT");
+  const int line = 1 + static_cast<int>(std::count(readout.begin(), readout.begin() + static_cast<long>(readout.find("Quantum")), '\n'));
+  const fs::path file = fs::temp_directory_path() / ("tfd-report-warn-" + std::to_string(::getpid()) + ".txt");
+  std::ofstream(file, std::ios::binary) << readout;
+  const TRun json = Report("--json \"" + file.string() + "\" " + Sample("brennock-bk1.TFI"));
+  const TRun page = Report("\"" + file.string() + "\"");
+  fs::remove(file);
+  ASSERT_EQ(json.status, 0) << json.err;  // a load with warnings is a load
+  const auto lines = json.Lines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_NE(lines[0].find("\"warnings\":[{\"line\":" + std::to_string(line) +
+                          ",\"text\":\"Quantum Flux Cannon        CT          1     3     1.00\",\"why\":\"unknown equipment\"}]"),
+            std::string::npos)
+      << lines[0].substr(0, 300);
+  EXPECT_NE(lines[1].find("\"warnings\":[]"), std::string::npos);
+  EXPECT_NE(page.out.find("line " + std::to_string(line) + ": Quantum Flux Cannon"), std::string::npos) << page.out;
+  EXPECT_NE(page.out.find("(unknown equipment)"), std::string::npos);
 }
 
 TEST(ReportText, ReadablePage) {

@@ -11,6 +11,8 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QGuiApplication>
+#include <QListWidget>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -22,6 +24,7 @@
 #include "ui/main/LoadRequests.h"
 #include "ui/main/LoadServing.h"
 #include "ui/main/Startup.h"
+#include "ui/Errs/Errs.h"
 #include "ui/main/TfrmTFD.h"
 
 using namespace tfd;
@@ -184,6 +187,49 @@ TEST_F(Serving, ReaderIsChosenByExtensionWithoutRegardToCase) {
   EXPECT_EQ(Shown(), QStringList{kWrongVersion});
   EXPECT_EQ(window->Design().Tonnage, 20);
   EXPECT_EQ(window->windowTitle(), "Titanframe Designer");  // the file name is cleared
+}
+
+TEST_F(Serving, LoadWarningsStandInTheErrorReportUntilNewOrTheNextLoad) {
+  QTemporaryDir dir;
+  QFile sample(Sample("hollow-warden-hw3.txt"));
+  ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+  QByteArray readout = sample.readAll();
+  readout.replace("Medium Laser               CT", "Quantum Flux Cannon        CT");
+  const QString file = dir.filePath("warden.txt");
+  QFile out(file);
+  ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+  out.write(readout);
+  out.close();
+
+  Start();
+  TfrmErrorRpt* report = window->ErrorReport();
+  QListWidget* list = report->findChild<QListWidget*>("lbToAlloc");
+  ASSERT_NE(list, nullptr);
+  list->addItem("Over weight");  // a line of the report that is not the load's
+  window->LoadFromFile(file);
+  // A load with warnings is a load: no box, the report beside the design.
+  EXPECT_TRUE(Shown().isEmpty()) << Shown().join('\n').toStdString();
+  EXPECT_EQ(window->Design().Tonnage, 55);
+  ASSERT_EQ(window->LoadWarnings().size(), 1u);
+  EXPECT_EQ(window->LoadWarnings()[0].Why, "unknown equipment");
+  EXPECT_TRUE(report->isVisible());
+  ASSERT_EQ(list->count(), 3);
+  EXPECT_EQ(list->item(0)->text(), "warden.txt");
+  EXPECT_EQ(list->item(1)->text(), QString("    line %1, unknown equipment: Quantum Flux Cannon CT 1 3 1.00")
+                                       .arg(window->LoadWarnings()[0].Line));
+  EXPECT_EQ(list->item(2)->text(), "Over weight");
+
+  // The next load replaces them; New clears them; the other line stays.
+  window->LoadFromFile(file);
+  EXPECT_EQ(list->count(), 3);
+  window->findChild<QAction*>("FileNewItem")->trigger();
+  EXPECT_TRUE(window->LoadWarnings().empty());
+  ASSERT_EQ(list->count(), 1);
+  EXPECT_EQ(list->item(0)->text(), "Over weight");
+  window->LoadFromFile(file);
+  window->LoadFromFile(Sample("hollow-warden-hw3.txt"));
+  EXPECT_TRUE(window->LoadWarnings().empty());
+  EXPECT_EQ(list->count(), 1);
 }
 
 TEST_F(Serving, FileOpenLoadsTheChosenFileThroughTheSameSteps) {

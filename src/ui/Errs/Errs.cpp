@@ -21,14 +21,26 @@ TfrmErrorRpt::~TfrmErrorRpt() = default;
 
 QListWidget* TfrmErrorRpt::list() const { return ui_->lbToAlloc; }
 
-void TfrmErrorRpt::showReport() {
+void TfrmErrorRpt::showReport(bool activate) {
   if (!isVisible()) {
     if (!placed_) centre();
     placed_ = true;
+    setAttribute(Qt::WA_ShowWithoutActivating, !activate);
     show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
   }
   raise();
-  activateWindow();
+  if (activate) activateWindow();
+}
+
+void TfrmErrorRpt::setLoadWarnings(const QString& fileName, const QStringList& warnings) {
+  QListWidget* list = ui_->lbToAlloc;
+  for (; loadRows_ > 0 && list->count() > 0; --loadRows_) delete list->takeItem(0);
+  loadRows_ = 0;
+  if (warnings.isEmpty()) return;
+  list->insertItem(0, fileName);
+  for (const QString& w : warnings) list->insertItem(++loadRows_, "    " + w);
+  ++loadRows_;
 }
 
 void TfrmErrorRpt::setColors(QColor text, QColor back) {

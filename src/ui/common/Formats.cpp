@@ -12,6 +12,8 @@ QString FormatFixed(double value, int decimals) {
   return locale.toString(value, 'f', decimals);
 }
 
+QString FormatGrouped(double value, int decimals) { return QLocale().toString(value, 'f', decimals); }
+
 QString FormatTonnage(double tons, std::uint8_t rulesLevel) {
   return FormatFixed(tons, IsLevel3(rulesLevel) ? 2 : 1);
 }

@@ -12,6 +12,8 @@ QString FormatTonnage(double tons, std::uint8_t rulesLevel);
 // Tons with 1 decimal whatever the level (the critical sheet's figures).
 QString FormatSlotSheetTonnage(double tons);
 QString FormatFixed(double value, int decimals);
+// With the locale's thousands separators (the battle-value and cost windows).
+QString FormatGrouped(double value, int decimals);
 QString FormatSpeed(double kmh);          // "10.8 km/h"
 QString FormatJumpDistance(double m);     // "90 m"
 QString FormatBoostedMP(int mp, int boosted);  // "8", or "8 [10]" with a boost

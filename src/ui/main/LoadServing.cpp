@@ -28,12 +28,20 @@ TOpenDialogSettings OpenDialogSettings() {
   return s;
 }
 
-QString ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html, const QString& fileName,
-                       const TEngineMakers* makers) {
-  if (!lists) return QStringLiteral("No equipment database is loaded.");
+TLoadResult ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html, const QString& fileName,
+                           const TEngineMakers* makers) {
+  if (!lists) return {ELoadStatus::Failed, "No equipment database is loaded.", {}};
   TLoadContext context{*lists, html, makers};
-  const TLoadResult result = LoadDesign(design, QFile::encodeName(fileName).toStdString(), context);
-  return QString::fromStdString(result.Message);
+  return LoadDesign(design, QFile::encodeName(fileName).toStdString(), context);
+}
+
+QString WarningLine(const TLoadWarning& warning) {
+  // The reason first, so that it shows in a narrow window; the columns of a
+  // readout line closed up.
+  const QString text = QString::fromStdString(warning.Text).simplified();
+  const QString why = QString::fromStdString(warning.Why);
+  if (warning.Line > 0) return QStringLiteral("line %1, %2: %3").arg(warning.Line).arg(why, text);
+  return QStringLiteral("%1: %2").arg(why, text);
 }
 
 TLoadServing::TLoadServing(TfrmTFD& window) : QObject(&window), window_(window) {

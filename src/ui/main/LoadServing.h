@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 
+#include "files/LoadDesign.h"
 #include "ui/common/FileDialogSeam.h"
 
 namespace tfd {
@@ -24,11 +25,14 @@ struct THtmlSettings;
 TOpenDialogSettings OpenDialogSettings();
 
 // Reads a design file or readout into the design through the loader the
-// command line uses too; the message for the user, empty when it loaded (or
-// when an HTML readout of another version was passed over in silence).
-// The engine makers give a power-plant text its default maker.
-QString ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html, const QString& fileName,
-                       const TEngineMakers* makers = nullptr);
+// command line uses too: its status, the message for the user (empty when it
+// loaded) and what the reader could not read. The engine makers give a
+// power-plant text its default maker.
+TLoadResult ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html, const QString& fileName,
+                           const TEngineMakers* makers = nullptr);
+// A load warning as one line of the error report: "line 12, unknown
+// equipment: Quantum Cannon RT 3 9 7.00".
+QString WarningLine(const TLoadWarning& warning);
 
 class TLoadServing : public QObject {
   Q_OBJECT

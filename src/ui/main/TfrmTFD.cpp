@@ -13,16 +13,20 @@
 #include "ui/Colors/Colors.h"
 #include "ui/DispOpts/DispOpts.h"
 #include "ui/defvals/defvals.h"
+#include "ui/BV/BV.h"
+#include "ui/Cost/Cost.h"
 #include "ui/Errs/Errs.h"
 #include "ui/common/ColorApplier.h"
 #include "ui/common/Formats.h"
 #include "ui/common/MessageSeam.h"
 #include "ui/common/SystemColors.h"
+#include "ui/grphopts/grphopts.h"
 #include "ui/main/ArmorPage.h"
 #include "ui/main/ComponentMenus.h"
 #include "ui/main/CriticalsPage.h"
 #include "ui/main/LoadServing.h"
 #include "ui/main/MainItemsPage.h"
+#include "ui/main/ReportsPage.h"
 #include "ui/main/SpecificationsPage.h"
 #include "ui/main/WeaponsPage.h"
 #include "ui/widgets/StatusLight.h"
@@ -50,6 +54,8 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   ui.lay_tsWeapons->addWidget(pageWeapons_);
   pageCriticals_ = new TCriticalsPage(*this, *menus_, ui.tsCriticals);
   ui.lay_tsCriticals->addWidget(pageCriticals_);
+  pageReports_ = new TReportsPage(*this, *menus_, ui.tsReports);
+  ui.lay_tsReports->addWidget(pageReports_);
   pageSpecs_ = new TSpecificationsPage(*this, ui.tsSpecifications);
   ui.lay_tsSpecifications->addWidget(pageSpecs_);
   menus_->FindArmorTarget = [this] {
@@ -64,6 +70,11 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   dispOpts_ = new TfrmDispOpts(*schemes_, this);
   htmlOptions_ = new TfrmColor(html_, this);
   defValues_ = new TfrmDefValues(defaults_, this);
+  cost_ = new TfrmCost(design_, this);
+  bv_ = new TfrmBV(design_, this);
+  graphOptions_ = new TfrmGrphOpts(this);
+  connect(pageReports_, &TReportsPage::battleValueRequested, this, [this] { ShowRatingsWindow(*bv_); });
+  connect(pageReports_, &TReportsPage::costRequested, this, [this] { ShowRatingsWindow(*cost_); });
 
   connect(ui.FileNewItem, &QAction::triggered, this, [this] { FileNewItem_Click(); });
   loadServing_ = new TLoadServing(*this);
@@ -72,12 +83,11 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   connect(ui.FileExitItem, &QAction::triggered, this, &QWidget::close);
   connect(ui.OptionsUseBINItem, &QAction::triggered, this, [this](bool c) { OptionsUseBINItem_Click(c); });
   connect(ui.OptionsErrorReportItem, &QAction::triggered, this, [this] { ShowErrorReport(); });
+  connect(ui.OptionsGraphItem, &QAction::triggered, this, [this] { OptionsGraphItem_Click(); });
   connect(ui.HelpAboutItem, &QAction::triggered, this, [this] { about_->exec(); });
   connect(ui.OptionsDisplayItem, &QAction::triggered, this, [this] { OptionsDisplayItem_Click(); });
   connect(ui.OptionsHTMLItem, &QAction::triggered, this, [this] { htmlOptions_->exec(); });
   connect(ui.OptionsDefaultsItem, &QAction::triggered, this, [this] { defValues_->exec(); });
-  // Its window is not there yet.
-  for (QAction* a : {ui.OptionsGraphItem}) a->setEnabled(false);
   connect(ui.pcMain, &QTabWidget::currentChanged, this, [this](int index) { pcMain_Change(index); });
 
   sbTonnage_ = new QLabel(this);
@@ -105,6 +115,7 @@ TfrmTFD::~TfrmTFD() {
   delete pageArmor_;
   delete pageWeapons_;
   delete pageCriticals_;
+  delete pageReports_;
   delete pageSpecs_;
   pageSpecs_ = nullptr;
 }
@@ -127,6 +138,7 @@ void TfrmTFD::RefreshPages(int mask, QObject* sender) {
   if (mask & pgArmor) pageArmor_->Refresh(sender);
   if (mask & pgWeapons) pageWeapons_->Refresh(sender);
   if (mask & pgCriticals) pageCriticals_->Refresh(sender);
+  if (mask & pgReports) pageReports_->Refresh();
   if (mask & pgSpecs) pageSpecs_->Refresh(sender);
   UpdateStatusBar();
   --refreshing_;
@@ -161,13 +173,24 @@ void TfrmTFD::LoadFromFile(const QString& fileName) {
   ResetDesign();
   // The loader runs the rules pass and rebuilds the power-plant text itself;
   // whatever it read, even up to an error, is shown.
-  const QString error = ReadDesignFile(design_, equipment_.get(), html_, fileName, &pageSpecs_->Makers());
+  TLoadResult result = ReadDesignFile(design_, equipment_.get(), html_, fileName, &pageSpecs_->Makers());
+  loadWarnings_ = std::move(result.Warnings);
   loadInProgress_ = true;
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports, this);
   loadInProgress_ = false;
   modified_ = false;
   UpdateCaption();
-  if (!error.isEmpty()) TMessageSeam::Error(this, error);
+  ShowLoadWarnings(fileName);
+  if (!result.Message.empty()) TMessageSeam::Error(this, QString::fromStdString(result.Message));
+}
+
+void TfrmTFD::ShowLoadWarnings(const QString& fileName) {
+  QStringList lines;
+  for (const TLoadWarning& w : loadWarnings_) lines << WarningLine(w);
+  const QString file = fileName.mid(std::max({fileName.lastIndexOf('/'), fileName.lastIndexOf('\\')}) + 1);
+  errorReport_->setLoadWarnings(file, lines);
+  // The report comes up beside the design; the focus stays where it was.
+  if (!lines.isEmpty()) errorReport_->showReport(false);
 }
 
 void TfrmTFD::FileNewItem_Click() {
@@ -180,6 +203,8 @@ void TfrmTFD::FileNewItem_Click() {
   }
   if (!cancelled) {
     ResetDesign();
+    loadWarnings_.clear();
+    ShowLoadWarnings({});
     StartFromDefaultValues();
   }
   UpdateCaption();
@@ -224,6 +249,23 @@ void TfrmTFD::UpdateCaption() {
 void TfrmTFD::OptionsUseBINItem_Click(bool checked) {
   if (checked) design_.MountMode = mmBin;
   RefreshPages(pgWeapons | pgCriticals, this);
+}
+
+void TfrmTFD::OptionsGraphItem_Click() {
+  // Either button: the graph is redrawn and the readout goes back to range 1.
+  std::uint8_t options = pageReports_->GraphOptions();
+  graphOptions_->Edit(options);
+  pageReports_->SetGraphOptions(options);
+  Recalc(rqAll);
+  RefreshPages(pgReports, this);
+  pageReports_->SetReadout(1);
+}
+
+void TfrmTFD::ShowRatingsWindow(QDialog& window) {
+  window.exec();
+  // A configuration chosen in the window stays chosen.
+  Recalc(rqAll);
+  RefreshPages(ActivePageMask(), this);
 }
 
 void TfrmTFD::ShowErrorReport() { errorReport_->showReport(); }

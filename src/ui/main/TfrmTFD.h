@@ -9,6 +9,7 @@
 
 #include "equipment/ColorSchemes.h"
 #include "files/HtmlSettings.h"
+#include "files/LoadLog.h"
 #include "model/DefaultValues.h"
 #include "model/Mech.h"
 #include "model/UnitRoster.h"
@@ -25,14 +26,18 @@ class TComponentMenus;
 class TCriticalsPage;
 class TWeaponsPage;
 class TMainItemsPage;
+class TReportsPage;
 class TSpecificationsPage;
 class TStatusLight;
+class TColorApplier;
 class TfrmAboutBox;
 class TfrmColor;
 class TfrmDefValues;
 class TfrmDispOpts;
 class TfrmErrorRpt;
-class TColorApplier;
+class TfrmBV;
+class TfrmCost;
+class TfrmGrphOpts;
 class TEquipmentLists;
 class TLoadRequests;
 class TLoadServing;
@@ -76,14 +81,21 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TfrmErrorRpt* ErrorReport() const { return errorReport_; }
   TWeaponsPage* WeaponsPage() const { return pageWeapons_; }
   TCriticalsPage* CriticalsPage() const { return pageCriticals_; }
+  TReportsPage* ReportsPage() const { return pageReports_; }
+  TfrmBV* BattleValueWindow() const { return bv_; }
+  TfrmCost* CostWindow() const { return cost_; }
+  TfrmGrphOpts* GraphOptionsWindow() const { return graphOptions_; }
   TSpecificationsPage* SpecificationsPage() const { return pageSpecs_; }
 
   // The load-request block this copy registered with (before the first show).
   void SetLoadRequests(TLoadRequests* requests);
   TLoadServing* LoadServing() const { return loadServing_; }
-  // A new design read from the file, recalculated and shown; what the reader
-  // could not read is reported in the error box.
+  // A new design read from the file, recalculated and shown; a failure is
+  // reported in the error box, what the reader could not read in the error
+  // report (shown without taking the focus).
   void LoadFromFile(const QString& fileName);
+  // What the last load could not read; emptied by New and by the next load.
+  const std::vector<TLoadWarning>& LoadWarnings() const { return loadWarnings_; }
   THtmlSettings& HtmlSettings() { return html_; }
 
   // The display colours as chosen (references, system colours among them)
@@ -108,6 +120,9 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
  private:
   void FileNewItem_Click();
   void OptionsUseBINItem_Click(bool checked);
+  void OptionsGraphItem_Click();
+  // Shows a ratings window modally; what it chose shows on the active tab.
+  void ShowRatingsWindow(QDialog& window);
   void pcMain_Change(int index);
   void OnFirstShow();
   void OptionsDisplayItem_Click();
@@ -115,6 +130,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   void StartFromDefaultValues();
   void UpdateStatusBar();
   void ReportMovedItems(int count);
+  void ShowLoadWarnings(const QString& fileName);
   QList<TStatusLight*> StatusLights() const;
 
   TMech design_;
@@ -133,11 +149,16 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TArmorPage* pageArmor_ = nullptr;
   TWeaponsPage* pageWeapons_ = nullptr;
   TCriticalsPage* pageCriticals_ = nullptr;
+  TReportsPage* pageReports_ = nullptr;
   TSpecificationsPage* pageSpecs_ = nullptr;
   TfrmErrorRpt* errorReport_ = nullptr;
   TfrmAboutBox* about_ = nullptr;
+  TfrmBV* bv_ = nullptr;
+  TfrmCost* cost_ = nullptr;
+  TfrmGrphOpts* graphOptions_ = nullptr;
   TLoadServing* loadServing_ = nullptr;
   THtmlSettings html_;
+  std::vector<TLoadWarning> loadWarnings_;
   QLabel* sbTonnage_ = nullptr;
   QLabel* sbArmor_ = nullptr;
   QLabel* sbHeat_ = nullptr;
