@@ -31,6 +31,7 @@
 #include "ui/defvals/defvals.h"
 #include "ui/main/MainItemsPage.h"
 #include "ui/widgets/Gauge.h"
+#include "ui/widgets/Graph.h"
 #include "ui/widgets/SpinEdit.h"
 
 namespace tfd {
@@ -122,6 +123,17 @@ class DisplayColors : public TWindowTest {
       EXPECT_EQ(p.color(QPalette::Active, QPalette::WindowText), Of(*field)) << name;
       return 1;
     }
+    if (auto* graph = qobject_cast<TGraph*>(w)) {
+      EXPECT_EQ(graph->backgroundColor(), Of(dcTextB));
+      EXPECT_EQ(graph->marginColor(), Of(dcTextB));
+      EXPECT_EQ(graph->axesColor(), Of(dcTextF));
+      EXPECT_EQ(graph->gridColor(), Of(dcTextF));
+      EXPECT_EQ(graph->labelColor(), Of(dcTextF));
+      EXPECT_EQ(graph->seriesColor(1), Of(dcGraphHtP));
+      EXPECT_EQ(graph->seriesColor(2), Of(dcGraphDmgP));
+      EXPECT_EQ(graph->seriesColor(3), Of(dcGraphHtD));
+      return 1;
+    }
     if (qobject_cast<QComboBox*>(w)) {
       EXPECT_EQ(p.color(QPalette::Active, QPalette::ButtonText), Of(dcEditF)) << name;
       EXPECT_EQ(p.color(QPalette::Active, QPalette::Button), Of(dcEditB)) << name;
@@ -165,6 +177,12 @@ TEST_F(DisplayColors, OkPutsTheChosenSchemeOnEveryControlAndPagesAddedLater) {
   // Several hundred controls over the seven tabs and the status bar.
   EXPECT_GT(CheckTree(window.get()), 300);
 
+  // The Reports tab's heat and damage labels, though the tab is not shown.
+  EXPECT_EQ(Find<QLabel>("lblHtPotNum")->palette().color(QPalette::WindowText), Of(dcGraphHtP));
+  EXPECT_EQ(Find<QLabel>("lblHtDisp")->palette().color(QPalette::WindowText), Of(dcGraphHtD));
+  EXPECT_EQ(Find<QLabel>("lblD")->palette().color(QPalette::WindowText), Of(dcGraphDmgP));
+  EXPECT_EQ(Find<TGraph>("grphDmg")->seriesColor(2), Of(dcGraphDmgP));
+
   // The gauges by their sign, the error report in the illegal-status colour.
   EXPECT_EQ(Find<TGauge>("GaugeTng")->foreColor(), Of(dcGaugeN));
   window->ShowErrorReport();
@@ -172,9 +190,10 @@ TEST_F(DisplayColors, OkPutsTheChosenSchemeOnEveryControlAndPagesAddedLater) {
   EXPECT_EQ(window->ErrorReport()->palette().color(QPalette::Window), Of(dcTextB));
   window->ErrorReport()->hide();
 
-  // The settings windows are auxiliary windows too.
-  for (QDialog* d : std::initializer_list<QDialog*>{window->DisplayOptions(), window->HtmlOptions(),
-                                                     window->DefaultValuesWindow()}) {
+  // The settings and ratings windows are auxiliary windows.
+  for (const char* name : {"frmDispOpts", "frmColor", "frmDefValues", "TfrmBV", "TfrmCost", "TfrmGrphOpts"}) {
+    auto* d = Find<QDialog>(name);
+    if (!d) continue;
     d->show();
     EXPECT_EQ(d->palette().color(QPalette::Window), Of(dcTextB)) << d->objectName().toStdString();
     EXPECT_GT(CheckTree(d), 5) << d->objectName().toStdString();

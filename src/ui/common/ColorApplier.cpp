@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include "equipment/ColorSchemes.h"
+#include "ui/widgets/Graph.h"
 
 namespace tfd {
 
@@ -107,6 +108,17 @@ void TColorApplier::Paint(QWidget* widget) const {
     QPalette p;
     SetForeground(p, colors_[*field], colors_[dcTextB]);
     widget->setPalette(p);
+  } else if (auto* graph = qobject_cast<TGraph*>(widget)) {
+    // The damage graph: its frame in the standard colours, its lines in the
+    // heat potential, damage potential and heat dissipation colours.
+    graph->setBackgroundColor(colors_[dcTextB]);
+    graph->setMarginColor(colors_[dcTextB]);
+    graph->setAxesColor(colors_[dcTextF]);
+    graph->setGridColor(colors_[dcTextF]);
+    graph->setLabelColor(colors_[dcTextF]);
+    graph->setSeriesColor(1, colors_[dcGraphHtP]);
+    graph->setSeriesColor(2, colors_[dcGraphDmgP]);
+    graph->setSeriesColor(3, colors_[dcGraphHtD]);
   } else if (qobject_cast<QComboBox*>(widget)) {
     // A combo box without an edit line draws its face in the button colours.
     QPalette p;

@@ -8,6 +8,7 @@
 // drawn as a button, and they are edit controls here), and any widget whose
 // dynamic property "displayColor" names a colour field ("GraphHtP",
 // "GraphHtD", "GraphDmgP", "GaugeE", ...): its text is drawn in that colour.
+// The damage graph is given its frame and line colours.
 // "none" keeps a widget (or a dialog) out of it.
 // Controls and dialogs added later are painted when Qt polishes them, so a new
 // page or window needs no code of its own to take the colours.
