@@ -1,7 +1,6 @@
 #include "ui/DispOpts/DispOpts.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 
