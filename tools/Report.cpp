@@ -9,6 +9,7 @@
 #include "model/Mech.h"
 #include "ratings/ReportFigures.h"
 #include "ratings/SkillTable.h"
+#include "rules/Validation.h"
 
 namespace tfd {
 
@@ -236,7 +237,22 @@ std::string JsonReport(const TMech& m, const std::string& file, const TReportOpt
   j.Key("manufacturers").Strs(m.Manufacturers).Key("armament").Strs(m.Armament);
   j.Key("overview").Strs(m.Overview).Key("source").Num(m.Source);
   j.Close('}');
-  j.Key("findings").Open('[').Close(']');
+  TFindings findings;
+  Validate(m, findings);
+  j.Key("findings").Open('[');
+  for (const TFinding& f : findings) {
+    j.Open('{');
+    j.Key("rule").Str(std::string(f.Rule)).Key("severity").Num(f.Severity);
+    j.Key("location");
+    if (f.Place.empty()) j.Raw("null");
+    else j.Str(f.Place);
+    j.Key("item");
+    if (f.Item) j.Str(f.Item->Name);
+    else j.Raw("null");
+    j.Key("message").Str(f.Message);
+    j.Close('}');
+  }
+  j.Close(']');
   j.Close('}');
   return j.Text();
 }
@@ -345,6 +361,11 @@ std::string TextReport(const TMech& m, const std::string& file, const TReportOpt
   o << "\n  Heat by range:  ";
   for (int r = 0; r < kRangeCount; ++r) o << ' ' << m.HeatByRange[static_cast<std::size_t>(r)];
   o << "\n";
+  TFindings findings;
+  Validate(m, findings);
+  o << "\n  Findings:" << (findings.Empty() ? " none" : "") << "\n";
+  for (const TFinding& f : findings)
+    o << "    " << (f.Severity >= svError ? "Error    " : "Warning  ") << f.Message << "  [" << f.Rule << "]\n";
   return o.str();
 }
 

@@ -1,9 +1,11 @@
 // tfd-report: loads designs as the window does and prints what the core
 // computed for each.
 //
-//   tfd-report [--json] [--db PATH] [--config N] [--piloting P --gunnery G] FILE...
+//   tfd-report [--json] [--strict] [--db PATH] [--config N] [--piloting P --gunnery G] FILE...
 //
-// Exit status: 0 when every file loaded, 1 when any did not, 2 for a usage error.
+// Exit status: 0 when every file loaded, 1 when any did not, 2 for a usage
+// error; with --strict, 3 when every file loaded but a design breaks a
+// construction rule (a red finding).
 
 #include <charconv>
 #include <cstdio>
@@ -25,11 +27,12 @@
 #include "ratings/DamageByRange.h"
 #include "ratings/Ratings.h"
 #include "rules/RulesPass.h"
+#include "rules/Validation.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tfd-report [--json] [--db PATH] [--config N] [--piloting P --gunnery G] FILE...\n";
+    "usage: tfd-report [--json] [--strict] [--db PATH] [--config N] [--piloting P --gunnery G] FILE...\n";
 
 bool ParseInt(std::string_view s, int low, int high, int& out) {
   int v = 0;
@@ -48,6 +51,7 @@ int Usage(const std::string& why) {
 
 int main(int argc, char** argv) {
   bool json = false;
+  bool strict = false;
   std::string dbPath;
   int config = -1;
   tfd::TReportOptions options;
@@ -66,6 +70,8 @@ int main(int argc, char** argv) {
       optionsDone = true;
     } else if (a == "--json") {
       json = true;
+    } else if (a == "--strict") {
+      strict = true;
     } else if (a == "--help" || a == "-h") {
       std::cout << kUsage;
       return 0;
@@ -107,6 +113,8 @@ int main(int argc, char** argv) {
   tfd::TLoadContext context{lists, html, &makers};
   auto design = std::make_unique<tfd::TMech>();
   int status = 0;
+  bool broken = false;  // a design with a red finding
+  tfd::TFindings findings;
   std::string out;
   for (const std::string& file : files) {
     const tfd::TLoadResult result = tfd::LoadDesign(*design, file, context);
@@ -126,6 +134,8 @@ int main(int argc, char** argv) {
     }
     tfd::ComputeRatings(*design);
     tfd::ComputeDamageByRange(*design, 0);
+    tfd::Validate(*design, findings);
+    broken = broken || findings.Status() >= tfd::svError;
     if (json) {
       out = tfd::JsonReport(*design, file, options, result.Warnings);
       out.push_back('\n');
@@ -136,5 +146,6 @@ int main(int argc, char** argv) {
     std::fwrite(out.data(), 1, out.size(), stdout);
   }
   std::fflush(stdout);
+  if (status == 0 && strict && broken) return 3;
   return status;
 }

@@ -1,11 +1,13 @@
 #include "equipment/EquipmentLists.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 #include <utility>
 
 #include "equipment/Database.h"
 #include "rules/Formula.h"
+#include "rules/Validation.h"
 
 namespace tfd {
 
@@ -199,6 +201,23 @@ void TEquipmentLists::LoadAll(IDatabase& db) {
   lists_ = std::move(lists);
   index_ = std::move(index);
   Reindex();
+  RememberFacts();
+}
+
+void TEquipmentLists::RememberFacts() {
+  std::vector<std::string_view> ammunition;
+  for (const auto& list : lists_)
+    for (const auto& rec : list)
+      if (IsAmmunition(rec->Info.SaveNum)) ammunition.push_back(rec->Info.Name);
+  for (const auto& list : lists_)
+    for (const auto& rec : list) {
+      const TWepInfoStruct& r = rec->Info;
+      const bool usesAmmo =
+          !IsAmmunition(r.SaveNum) && std::any_of(ammunition.begin(), ammunition.end(), [&r](std::string_view a) {
+            return AmmoFeeds(a, r.Name);
+          });
+      index_.SetFacts(r.SaveNum, r.Tech, usesAmmo);
+    }
 }
 
 void TEquipmentLists::Reindex() {

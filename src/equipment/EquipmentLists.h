@@ -86,6 +86,9 @@ class TEquipmentLists {
  private:
   static int Slot(int start);
   void Reindex();
+  // What validation needs of each identifier: its TECH bits, and whether it
+  // fires ammunition of the table.
+  void RememberFacts();
 
   std::array<List, kBlockCount> lists_;
   TEquipmentIndex index_;

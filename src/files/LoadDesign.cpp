@@ -79,14 +79,14 @@ void Finish(TMech& design, TLoadContext& context) {
 // A new design, for a file that could not be read at all.
 TLoadResult Refused(TMech& design, TLoadContext& context, std::string message) {
   design.Equipment = &context.Lists.Index();
-  design.Clear();
+  NewDesign(design);
   Finish(design, context);
   return {ELoadStatus::Failed, std::move(message), {}};
 }
 
 TLoadResult Load(TMech& design, const std::string& fileName, std::string_view bytes, TLoadContext& context) {
   design.Equipment = &context.Lists.Index();
-  design.Clear();
+  NewDesign(design);
   design.Texts[txtFilePath] = fileName;
   if (bytes.size() > kMaxFileBytes) throw TLimitError(FileTooLargeMessage());
   TLoadLog log;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "model/Weapon.h"
-#include "rules/CritAlloc.h"
+#include "model/CritAlloc.h"
 
 namespace tfd {
 

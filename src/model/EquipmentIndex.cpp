@@ -28,9 +28,34 @@ void TEquipmentIndex::SetAbbrev(int id, std::string abbrev) {
   abbrevs_[static_cast<std::size_t>(i)] = std::move(abbrev);
 }
 
+std::uint8_t TEquipmentIndex::Tech(int id) const {
+  const int i = id - kFirstAbbrevId;
+  if (i < 0 || i >= static_cast<int>(techs_.size())) return 0;
+  return techs_[static_cast<std::size_t>(i)];
+}
+
+bool TEquipmentIndex::UsesAmmo(int id) const {
+  const int i = id - kFirstAbbrevId;
+  if (i < 0 || i >= static_cast<int>(usesAmmo_.size())) return false;
+  return usesAmmo_[static_cast<std::size_t>(i)];
+}
+
+void TEquipmentIndex::SetFacts(int id, std::uint8_t tech, bool usesAmmo) {
+  const int i = id - kFirstAbbrevId;
+  if (i < 0 || i >= kFactCount) return;
+  if (techs_.empty()) {
+    techs_.resize(kFactCount);
+    usesAmmo_.resize(kFactCount);
+  }
+  techs_[static_cast<std::size_t>(i)] = tech;
+  usesAmmo_[static_cast<std::size_t>(i)] = usesAmmo;
+}
+
 void TEquipmentIndex::Clear() {
   ids_ = {};
   abbrevs_.clear();
+  techs_.clear();
+  usesAmmo_.clear();
 }
 
 }  // namespace tfd

@@ -31,6 +31,8 @@ class TEquipmentIndex {
   // Identifiers are grouped in hundreds from 100 to 2299 for the abbreviations.
   static constexpr int kFirstAbbrevId = 100;
   static constexpr int kAbbrevCount = 2200;
+  // Facts are kept for every identifier from 100 to 3399 (the custom blocks too).
+  static constexpr int kFactCount = 3300;
 
   // The remembered identifier, 0 when none was remembered.
   std::int16_t Id(ETech tech, ECode code) const {
@@ -48,11 +50,20 @@ class TEquipmentIndex {
   std::string_view Abbrev(int id) const;
   void SetAbbrev(int id, std::string abbrev);
 
+  // What validation asks of an identifier (100..3399): the rules levels the
+  // table offers it at (its TECH bits, 0 when unknown) and whether it is a
+  // weapon that fires ammunition of the table.
+  std::uint8_t Tech(int id) const;
+  bool UsesAmmo(int id) const;
+  void SetFacts(int id, std::uint8_t tech, bool usesAmmo);
+
   void Clear();
 
  private:
   std::array<std::array<std::int16_t, kCodeCount>, 2> ids_{};
   std::vector<std::string> abbrevs_;  // sized on first SetAbbrev
+  std::vector<std::uint8_t> techs_;   // by identifier from 100; sized on first SetFacts
+  std::vector<bool> usesAmmo_;
 };
 
 }  // namespace tfd

@@ -1,6 +1,5 @@
 #include "model/Mech.h"
 
-#include "rules/RulesPass.h"
 
 namespace tfd {
 
@@ -70,8 +69,6 @@ void TMech::Clear() {
   for (auto& c : Configs) c->Reset();
   Config = Configs[0].get();
   Brands->Clear();
-
-  Recalculate(*this, rqAll);
 }
 
 void TMech::SelectConfig(int index) {

@@ -55,8 +55,9 @@ class TMech {
   TMech(const TMech&) = delete;
   TMech& operator=(const TMech&) = delete;
 
-  // Resets to a new design: the default 20-ton design, every configuration
-  // emptied, the brand list emptied, then the full rules pass.
+  // Back to the default 20-ton design: every configuration emptied, the brand
+  // list emptied. Derived values stay as they are until the rules pass runs
+  // (NewDesign does both).
   void Clear();
 
   // Makes configuration `index` (0..27) the one edited and shown. The caller

@@ -419,4 +419,9 @@ TRulesReport Recalculate(TMech& m, int request) {
   return report;
 }
 
+void NewDesign(TMech& m) {
+  m.Clear();
+  Recalculate(m, rqAll);
+}
+
 }  // namespace tfd

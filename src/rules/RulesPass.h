@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "rules/CritAlloc.h"
+#include "model/CritAlloc.h"
 
 namespace tfd {
 
@@ -30,6 +30,10 @@ struct TRulesReport {
 };
 
 TRulesReport Recalculate(TMech& design, int request);
+
+// A new design: the default 20-ton design with every configuration and the
+// brand list emptied, settled by the full rules pass.
+void NewDesign(TMech& design);
 
 // The most jump MP a design can use: its running MP with improved jump jets,
 // its walking MP otherwise.

@@ -129,6 +129,29 @@ TEST(ShippedData, AmmunitionNamesItsWeaponAndCarriesShotsPerTon) {
   }
 }
 
+// Validation reads the TECH bits and "fires ammunition" from the index.
+TEST(ShippedData, TheIndexKnowsEachRowsTechnologyAndWhetherItFiresAmmunition) {
+  const auto& d = Data();
+  const TEquipmentIndex& index = d.lists.Index();
+  int firing = 0;
+  for (const auto* r : d.rows) {
+    EXPECT_EQ(index.Tech(r->SaveNum), r->Tech) << r->Name;
+    firing += index.UsesAmmo(r->SaveNum);
+    if (IsAmmunition(r->SaveNum) || r->SaveNum < 300) {
+      EXPECT_FALSE(index.UsesAmmo(r->SaveNum)) << r->Name;
+    }
+  }
+  EXPECT_GT(firing, 40);
+  auto byName = [&](const char* name) {
+    for (const auto* r : d.rows)
+      if (r->Name == name) return static_cast<int>(r->SaveNum);
+    return 0;
+  };
+  EXPECT_TRUE(index.UsesAmmo(byName("LRM 10")));
+  EXPECT_TRUE(index.UsesAmmo(byName("Gauss Rifle")));
+  EXPECT_FALSE(index.UsesAmmo(byName("Hatchet")));
+}
+
 TEST(ShippedData, NamesAreUniquePerTechnologyInEquipmentAndInAmmunition) {
   std::map<std::pair<int, bool>, std::set<std::string>> names;  // (technology, ammunition)
   for (const auto* r : Data().rows) {

@@ -14,6 +14,7 @@
 #include "model/Mech.h"
 #include "rules/ArmorRules.h"
 #include "rules/RulesPass.h"
+#include "rules/Validation.h"
 #include "RandomDesigns.h"
 
 using namespace tfd;
@@ -171,4 +172,59 @@ TEST(RulesPassProperties, ThePassAllocatesNothing) {
     Recalculate(m, rqArmor | rqCase);
     ASSERT_EQ(gAllocations.load(), before) << "round " << round;
   }
+}
+
+// The validation runs after the pass: it never reports what the pass corrects
+// (armour beyond its caps, equipment beyond the slot limits, CASE or jump MP
+// the rules do not allow), never changes the design, and a design with
+// nothing to report costs no allocation.
+TEST(RulesPassProperties, ValidationReportsNothingThePassCorrects) {
+  TFindings findings;
+  int clean = 0;
+  for (unsigned seed : {11u, 2026u}) {
+    RandomDesigns random(seed);
+    TMech m;
+    for (int round = 0; round < 1500; ++round) {
+      SCOPED_TRACE(testing::Message() << "seed " << seed << " round " << round);
+      random.Fill(m);
+      Recalculate(m, rqAll);
+      const auto before = Snapshot(m);
+      const long allocations = gAllocations.load();
+      Validate(m, findings);
+      if (findings.Empty()) {
+        ++clean;
+        ASSERT_EQ(gAllocations.load(), allocations);
+      }
+      ASSERT_EQ(Snapshot(m), before);
+      const TConfiguration& c = *m.Config;
+      bool overweight = false;
+      for (const TFinding& f : findings) {
+        EXPECT_NE(f.Rule, "armor.section") << f.Message;
+        EXPECT_NE(f.Rule, "jump.over") << f.Message;
+        EXPECT_FALSE(f.Message.empty()) << f.Rule;
+        EXPECT_EQ(f.Severity, f.Rule.ends_with("unused") || f.Rule.ends_with("low") ? svWarning : svError)
+            << f.Rule;
+        overweight = overweight || f.Rule == "weight.over" || f.Rule == "pods.over";
+        if (f.Rule == "slots.over") {
+          // Only fixed items, or in an Omni alternate the fixed configuration's
+          // equipment, which that configuration's own pass evicts.
+          for (int s = c.Crits.UsableSlots(f.Location) + 1; s <= c.Crits.SlotCount(f.Location); ++s) {
+            const TWeapon* item = c.Crits.SlotAt(f.Location, s).Item;
+            EXPECT_TRUE(!item || (m.IsOmni() && c.Parent && c.Items.IndexOf(item) < 0))
+                << "own equipment left beyond the limit: " << f.Message;
+          }
+        }
+        if (f.Rule == "bin.item") {
+          EXPECT_EQ(f.Item->Location, lcBin);
+          EXPECT_EQ(f.Item->SlotsFirst, 0);
+        }
+        if (f.Rule == "armored.level") {
+          EXPECT_FALSE(IsLevel3(m.RulesLevel));
+        }
+      }
+      EXPECT_EQ(overweight, m.Weights[wFree] < 0);
+      if (HasFailure()) return;
+    }
+  }
+  EXPECT_GT(clean, 0) << "some random designs have nothing to report";
 }

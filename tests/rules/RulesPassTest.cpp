@@ -28,6 +28,8 @@ TWeapon* Place(TConfiguration& c, std::int16_t saveNum, int slots, int location,
 
 TEST(RulesPass, NewDesignIsTheTwentyTonDefault) {
   TMech m;
+  m.Tonnage = 75;
+  NewDesign(m);
   EXPECT_DOUBLE_EQ(m.Weights[wStructure], 2.0);
   EXPECT_DOUBLE_EQ(m.Weights[wEngine], 0.5);
   EXPECT_DOUBLE_EQ(m.Weights[wGyro], 1.0);

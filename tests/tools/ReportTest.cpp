@@ -143,7 +143,62 @@ TEST(ReportJson, TargetingComputerIsSizedPricedAndRatedByItsDirectFireWeapons) {
   EXPECT_EQ(NumberAfter(line, "targetingRating"), 60);
   EXPECT_EQ(NumberAfter(line, "baseWeaponRating"), 124 + 176 + 90 + 11 + 60);
   EXPECT_EQ(NumberAfter(line, "equipment"), 100000 + 200000 + 100000 + 30000 + 30000);
-  EXPECT_NE(line.find("\"findings\":[]"), std::string::npos);
+  // Sized right: no finding about its slots.
+  EXPECT_EQ(line.find("targeting.slots"), std::string::npos);
+}
+
+TEST(ReportJson, FindingsOfTheSampleDesigns) {
+  const TRun r = Report("--json " + Sample("brennock-bk1.TFI") + " " + Sample("vashti-prime.TFC") + " " +
+                        Sample("quillon-qn2.txt"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto lines = r.Lines();
+  ASSERT_EQ(lines.size(), 3u);
+  auto findings = [](const std::string& line) { return line.substr(line.find("\"findings\":")); };
+  // The 65-ton frame carries no rounds for its AC/20 and anti-missile system
+  // (its one ton of AC/10 rounds feeds the AC/10), keeps 2.5 tons spare, 87
+  // of 211 armour points, and runs hot firing everything.
+  EXPECT_EQ(findings(lines[0]),
+            "\"findings\":["
+            "{\"rule\":\"weight.unused\",\"severity\":1,\"location\":null,\"item\":null,"
+            "\"message\":\"2.5 tons left unused.\"},"
+            "{\"rule\":\"armor.low\",\"severity\":1,\"location\":null,\"item\":null,"
+            "\"message\":\"Armor: 87 of 211 points, less than half the maximum.\"},"
+            "{\"rule\":\"ammo.missing\",\"severity\":1,\"location\":\"Center Torso\",\"item\":\"Anti-Missile System\","
+            "\"message\":\"Anti-Missile System has no ammunition.\"},"
+            "{\"rule\":\"ammo.missing\",\"severity\":1,\"location\":\"Left Arm\",\"item\":\"Autocannon/20\","
+            "\"message\":\"Autocannon/20 has no ammunition.\"},"
+            "{\"rule\":\"heat.over\",\"severity\":1,\"location\":null,\"item\":null,"
+            "\"message\":\"Firing every forward weapon while moving builds 16 heat against 10 dissipated.\"}]}");
+  // The Omni's fixed configuration leaves its pod space free: nothing to say.
+  EXPECT_EQ(findings(lines[1]), "\"findings\":[]}");
+  EXPECT_NE(lines[2].find("\"rule\":\"heat.over\""), std::string::npos);
+  EXPECT_EQ(lines[2].find("\"severity\":2"), std::string::npos);
+}
+
+TEST(ReportStrict, ARedFindingExitsWithThreeUnlessAFileFailedToLoad) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / ("tfd-report-strict-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  // The fire-support sample with seventeen more heat sinks: 17 tons over.
+  std::ifstream in(kData + "/quillon-qn2.txt");
+  std::ostringstream text;
+  text << in.rdbuf();
+  std::string readout = text.str();
+  const std::string sinks = "Heat Sinks: 13 [13]   3.0";
+  ASSERT_NE(readout.find(sinks), std::string::npos);
+  readout.replace(readout.find(sinks), sinks.size(), "Heat Sinks: 30 [30]   20.0");
+  const fs::path heavy = dir / "heavy.txt";
+  std::ofstream(heavy) << readout;
+
+  const std::string file = "\"" + heavy.string() + "\"";
+  const TRun lenient = Report(file);
+  EXPECT_EQ(lenient.status, 0) << lenient.err;
+  EXPECT_NE(lenient.out.find("Error    Overweight by "), std::string::npos) << lenient.out;
+  EXPECT_EQ(Report("--strict " + file).status, 3);
+  EXPECT_EQ(Report("--strict --json " + file + " " + Sample("brennock-bk1.TFI")).status, 3);
+  EXPECT_EQ(Report("--strict " + Sample("brennock-bk1.TFI")).status, 0) << "warnings alone pass";
+  EXPECT_EQ(Report("--strict " + file + " \"" + (dir / "missing.txt").string() + "\"").status, 1);
+  fs::remove_all(dir);
 }
 
 TEST(ReportUsage, BadArgumentsExitWithTwo) {
@@ -185,7 +240,8 @@ TEST(ReportText, ReadablePage) {
   const TRun r = Report(Sample("torvek-tk4q.TFI"));
   ASSERT_EQ(r.status, 0) << r.err;
   for (const char* part : {"Torvek TK-4Q", "Tonnage:       60 tons", "Quad", "Autocannon/20", "Battle value:",
-                           "Cost:", "Offensive rating", "Multiplier", "Damage by range:", "Right Leg"})
+                           "Cost:", "Offensive rating", "Multiplier", "Damage by range:", "Right Leg",
+                           "Findings:\n    Warning  8.5 tons left unused.  [weight.unused]"})
     EXPECT_NE(r.out.find(part), std::string::npos) << part;
 }
 

@@ -180,6 +180,19 @@ TEST_F(Reports, ClickReadoutAndTooltipStayWithinTheRanges) {
   EXPECT_EQ(Text("lblRValue"), "30");
   EXPECT_EQ(Text("lblHValue"), QString::number(m.HeatByRange[29]));
 
+  // The keys step the readout from where it is, within the ranges.
+  QTest::keyClick(Graph(), Qt::Key_Left);
+  EXPECT_EQ(Text("lblRValue"), "29");
+  EXPECT_EQ(Text("lblDValue"), QString::number(m.DamageByRange[28]));
+  QTest::keyClick(Graph(), Qt::Key_Right);
+  QTest::keyClick(Graph(), Qt::Key_Right);
+  EXPECT_EQ(Text("lblRValue"), "30");
+  QTest::keyClick(Graph(), Qt::Key_Home);
+  EXPECT_EQ(Text("lblRValue"), "1");
+  QTest::keyClick(Graph(), Qt::Key_Left);
+  EXPECT_EQ(Text("lblRValue"), "1");
+  EXPECT_EQ(Graph()->marker(), 1.0);
+
   QMouseEvent move(QEvent::MouseMove, QPointF(Graph()->pixelFromX(7.3), 60), Graph()->mapToGlobal(QPointF(0, 0)),
                    Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(Graph(), &move);

@@ -52,7 +52,6 @@ void TfrmBV::ChooseConfig(int index) {
   ComputeRatings(design_);  // the rules pass for every part of the design, then the ratings
   CaptionConfigButton();
   Fill();
-  emit configurationChosen(design_.ConfigIndex);
 }
 
 void TfrmBV::Fill() {

@@ -30,10 +30,6 @@ class TfrmBV : public QDialog {
   void ChooseConfig(int index);
   TConfigChoiceMenu* ConfigMenu() const { return configMenu_; }
 
- signals:
-  // A configuration was chosen in the window (the design now shows it).
-  void configurationChosen(int index);
-
  protected:
   void showEvent(QShowEvent* event) override;
 

@@ -49,7 +49,6 @@ void TfrmCost::ChooseConfig(int index) {
   ComputeRatings(design_);
   CaptionConfigButton();
   FillConfigLines();
-  emit configurationChosen(design_.ConfigIndex);
 }
 
 void TfrmCost::Fill() {

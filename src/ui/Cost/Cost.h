@@ -28,9 +28,6 @@ class TfrmCost : public QDialog {
   void ChooseConfig(int index);
   TConfigChoiceMenu* ConfigMenu() const { return configMenu_; }
 
- signals:
-  void configurationChosen(int index);
-
  protected:
   void showEvent(QShowEvent* event) override;
 

@@ -1,18 +1,25 @@
 #pragma once
 // The error report: a tool window listing what is wrong with the design. It
 // never blocks the main window; Close only hides it, and the list keeps its
-// lines.
+// lines. The validation's findings fill the end of the list; lines that others
+// put there (what the last load could not read) stay above them.
 
 #include <QDialog>
 #include <memory>
 
 class QListWidget;
+class QListWidgetItem;
 
 namespace Ui {
 class frmErrorRpt;
 }
 
 namespace tfd {
+
+class TFindings;
+
+// "1 error, 2 warnings"; "No errors or warnings" when both are 0.
+QString FindingCounts(int errors, int warnings);
 
 class TfrmErrorRpt : public QDialog {
   Q_OBJECT
@@ -33,6 +40,16 @@ class TfrmErrorRpt : public QDialog {
   // Text and background colours of the window and its list.
   void setColors(QColor text, QColor back);
   QListWidget* list() const;
+  // Replaces the findings' lines (one per finding, in order) and shows their
+  // counts in the title. Lines that are not findings keep their places above.
+  void setFindings(const TFindings& findings);
+  // The finding a line shows (its index in the list last set), -1 for a line
+  // that is not a finding.
+  static int findingOf(const QListWidgetItem* line);
+
+ signals:
+  // The user double-clicked a finding's line (or pressed Return on it).
+  void findingActivated(int index);
 
  protected:
   void reject() override;

@@ -19,7 +19,7 @@
 #include "model/Rounding.h"
 #include "model/Weapon.h"
 #include "rules/ComponentRules.h"
-#include "rules/CritAlloc.h"
+#include "model/CritAlloc.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
 #include "ui/common/DisplayColors.h"

@@ -50,6 +50,7 @@ TReportsPage::TReportsPage(IDesignHost& host, TComponentMenus& menus, QWidget* p
   graph->setYAxis(120, 20, 0);
   connect(graph, &TGraph::mouseDown, this, &TReportsPage::grphDmg_MouseDown);
   connect(graph, &TGraph::pointerMoved, this, &TReportsPage::grphDmg_PointerMoved);
+  connect(graph, &TGraph::stepRequested, this, [this](int steps) { SetReadout(readoutRange_ + steps); });
 
   connect(ui_->btnBV, &QPushButton::clicked, this, &TReportsPage::battleValueRequested);
   connect(ui_->btnCost, &QPushButton::clicked, this, &TReportsPage::costRequested);

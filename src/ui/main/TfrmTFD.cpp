@@ -24,6 +24,7 @@
 #include "ui/main/ArmorPage.h"
 #include "ui/main/ComponentMenus.h"
 #include "ui/main/CriticalsPage.h"
+#include "ui/main/FindingTarget.h"
 #include "ui/main/LoadServing.h"
 #include "ui/main/MainItemsPage.h"
 #include "ui/main/ReportsPage.h"
@@ -64,6 +65,13 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   };
 
   errorReport_ = new TfrmErrorRpt(this);
+  // After the double click is over: the tab change refreshes the report's list.
+  connect(errorReport_, &TfrmErrorRpt::findingActivated, this, [this](int index) {
+    if (index < 0 || index >= static_cast<int>(findings_.Size())) return;
+    QTimer::singleShot(0, this, [this, finding = findings_[static_cast<std::size_t>(index)]] {
+      ShowFinding(*this, design_, finding, UseBin());
+    });
+  });
   about_ = new TfrmAboutBox(this);
   // The error report writes in the illegal-status colour.
   errorReport_->setProperty(kDisplayColorProperty, QStringLiteral("GaugeE"));
@@ -141,6 +149,7 @@ void TfrmTFD::RefreshPages(int mask, QObject* sender) {
   if (mask & pgReports) pageReports_->Refresh();
   if (mask & pgSpecs) pageSpecs_->Refresh(sender);
   UpdateStatusBar();
+  ShowFindings();
   --refreshing_;
 }
 
@@ -217,7 +226,7 @@ void TfrmTFD::ResetDesign() {
   ui.pcMain->setCurrentWidget(ui.tsMain);
   lastTab_ = ui.pcMain->currentIndex();
   --refreshing_;
-  design_.Clear();
+  tfd::NewDesign(design_);
   pageSpecs_->Reset();
   loadInProgress_ = true;
   pageWeapons_->PressEnergy();
@@ -354,6 +363,16 @@ void TfrmTFD::UpdateStatusBar() {
   sbRatings_->setText(tr("Battle value: %1  Cost: %2 C-bills")
                           .arg(design_.BattleValue)
                           .arg(FormatFixed(design_.Cost, 0)));
+}
+
+// The validation follows every refresh, whichever pages it showed: the report
+// lists what it found and the next tick shows the status on every light.
+void TfrmTFD::ShowFindings() {
+  Validate(design_, findings_);
+  status_ = findings_.Status();
+  errorReport_->setFindings(findings_);
+  const QString counts = FindingCounts(findings_.Count(svError), findings_.Count(svWarning));
+  for (TStatusLight* light : StatusLights()) light->setToolTip(counts);
 }
 
 void TfrmTFD::closeEvent(QCloseEvent* event) {

@@ -13,6 +13,7 @@
 #include "model/DefaultValues.h"
 #include "model/Mech.h"
 #include "model/UnitRoster.h"
+#include "rules/Validation.h"
 #include "ui/common/DisplayColors.h"
 #include "ui/main/DesignHost.h"
 #include "ui_TfrmTFD.h"
@@ -79,6 +80,10 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TArmorPage* ArmorPage() const { return pageArmor_; }
   TComponentMenus* Menus() const { return menus_; }
   TfrmErrorRpt* ErrorReport() const { return errorReport_; }
+  // What the validation found at the last refresh, and the status it gives
+  // the lights (0 green, 1 yellow, 2 red).
+  const TFindings& Findings() const { return findings_; }
+  int DesignStatus() const { return status_; }
   TWeaponsPage* WeaponsPage() const { return pageWeapons_; }
   TCriticalsPage* CriticalsPage() const { return pageCriticals_; }
   TReportsPage* ReportsPage() const { return pageReports_; }
@@ -129,6 +134,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   // A new design starts from the default values once the user has chosen them.
   void StartFromDefaultValues();
   void UpdateStatusBar();
+  void ShowFindings();
   void ReportMovedItems(int count);
   void ShowLoadWarnings(const QString& fileName);
   QList<TStatusLight*> StatusLights() const;
@@ -158,6 +164,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TfrmGrphOpts* graphOptions_ = nullptr;
   TLoadServing* loadServing_ = nullptr;
   THtmlSettings html_;
+  TFindings findings_;
   std::vector<TLoadWarning> loadWarnings_;
   QLabel* sbTonnage_ = nullptr;
   QLabel* sbArmor_ = nullptr;

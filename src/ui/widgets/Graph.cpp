@@ -1,5 +1,6 @@
 #include "ui/widgets/Graph.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -16,6 +17,7 @@ QString Label(double v, int decimals) { return QString::number(v, 'f', decimals)
 
 TGraph::TGraph(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);  // the arrow keys step the readout
   setAttribute(Qt::WA_OpaquePaintEvent);
   series_[0].Color = Qt::red;
   series_[1].Color = Qt::blue;
@@ -232,7 +234,8 @@ void TGraph::paintEvent(QPaintEvent*) {
 
   const QRect area = AreaFor(yMax);
   if (!std::isnan(marker_)) {
-    p.setPen(QPen(labels_, 1, Qt::DashLine));
+    // Solid while the keys move it.
+    p.setPen(QPen(labels_, 1, hasFocus() ? Qt::SolidLine : Qt::DashLine));
     const int px = PixelX(marker_, area);
     p.drawLine(px, area.top(), px, area.bottom());
   }
@@ -270,6 +273,28 @@ void TGraph::mouseMoveEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   if (plotArea().adjusted(-4, 0, 4, 0).contains(at)) emit pointerMoved(xFromPixel(at.x()));
   QWidget::mouseMoveEvent(event);
+}
+
+void TGraph::keyPressEvent(QKeyEvent* event) {
+  const int span = static_cast<int>(std::ceil((xMax_ - xMin_) / xStep_));
+  switch (event->key()) {
+    case Qt::Key_Left: emit stepRequested(-1); break;
+    case Qt::Key_Right: emit stepRequested(1); break;
+    case Qt::Key_Home: emit stepRequested(-span); break;
+    case Qt::Key_End: emit stepRequested(span); break;
+    default: QWidget::keyPressEvent(event); return;
+  }
+  event->accept();
+}
+
+void TGraph::focusInEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusInEvent(event);
+}
+
+void TGraph::focusOutEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusOutEvent(event);
 }
 
 }  // namespace tfd

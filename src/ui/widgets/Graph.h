@@ -72,12 +72,18 @@ class TGraph : public QWidget {
   void mouseDown(double x);
   // The pointer moved over the plot area, to that X value.
   void pointerMoved(double x);
+  // Left or Right (one step), Home or End (to the start or the end) pressed
+  // while the graph has the focus: steps of the X axis, signed.
+  void stepRequested(int steps);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   struct TSeries {

@@ -1,4 +1,4 @@
-#include "rules/CritAlloc.h"
+#include "model/CritAlloc.h"
 
 #include <algorithm>
 

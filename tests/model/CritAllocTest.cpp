@@ -5,7 +5,7 @@
 
 #include "model/Enums.h"
 #include "model/Weapon.h"
-#include "rules/CritAlloc.h"
+#include "model/CritAlloc.h"
 
 using namespace tfd;
 
