@@ -18,8 +18,10 @@ jobs=$(nproc 2>/dev/null || echo 2)
 # Debian packages the build and the tests need.
 base_packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
                qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
-               libsqlite3-dev)
+               libsqlite3-dev nlohmann-json3-dev)
 fuzz_packages=(clang libclang-rt-14-dev)
+# The printing test reads its PDF back with pdftotext.
+test_packages=(poppler-utils)
 
 missing_packages() {
   local p
@@ -67,7 +69,7 @@ case "$cmd" in
     exec "$top/build/bin/titanframe-designer" "$@"
     ;;
   test)
-    install_packages "${base_packages[@]}"
+    install_packages "${base_packages[@]}" "${test_packages[@]}"
     configure build RelWithDebInfo
     build build
     # A test that hangs fails after five minutes instead of holding CI.

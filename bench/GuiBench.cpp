@@ -10,6 +10,7 @@
 
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
+#include "ratings/RosterPositions.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
 #include "ui/BV/BV.h"
@@ -118,6 +119,25 @@ void BM_OpenBattleValueWindow(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_OpenBattleValueWindow)->Unit(benchmark::kMicrosecond);
+
+// A Clan Cluster with all 45 positions filled: totals over every position,
+// fifteen rows of the page shown.
+void BM_RefreshUnitRoster45(benchmark::State& state) {
+  TfrmTFD window(LoadEquipmentLists());
+  window.show();
+  auto* tabs = window.findChild<QTabWidget*>("pcMain");
+  tabs->setCurrentWidget(window.findChild<QWidget*>("tsUnitRoster"));
+  QApplication::processEvents();
+  const char* samples[] = {"brennock-bk1.TFI", "torvek-tk4q.TFI", "vashti-prime.TFC", "skarn-prime.txt",
+                           "hollow-warden-hw3.html"};
+  window.Roster().Organization = 36;
+  for (int p = 1; p <= kRosterPositions; ++p)
+    if (!window.RosterPositions()->Load(p, std::string(TFD_BENCH_SAMPLES) + "/" + samples[p % 5]).Ok())
+      state.SkipWithError("a sample design did not load");
+  for (auto _ : state) window.RefreshPages(pgUnitRoster, &window);
+  benchmark::DoNotOptimize(window.Roster().TotalBV);
+}
+BENCHMARK(BM_RefreshUnitRoster45)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

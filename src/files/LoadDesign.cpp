@@ -7,6 +7,7 @@
 #include "equipment/Specs.h"
 #include "equipment/SpecsLists.h"
 #include "files/DesignFile.h"
+#include "files/DesignFileWriter.h"
 #include "files/HtmlReadout.h"
 #include "files/LoadLimits.h"
 #include "files/ReadError.h"
@@ -40,7 +41,10 @@ TLoadResult Read(TMech& design, const std::string& fileName, std::string_view by
         if (ImportHtmlReadout(bytes, design, context.Lists, context.Html, log) == EHtmlImport::OtherVersion)
           return {ELoadStatus::OtherVersion, "Not loaded: the page is not an HTML readout of version 2311", {}};
         break;
-      case EFileKind::DesignFile: ReadDesignFile(bytes, design, context.Lists, log); break;
+      case EFileKind::DesignFile:
+        ReadDesignFile(bytes, design, context.Lists, log);
+        ApplyDesignFileExtension(bytes, design);
+        break;
     }
   } catch (const TLimitError&) {
     throw;  // nothing of such a file is kept

@@ -16,6 +16,7 @@ constexpr int kRosterPositions = 45;
 struct TPilot {
   std::string Name;
   std::string Callsign;
+  std::string Rank;
   std::uint8_t Piloting = 5;
   std::uint8_t Gunnery = 4;
   double BVMultiplier = 1.0;

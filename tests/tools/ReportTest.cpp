@@ -258,3 +258,57 @@ TEST(ReportFormat, NumbersAndStrings) {
 
 }  // namespace
 }  // namespace tfd
+
+namespace tfd {
+namespace {
+
+// What --json says of a design after its "file" entry: the same for a design
+// and its converted copy when the format keeps everything. (The armament
+// lines are written from the brand list, one line per kind of equipment.)
+std::string AfterFileName(const std::string& line) {
+  return std::regex_replace(line.substr(line.find("\"ok\"")), std::regex("\"armament\":\\[[^\\]]*\\]"), "");
+}
+
+TEST(ReportWrite, ConvertsThroughTheWritersAndReportsFilesThatDoNotLoad) {
+  namespace fs = std::filesystem;
+  const fs::path out = fs::temp_directory_path() / ("tfd-report-write-" + std::to_string(::getpid()));
+  fs::remove_all(out);
+  const std::string samples = Sample("brennock-bk1.TFI") + " " + Sample("vashti-prime.TFC") + " " +
+                              Sample("hollow-warden-hw3.txt");
+  for (const char* format : {"tfc", "tfi", "txt", "html"}) {
+    const TRun r = Report(std::string("--write ") + format + " --out \"" + out.string() + "\" " + samples +
+                          " \"" + kData + "/no-such-design.TFC\"");
+    EXPECT_EQ(r.status, 1) << format;
+    EXPECT_NE(r.err.find("no-such-design.TFC"), std::string::npos) << r.err;
+    EXPECT_EQ(r.Lines().size(), 3u) << r.out;
+    EXPECT_FALSE(fs::exists(out / (std::string("no-such-design.") + format)));
+  }
+  // A design file keeps everything: the copy reports as the original does.
+  for (const char* name : {"brennock-bk1", "vashti-prime", "hollow-warden-hw3"}) {
+    const std::string original = name == std::string("hollow-warden-hw3") ? name + std::string(".txt")
+                                 : name == std::string("vashti-prime")    ? name + std::string(".TFC")
+                                                                          : name + std::string(".TFI");
+    const TRun a = Report("--json " + Sample(original));
+    const TRun b = Report("--json \"" + (out / (std::string(name) + ".TFC")).string() + "\"");
+    ASSERT_EQ(b.status, 0) << b.err;
+    // (A readout's reader names and prices a few items its own way.)
+    if (original.find(".TF") != std::string::npos) {
+      EXPECT_EQ(AfterFileName(a.Lines().at(0)), AfterFileName(b.Lines().at(0))) << name;
+    }
+    EXPECT_EQ(NumberAfter(b.Lines().at(0), "battleValue"), NumberAfter(a.Lines().at(0), "battleValue")) << name;
+    // The readouts load back to the same tonnage and battle value.
+    for (const char* ext : {".txt", ".html"}) {
+      const TRun c = Report("--json \"" + (out / (std::string(name) + ext)).string() + "\"");
+      ASSERT_EQ(c.status, 0) << c.err;
+      EXPECT_EQ(NumberAfter(c.Lines().at(0), "tonnage"), NumberAfter(a.Lines().at(0), "tonnage")) << name << ext;
+      EXPECT_EQ(NumberAfter(c.Lines().at(0), "battleValue"), NumberAfter(a.Lines().at(0), "battleValue"))
+          << name << ext;
+    }
+  }
+  EXPECT_EQ(Report("--write tfc " + samples).status, 2);
+  EXPECT_EQ(Report("--write pdf --out \"" + out.string() + "\" " + samples).status, 2);
+  fs::remove_all(out);
+}
+
+}  // namespace
+}  // namespace tfd

@@ -258,7 +258,7 @@ TEST_F(Serving, FileOpenLoadsTheChosenFileThroughTheSameSteps) {
   EXPECT_EQ(window->Design().Tonnage, 65);
 
   TFileDialogSeam::SetNextAnswer(Sample("skarn-prime.txt"));
-  TMessageSeam::SetNextAnswer(QMessageBox::Yes);
+  TMessageSeam::SetNextAnswer(QMessageBox::No);  // Yes would save first
   open->trigger();
   EXPECT_EQ(window->Design().Tonnage, 50);
   EXPECT_EQ(window->windowTitle(), "(Skarn Prime as skarn-prime.txt) Titanframe Designer");

@@ -59,7 +59,7 @@ TEST_F(MainWindow, StartsWithTheDefaultDesign) {
   EXPECT_EQ(gauge->progress(), 135);
   // What has no action yet is disabled.
   EXPECT_TRUE(Find<QAction>("FileOpenItem")->isEnabled());
-  EXPECT_FALSE(Find<QAction>("FileSaveItem")->isEnabled());
+  EXPECT_TRUE(Find<QAction>("FileSaveItem")->isEnabled());
   EXPECT_TRUE(Find<QAction>("FileNewItem")->isEnabled());
   EXPECT_EQ(Find<QAction>("FileOpenItem")->shortcut(), QKeySequence("F3"));
 }
@@ -218,10 +218,12 @@ TEST_F(MainWindow, NewAsksOnlyForAModifiedDesign) {
   EXPECT_EQ(Design().RulesLevel, rlIS1);
   EXPECT_FALSE(window->Modified());
 
+  // Yes saves first; a save dialog that is cancelled cancels the New.
   Choose("pmTech", "Clan Level 2");
   TMessageSeam::SetNextAnswer(QMessageBox::Yes);
   window->NewDesign();
-  EXPECT_EQ(Design().RulesLevel, rlIS1);
+  EXPECT_EQ(Design().RulesLevel, rlClan2);
+  EXPECT_TRUE(window->Modified());
 }
 
 TEST_F(MainWindow, ClosingAModifiedDesignAsks) {
@@ -230,7 +232,7 @@ TEST_F(MainWindow, ClosingAModifiedDesignAsks) {
   EXPECT_FALSE(window->close());
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(TMessageSeam::Shown().last(), "Confirm Exit|Do you wish to save this design before Exiting?");
-  TMessageSeam::SetNextAnswer(QMessageBox::Yes);
+  TMessageSeam::SetNextAnswer(QMessageBox::No);
   EXPECT_TRUE(window->close());
 }
 

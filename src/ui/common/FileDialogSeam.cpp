@@ -42,13 +42,31 @@ std::unique_ptr<QFileDialog> TFileDialogSeam::MakeOpenDialog(QWidget* parent,
 }
 
 QString TFileDialogSeam::GetOpenFileName(QWidget* parent, const TOpenDialogSettings& settings) {
+  return Ask(parent, settings, false);
+}
+
+QString TFileDialogSeam::GetSaveFileName(QWidget* parent, const TOpenDialogSettings& settings) {
+  return Ask(parent, settings, true);
+}
+
+QString TFileDialogSeam::Ask(QWidget* parent, const TOpenDialogSettings& settings, bool save) {
   ++AskedCount();
   if (!Answers().isEmpty()) return Answers().takeFirst();
   if (Answering()) return {};
   if (qEnvironmentVariableIsSet("TFD_FILE_ANSWER")) return qEnvironmentVariable("TFD_FILE_ANSWER");
-  auto dialog = MakeOpenDialog(parent, settings);
+  auto dialog = save ? MakeSaveDialog(parent, settings) : MakeOpenDialog(parent, settings);
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
   return dialog->selectedFiles().constFirst();
+}
+
+std::unique_ptr<QFileDialog> TFileDialogSeam::MakeSaveDialog(QWidget* parent,
+                                                            const TOpenDialogSettings& settings) {
+  auto dialog = MakeOpenDialog(parent, settings);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
+  if (!settings.InitialFile.isEmpty()) dialog->selectFile(settings.InitialFile);
+  return dialog;
 }
 
 void TFileDialogSeam::SetNextAnswer(const QString& fileName) { Answers() << fileName; }

@@ -24,6 +24,7 @@ struct TOpenDialogSettings {
   QList<TFilter> Filters;
   int FilterIndex = 0;     // the entry chosen at first
   QString DefaultSuffix;   // added to a typed name without one
+  QString InitialFile;     // a save dialog's name at first, in its folder; empty: none
 };
 
 class TFileDialogSeam {
@@ -34,6 +35,12 @@ class TFileDialogSeam {
   // only existing files, each entry's caption shown and its patterns matched
   // without regard to case.
   static std::unique_ptr<QFileDialog> MakeOpenDialog(QWidget* parent, const TOpenDialogSettings& settings);
+  // The name the user chose to save under, empty when the dialog was
+  // cancelled. The dialog asks before a file is overwritten.
+  static QString GetSaveFileName(QWidget* parent, const TOpenDialogSettings& settings);
+  // The save dialog as it would be shown: the program's own, any name, the
+  // default extension added to a name without one.
+  static std::unique_ptr<QFileDialog> MakeSaveDialog(QWidget* parent, const TOpenDialogSettings& settings);
 
   // For tests: answers used in order instead of showing dialogs (an empty
   // answer is a cancelled dialog), and how many dialogs were asked for.
@@ -43,6 +50,9 @@ class TFileDialogSeam {
   static void NeverShow();
   static int Asked();
   static void Clear();
+
+ private:
+  static QString Ask(QWidget* parent, const TOpenDialogSettings& settings, bool save);
 };
 
 }  // namespace tfd

@@ -138,9 +138,9 @@ void TLoadServing::Serve(const QString* fileName) {
   if (window_.Modified()) {
     const auto answer = TMessageSeam::AskYesNoCancel(&window_, "Confirm",
                                                      "Do you wish to save this design before loading a new one");
-    // Yes would save first; there is no design-file writer. Cancel keeps the
-    // request for the next activation or nudge.
-    if (answer == QMessageBox::Cancel) return;
+    // Cancel, or a save that did not happen, keeps the request for the next
+    // activation or nudge.
+    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !window_.FileSave())) return;
   }
   QString name;
   if (fileName) name = *fileName;

@@ -8,6 +8,7 @@
 #include "db/SqliteDatabase.h"
 #include "equipment/EquipmentLists.h"
 #include "ratings/Ratings.h"
+#include "ratings/RosterPositions.h"
 #include "rules/RulesPass.h"
 #include "ui/About/About.h"
 #include "ui/BV/BV.h"
@@ -28,7 +29,9 @@
 #include "ui/main/LoadServing.h"
 #include "ui/main/MainItemsPage.h"
 #include "ui/main/ReportsPage.h"
+#include "ui/main/SaveCommands.h"
 #include "ui/main/SpecificationsPage.h"
+#include "ui/main/UnitRosterPage.h"
 #include "ui/main/WeaponsPage.h"
 #include "ui/widgets/StatusLight.h"
 
@@ -59,6 +62,7 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   ui.lay_tsReports->addWidget(pageReports_);
   pageSpecs_ = new TSpecificationsPage(*this, ui.tsSpecifications);
   ui.lay_tsSpecifications->addWidget(pageSpecs_);
+  if (equipment_) rosterPositions_ = std::make_unique<TRosterPositions>(roster_, *equipment_);
   menus_->FindArmorTarget = [this] {
     if (pageMain_->ui.btnMainArmrType->isDown()) return 1;
     return pageArmor_->PressedArmorButton();
@@ -88,6 +92,22 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   loadServing_ = new TLoadServing(*this);
   ui.FileOpenItem->setEnabled(true);
   connect(ui.FileOpenItem, &QAction::triggered, loadServing_, &TLoadServing::OpenWithDialog);
+  TRosterPageLinks rosterLinks;
+  rosterLinks.ChooseDesignFile = [this] { return TFileDialogSeam::GetOpenFileName(this, OpenDialogSettings()); };
+  rosterLinks.LoadIntoEditor = [this](const QString& file) {
+    if (loadServing_) loadServing_->ServeFile(file);
+  };
+  rosterLinks.DesignModified = [this] { return modified_; };
+  rosterLinks.DescribeWarning = WarningLine;
+  pageRoster_ = new TUnitRosterPage(*this, roster_, rosterPositions_.get(), std::move(rosterLinks), ui.tsUnitRoster);
+  ui.lay_tsUnitRoster->addWidget(pageRoster_);
+  save_ = new TSaveCommands(*this);
+  for (QAction* a : {ui.FileSaveItem, ui.FileSaveAsItem, ui.FilePrintItem, ui.FilePrintSetupItem})
+    a->setEnabled(true);
+  connect(ui.FileSaveItem, &QAction::triggered, this, [this] { FileSave(); });
+  connect(ui.FileSaveAsItem, &QAction::triggered, this, [this] { save_->SaveAs(); });
+  connect(ui.FilePrintItem, &QAction::triggered, this, [this] { save_->Print(); });
+  connect(ui.FilePrintSetupItem, &QAction::triggered, this, [this] { save_->PrintSetup(); });
   connect(ui.FileExitItem, &QAction::triggered, this, &QWidget::close);
   connect(ui.OptionsUseBINItem, &QAction::triggered, this, [this](bool c) { OptionsUseBINItem_Click(c); });
   connect(ui.OptionsErrorReportItem, &QAction::triggered, this, [this] { ShowErrorReport(); });
@@ -126,6 +146,7 @@ TfrmTFD::~TfrmTFD() {
   delete pageReports_;
   delete pageSpecs_;
   pageSpecs_ = nullptr;
+  delete pageRoster_;
 }
 
 void TfrmTFD::Recalc(int request) {
@@ -148,6 +169,7 @@ void TfrmTFD::RefreshPages(int mask, QObject* sender) {
   if (mask & pgCriticals) pageCriticals_->Refresh(sender);
   if (mask & pgReports) pageReports_->Refresh();
   if (mask & pgSpecs) pageSpecs_->Refresh(sender);
+  if (mask & pgUnitRoster) pageRoster_->Refresh();
   UpdateStatusBar();
   ShowFindings();
   --refreshing_;
@@ -188,6 +210,9 @@ void TfrmTFD::LoadFromFile(const QString& fileName) {
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports, this);
   loadInProgress_ = false;
   modified_ = false;
+  // A file read only in part (an error, or warnings for what was left out)
+  // is not replaced by F2 without a word.
+  save_->SetReadInPart(!result.Message.empty() || !loadWarnings_.empty());
   UpdateCaption();
   ShowLoadWarnings(fileName);
   if (!result.Message.empty()) TMessageSeam::Error(this, QString::fromStdString(result.Message));
@@ -207,8 +232,8 @@ void TfrmTFD::FileNewItem_Click() {
   if (modified_) {
     const auto answer = TMessageSeam::AskYesNoCancel(this, "Clear Design",
                                                      "Do you wish to save this design before CLEARING it?");
-    // Yes would save first; there is no design-file writer, so it only resets.
-    if (answer == QMessageBox::Cancel) cancelled = true;
+    // Yes saves first and goes on only when the design was saved.
+    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !FileSave())) cancelled = true;
   }
   if (!cancelled) {
     ResetDesign();
@@ -219,6 +244,20 @@ void TfrmTFD::FileNewItem_Click() {
   UpdateCaption();
   RefreshPages(ActivePageMask(), this);
   if (!cancelled) modified_ = false;
+}
+
+bool TfrmTFD::FileSave() {
+  // What was typed on the Main Items tab counts, even before the edit lost the focus.
+  if (ui.pcMain->currentWidget() == ui.tsMain && pageMain_->StoreControls()) {
+    modified_ = true;
+    Recalc(rqChassis | rqArmor);
+  }
+  return save_->Save();
+}
+
+void TfrmTFD::MarkSaved() {
+  modified_ = false;
+  UpdateCaption();
 }
 
 void TfrmTFD::ResetDesign() {
@@ -379,10 +418,14 @@ void TfrmTFD::closeEvent(QCloseEvent* event) {
   if (modified_) {
     const auto answer = TMessageSeam::AskYesNoCancel(this, "Confirm Exit",
                                                      "Do you wish to save this design before Exiting?");
-    if (answer == QMessageBox::Cancel) {
+    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !FileSave())) {
       event->ignore();
       return;
     }
+  }
+  if (!pageRoster_->MayClose()) {
+    event->ignore();
+    return;
   }
   timer_.stop();
   event->accept();

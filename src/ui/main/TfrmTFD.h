@@ -29,6 +29,8 @@ class TWeaponsPage;
 class TMainItemsPage;
 class TReportsPage;
 class TSpecificationsPage;
+class TUnitRosterPage;
+class TRosterPositions;
 class TStatusLight;
 class TColorApplier;
 class TfrmAboutBox;
@@ -42,6 +44,7 @@ class TfrmGrphOpts;
 class TEquipmentLists;
 class TLoadRequests;
 class TLoadServing;
+class TSaveCommands;
 
 class TfrmTFD : public QMainWindow, public IDesignHost {
   Q_OBJECT
@@ -91,6 +94,10 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TfrmCost* CostWindow() const { return cost_; }
   TfrmGrphOpts* GraphOptionsWindow() const { return graphOptions_; }
   TSpecificationsPage* SpecificationsPage() const { return pageSpecs_; }
+  TUnitRosterPage* UnitRosterPage() const { return pageRoster_; }
+  TUnitRoster& Roster() { return roster_; }
+  // The designs and pilots of the roster's positions; null without equipment.
+  TRosterPositions* RosterPositions() const { return rosterPositions_.get(); }
 
   // The load-request block this copy registered with (before the first show).
   void SetLoadRequests(TLoadRequests* requests);
@@ -102,6 +109,11 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   // What the last load could not read; emptied by New and by the next load.
   const std::vector<TLoadWarning>& LoadWarnings() const { return loadWarnings_; }
   THtmlSettings& HtmlSettings() { return html_; }
+  // File > Save: true when the design was saved (a name asked for if needed).
+  bool FileSave();
+  // After a successful save: the modified flag cleared, the new name shown.
+  void MarkSaved();
+  TSaveCommands* SaveCommands() const { return save_; }
 
   // The display colours as chosen (references, system colours among them)
   // and the settings windows.
@@ -142,6 +154,8 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TMech design_;
   TUnitRoster roster_;
   std::unique_ptr<TEquipmentLists> equipment_;
+  // After the roster and the equipment: its designs refer to both.
+  std::unique_ptr<TRosterPositions> rosterPositions_;
   TColorSet activeSet_ = StartupColorSet();
   TDisplayColors colors_;
   std::unique_ptr<TColorSchemeStore> schemes_;
@@ -157,12 +171,14 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TCriticalsPage* pageCriticals_ = nullptr;
   TReportsPage* pageReports_ = nullptr;
   TSpecificationsPage* pageSpecs_ = nullptr;
+  TUnitRosterPage* pageRoster_ = nullptr;
   TfrmErrorRpt* errorReport_ = nullptr;
   TfrmAboutBox* about_ = nullptr;
   TfrmBV* bv_ = nullptr;
   TfrmCost* cost_ = nullptr;
   TfrmGrphOpts* graphOptions_ = nullptr;
   TLoadServing* loadServing_ = nullptr;
+  TSaveCommands* save_ = nullptr;
   THtmlSettings html_;
   TFindings findings_;
   std::vector<TLoadWarning> loadWarnings_;

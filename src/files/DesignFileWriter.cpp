@@ -1,0 +1,344 @@
+#include "files/DesignFileWriter.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "equipment/EquipmentLists.h"
+#include "files/ByteWriter.h"
+#include "files/DesignFile.h"
+#include "files/ReadoutParts.h"
+#include "files/Windows1252.h"
+#include "model/Mech.h"
+#include "rules/RulesPass.h"
+
+namespace tfd {
+
+namespace {
+
+// The extension block ends the file: its contents, their length (4 bytes) and
+// this mark. A reader that knows nothing of it stops before it.
+constexpr char kExtensionMark[4] = {'T', 'F', 'D', 'X'};
+constexpr int kExtensionVersion = 1;
+
+constexpr int kSlotsPerLocation[8] = {6, 12, 12, 12, 12, 12, 6, 6};
+constexpr int kDesignTexts[] = {txtModel,  txtChassis,   txtPowerPlant,     txtJumpJets,
+                                txtArmor, txtComSystem, txtTargetingSystem};
+
+int BlockCount(const TMech& m) { return m.IsOmni() ? 8 : 1; }
+
+int TechnologyBase(const TMech& m) {
+  if (m.RulesLevel & (rlClan2 | rlClan3)) return 2;
+  return m.RulesLevel == rlIS1 ? 0 : 1;
+}
+
+int DesignFlags(const TMech& m) {
+  int flags = TechnologyBase(m) << 6;
+  if (m.StructureType == stEndoSteel || m.StructureType == stClanEndoSteel) flags |= 2;
+  if (m.EngineType == etXL || m.EngineType == etClanXL) flags |= 4;
+  if (m.IsOmni()) flags |= 8;
+  if (m.IsQuad()) flags |= 16;
+  if (m.ArmorType == atFerroFibrous || m.ArmorType == atClanFF) flags |= 32;
+  return flags;
+}
+
+// An identifier as the files number it: fixed slot codes as they are,
+// equipment under its older number (0, empty, for equipment that has none).
+int FileNumber(const TEquipmentLists& lists, int code) {
+  if (code >= 0 && code <= kLastFixedCode) return code;
+  return lists.Save97Of(code);
+}
+
+// The location code within what the layout knows: the body location with its
+// rear and split bits, or the BIN. Turret mountings live in the extension.
+int FileLocation(int code) { return (code & lcBin) ? lcBin : (code & (7 | lcRear | lcSplit)); }
+
+// Items the layout can hold: those with an older number, at most 255.
+std::vector<const TWeapon*> WrittenItems(const TConfiguration& c, const TEquipmentLists& lists) {
+  std::vector<const TWeapon*> items;
+  for (const auto& item : c.Items)
+    if (items.size() < 255 && lists.Save97Of(item->SaveNum) != 0) items.push_back(item.get());
+  return items;
+}
+
+void WriteConfiguration(TByteWriter& out, const TConfiguration& c, const TEquipmentLists& lists) {
+  const auto& a = c.Actuators;  // right hand, right lower arm, left hand, left lower arm
+  out.Byte((a[1] ? 1 : 0) | (a[0] ? 4 : 0) | (a[3] ? 16 : 0) | (a[2] ? 64 : 0));
+  int cases = 0;
+  for (int i = 0; i < 3; ++i)
+    if (c.CaseKind[static_cast<std::size_t>(locCenterTorso + i)] != caseNone) cases |= 1 << (2 * i);
+  out.Byte(cases);
+
+  const std::vector<const TWeapon*> items = WrittenItems(c, lists);
+  out.Byte(static_cast<int>(items.size()));
+  for (const TWeapon* w : items) {
+    out.Word(lists.Save97Of(w->SaveNum));
+    out.Word(FileLocation(w->Location));
+    out.Word(w->Slots);
+    out.Real(w->Tons);
+  }
+  for (int loc = 0; loc < kLocationCount; ++loc)
+    for (int s = 1; s <= kSlotsPerLocation[loc]; ++s) {
+      const TSlot slot = c.Crits.SlotAt(loc, s);
+      const auto at = std::find(items.begin(), items.end(), slot.Item);
+      const int index = slot.Item && at != items.end() ? static_cast<int>(at - items.begin()) : -1;
+      out.Word(FileNumber(lists, slot.Code));
+      out.Word(index);
+    }
+}
+
+std::string Text1252(std::string_view s, bool& exact) {
+  std::string out;
+  if (!ToWindows1252(s, out)) exact = false;
+  return out;
+}
+
+void WriteExtension(TByteWriter& out, const TMech& m, const TEquipmentLists& lists, bool textsExact) {
+  TByteWriter ext;
+  ext.Byte(kExtensionVersion);
+  for (std::uint8_t v : {m.RulesLevel, m.Options, m.StructureType, m.EngineType, m.HeatSinkType, m.GyroType,
+                         m.CockpitType, m.TargetingType, m.JumpJetType, m.JumpBoosterMP, m.ArmorType,
+                         m.ArmorMirror, m.TorsoRatioFront, m.TorsoRatioRear})
+    ext.Byte(v);
+  ext.Byte(m.MixedTech ? 1 : 0);
+  ext.Word(m.MiscFlags);
+  for (std::uint8_t v : m.Armor) ext.Byte(v);
+  for (std::uint8_t v : m.ArmorTypes) ext.Byte(v);
+  for (int k = 0; k < BlockCount(m); ++k) {
+    const TConfiguration& c = *m.Configs[static_cast<std::size_t>(k)];
+    ext.Byte(c.Supercharger);
+    ext.Byte(c.Turret);
+    for (std::uint8_t kind : c.CaseKind) ext.Byte(kind);
+    for (int loc = 0; loc < kLocationCount; ++loc) {
+      int bits = 0;
+      for (int s = 1; s <= TCritAlloc::kMaxSlots; ++s)
+        if (c.Crits.ArmouredAt(loc, s)) bits |= 1 << (s - 1);
+      ext.Word(bits);
+    }
+    const std::vector<const TWeapon*> items = WrittenItems(c, lists);
+    ext.Byte(static_cast<int>(items.size()));
+    for (const TWeapon* w : items) ext.Word(w->Location);
+  }
+  // Texts the code page could not hold go again in UTF-8.
+  ext.Byte(textsExact ? 0 : 1);
+  if (!textsExact) {
+    auto text = [&ext](const std::string& s) {
+      ext.DoubleWord(static_cast<std::uint32_t>(s.size()));
+      ext.Raw(s);
+    };
+    auto list = [&](const std::vector<std::string>& l) {
+      ext.DoubleWord(static_cast<std::uint32_t>(l.size()));
+      for (const auto& s : l) text(s);
+    };
+    for (int t : kDesignTexts) text(m.Texts[static_cast<std::size_t>(t)]);
+    list(m.Manufacturers);
+    list(ArmamentForFile(m));
+    list(m.Overview);
+  }
+  out.Raw(ext.Bytes());
+  out.DoubleWord(static_cast<std::uint32_t>(ext.Bytes().size()));
+  out.Raw(std::string_view(kExtensionMark, 4));
+}
+
+// Bounds-checked reading of the extension block; any shortfall marks it bad.
+class TExtensionReader {
+ public:
+  explicit TExtensionReader(std::string_view bytes) : bytes_(bytes) {}
+  bool Bad() const { return bad_; }
+  int Byte() {
+    if (pos_ >= bytes_.size()) {
+      bad_ = true;
+      return 0;
+    }
+    return static_cast<unsigned char>(bytes_[pos_++]);
+  }
+  int Word() {
+    const int lo = Byte();
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(lo | (Byte() << 8)));
+  }
+  std::uint32_t DoubleWord() {
+    const auto lo = static_cast<std::uint32_t>(static_cast<std::uint16_t>(Word()));
+    return lo | (static_cast<std::uint32_t>(static_cast<std::uint16_t>(Word())) << 16);
+  }
+  std::string Text() {
+    const std::uint32_t n = DoubleWord();
+    if (bad_ || n > bytes_.size() - pos_) {
+      bad_ = true;
+      return {};
+    }
+    std::string s(bytes_.substr(pos_, n));
+    pos_ += n;
+    return s;
+  }
+  std::vector<std::string> List() {
+    const std::uint32_t n = DoubleWord();
+    std::vector<std::string> out;
+    for (std::uint32_t i = 0; i < n && !bad_; ++i) out.push_back(Text());
+    return out;
+  }
+
+ private:
+  std::string_view bytes_;
+  std::size_t pos_ = 0;
+  bool bad_ = false;
+};
+
+}  // namespace
+
+std::vector<std::string> DesignFileLosses(const TMech& m, const TEquipmentLists& lists) {
+  int unnumbered = 0, beyondCount = 0, beyondConfigs = 0;
+  for (int k = 0; k < kConfigCount; ++k) {
+    const TConfiguration& c = *m.Configs[static_cast<std::size_t>(k)];
+    if (k >= BlockCount(m)) {
+      beyondConfigs += m.IsOmni() && !c.Items.Empty() ? 1 : 0;
+      continue;
+    }
+    int written = 0;
+    for (const auto& item : c.Items) {
+      if (lists.Save97Of(item->SaveNum) == 0)
+        ++unnumbered;
+      else if (++written > 255)
+        ++beyondCount;
+    }
+  }
+  std::vector<std::string> losses;
+  if (unnumbered > 0)
+    losses.push_back(std::to_string(unnumbered) + " item(s) of custom equipment, which the design files cannot name");
+  if (beyondCount > 0)
+    losses.push_back(std::to_string(beyondCount) + " item(s) beyond the 255 a configuration can hold");
+  if (beyondConfigs > 0)
+    losses.push_back(std::to_string(beyondConfigs) + " alternate configuration(s) after F");
+  return losses;
+}
+
+std::string WriteDesignFile(const TMech& m, const TEquipmentLists& lists) {
+  TByteWriter out;
+  bool textsExact = true;
+  out.Word(kDesignFileVersion);
+  for (int t : kDesignTexts) out.String(Text1252(m.Texts[static_cast<std::size_t>(t)], textsExact));
+  const std::vector<std::string> armament = ArmamentForFile(m);
+  for (const auto* list : {&m.Manufacturers, &armament}) {
+    out.Word(static_cast<int>(std::min<std::size_t>(list->size(), 32767)));
+    for (std::size_t i = 0; i < list->size() && i < 32767; ++i) out.String(Text1252((*list)[i], textsExact));
+  }
+  out.Byte(DesignFlags(m));
+  out.Byte(m.Source);
+  out.Byte(m.HeatSinks);
+  out.Byte(m.Tonnage);
+  out.Byte(m.WalkMP);
+  out.Byte(m.JumpMP);
+  out.Real(m.Weights[wArmor]);
+  const auto& a = m.Armor;
+  for (int section : {asHead, asCenterTorso, asCenterTorsoRear, asRightTorso, asRightTorsoRear, asRightArm,
+                      asRightLeg})
+    out.Byte(a[static_cast<std::size_t>(section)]);
+  for (int k = 0; k < BlockCount(m); ++k) WriteConfiguration(out, *m.Configs[static_cast<std::size_t>(k)], lists);
+  out.Word(static_cast<int>(std::min<std::size_t>(m.Overview.size(), 32767)));
+  for (std::size_t i = 0; i < m.Overview.size() && i < 32767; ++i) out.String(Text1252(m.Overview[i], textsExact));
+  WriteExtension(out, m, lists, textsExact);
+  return std::move(out.Bytes());
+}
+
+bool ApplyDesignFileExtension(std::string_view bytes, TMech& m) {
+  if (bytes.size() < 8 || std::memcmp(bytes.data() + bytes.size() - 4, kExtensionMark, 4) != 0) return false;
+  TExtensionReader size(bytes.substr(bytes.size() - 8, 4));
+  const std::uint32_t length = size.DoubleWord();
+  if (length > bytes.size() - 8) return false;
+  TExtensionReader in(bytes.substr(bytes.size() - 8 - length, length));
+  if (in.Byte() != kExtensionVersion) return false;
+
+  // Everything is read first and taken over only when the block is whole.
+  std::uint8_t chassis[14];
+  for (auto& v : chassis) v = static_cast<std::uint8_t>(in.Byte());
+  const bool mixed = in.Byte() != 0;
+  const int miscFlags = in.Word();
+  std::array<std::uint8_t, kArmorSectionCount> armor{}, armorTypes{};
+  for (auto& v : armor) v = static_cast<std::uint8_t>(in.Byte());
+  for (auto& v : armorTypes) v = static_cast<std::uint8_t>(in.Byte());
+  struct TBlock {
+    std::uint8_t Supercharger = 0, Turret = 0;
+    std::array<std::uint8_t, 8> Cases{};
+    std::array<int, 8> Armoured{};
+    std::vector<int> Locations;
+  };
+  const int blocks = (chassis[1] & optOmni) ? 8 : 1;
+  std::vector<TBlock> read(static_cast<std::size_t>(blocks));
+  for (TBlock& b : read) {
+    b.Supercharger = static_cast<std::uint8_t>(in.Byte());
+    b.Turret = static_cast<std::uint8_t>(in.Byte());
+    for (auto& kind : b.Cases) kind = static_cast<std::uint8_t>(in.Byte());
+    for (auto& bits : b.Armoured) bits = in.Word();
+    const int n = in.Byte();
+    for (int i = 0; i < n && !in.Bad(); ++i) b.Locations.push_back(in.Word());
+  }
+  const bool texts = in.Byte() != 0;
+  std::vector<std::string> designTexts;
+  std::vector<std::string> makers, armament, overview;
+  if (texts) {
+    for (std::size_t i = 0; i < std::size(kDesignTexts); ++i) designTexts.push_back(in.Text());
+    makers = in.List();
+    armament = in.List();
+    overview = in.List();
+  }
+  if (in.Bad() || blocks != BlockCount(m)) return false;
+
+  m.RulesLevel = chassis[0];
+  m.Options = chassis[1];
+  m.StructureType = chassis[2];
+  m.EngineType = chassis[3];
+  m.HeatSinkType = chassis[4];
+  m.GyroType = chassis[5];
+  m.CockpitType = chassis[6];
+  m.TargetingType = chassis[7];
+  m.JumpJetType = chassis[8];
+  m.JumpBoosterMP = chassis[9];
+  m.ArmorType = chassis[10];
+  m.ArmorMirror = chassis[11];
+  m.TorsoRatioFront = chassis[12];
+  m.TorsoRatioRear = chassis[13];
+  m.MixedTech = mixed;
+  m.MiscFlags = static_cast<std::int16_t>(miscFlags);
+  m.Armor = armor;
+  m.ArmorTypes = armorTypes;
+  for (int k = 0; k < blocks; ++k) {
+    TConfiguration& c = *m.Configs[static_cast<std::size_t>(k)];
+    const TBlock& b = read[static_cast<std::size_t>(k)];
+    c.Supercharger = b.Supercharger;
+    c.Turret = b.Turret;
+    c.CaseKind = b.Cases;
+    // Turret mountings, when the reader kept every item the block describes.
+    if (static_cast<int>(b.Locations.size()) == c.Items.Size()) {
+      std::size_t i = 0;
+      for (const auto& item : c.Items) {
+        const int code = b.Locations[i++];
+        if (FileLocation(code) == FileLocation(item->Location)) item->Location = static_cast<std::int16_t>(code);
+      }
+    }
+  }
+  // Armoured components go on once the rules pass has laid the fixed items of
+  // their configuration (laying them afresh clears the marks).
+  const int shown = m.ConfigIndex;
+  bool armoured = false;
+  for (int k = 0; k < blocks; ++k) {
+    const TBlock& b = read[static_cast<std::size_t>(k)];
+    if (std::all_of(b.Armoured.begin(), b.Armoured.end(), [](int bits) { return bits == 0; })) continue;
+    armoured = true;
+    m.SelectConfig(k);
+    Recalculate(m, rqAll);
+    TCritAlloc& crits = m.Configs[static_cast<std::size_t>(k)]->Crits;
+    for (int loc = 0; loc < kLocationCount; ++loc)
+      for (int s = 1; s <= TCritAlloc::kMaxSlots; ++s)
+        if ((b.Armoured[static_cast<std::size_t>(loc)] >> (s - 1)) & 1) crits.SetArmoured(loc, s, true);
+  }
+  if (armoured) m.SelectConfig(shown);
+  if (texts) {
+    for (std::size_t i = 0; i < std::size(kDesignTexts); ++i)
+      m.Texts[static_cast<std::size_t>(kDesignTexts[i])] = designTexts[i];
+    m.Manufacturers = makers;
+    m.Armament = armament;
+    m.Overview = overview;
+  }
+  return true;
+}
+
+}  // namespace tfd
