@@ -94,6 +94,32 @@ void TCritAlloc::LayDefault() {
   }
 }
 
+void TCritAlloc::LayMissingFixedItems() {
+  auto lay = [this](int location, int slot, std::int16_t code) {
+    if (At(location, slot).Code == ciEmpty) At(location, slot) = TSlot{code, nullptr, 0};
+  };
+  lay(locHead, 2, ciSensors);
+  lay(locHead, 5, ciSensors);
+  // A torso-mounted cockpit keeps its own places, laid with it.
+  if (CockpitType != cpTorsoMounted) {
+    lay(locHead, 1, ciLifeSupport);
+    lay(locHead, 3, ciCockpit);
+    if (CockpitType != cpSmall) lay(locHead, 6, ciLifeSupport);
+    if (CockpitType == cpCommandConsole) lay(locHead, 4, ciCommandConsole);
+  }
+  if (!Armless())
+    for (int arm : {locRightArm, locLeftArm}) {
+      lay(arm, 1, ciShoulder);
+      lay(arm, 2, ciUpperArm);
+    }
+  for (int leg : {locRightLeg, locLeftLeg}) {
+    lay(leg, 1, ciHip);
+    lay(leg, 2, ciUpperLeg);
+    lay(leg, 3, ciLowerLeg);
+    lay(leg, 4, ciFoot);
+  }
+}
+
 int TCritAlloc::SlotCount(int location) const {
   if (location == locHead || location == locRightLeg || location == locLeftLeg) return 6;
   if (IsArm(location)) return Quad ? 6 : 12;
@@ -426,23 +452,28 @@ bool TCritAlloc::Allocate(TWeapon* item, int locationCode, int start) {
   const int primary = locationCode & 7;
   const int secondary = kSecondary[static_cast<std::size_t>(primary)];
 
-  // Find every slot first, so that a refusal changes nothing.
+  // Find every slot first, so that a refusal changes nothing. Free slots are
+  // taken first: an arm's lower-arm and hand actuators give way only to an
+  // item that cannot fit otherwise.
   std::array<std::int16_t, 2 * kMaxSlots> taken{};
   int n = 0;
-  auto search = [&](int location, int from, int count) {
+  auto search = [&](int location, int from, int count, bool displace) {
     const int limit = UsableSlots(location);
     for (int s = from < 1 ? 1 : from; count > 0; ++s) {
       if (s > limit) return false;
       const TSlot& slot = At(location, s);
-      if (slot.Code == ciEmpty || IsDisplaceable(location, s)) {
+      if (slot.Code == ciEmpty || (displace && IsDisplaceable(location, s))) {
         taken[static_cast<std::size_t>(n++)] = SlotLink(location, s);
         --count;
       }
     }
     return true;
   };
-  if (total > 2 * kMaxSlots || !search(primary, start, first) || !search(secondary, 1, total - first))
-    return false;
+  auto searchAll = [&](bool displace) {
+    n = 0;
+    return search(primary, start, first, displace) && search(secondary, 1, total - first, displace);
+  };
+  if (total > 2 * kMaxSlots || !(searchAll(false) || searchAll(true))) return false;
 
   for (int i = 0; i < n; ++i) {
     const int loc = taken[static_cast<std::size_t>(i)] >> 8;

@@ -103,6 +103,10 @@ class TCritAlloc {
   // arms take none (a quad's front legs are never armless).
   void SetArmless(bool on);
   bool Armless() const { return armless_ && !Quad; }
+  // Lays again, into free slots only, the fixed items of the default layout a
+  // grid may lack (a file that stores only its equipment): sensors, the
+  // cockpit's head slots, shoulders and upper arms, and the leg actuators.
+  void LayMissingFixedItems();
   // Removes the items that take the first free slot of a location
   // (supercharger, turret ring, Null-Signature System, CASE), so the items with
   // fixed places are laid before them.
@@ -110,8 +114,9 @@ class TCritAlloc {
 
   // Places an equipment item from `start` (1-based) in the primary location of
   // `locationCode`, the rest of a split item in the secondary location from
-  // slot 1. Takes empty slots and displaces lower-arm and hand actuators of an
-  // arm. On failure nothing is changed.
+  // slot 1. Takes empty slots, and displaces lower-arm and hand actuators of an
+  // arm only when the item does not fit in empty ones. On failure nothing is
+  // changed.
   bool Allocate(TWeapon* item, int locationCode, int start);
   // Empties every slot of the item's chain and clears its first-slot link.
   void Release(TWeapon* item);

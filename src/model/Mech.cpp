@@ -71,6 +71,65 @@ void TMech::Clear() {
   Brands->Clear();
 }
 
+void TMech::TakeDesign(TMech& read) noexcept {
+  using std::swap;
+  swap(Texts, read.Texts);
+  swap(ConfigIndex, read.ConfigIndex);
+  swap(RulesLevel, read.RulesLevel);
+  swap(Options, read.Options);
+  swap(Tonnage, read.Tonnage);
+  swap(StructureType, read.StructureType);
+  swap(EngineType, read.EngineType);
+  swap(WalkMP, read.WalkMP);
+  swap(RunMP, read.RunMP);
+  swap(JumpMP, read.JumpMP);
+  swap(SprintMP, read.SprintMP);
+  swap(Reserved1, read.Reserved1);
+  swap(SuperRunMP, read.SuperRunMP);
+  swap(SuperSprintMP, read.SuperSprintMP);
+  swap(JumpJetType, read.JumpJetType);
+  swap(HeatSinks, read.HeatSinks);
+  swap(HeatSinkType, read.HeatSinkType);
+  swap(Dissipation, read.Dissipation);
+  swap(GyroType, read.GyroType);
+  swap(CockpitType, read.CockpitType);
+  swap(TargetingType, read.TargetingType);
+  swap(JumpBoosterMP, read.JumpBoosterMP);
+  swap(ArmorType, read.ArmorType);
+  swap(ArmorMirror, read.ArmorMirror);
+  swap(TorsoRatioFront, read.TorsoRatioFront);
+  swap(TorsoRatioRear, read.TorsoRatioRear);
+  swap(EngineRating, read.EngineRating);
+  swap(Reserved2, read.Reserved2);
+  swap(Reserved3, read.Reserved3);
+  swap(MiscFlags, read.MiscFlags);
+  swap(MaxArmor, read.MaxArmor);
+  swap(ArmorFactor, read.ArmorFactor);
+  swap(ArmorPoints, read.ArmorPoints);
+  swap(Weights, read.Weights);
+  swap(Structure, read.Structure);
+  swap(Armor, read.Armor);
+  swap(ArmorTypes, read.ArmorTypes);
+  // The configurations and the brand list move as whole objects, so the
+  // links between them (an item's slots, an alternate's parent) stay valid.
+  swap(Configs, read.Configs);
+  swap(Config, read.Config);
+  swap(SlotLimits, read.SlotLimits);
+  swap(Brands, read.Brands);
+  swap(DamageByRange, read.DamageByRange);
+  swap(HeatByRange, read.HeatByRange);
+  swap(CostParts, read.CostParts);
+  swap(Cost, read.Cost);
+  swap(BattleValue, read.BattleValue);
+  swap(BVArmorFactor, read.BVArmorFactor);
+  swap(BVStructureFactor, read.BVStructureFactor);
+  swap(Manufacturers, read.Manufacturers);
+  swap(Armament, read.Armament);
+  swap(Overview, read.Overview);
+  swap(Source, read.Source);
+  swap(MixedTech, read.MixedTech);
+}
+
 void TMech::SelectConfig(int index) {
   if (index < 0 || index >= kConfigCount) index = 0;
   ConfigIndex = static_cast<std::uint8_t>(index);

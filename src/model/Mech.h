@@ -60,6 +60,12 @@ class TMech {
   // (NewDesign does both).
   void Clear();
 
+  // Becomes the design `read` holds (a design read on its own, so that a file
+  // that fails leaves this one untouched); `read` gets this one's contents.
+  // What the window keeps across designs (the equipment index, the list
+  // filter, the mount mode and the location being edited) stays.
+  void TakeDesign(TMech& read) noexcept;
+
   // Makes configuration `index` (0..27) the one edited and shown. The caller
   // runs the rules pass for what it shows.
   void SelectConfig(int index);

@@ -1,11 +1,14 @@
 #include "rules/Placement.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
+#include <vector>
 
 #include "model/Mech.h"
 #include "model/Rounding.h"
 #include "model/Weapon.h"
+#include "rules/ComponentRules.h"
 #include "rules/RulesPass.h"
 #include "rules/TargetingComputer.h"
 
@@ -23,6 +26,38 @@ std::string_view PlacementMessage(EPlacement result) {
   }
   return {};
 }
+
+namespace {
+
+// Whether each arm actuator (right hand, right lower arm, left hand, left
+// lower arm) lies in its slot.
+using TLaidActuators = std::array<bool, 4>;
+
+TLaidActuators LaidActuators(const TConfiguration& c) {
+  auto laid = [&c](int arm, int slot, std::int16_t code) {
+    const TSlot s = c.Crits.SlotAt(arm, slot);
+    return s.Code == code && !s.Item;
+  };
+  return {laid(locRightArm, 4, ciHand), laid(locRightArm, 3, ciLowerArm), laid(locLeftArm, 4, ciHand),
+          laid(locLeftArm, 3, ciLowerArm)};
+}
+
+// Arm actuators follow the arm's slots after equipment took or gave up some:
+// one that equipment displaced is no longer fitted (its box shows it removed,
+// and a hand goes with its lower arm); one still fitted returns to its slot as
+// soon as the slot is free.
+void SettleArmActuators(TMech& m, const TLaidActuators& before) {
+  // A quad's front legs keep every actuator; an armless design has none.
+  if (m.IsQuad() || m.Config->Crits.Armless()) return;
+  TConfiguration& c = *m.Config;
+  const TLaidActuators now = LaidActuators(c);
+  for (std::size_t i = 0; i < 4; ++i)
+    if (before[i] && !now[i]) c.Actuators[i] = 0;
+  KeepHandsWithLowerArms(c.Actuators);
+  c.Crits.SetActuators(c.Actuators);
+}
+
+}  // namespace
 
 bool IsHeatSinkOrJumpJet(const TEquipmentIndex& index, int saveNum) {
   for (ETech tech : {techInnerSphere, techClan}) {
@@ -101,12 +136,11 @@ EPlacement AddItem(TMech& m, const TAddRequest& r, TWeapon** placed) {
   item->Slots = copy.Crits;
   item->SlotsFirst = static_cast<std::int16_t>(slots);
   item->Location = static_cast<std::int16_t>(code);
-  if (bin) {
-    item->SlotsFirst = 0;
-  } else if (!c.Crits.Allocate(item.get(), code, start)) {
-    return EPlacement::WontFit;
-  }
+  if (bin) item->SlotsFirst = 0;
+  const TLaidActuators actuators = LaidActuators(c);
+  if (!bin && !c.Crits.Allocate(item.get(), code, start)) return EPlacement::WontFit;
   TWeapon* added = c.Items.Insert(std::move(item));
+  SettleArmActuators(m, actuators);
   if (added->Options & woInventory) m.Brands->Insert(added->SaveNum, added->Name);
   if (placed) *placed = added;
   return EPlacement::Placed;
@@ -119,8 +153,18 @@ bool IsOwnItem(const TMech& m, const TWeapon* item) {
 void DeleteItem(TMech& m, TWeapon* item) {
   if (!IsOwnItem(m, item)) return;
   if (item->Options & woInventory) m.Brands->Delete(item->SaveNum);
+  const TLaidActuators actuators = LaidActuators(*m.Config);
   m.Config->Crits.Release(item);
   m.Config->Items.Delete(item);
+  SettleArmActuators(m, actuators);
+}
+
+int ClearWeapons(TMech& m) {
+  std::vector<TWeapon*> doomed;
+  for (const auto& item : m.Config->Items)
+    if (!IsStructureItem(item->SaveNum)) doomed.push_back(item.get());
+  for (TWeapon* item : doomed) DeleteItem(m, item);
+  return static_cast<int>(doomed.size());
 }
 
 bool MayDropOnSlot(const TConfiguration& c, int location, int slot) {
@@ -134,16 +178,20 @@ EPlacement MoveItem(TMech& m, TWeapon* item, int location, int slot) {
   // The item keeps its rear or turret mounting and moves whole.
   const int keep = (item->Location & lcBin) ? 0 : (item->Location & (lcRear | lcTurret));
   const int code = location | keep;
+  const TLaidActuators actuators = LaidActuators(*m.Config);
   if (!m.Config->Crits.Move(item, code, slot)) return EPlacement::WontFit;
   item->Location = static_cast<std::int16_t>(code);
+  SettleArmActuators(m, actuators);
   return EPlacement::Placed;
 }
 
 void MoveToBin(TMech& m, TWeapon* item) {
   if (!IsOwnItem(m, item)) return;
+  const TLaidActuators actuators = LaidActuators(*m.Config);
   m.Config->Crits.Release(item);
   item->Location = lcBin;
   item->SlotsFirst = 0;
+  SettleArmActuators(m, actuators);
 }
 
 std::uint8_t NextCaseKind(std::uint8_t rulesLevel, int location, std::uint8_t current) {

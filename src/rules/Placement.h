@@ -41,6 +41,10 @@ struct TAddRequest {
 EPlacement AddItem(TMech& design, const TAddRequest& request, TWeapon** placed = nullptr);
 // Removes a placed item of the current configuration, its slots and its brand use.
 void DeleteItem(TMech& design, TWeapon* item);
+// Deletes the weapons and equipment of the current configuration, keeping the
+// chassis' own slot items (heat sinks, jump jets, structure and armour slots);
+// returns how many went.
+int ClearWeapons(TMech& design);
 // Whether an item's identifier is a heat sink or jump jet (from the remembered
 // "HS" to the remembered "Jump_Jet" of a structure list).
 bool IsHeatSinkOrJumpJet(const TEquipmentIndex& index, int saveNum);

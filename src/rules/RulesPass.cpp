@@ -162,6 +162,7 @@ void DropWhatTheCentreItemsExclude(TMech& m) {
 void LayFixedItems(TMech& m, bool largeEngine) {
   TConfiguration& c = *m.Config;
   TCritAlloc& crits = c.Crits;
+  crits.LayMissingFixedItems();
   crits.SetActuators(c.Actuators);
   crits.SetGyro(m.GyroType);
   crits.SetEngine(m.EngineType, largeEngine);

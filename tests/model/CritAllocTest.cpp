@@ -206,13 +206,20 @@ TEST(TCritAlloc, CaseKinds) {
   EXPECT_FALSE(grid.SetCase(8, caseIS));
 }
 
-TEST(TCritAlloc, AllocateDisplacesArmActuators) {
+TEST(TCritAlloc, ArmActuatorsGiveWayOnlyWhenFreeSlotsDoNot) {
   TCritAlloc grid;
   auto w = Item(310, 3);
   ASSERT_TRUE(grid.Allocate(w.get(), locRightArm, 3));
-  EXPECT_EQ(Codes(grid, locRightArm), (V{8, 9, 310, 310, 310, 0, 0, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(w->SlotsFirst, SlotLink(locRightArm, 3));
+  EXPECT_EQ(Codes(grid, locRightArm), (V{8, 9, 10, 11, 310, 310, 310, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(w->SlotsFirst, SlotLink(locRightArm, 5));
   EXPECT_EQ(ChainLength(grid, w.get()), 3);
+
+  // Five free slots left: a six-slot item takes the hand and lower arm.
+  auto big = Item(311, 6);
+  ASSERT_TRUE(grid.Allocate(big.get(), locRightArm, 1));
+  EXPECT_EQ(Codes(grid, locRightArm), (V{8, 9, 311, 311, 310, 310, 310, 311, 311, 311, 311, 0}));
+  EXPECT_EQ(ChainLength(grid, big.get()), 6);
+  grid.Release(big.get());
   grid.Release(w.get());
   EXPECT_EQ(Codes(grid, locRightArm), (V{8, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(w->SlotsFirst, 0);

@@ -187,6 +187,41 @@ TEST_F(Placement, MovesReleaseTheOldSlotsAndKeepTheMounting) {
   EXPECT_EQ(MoveItem(m, split, locRightLeg, 5), EPlacement::WontFit);
 }
 
+TEST_F(Placement, ArmActuatorsStayWhileFreeSlotsRemainAndReturnWhenFreed) {
+  TConfiguration& c = *m.Config;
+  auto codes = [&](int slot) { return c.Crits.SlotAt(locRightArm, slot).Code; };
+  const auto gun = Row("Arm Gun", 310, 3, 3);
+  TWeapon* item = nullptr;
+  ASSERT_EQ(Add(gun, locRightArm, 1, -1, mmFront, &item), EPlacement::Placed);
+  EXPECT_EQ(codes(3), ciLowerArm);
+  EXPECT_EQ(codes(4), ciHand);
+  EXPECT_EQ(c.Crits.SlotAt(locRightArm, 5).Item, item);
+  EXPECT_EQ(c.Actuators, (std::array<std::uint8_t, 4>{1, 1, 1, 1}));
+
+  // Only five slots are left: the hand and lower arm give way and are no
+  // longer fitted.
+  const auto big = Row("Big Gun", 320, 6, 8);
+  TWeapon* bigItem = nullptr;
+  ASSERT_EQ(Add(big, locRightArm, 1, -1, mmFront, &bigItem), EPlacement::Placed);
+  EXPECT_EQ(c.Crits.SlotAt(locRightArm, 3).Item, bigItem);
+  EXPECT_EQ(c.Actuators, (std::array<std::uint8_t, 4>{0, 0, 1, 1}));
+  Recalculate(m, rqAll);
+  EXPECT_EQ(c.Crits.SlotAt(locRightArm, 4).Item, bigItem);
+
+  // Still fitted (as a file may say) while equipment holds the slots: the
+  // actuators come back as soon as the slots are free.
+  c.Actuators = {1, 1, 1, 1};
+  MoveToBin(m, bigItem);
+  EXPECT_EQ(codes(3), ciLowerArm);
+  EXPECT_EQ(codes(4), ciHand);
+  EXPECT_EQ(c.Actuators, (std::array<std::uint8_t, 4>{1, 1, 1, 1}));
+
+  // A drag over the actuators' rows lands on free slots.
+  ASSERT_EQ(MoveItem(m, item, locRightArm, 8), EPlacement::Placed);
+  EXPECT_EQ(codes(3), ciLowerArm);
+  EXPECT_EQ(c.Crits.SlotAt(locRightArm, 8).Item, item);
+}
+
 TEST(NextCaseKind, StepsThroughWhatTheRulesLevelKeeps) {
   auto cycle = [](std::uint8_t level, int location) {
     std::vector<int> kinds;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "model/Mech.h"
+#include "model/CritAlloc.h"
 #include "rules/RulesPass.h"
 
 using namespace tfd;
@@ -620,4 +621,33 @@ TEST(RulesPass, ArmlessAndLimitingEvictEquipment) {
   m.MiscFlags = 0;  // the arms come back, empty
   Recalculate(m, rqChassis | rqCase);
   EXPECT_EQ(m.Config->Crits.UsableSlots(locLeftArm), 12);
+}
+
+// A file that stores only its equipment leaves the fixed items out of its
+// slot table: the pass lays them again where their slots are free, and never
+// over equipment.
+TEST(RulesPass, LaysTheFixedItemsAFileLeftOut) {
+  TMech m;
+  TCritAlloc& grid = m.Config->Crits;
+  TWeapon laser;
+  laser.SaveNum = 102;
+  for (int loc = 0; loc < kLocationCount; ++loc)
+    for (int s = 1; s <= TCritAlloc::kMaxSlots; ++s) grid.LoadSlot(loc, s, ciEmpty, nullptr);
+  grid.LoadSlot(locRightLeg, 3, 102, &laser);
+  Recalculate(m, rqAll);
+  auto code = [&](int loc, int slot) { return grid.SlotAt(loc, slot).Code; };
+  EXPECT_EQ(code(locHead, 1), ciLifeSupport);
+  EXPECT_EQ(code(locHead, 2), ciSensors);
+  EXPECT_EQ(code(locHead, 3), ciCockpit);
+  EXPECT_EQ(code(locHead, 5), ciSensors);
+  EXPECT_EQ(code(locHead, 6), ciLifeSupport);
+  for (int arm : {locRightArm, locLeftArm}) {
+    EXPECT_EQ(code(arm, 1), ciShoulder);
+    EXPECT_EQ(code(arm, 2), ciUpperArm);
+    EXPECT_EQ(code(arm, 4), ciHand);
+  }
+  EXPECT_EQ(code(locLeftLeg, 3), ciLowerLeg);
+  EXPECT_EQ(code(locRightLeg, 1), ciHip);
+  EXPECT_EQ(grid.SlotAt(locRightLeg, 3).Item, &laser);  // equipment keeps its slot
+  EXPECT_EQ(code(locRightLeg, 4), ciFoot);
 }

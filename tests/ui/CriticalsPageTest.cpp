@@ -102,7 +102,10 @@ class CriticalSheet : public TWindowTest {
     QApplication::sendEvent(target->viewport(), &enter);
     QDragMoveEvent move(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target->viewport(), &move);
-    EXPECT_EQ(enter.isAccepted(), move.isAccepted());
+    // A drag of ours is welcome on entering; only its moves are judged by row.
+    if (move.isAccepted()) {
+      EXPECT_TRUE(enter.isAccepted());
+    }
     return move.isAccepted();
   }
   void Leave(TSlotList* target) {
@@ -399,6 +402,68 @@ TEST_F(CriticalSheet, DraggingBetweenSlots) {
   EXPECT_EQ(split->Location, locRightTorso);
   EXPECT_EQ(Rows(locRightArm)[4], "");
   EXPECT_EQ(Rows(locRightTorso), QStringList(4, "") + QStringList(7, "Gauss") + QStringList({""}));
+  EXPECT_TRUE(Consistent());
+}
+
+// Qt sends the moves only after an accepted enter: a drag entering over a
+// taken row goes on to a free one and drops there.
+TEST_F(CriticalSheet, DragEnteringOverATakenRowDropsOnAFreeOne) {
+  ShowSheet();
+  TWeapon* laser = Place(kMediumLaser, locLeftTorso, 12);
+  TWeapon* gauss = Place(kGauss, locLeftTorso, 1);
+  ASSERT_TRUE(laser && gauss);
+  TSlotList* torso = List(locLeftTorso);
+  std::unique_ptr<QMimeData> mime(TCriticalsPage::DragData(laser, *torso));
+
+  QDragEnterEvent enter(RowCentre(torso, 2), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(torso->viewport(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDragMoveEvent overTaken(RowCentre(torso, 3), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(torso->viewport(), &overTaken);
+  EXPECT_FALSE(overTaken.isAccepted());
+  QDragMoveEvent overFree(RowCentre(torso, 8), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(torso->viewport(), &overFree);
+  EXPECT_TRUE(overFree.isAccepted());
+  // Within its own location.
+  EXPECT_TRUE(DropAt(torso, 8, *mime));
+  EXPECT_EQ(Config().Crits.SlotAt(locLeftTorso, 9).Item, laser);
+  EXPECT_EQ(Config().Crits.SlotAt(locLeftTorso, 12).Item, nullptr);
+  EXPECT_TRUE(Consistent());
+
+  // What is not ours is still refused at the door.
+  QMimeData text;
+  text.setText("Medium Laser");
+  QDragEnterEvent foreign(RowCentre(torso, 2), Qt::MoveAction, &text, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(torso->viewport(), &foreign);
+  EXPECT_FALSE(foreign.isAccepted());
+}
+
+// An arm placement takes free slots and leaves the hand; equipment that needs
+// the actuators' slots takes them and the boxes show them gone; once dragged
+// away, a ticked box brings them back.
+TEST_F(CriticalSheet, ArmPlacementLeavesTheActuatorsWhileFreeSlotsRemain) {
+  ShowSheet();
+  auto* hand = Find<QCheckBox>("chkRA_HA");
+  auto* lower = Find<QCheckBox>("chkRA_LAA");
+  ASSERT_TRUE(Place(kMediumLaser, locRightArm, 1));
+  EXPECT_EQ(Rows(locRightArm).mid(2, 3), (QStringList{"Lower Arm Act", "Hand Actuator", "MedLaser"}));
+  EXPECT_TRUE(hand->isChecked());
+  ASSERT_TRUE(Place(kMediumLaser, locRightArm, 1));
+
+  // Six slots left for seven: the hand and lower arm give way.
+  TWeapon* gauss = Place(kGauss, locRightArm, 1);
+  ASSERT_TRUE(gauss);
+  EXPECT_EQ(Config().Crits.SlotAt(locRightArm, 3).Item, gauss);
+  EXPECT_FALSE(hand->isChecked());
+  EXPECT_FALSE(lower->isChecked());
+  EXPECT_TRUE(Consistent());
+
+  std::unique_ptr<QMimeData> mime(TCriticalsPage::DragData(gauss, *List(locRightArm)));
+  ASSERT_TRUE(Enter(List(locRightTorso), 0, *mime));
+  ASSERT_TRUE(DropAt(List(locRightTorso), 0, *mime));
+  EXPECT_EQ(Rows(locRightArm)[2], "");  // no box ticked: the slots stay free
+  hand->click();
+  EXPECT_EQ(Rows(locRightArm).mid(2, 2), (QStringList{"Lower Arm Act", "Hand Actuator"}));
   EXPECT_TRUE(Consistent());
 }
 

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -32,7 +34,10 @@ using loadkit::Peek;
 
 namespace {
 
-const QString kQuestion = "Confirm|Do you wish to save this design before loading a new one";
+// The save question names the file that would replace the design.
+QString Question(const char* file) {
+  return QString("Confirm|Do you wish to save this design before loading a new one?\n") + file;
+}
 const QString kWrongVersion = "Titanframe Designer|Cannot Open File\rWrong Version";
 
 QString Sample(const char* name) { return QString(TFD_TEST_DATA) + "/" + name; }
@@ -99,7 +104,7 @@ TEST_F(Serving, StartsWithTheFileOfItsCommandLine) {
   EXPECT_TRUE(Shown().isEmpty()) << Shown().join('\n').toStdString();
   EXPECT_FALSE(Pending());
   EXPECT_EQ(window->Design().Tonnage, 50);
-  EXPECT_EQ(window->windowTitle(), "(Skarn Prime as skarn-prime.txt) Titanframe Designer");
+  EXPECT_EQ(window->windowTitle(), "(Skarn Prime as skarn-prime.txt) Titanframe Designer[*]");
   EXPECT_FALSE(window->Modified());
 }
 
@@ -108,10 +113,10 @@ TEST_F(Serving, HandedOverFileReplacesTheDesignAfterTheQuestion) {
   Modify();
   TMessageSeam::SetNextAnswer(QMessageBox::No);
   HandOver(Sample("hollow-warden-hw3.html"));
-  EXPECT_EQ(Shown(), QStringList{kQuestion});
+  EXPECT_EQ(Shown(), QStringList{Question("hollow-warden-hw3.html")});
   EXPECT_FALSE(Pending());
   EXPECT_EQ(window->Design().Tonnage, 55);
-  EXPECT_EQ(window->windowTitle(), "(Hollow Warden HW-3 as hollow-warden-hw3.html) Titanframe Designer");
+  EXPECT_EQ(window->windowTitle(), "(Hollow Warden HW-3 as hollow-warden-hw3.html) Titanframe Designer[*]");
   EXPECT_FALSE(window->Modified());
 }
 
@@ -134,7 +139,7 @@ TEST_F(Serving, CancelKeepsTheRequestAndTheNextTriggerAsksOnce) {
   Modify();
   TMessageSeam::SetNextAnswer(QMessageBox::Cancel);
   HandOver(Sample("skarn-prime.txt"));
-  EXPECT_EQ(Shown(), QStringList{kQuestion});
+  EXPECT_EQ(Shown(), QStringList{Question("skarn-prime.txt")});
   EXPECT_TRUE(Pending());
   EXPECT_EQ(window->Design().Tonnage, 65);
   EXPECT_TRUE(window->Modified());
@@ -150,7 +155,7 @@ TEST_F(Serving, CancelKeepsTheRequestAndTheNextTriggerAsksOnce) {
   emit qApp->applicationStateChanged(Qt::ApplicationInactive);
   Send(QEvent::WindowActivate);
   emit qApp->applicationStateChanged(Qt::ApplicationActive);
-  EXPECT_EQ(Shown(), (QStringList{kQuestion, kQuestion}));
+  EXPECT_EQ(Shown(), (QStringList{Question("skarn-prime.txt"), Question("skarn-prime.txt")}));
   EXPECT_FALSE(Pending());
   EXPECT_EQ(window->Design().Tonnage, 50);
   EXPECT_FALSE(window->Modified());
@@ -182,11 +187,78 @@ TEST_F(Serving, ReaderIsChosenByExtensionWithoutRegardToCase) {
   EXPECT_TRUE(Shown().isEmpty()) << Shown().join('\n').toStdString();
   EXPECT_EQ(window->Design().Tonnage, 55);
 
-  // Without an extension it is a design file, and a readout is not one.
+  // Without an extension it is a design file, and a readout is not one: the
+  // loaded design stays.
   HandOver(dir.filePath("warden"));
   EXPECT_EQ(Shown(), QStringList{kWrongVersion});
-  EXPECT_EQ(window->Design().Tonnage, 20);
-  EXPECT_EQ(window->windowTitle(), "Titanframe Designer");  // the file name is cleared
+  EXPECT_EQ(window->Design().Tonnage, 55);
+  EXPECT_EQ(window->windowTitle(), "(Hollow Warden HW-3 as WARDEN.HTML) Titanframe Designer[*]");
+}
+
+// A file of every format cut short, and bytes that are no design at all: the
+// design being edited, its caption and its modified flag stay as they were,
+// and the message names the file.
+TEST_F(Serving, FailedLoadKeepsTheDesignBeingEdited) {
+  QTemporaryDir dir;
+  auto cut = [&](const char* sample, const QString& name, qint64 keep) {
+    QFile in(Sample(sample));
+    EXPECT_TRUE(in.open(QIODevice::ReadOnly));
+    QFile out(dir.filePath(name));
+    EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(in.read(keep));
+    return out.fileName();
+  };
+  QFile noise(dir.filePath("noise.TFC"));
+  ASSERT_TRUE(noise.open(QIODevice::WriteOnly));
+  for (int i = 0; i < 300; ++i) noise.putChar(static_cast<char>((i * 73 + 11) % 256));
+  noise.close();
+
+  Start({Sample("skarn-prime.txt")});
+  Modify();
+  const QString title = window->windowTitle();
+  const std::uint8_t level = window->Design().RulesLevel;
+  const auto items = window->Design().Config->Items.Size();
+  const struct {
+    QString file;
+    QString message;
+  } cases[] = {
+      {cut("brennock-bk1.TFI", "trunc.TFI", 100), "Cannot open trunc.TFI: the file ends early."},
+      {cut("vashti-prime.TFC", "omni.TFC", 900), "Cannot open omni.TFC: the file ends early."},
+      {cut("quillon-qn2.txt", "short.txt", 400), "Cannot open short.txt: the file ends early."},
+      {noise.fileName(), ""},
+  };
+  for (const auto& c : cases) {
+    TMessageSeam::ClearShown();
+    TMessageSeam::SetNextAnswer(QMessageBox::No);
+    window->LoadServing()->ServeFile(c.file);
+    ASSERT_EQ(Shown().size(), 2) << c.file.toStdString();  // the save question, then the error
+    if (!c.message.isEmpty()) EXPECT_EQ(Shown()[1], "Titanframe Designer|" + c.message);
+    else EXPECT_TRUE(Shown()[1].contains("noise.TFC") || Shown()[1].contains("Wrong Version"));
+    EXPECT_EQ(window->Design().Tonnage, 65) << c.file.toStdString();
+    EXPECT_EQ(window->Design().RulesLevel, level);
+    EXPECT_EQ(window->Design().Config->Items.Size(), items);
+    EXPECT_EQ(window->windowTitle(), title);
+    EXPECT_TRUE(window->Modified());
+  }
+}
+
+// The equipment lists follow the design's technology after New and after a
+// load, whatever the lists showed before.
+TEST_F(Serving, ClanDesignShowsTheClanLists) {
+  Start();
+  auto* technology = window->findChild<QAbstractButton*>("btnWepType");
+  ASSERT_NE(technology, nullptr);
+  for (const char* clan : {"vashti-prime.TFC", "skarn-prime.txt"}) {
+    window->Design().WeaponFilter = rlIS3;  // as left by an Inner Sphere design
+    window->LoadServing()->ServeFile(Sample(clan));
+    ASSERT_TRUE(Shown().isEmpty()) << Shown().join('\n').toStdString();
+    EXPECT_TRUE(window->Design().WeaponFilter & (rlClan2 | rlClan3)) << clan;
+    EXPECT_EQ(technology->text(), "Clan") << clan;
+  }
+  window->Design().WeaponFilter = rlClan3;
+  window->NewDesign();
+  EXPECT_EQ(window->Design().WeaponFilter, window->Design().RulesLevel);
+  EXPECT_EQ(technology->text(), "Inner Sphere");
 }
 
 TEST_F(Serving, LoadWarningsStandInTheErrorReportUntilNewOrTheNextLoad) {
@@ -254,17 +326,45 @@ TEST_F(Serving, FileOpenLoadsTheChosenFileThroughTheSameSteps) {
   TFileDialogSeam::SetNextAnswer(Sample("skarn-prime.txt"));
   TMessageSeam::SetNextAnswer(QMessageBox::Cancel);
   open->trigger();
-  EXPECT_EQ(Shown(), QStringList{kQuestion});
+  EXPECT_EQ(Shown(), QStringList{Question("skarn-prime.txt")});
   EXPECT_EQ(window->Design().Tonnage, 65);
 
   TFileDialogSeam::SetNextAnswer(Sample("skarn-prime.txt"));
   TMessageSeam::SetNextAnswer(QMessageBox::No);  // Yes would save first
   open->trigger();
   EXPECT_EQ(window->Design().Tonnage, 50);
-  EXPECT_EQ(window->windowTitle(), "(Skarn Prime as skarn-prime.txt) Titanframe Designer");
+  EXPECT_EQ(window->windowTitle(), "(Skarn Prime as skarn-prime.txt) Titanframe Designer[*]");
   // Nothing was asked again by the window's return from the dialog.
   SwitchAwayAndBack();
   EXPECT_EQ(Shown().size(), 2);
+}
+
+// A request handed over while a dialog is up (the open dialog, say) waits for
+// it, and asks before it replaces the design the user chose there.
+TEST_F(Serving, HandedOverRequestWaitsForTheDialogAndAsksBeforeReplacing) {
+  Start();
+  {
+    QDialog dialog(window.get());
+    dialog.setModal(true);
+    dialog.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
+    HandOver(Sample("hollow-warden-hw3.html"));
+    Send(QEvent::WindowActivate);
+    EXPECT_TRUE(Pending());
+    EXPECT_EQ(window->Design().Tonnage, 20);
+  }
+  TFileDialogSeam::SetNextAnswer(Sample("skarn-prime.txt"));
+  window->findChild<QAction*>("FileOpenItem")->trigger();
+  EXPECT_EQ(window->Design().Tonnage, 50);
+  EXPECT_TRUE(Shown().isEmpty());
+
+  TMessageSeam::SetNextAnswer(QMessageBox::No);
+  SwitchAwayAndBack();
+  EXPECT_EQ(Shown(), QStringList{"Confirm|Replace the design you have just opened with hollow-warden-hw3.html?"});
+  EXPECT_FALSE(Pending());
+  EXPECT_EQ(window->Design().Tonnage, 50);
+  SwitchAwayAndBack();
+  EXPECT_EQ(Shown().size(), 1);
 }
 
 TEST(OpenDialog, EntriesShowTheirCaptionsAndMatchWithoutRegardToCase) {

@@ -11,12 +11,15 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
+#include "rules/Placement.h"
+#include "rules/RulesPass.h"
 #include "ui/common/MessageSeam.h"
 #include "ui/main/ComponentMenus.h"
 #include "ui/main/Startup.h"
@@ -44,7 +47,7 @@ class MainWindow : public TWindowTest {
 }  // namespace
 
 TEST_F(MainWindow, StartsWithTheDefaultDesign) {
-  EXPECT_EQ(window->windowTitle(), "Titanframe Designer");
+  EXPECT_EQ(window->windowTitle(), "Titanframe Designer[*]");
   EXPECT_EQ(Find<QTabWidget>("pcMain")->currentWidget()->objectName(), "tsMain");
   EXPECT_EQ(Find<TSpinEdit>("sedtTng")->value(), 20);
   EXPECT_EQ(Find<TDropButton>("btnTechLevel")->text(), "Inner Sphere Level 1");
@@ -62,6 +65,10 @@ TEST_F(MainWindow, StartsWithTheDefaultDesign) {
   EXPECT_TRUE(Find<QAction>("FileSaveItem")->isEnabled());
   EXPECT_TRUE(Find<QAction>("FileNewItem")->isEnabled());
   EXPECT_EQ(Find<QAction>("FileOpenItem")->shortcut(), QKeySequence("F3"));
+  // The cost is read with its thousands separated.
+  QStringList status;
+  for (QLabel* label : window->statusBar()->findChildren<QLabel*>()) status << label->text();
+  EXPECT_TRUE(status.join(' ').contains("Cost: 825,440 C-bills")) << status.join(' ').toStdString();
 }
 
 TEST_F(MainWindow, RulesLevelGatesTheComponents) {
@@ -274,4 +281,58 @@ TEST(StartUp, BrokenDatabaseEndsWithTwoMessages) {
   ASSERT_EQ(lines.size(), 2);
   EXPECT_TRUE(lines[0].endsWith(".")) << lines[0].toStdString();
   EXPECT_EQ(lines[1], "File Error|Weapon Database is corrupt!");
+}
+
+// Clear Weapons asks, and on Yes empties the configuration's equipment with
+// its brand list; the title bar marks the design modified.
+TEST_F(MainWindow, ClearWeaponsEmptiesTheConfigurationAfterTheQuestion) {
+  const TWepInfo* laser = window->Equipment()->BySaveNum(102);
+  ASSERT_NE(laser, nullptr);
+  for (int location : {locRightTorso, locLeftArm}) {
+    TAddRequest r;
+    r.Record = &laser->Info;
+    r.Location = location;
+    r.Criticals = laser->Info.Crits;
+    ASSERT_EQ(AddItem(Design(), r), EPlacement::Placed);
+  }
+  window->Recalc(rqWeights);
+  const double free = Design().Weights[wFree];
+  EXPECT_FALSE(window->isWindowModified());
+
+  auto* clear = Find<QPushButton>("btnClearWeps");
+  TMessageSeam::SetNextAnswer(QMessageBox::No);
+  clear->click();
+  EXPECT_EQ(TMessageSeam::Shown(),
+            QStringList{"Clear Weapons|Do you wish to delete every weapon and item of equipment of this design?"});
+  EXPECT_EQ(Design().Config->Items.Size(), 2);
+  EXPECT_FALSE(window->Modified());
+
+  TMessageSeam::SetNextAnswer(QMessageBox::Yes);
+  clear->click();
+  EXPECT_TRUE(Design().Config->Items.Empty());
+  EXPECT_TRUE(Design().Brands->Empty());
+  EXPECT_DOUBLE_EQ(Design().Weights[wFree], free + 2.0);
+  EXPECT_EQ(Text("lblTngRem"), QString::number(free + 2.0, 'f', 1));
+  EXPECT_TRUE(GridConsistent(Design()));
+  EXPECT_TRUE(window->Modified());
+  EXPECT_TRUE(window->isWindowModified());
+}
+
+// On a small screen every tab fits 1024 x 700 (the pages scroll) and the
+// status bar with battle value and cost stays in view.
+TEST_F(MainWindow, FitsASmallScreenWithTheStatusBarInView) {
+  const QSize hint = window->minimumSizeHint();
+  EXPECT_LE(hint.width(), 1024);
+  EXPECT_LE(hint.height(), 700);
+  window->resize(1024, 700);
+  auto* tabs = Find<QTabWidget>("pcMain");
+  for (int i = 0; i < tabs->count(); ++i) {
+    tabs->setCurrentIndex(i);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->size(), QSize(1024, 700)) << tabs->tabText(i).toStdString();
+    QStatusBar* bar = window->statusBar();
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_LE(bar->geometry().bottom(), window->height());
+    EXPECT_GE(bar->geometry().top(), tabs->geometry().bottom());
+  }
 }

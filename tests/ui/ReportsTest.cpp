@@ -109,7 +109,7 @@ TEST_F(Reports, FiguresEqualThoseOfTfdReportForEverySample) {
     ASSERT_TRUE(r["ok"].toBool());
     const QJsonObject f = r["reports"].toObject();
     EXPECT_EQ(Text("lblBV"), QString::number(r["battleValue"].toInt()));
-    EXPECT_EQ(Text("lblCost"), QString::number(r["cost"].toDouble(), 'f', 0));
+    EXPECT_EQ(Text("lblCost"), QLocale().toString(r["cost"].toDouble(), 'f', 0));
     EXPECT_EQ(Text("lblBang"), QString::number(f["bangPerBuck"].toDouble(), 'f', 2));
     EXPECT_EQ(Text("lblHtDispNum"), QString::number(r["dissipation"].toInt()));
     EXPECT_EQ(Text("lblHtPotNum"), QString::number(f["heatPotential"].toInt()));
@@ -308,7 +308,7 @@ TEST_F(Reports, OmniConfigurationChosenInTheBattleValueWindowShowsOnEveryTab) {
   EXPECT_EQ(Design().ConfigIndex, 2);
   const QJsonObject r = ReportOf(Sample("vashti-prime.TFC"), {"--config", "2"});
   EXPECT_EQ(Text("lblBV"), QString::number(r["battleValue"].toInt()));
-  EXPECT_EQ(Text("lblCost"), QString::number(r["cost"].toDouble(), 'f', 0));
+  EXPECT_EQ(Text("lblCost"), QLocale().toString(r["cost"].toDouble(), 'f', 0));
   EXPECT_EQ(Find<TDropButton>("btnReptConfig")->text(), "Alt. A Configuration");
   for (auto [tab, button] : {std::pair{"tsMain", "btnMainConfig"}, std::pair{"tsWeapons", "btnConfig"},
                              std::pair{"tsCriticals", "btnCritConfig"}}) {
@@ -327,7 +327,7 @@ TEST_F(Reports, OmniConfigurationChosenInTheBattleValueWindowShowsOnEveryTab) {
   }, "btnOK");
   Find<QPushButton>("btnCost")->click();
   EXPECT_EQ(Design().ConfigIndex, 0);
-  EXPECT_EQ(Text("lblCost"), QString::number(ReportOf(Sample("vashti-prime.TFC"))["cost"].toDouble(), 'f', 0));
+  EXPECT_EQ(Text("lblCost"), QLocale().toString(ReportOf(Sample("vashti-prime.TFC"))["cost"].toDouble(), 'f', 0));
 }
 
 // The window's lines, read back, times the multiplier give the total, also

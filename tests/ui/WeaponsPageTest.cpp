@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -172,6 +173,31 @@ TEST_F(WeaponsTab, AmmunitionToggleKeepsTheChoiceAndLotsFollowTheLevel) {
   Category("btnEnergy");
   EXPECT_FALSE(Find<QToolButton>("btnAmmo")->isChecked());
   EXPECT_FALSE(Find<QToolButton>("btnAmmo")->isEnabled());
+}
+
+// Three PPCs in an arm: the first two take free slots and leave the hand;
+// the third needs the actuators' slots, and the status bar says they went.
+TEST_F(WeaponsTab, ArmPlacementTakesFreeSlotsBeforeTheActuators) {
+  Level("Inner Sphere Level 2");
+  ShowWeapons();
+  ASSERT_TRUE(Pick("PPC"));
+  Find<QToolButton>("btnLoc_RA")->click();
+  for (int i = 0; i < 2; ++i) {
+    Find<QListWidget>("lbLocation")->setCurrentRow(-1);
+    Add();
+  }
+  EXPECT_EQ(Design().Config->Crits.SlotAt(locRightArm, 3).Code, ciLowerArm);
+  EXPECT_EQ(Design().Config->Crits.SlotAt(locRightArm, 4).Code, ciHand);
+  EXPECT_EQ(Design().Config->Actuators, (std::array<std::uint8_t, 4>{1, 1, 1, 1}));
+  EXPECT_TRUE(window->statusBar()->currentMessage().isEmpty());
+
+  Find<QListWidget>("lbLocation")->setCurrentRow(-1);
+  Add();
+  ExpectConsistent();
+  EXPECT_EQ(Design().Config->Items.Size(), 3);
+  EXPECT_EQ(Design().Config->Actuators, (std::array<std::uint8_t, 4>{0, 0, 1, 1}));
+  EXPECT_TRUE(window->statusBar()->currentMessage().contains("right hand, right lower arm"))
+      << window->statusBar()->currentMessage().toStdString();
 }
 
 TEST_F(WeaponsTab, SplitRearAndBinPlacements) {

@@ -1,6 +1,6 @@
 #pragma once
-// How figures are shown: the platform's decimal separator, never a
-// thousands separator.
+// How figures are shown: the platform's decimal separator; a thousands
+// separator only in costs, whose many digits a reader counts otherwise.
 
 #include <QString>
 #include <cstdint>
@@ -12,7 +12,7 @@ QString FormatTonnage(double tons, std::uint8_t rulesLevel);
 // Tons with 1 decimal whatever the level (the critical sheet's figures).
 QString FormatSlotSheetTonnage(double tons);
 QString FormatFixed(double value, int decimals);
-// With the locale's thousands separators (the battle-value and cost windows).
+// With the locale's thousands separators (costs, and the battle-value and cost windows).
 QString FormatGrouped(double value, int decimals);
 QString FormatSpeed(double kmh);          // "10.8 km/h"
 QString FormatJumpDistance(double m);     // "90 m"

@@ -63,6 +63,10 @@ QMessageBox::StandardButton TMessageSeam::AskYesNoCancel(QWidget* parent, const 
               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
 }
 
+QMessageBox::StandardButton TMessageSeam::AskYesNo(QWidget* parent, const QString& title, const QString& text) {
+  return Show(parent, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+}
+
 void TMessageSeam::Warn(QWidget* parent, const QString& title, const QString& text) {
   Show(parent, QMessageBox::Warning, title, text, QMessageBox::Ok, QMessageBox::Ok);
 }

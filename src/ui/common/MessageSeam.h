@@ -19,6 +19,8 @@ class TMessageSeam {
   // A question with Yes, No and Cancel and a question icon.
   static QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& title,
                                                      const QString& text);
+  // A question with Yes and No; No when no answer is given.
+  static QMessageBox::StandardButton AskYesNo(QWidget* parent, const QString& title, const QString& text);
   // A warning with one OK button.
   static void Warn(QWidget* parent, const QString& title, const QString& text);
   // The application's standard error box.

@@ -25,6 +25,7 @@
 #include "ui/common/DisplayColors.h"
 #include "ui/common/Formats.h"
 #include "ui/common/MessageSeam.h"
+#include "ui/main/ActuatorNotice.h"
 #include "ui/main/ComponentMenus.h"
 #include "ui/main/DesignHost.h"
 #include "ui/widgets/Gauge.h"
@@ -189,7 +190,14 @@ void TSlotList::Judge(QDropEvent* event) {
   SetDropRow(accepted && !IsBin() ? row : -1);
 }
 
-void TSlotList::dragEnterEvent(QDragEnterEvent* event) { Judge(event); }
+void TSlotList::dragEnterEvent(QDragEnterEvent* event) {
+  Judge(event);
+  // Qt sends the moves only after an accepted enter: a drag of ours that
+  // enters over a taken row is still welcome, and each row is judged as the
+  // pointer moves on.
+  if (!event->isAccepted() && sheet_ && event->mimeData() && event->mimeData()->hasFormat(kDragFormat))
+    event->accept();
+}
 
 void TSlotList::dragMoveEvent(QDragMoveEvent* event) { Judge(event); }
 
@@ -370,8 +378,10 @@ void TCriticalsPage::Drop(const QMimeData* mime, TSlotList& target, int row) {
   if (target.IsBin()) {
     MoveToBin(m, item);
     pending_.Changed = true;
-  } else if (MoveItem(m, item, target.Location(), row + 1) == EPlacement::Placed) {
+  } else if (const auto actuators = m.Config->Actuators;
+             MoveItem(m, item, target.Location(), row + 1) == EPlacement::Placed) {
     pending_.Changed = true;
+    ReportDisplacedActuators(this, actuators, m.Config->Actuators);
   } else {
     pending_.Refused = true;
   }

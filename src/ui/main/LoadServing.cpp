@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 
 #include "files/LoadDesign.h"
+#include "files/ReadError.h"
 #include "ui/common/MessageSeam.h"
 #include "ui/main/LoadRequests.h"
 #include "ui/main/TfrmTFD.h"
@@ -42,6 +44,20 @@ QString WarningLine(const TLoadWarning& warning) {
   const QString why = QString::fromStdString(warning.Why);
   if (warning.Line > 0) return QStringLiteral("line %1, %2: %3").arg(warning.Line).arg(why, text);
   return QStringLiteral("%1: %2").arg(why, text);
+}
+
+QString LoadFailureMessage(const QString& fileName, const TLoadResult& result) {
+  const QString message = QString::fromStdString(result.Message);
+  // The wrong version keeps its long-standing words; a file that could not be
+  // opened at all is already named in full.
+  if (result.Status == ELoadStatus::WrongVersion || message.startsWith("Cannot open file")) return message;
+  const QString base = QFileInfo(fileName).fileName();
+  QString why = message;
+  if (result.Message == kReadBeyondEnd) why = "the file ends early";
+  else if (result.Message == kInvalidNumber) why = "a number in it cannot be read";
+  else if (!why.isEmpty()) why[0] = why[0].toLower();
+  while (why.endsWith('.')) why.chop(1);
+  return QString("Cannot open %1: %2.").arg(base, why);
 }
 
 TLoadServing::TLoadServing(TfrmTFD& window) : QObject(&window), window_(window) {
@@ -119,7 +135,11 @@ void TLoadServing::ServeFile(const QString& fileName) { Serve(&fileName); }
 
 void TLoadServing::OpenWithDialog() {
   const QString fileName = TFileDialogSeam::GetOpenFileName(&window_, OpenDialogSettings());
-  if (!fileName.isEmpty()) ServeFile(fileName);
+  if (fileName.isEmpty()) return;
+  ServeFile(fileName);
+  // A request handed over while the dialog was up waits; it must not silently
+  // replace the file the user has just chosen.
+  if (requests_ && requests_->PendingRequest(nullptr)) askBeforeReplacing_ = true;
 }
 
 void TLoadServing::Serve(const QString* fileName) {
@@ -134,18 +154,28 @@ void TLoadServing::Serve(const QString* fileName) {
     }
   } done{*this};
 
-  if (!fileName && (!requests_ || !requests_->PendingRequest(nullptr))) return;
+  QString name;
+  if (fileName) name = *fileName;
+  else if (!requests_ || !requests_->PendingRequest(&name)) return;
+  const QString shown = QFileInfo(name).fileName();
+  if (!fileName && askBeforeReplacing_) {
+    askBeforeReplacing_ = false;
+    const auto answer = TMessageSeam::AskYesNo(
+        &window_, "Confirm", QString("Replace the design you have just opened with %1?").arg(shown));
+    if (answer != QMessageBox::Yes) {
+      requests_->TakeRequest(&name);  // declined: the request is spent
+      return;
+    }
+  }
   if (window_.Modified()) {
-    const auto answer = TMessageSeam::AskYesNoCancel(&window_, "Confirm",
-                                                     "Do you wish to save this design before loading a new one");
+    const auto answer = TMessageSeam::AskYesNoCancel(
+        &window_, "Confirm", "Do you wish to save this design before loading a new one?\n" + shown);
     // Cancel, or a save that did not happen, keeps the request for the next
     // activation or nudge.
     if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !window_.FileSave())) return;
   }
-  QString name;
-  if (fileName) name = *fileName;
   // Taken before the read: a file that cannot be read is not served again.
-  else if (!requests_->TakeRequest(&name)) return;
+  if (!fileName && !requests_->TakeRequest(&name)) return;
   window_.LoadFromFile(name);
 }
 

@@ -34,6 +34,10 @@ TLoadResult ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings&
 // equipment: Quantum Cannon RT 3 9 7.00".
 QString WarningLine(const TLoadWarning& warning);
 
+// What the user is told of a load that failed: the file by its name and what
+// went wrong in plain words.
+QString LoadFailureMessage(const QString& fileName, const TLoadResult& result);
+
 class TLoadServing : public QObject {
   Q_OBJECT
 
@@ -73,6 +77,9 @@ class TLoadServing : public QObject {
   // The window or the application lost the activation to something other
   // than a box of this serving; only then is an activation a new trigger.
   bool away_ = false;
+  // A request waited behind the open dialog for a file the user chose: ask
+  // before it replaces that file's design.
+  bool askBeforeReplacing_ = false;
 };
 
 }  // namespace tfd

@@ -4,9 +4,11 @@
 #include "model/Mech.h"
 #include "model/Rounding.h"
 #include "rules/ComponentRules.h"
+#include "rules/Placement.h"
 #include "rules/RulesPass.h"
 #include "ui/common/DisplayColors.h"
 #include "ui/common/Formats.h"
+#include "ui/common/MessageSeam.h"
 #include "ui/main/ComponentMenus.h"
 #include "ui/main/DesignHost.h"
 #include "ui/main/SpinText.h"
@@ -53,8 +55,21 @@ TMainItemsPage::TMainItemsPage(IDesignHost& host, TComponentMenus& menus, QWidge
   connect(ui.chkSatellite, &QCheckBox::clicked, this, [this] { OnMiscFlagClicked(mfSatelliteUplink); });
   connect(ui.chkNullSig, &QCheckBox::clicked, this, [this] { OnMiscFlagClicked(mfNullSignature); });
   connect(ui.btnNewDes, &QPushButton::clicked, this, [this] { host_.NewDesign(); });
-  // btnClearWeps has no command.
+  connect(ui.btnClearWeps, &QPushButton::clicked, this, &TMainItemsPage::OnClearWeapons);
   connect(ui.Image1, &TStatusLight::clicked, this, [this] { host_.ShowErrorReport(); });
+}
+
+void TMainItemsPage::OnClearWeapons() {
+  TMech& m = host_.Design();
+  const auto answer = TMessageSeam::AskYesNo(
+      this, "Clear Weapons",
+      QString("Do you wish to delete every weapon and item of equipment of %1?")
+          .arg(m.IsOmni() ? QString::fromStdString(m.ConfigName(m.ConfigIndex)) : QString("this design")));
+  if (answer != QMessageBox::Yes) return;
+  if (ClearWeapons(m) == 0) return;
+  host_.Recalc(rqWeights);
+  host_.RefreshPages(host_.ActivePageMask() | pgMain, this);
+  host_.SetModified();
 }
 
 void TMainItemsPage::OnMovementEdited(TSpinEdit* edit) {

@@ -27,6 +27,7 @@ class TMainItemsPage : public QWidget {
   Ui::MainItemsPage ui;
 
  private:
+  void OnClearWeapons();
   void OnMovementEdited(TSpinEdit* edit);
   void OnTonnageLeft();
   void OnHeatSinksLeft();

@@ -91,7 +91,7 @@ void TReportsPage::Refresh() {
   SetBar(*ui_->shpHtDsp, m.Dissipation, colors[dcGraphHtD]);
   ui_->lblHtDispNum->setText(QString::number(m.Dissipation));
 
-  ui_->lblCost->setText(FormatFixed(m.Cost, 0));
+  ui_->lblCost->setText(FormatGrouped(m.Cost, 0));
   ui_->lblBV->setText(QString::number(m.BattleValue));
   ui_->lblBang->setText(FormatFixed(BangPerBuck(m.BattleValue, m.Cost), 2));
 

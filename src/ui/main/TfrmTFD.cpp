@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 
 #include "db/SqliteDatabase.h"
@@ -37,6 +39,21 @@
 
 namespace tfd {
 
+namespace {
+
+// A page scrolls where the window is smaller than it, so the window fits a
+// small screen and the status bar stays in view.
+QScrollArea* Scrolling(QWidget* page) {
+  auto* area = new QScrollArea(page->parentWidget());
+  area->setObjectName(page->objectName() + "Scroll");
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  area->setWidget(page);
+  return area;
+}
+
+}  // namespace
+
 TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
     : QMainWindow(parent),
       equipment_(std::move(equipment)),
@@ -51,17 +68,17 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
 
   menus_ = new TComponentMenus(*this, this);
   pageMain_ = new TMainItemsPage(*this, *menus_, ui.tsMain);
-  ui.lay_tsMain->addWidget(pageMain_);
+  ui.lay_tsMain->addWidget(Scrolling(pageMain_));
   pageArmor_ = new TArmorPage(*this, *menus_, ui.tsArmor);
-  ui.lay_tsArmor->addWidget(pageArmor_);
+  ui.lay_tsArmor->addWidget(Scrolling(pageArmor_));
   pageWeapons_ = new TWeaponsPage(*this, *menus_, ui.tsWeapons);
-  ui.lay_tsWeapons->addWidget(pageWeapons_);
+  ui.lay_tsWeapons->addWidget(Scrolling(pageWeapons_));
   pageCriticals_ = new TCriticalsPage(*this, *menus_, ui.tsCriticals);
-  ui.lay_tsCriticals->addWidget(pageCriticals_);
+  ui.lay_tsCriticals->addWidget(Scrolling(pageCriticals_));
   pageReports_ = new TReportsPage(*this, *menus_, ui.tsReports);
-  ui.lay_tsReports->addWidget(pageReports_);
+  ui.lay_tsReports->addWidget(Scrolling(pageReports_));
   pageSpecs_ = new TSpecificationsPage(*this, ui.tsSpecifications);
-  ui.lay_tsSpecifications->addWidget(pageSpecs_);
+  ui.lay_tsSpecifications->addWidget(Scrolling(pageSpecs_));
   if (equipment_) rosterPositions_ = std::make_unique<TRosterPositions>(roster_, *equipment_);
   menus_->FindArmorTarget = [this] {
     if (pageMain_->ui.btnMainArmrType->isDown()) return 1;
@@ -100,7 +117,7 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   rosterLinks.DesignModified = [this] { return modified_; };
   rosterLinks.DescribeWarning = WarningLine;
   pageRoster_ = new TUnitRosterPage(*this, roster_, rosterPositions_.get(), std::move(rosterLinks), ui.tsUnitRoster);
-  ui.lay_tsUnitRoster->addWidget(pageRoster_);
+  ui.lay_tsUnitRoster->addWidget(Scrolling(pageRoster_));
   save_ = new TSaveCommands(*this);
   for (QAction* a : {ui.FileSaveItem, ui.FileSaveAsItem, ui.FilePrintItem, ui.FilePrintSetupItem})
     a->setEnabled(true);
@@ -125,9 +142,12 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   for (QLabel* l : {sbTonnage_, sbArmor_, sbHeat_, sbRatings_}) statusBar()->addPermanentWidget(l);
 
   connect(&timer_, &QTimer::timeout, this, &TfrmTFD::TimerTick);
-  resize(1100, 760);
+  // The size the pages like, within the screen.
+  QSize size(1100, 760);
+  if (const QScreen* screen = this->screen()) size = size.boundedTo(screen->availableGeometry().size());
+  resize(size);
 
-  modified_ = false;
+  SetModifiedFlag(false);
   Recalc(rqAll);
 }
 
@@ -189,7 +209,7 @@ void TfrmTFD::pcMain_Change(int index) {
   // Leaving the Main Items tab stores what was typed there, even when the edit
   // never lost the focus (clicking a tab does not take it).
   if (ui.pcMain->widget(lastTab_) == ui.tsMain && pageMain_->StoreControls()) {
-    modified_ = true;
+    SetModifiedFlag(true);
     Recalc(rqChassis | rqArmor);
   }
   lastTab_ = index;
@@ -201,21 +221,36 @@ void TfrmTFD::pcMain_Change(int index) {
 void TfrmTFD::SetLoadRequests(TLoadRequests* requests) { loadServing_->SetRequests(requests); }
 
 void TfrmTFD::LoadFromFile(const QString& fileName) {
+  // The file is read into a design of its own: one that cannot be read leaves
+  // the design being edited, its file name, caption and modified flag as they
+  // were. The loader runs the rules pass and rebuilds the power-plant text.
+  TMech read;
+  const THtmlSettings htmlBefore = html_;
+  TLoadResult result = ReadDesignFile(read, equipment_.get(), html_, fileName, &pageSpecs_->Makers());
+  if (!result.Ok()) {
+    html_ = htmlBefore;
+    TMessageSeam::Error(this, LoadFailureMessage(fileName, result));
+    return;
+  }
   ResetDesign();
-  // The loader runs the rules pass and rebuilds the power-plant text itself;
-  // whatever it read, even up to an error, is shown.
-  TLoadResult result = ReadDesignFile(design_, equipment_.get(), html_, fileName, &pageSpecs_->Makers());
+  design_.TakeDesign(read);
+  FollowDesignTechnology();
   loadWarnings_ = std::move(result.Warnings);
   loadInProgress_ = true;
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports, this);
   loadInProgress_ = false;
-  modified_ = false;
-  // A file read only in part (an error, or warnings for what was left out)
-  // is not replaced by F2 without a word.
+  SetModifiedFlag(false);
+  // A file read only in part (warnings for what was left out) is not
+  // replaced by F2 without a word.
   save_->SetReadInPart(!result.Message.empty() || !loadWarnings_.empty());
   UpdateCaption();
   ShowLoadWarnings(fileName);
-  if (!result.Message.empty()) TMessageSeam::Error(this, QString::fromStdString(result.Message));
+}
+
+void TfrmTFD::FollowDesignTechnology() {
+  // The equipment lists show the design's own technology, as for a new
+  // design; the Weapons refresh narrows this to the rules level.
+  design_.WeaponFilter = design_.RulesLevel;
 }
 
 void TfrmTFD::ShowLoadWarnings(const QString& fileName) {
@@ -243,20 +278,20 @@ void TfrmTFD::FileNewItem_Click() {
   }
   UpdateCaption();
   RefreshPages(ActivePageMask(), this);
-  if (!cancelled) modified_ = false;
+  if (!cancelled) SetModifiedFlag(false);
 }
 
 bool TfrmTFD::FileSave() {
   // What was typed on the Main Items tab counts, even before the edit lost the focus.
   if (ui.pcMain->currentWidget() == ui.tsMain && pageMain_->StoreControls()) {
-    modified_ = true;
+    SetModifiedFlag(true);
     Recalc(rqChassis | rqArmor);
   }
   return save_->Save();
 }
 
 void TfrmTFD::MarkSaved() {
-  modified_ = false;
+  SetModifiedFlag(false);
   UpdateCaption();
 }
 
@@ -266,12 +301,13 @@ void TfrmTFD::ResetDesign() {
   lastTab_ = ui.pcMain->currentIndex();
   --refreshing_;
   tfd::NewDesign(design_);
+  FollowDesignTechnology();
   pageSpecs_->Reset();
   loadInProgress_ = true;
   pageWeapons_->PressEnergy();
   RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports | pgSpecs, this);
   loadInProgress_ = false;
-  modified_ = false;
+  SetModifiedFlag(false);
 }
 
 void TfrmTFD::StartFromDefaultValues() {
@@ -287,11 +323,17 @@ void TfrmTFD::UpdateCaption() {
   // The file name without its folder; names may come with either separator.
   const qsizetype cut = std::max({file.lastIndexOf('\\'), file.lastIndexOf(':'), file.lastIndexOf('/')});
   file = file.mid(cut + 1);
-  QString caption = "Titanframe Designer";
+  // Qt shows the mark in place of "[*]" while the design is modified.
+  QString caption = "Titanframe Designer[*]";
   if (!type.isEmpty() && !file.isEmpty()) caption = "(" + type + " as " + file + ") " + caption;
   else if (!type.isEmpty()) caption = "(" + type + ") " + caption;
   else if (!file.isEmpty()) caption = "(" + file + ") " + caption;
   setWindowTitle(caption);
+}
+
+void TfrmTFD::SetModifiedFlag(bool modified) {
+  modified_ = modified;
+  setWindowModified(modified);
 }
 
 void TfrmTFD::OptionsUseBINItem_Click(bool checked) {
@@ -356,10 +398,11 @@ void TfrmTFD::OnFirstShow() {
   ui.pcMain->setCurrentWidget(ui.tsMain);
   --refreshing_;
   ResetDesign();
-  modified_ = false;
+  SetModifiedFlag(false);
   Recalc(rqAll);
   SetErrorLightSpeed(speed_);
-  loadServing_->ServeOnShow();
+  // Served once the window is on screen, so that an error box stands over it.
+  QTimer::singleShot(0, loadServing_, &TLoadServing::ServeOnShow);
   ApplyColors();
   pageArmor_->ui.imgOwens->setPicture(0);
   UpdateCaption();
@@ -401,7 +444,7 @@ void TfrmTFD::UpdateStatusBar() {
   ComputeRatings(design_);
   sbRatings_->setText(tr("Battle value: %1  Cost: %2 C-bills")
                           .arg(design_.BattleValue)
-                          .arg(FormatFixed(design_.Cost, 0)));
+                          .arg(FormatGrouped(design_.Cost, 0)));
 }
 
 // The validation follows every refresh, whichever pages it showed: the report

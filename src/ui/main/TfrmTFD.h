@@ -60,7 +60,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   const TDisplayColors& Colors() const override { return colors_; }
   void Recalc(int request) override;
   void RefreshPages(int mask, QObject* sender) override;
-  void SetModified() override { modified_ = true; }
+  void SetModified() override { SetModifiedFlag(true); }
   bool Refreshing() const override { return refreshing_ > 0; }
   void NewDesign() override { FileNewItem_Click(); }
   void ShowErrorReport() override;
@@ -148,6 +148,9 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   void UpdateStatusBar();
   void ShowFindings();
   void ReportMovedItems(int count);
+  void FollowDesignTechnology();
+  // The flag and the title bar's mark of a modified design.
+  void SetModifiedFlag(bool modified);
   void ShowLoadWarnings(const QString& fileName);
   QList<TStatusLight*> StatusLights() const;
 

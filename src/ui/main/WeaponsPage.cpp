@@ -13,6 +13,7 @@
 #include "ui/common/DisplayColors.h"
 #include "ui/common/Formats.h"
 #include "ui/common/MessageSeam.h"
+#include "ui/main/ActuatorNotice.h"
 #include "ui/main/ComponentMenus.h"
 #include "ui/main/DesignHost.h"
 #include "ui/main/EquipmentDelegate.h"
@@ -232,11 +233,13 @@ void TWeaponsPage::AddChosenItem() {
   request.Criticals = ui.sedtCriticals->value();
   request.Shots = ui.sedtShots->value();
   request.Ammunition = ui.btnAmmo->isChecked();
+  const auto actuators = m.Config->Actuators;
   const EPlacement result = AddItem(m, request);
   if (result != EPlacement::Placed) {
     TMessageSeam::Warn(this, "Warning", Text(PlacementMessage(result)));
     return;
   }
+  ReportDisplacedActuators(this, actuators, m.Config->Actuators);
   host_.Recalc(rqWeights);
   host_.RefreshPages(pgWeapons, this);
   host_.SetModified();
