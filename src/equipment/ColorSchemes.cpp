@@ -38,6 +38,13 @@ const TColorSet& Windows95ColorSet() {
   return s;
 }
 
+const TColorSet& StartupColorSet() {
+  static const TColorSet s = {Rgb(0, 0, 0),     Rgb(0, 0, 0),   kSystemColor + 15,
+                              kSystemColor + 15, Rgb(0, 0, 255), Rgb(255, 0, 0),
+                              Rgb(255, 0, 0),   Rgb(0, 128, 128), Rgb(0, 0, 255)};
+  return s;
+}
+
 bool IsBuiltInScheme(const std::string& name) {
   return name == kStandardSchemeName || name == kWindows95SchemeName;
 }
@@ -136,6 +143,16 @@ TColorSet TColorSchemeStore::Choose(const std::string& name) const {
   if (name == kWindows95SchemeName) return Windows95ColorSet();
   if (auto set = Find(name)) return *set;
   return StandardColorSet();
+}
+
+int ErrorLightPosition(int speed) {
+  speed = std::clamp(speed, 0, kMaxErrorLightSpeed);
+  return speed == 0 ? 0 : kMaxErrorLightSpeed + 1 - speed;
+}
+
+int ErrorLightSpeed(int position) {
+  position = std::clamp(position, 0, kMaxErrorLightSpeed);
+  return position == 0 ? 0 : kMaxErrorLightSpeed + 1 - position;
 }
 
 std::string NextNewSchemeName(const std::vector<std::string>& names) {

@@ -26,6 +26,9 @@ inline constexpr std::uint32_t kSystemColor = 0x80000000u;
 
 const TColorSet& StandardColorSet();
 const TColorSet& Windows95ColorSet();
+// The main window's colours before the user chooses any: black text on the
+// desktop's button face, and the usual gauge and graph colours.
+const TColorSet& StartupColorSet();
 bool IsBuiltInScheme(const std::string& name);
 
 // The table's field names in colour-index order.
@@ -71,6 +74,14 @@ class TColorSchemeStore {
   std::unique_ptr<ITable> table_;
   std::string error_;
 };
+
+// The error light's speed: 0 to 50, 0 standing still; the blink interval is
+// speed x 10 ms. The speed track bar runs the other way ("Stopped" at 0,
+// "Fastest" at 50): position = 51 - speed, and 0 for a light that stands.
+inline constexpr int kMaxErrorLightSpeed = 50;
+inline constexpr int kDefaultErrorLightSpeed = 25;
+int ErrorLightPosition(int speed);
+int ErrorLightSpeed(int position);
 
 // The first "New<n>" (n from 1) that is not among the names, compared without
 // regard to case.

@@ -120,3 +120,32 @@ TEST(ColorSchemes, NewNamesSkipTakenOnesWithoutRegardToCase) {
 
 }  // namespace
 }  // namespace tfd
+
+namespace tfd {
+namespace {
+
+TEST(ColorSchemes, ErrorLightTrackBarRunsAgainstTheSpeed) {
+  // Fastest at the right end, standing still at the left.
+  EXPECT_EQ(ErrorLightSpeed(50), 1);
+  EXPECT_EQ(ErrorLightSpeed(1), 50);
+  EXPECT_EQ(ErrorLightSpeed(0), 0);
+  EXPECT_EQ(ErrorLightPosition(kDefaultErrorLightSpeed), 26);
+  EXPECT_EQ(ErrorLightPosition(0), 0);
+  for (int position = 0; position <= 50; ++position)
+    EXPECT_EQ(ErrorLightPosition(ErrorLightSpeed(position)), position);
+  // Out of range values are held at the ends.
+  EXPECT_EQ(ErrorLightSpeed(99), 1);
+  EXPECT_EQ(ErrorLightPosition(-3), 0);
+}
+
+TEST(ColorSchemes, StartUpSetPairsBlackTextWithTheButtonFace) {
+  const TColorSet& s = StartupColorSet();
+  EXPECT_EQ(s[0], 0u);
+  EXPECT_EQ(s[2], kSystemColor + 15);
+  EXPECT_EQ(s[3], kSystemColor + 15);
+  // The gauge and graph colours are those of the built-in standard.
+  for (std::size_t i = 4; i < s.size(); ++i) EXPECT_EQ(s[i], StandardColorSet()[i]) << i;
+}
+
+}  // namespace
+}  // namespace tfd

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
+#include "ui/common/ColorDialogSeam.h"
 #include "ui/common/FileDialogSeam.h"
 #include "ui/common/MessageSeam.h"
 
@@ -19,11 +20,15 @@ int main(int argc, char** argv) {
   // Their lock files and sockets go with the test.
   QTemporaryDir runtime;
   if (runtime.isValid()) qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+  // The user's colour schemes too.
+  QTemporaryDir userData;
+  if (userData.isValid()) qputenv("XDG_DATA_HOME", userData.path().toUtf8());
   QApplication app(argc, argv);
   QApplication::setApplicationName("Titanframe Designer");
   // A test never waits on a message box, whichever test runs alone.
   tfd::TMessageSeam::NeverShow();
   tfd::TFileDialogSeam::NeverShow();
+  tfd::TColorDialogSeam::NeverShow();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -48,7 +48,9 @@ void TfrmUnitInfo::BuildOrganizationMenu() {
   int column = 0;
   for (const TForceColumn& c : kColumns) {
     auto* heading = new QLabel(c.heading, columns);
-    heading->setStyleSheet("font-weight: bold");
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
     grid->addWidget(heading, 0, column);
     int row = 1;
     for (int code = c.first; code <= c.last; ++code) {

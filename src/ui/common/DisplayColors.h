@@ -1,7 +1,8 @@
 #pragma once
 // The nine display colours: standard text, edit-box text, standard background,
 // edit-box background, gauge in legal status, gauge in illegal status, graph
-// heat potential, graph heat dissipation, graph damage potential.
+// heat potential, graph heat dissipation, graph damage potential. Resolved
+// for this desktop from a colour set (ResolveColorSet).
 
 #include <QColor>
 #include <array>
@@ -18,10 +19,6 @@ struct TDisplayColors {
 
   const QColor& operator[](EDisplayColor i) const { return Colors[static_cast<std::size_t>(i)]; }
   QColor& operator[](EDisplayColor i) { return Colors[static_cast<std::size_t>(i)]; }
-
-  // Black text, the system button face behind, blue and red gauges, red, teal
-  // and blue graph lines.
-  static TDisplayColors Defaults();
 };
 
 }  // namespace tfd

@@ -36,13 +36,6 @@ void SetBar(QFrame& bar, int points, QColor color) {
   }
 }
 
-void SetTextColor(QLabel& label, QColor color) {
-  QPalette palette = label.palette();
-  if (palette.color(QPalette::WindowText) == color) return;
-  palette.setColor(QPalette::WindowText, color);
-  label.setPalette(palette);
-}
-
 }  // namespace
 
 TReportsPage::TReportsPage(IDesignHost& host, TComponentMenus& menus, QWidget* parent)
@@ -97,10 +90,6 @@ void TReportsPage::Refresh() {
   ui_->lblHtPotNum->setText(QString::number(potential));
   SetBar(*ui_->shpHtDsp, m.Dissipation, colors[dcGraphHtD]);
   ui_->lblHtDispNum->setText(QString::number(m.Dissipation));
-  for (QLabel* l : {ui_->lblHeatPot, ui_->lblHtPotNum, ui_->lblGraphHeat, ui_->lblH})
-    SetTextColor(*l, colors[dcGraphHtP]);
-  for (QLabel* l : {ui_->lblHtDisp, ui_->lblHtDispNum}) SetTextColor(*l, colors[dcGraphHtD]);
-  for (QLabel* l : {ui_->lblGraphDamage, ui_->lblD}) SetTextColor(*l, colors[dcGraphDmgP]);
 
   ui_->lblCost->setText(FormatGrouped(m.Cost, 0));
   ui_->lblBV->setText(QString::number(m.BattleValue));

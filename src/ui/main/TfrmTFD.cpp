@@ -1,21 +1,28 @@
 #include "ui/main/TfrmTFD.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 
+#include "db/SqliteDatabase.h"
 #include "equipment/EquipmentLists.h"
 #include "ratings/Ratings.h"
 #include "ratings/RosterPositions.h"
 #include "rules/RulesPass.h"
 #include "ui/About/About.h"
 #include "ui/BV/BV.h"
+#include "ui/Colors/Colors.h"
 #include "ui/Cost/Cost.h"
+#include "ui/DispOpts/DispOpts.h"
 #include "ui/Errs/Errs.h"
+#include "ui/common/ColorApplier.h"
 #include "ui/common/Formats.h"
 #include "ui/common/MessageSeam.h"
+#include "ui/common/SystemColors.h"
+#include "ui/defvals/defvals.h"
 #include "ui/grphopts/grphopts.h"
 #include "ui/main/ArmorPage.h"
 #include "ui/main/ComponentMenus.h"
@@ -36,8 +43,6 @@ namespace tfd {
 
 namespace {
 
-constexpr int kMaxErrorLightSpeed = 50;
-
 // A page scrolls where the window is smaller than it, so the window fits a
 // small screen and the status bar stays in view.
 QScrollArea* Scrolling(QWidget* page) {
@@ -52,8 +57,15 @@ QScrollArea* Scrolling(QWidget* page) {
 }  // namespace
 
 TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
-    : QMainWindow(parent), equipment_(std::move(equipment)), colors_(TDisplayColors::Defaults()) {
+    : QMainWindow(parent),
+      equipment_(std::move(equipment)),
+      colors_(ResolveColorSet(activeSet_, QApplication::palette())),
+      schemes_(std::make_unique<TColorSchemeStore>(TColorSchemeStore::OpenUserStore(
+          [](const std::string& path) { return OpenSqliteDatabase(path, EOpenMode::Create); }))) {
   ui.setupUi(this);
+  colorApplier_ = new TColorApplier(this);
+  // Schemes made of system colours follow a change of the desktop's theme.
+  connect(colorApplier_, &TColorApplier::DesktopPaletteChanged, this, [this] { SetActiveColorSet(activeSet_); });
   if (equipment_) design_.Equipment = &equipment_->Index();
 
   menus_ = new TComponentMenus(*this, this);
@@ -84,6 +96,11 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
     });
   });
   about_ = new TfrmAboutBox(this);
+  // The error report writes in the illegal-status colour.
+  errorReport_->setProperty(kDisplayColorProperty, QStringLiteral("GaugeE"));
+  dispOpts_ = new TfrmDispOpts(*schemes_, this);
+  htmlOptions_ = new TfrmColor(html_, this);
+  defValues_ = new TfrmDefValues(defaults_, this);
   cost_ = new TfrmCost(design_, this);
   bv_ = new TfrmBV(design_, this);
   graphOptions_ = new TfrmGrphOpts(this);
@@ -115,9 +132,9 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   connect(ui.OptionsErrorReportItem, &QAction::triggered, this, [this] { ShowErrorReport(); });
   connect(ui.OptionsGraphItem, &QAction::triggered, this, [this] { OptionsGraphItem_Click(); });
   connect(ui.HelpAboutItem, &QAction::triggered, this, [this] { about_->exec(); });
-  // Their windows are not there yet.
-  for (QAction* a : {ui.OptionsDefaultsItem, ui.OptionsDisplayItem, ui.OptionsHTMLItem})
-    a->setEnabled(false);
+  connect(ui.OptionsDisplayItem, &QAction::triggered, this, [this] { OptionsDisplayItem_Click(); });
+  connect(ui.OptionsHTMLItem, &QAction::triggered, this, [this] { htmlOptions_->exec(); });
+  connect(ui.OptionsDefaultsItem, &QAction::triggered, this, [this] { defValues_->exec(); });
   connect(ui.pcMain, &QTabWidget::currentChanged, this, [this](int index) { pcMain_Change(index); });
 
   sbTonnage_ = new QLabel(this);
@@ -294,6 +311,7 @@ void TfrmTFD::FileNewItem_Click() {
     ResetDesign();
     loadWarnings_.clear();
     ShowLoadWarnings({});
+    StartFromDefaultValues();
   }
   UpdateCaption();
   RefreshPages(ActivePageMask(), this);
@@ -332,6 +350,13 @@ void TfrmTFD::ResetDesign() {
   loadInProgress_ = false;
   SetModifiedFlag(false);
   if (undo_) undo_->Reset();
+}
+
+void TfrmTFD::StartFromDefaultValues() {
+  if (!defaults_.Chosen) return;
+  ApplyDefaultValues(design_, defaults_);
+  Recalc(rqAll);
+  RefreshPages(pgMain | pgArmor | pgWeapons | pgCriticals | pgReports | pgSpecs, this);
 }
 
 void TfrmTFD::UpdateCaption() {
@@ -425,7 +450,24 @@ void TfrmTFD::OnFirstShow() {
   UpdateCaption();
 }
 
+void TfrmTFD::OptionsDisplayItem_Click() {
+  timer_.stop();
+  dispOpts_->SetWorkingSet(activeSet_);
+  dispOpts_->SetSpeed(speed_);
+  const bool accepted = dispOpts_->exec() == QDialog::Accepted;
+  if (accepted) speed_ = dispOpts_->Speed();
+  SetErrorLightSpeed(speed_);
+  SetActiveColorSet(accepted ? dispOpts_->WorkingSet() : activeSet_);
+}
+
+void TfrmTFD::SetActiveColorSet(const TColorSet& colors) {
+  activeSet_ = colors;
+  colors_ = ResolveColorSet(activeSet_, QApplication::palette());
+  ApplyColors();
+}
+
 void TfrmTFD::ApplyColors() {
+  colorApplier_->Apply(colors_);
   errorReport_->setColors(colors_[dcGaugeE], colors_[dcTextB]);
   RefreshPages(ActivePageMask(), this);
 }
@@ -433,7 +475,11 @@ void TfrmTFD::ApplyColors() {
 void TfrmTFD::UpdateStatusBar() {
   const QString tons = FormatTonnage(design_.Weights[wFree], design_.RulesLevel);
   sbTonnage_->setText(tr("Tonnage remaining: %1").arg(tons));
-  sbTonnage_->setStyleSheet(design_.Weights[wFree] < 0 ? "color: red; font-weight: bold" : "");
+  const bool overweight = design_.Weights[wFree] < 0;
+  sbTonnage_->setProperty(kDisplayColorProperty, overweight ? QStringLiteral("GaugeE") : QStringLiteral("TextF"));
+  QFont font = sbTonnage_->font();
+  font.setBold(overweight);
+  sbTonnage_->setFont(font);
   sbArmor_->setText(tr("Armor: %1 / %2").arg(design_.ArmorPoints).arg(design_.MaxArmor));
   sbHeat_->setText(tr("Heat sinks: %1 %2").arg(design_.HeatSinks).arg(FormatDissipation(design_.Dissipation)));
   // The ratings take a couple of microseconds: the vital figures follow every edit.

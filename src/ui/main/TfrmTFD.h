@@ -7,8 +7,10 @@
 #include <QTimer>
 #include <memory>
 
+#include "equipment/ColorSchemes.h"
 #include "files/HtmlSettings.h"
 #include "files/LoadLog.h"
+#include "model/DefaultValues.h"
 #include "model/Mech.h"
 #include "model/UnitRoster.h"
 #include "rules/Validation.h"
@@ -30,7 +32,11 @@ class TSpecificationsPage;
 class TUnitRosterPage;
 class TRosterPositions;
 class TStatusLight;
+class TColorApplier;
 class TfrmAboutBox;
+class TfrmColor;
+class TfrmDefValues;
+class TfrmDispOpts;
 class TfrmErrorRpt;
 class TfrmBV;
 class TfrmCost;
@@ -115,6 +121,19 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   void MarkSaved();
   TSaveCommands* SaveCommands() const { return save_; }
 
+  // The display colours as chosen (references, system colours among them)
+  // and the settings windows.
+  const TColorSet& ActiveColorSet() const { return activeSet_; }
+  TColorSchemeStore& ColorSchemes() { return *schemes_; }
+  TDefaultValues& DefaultValues() { return defaults_; }
+  TfrmDispOpts* DisplayOptions() const { return dispOpts_; }
+  TfrmColor* HtmlOptions() const { return htmlOptions_; }
+  TfrmDefValues* DefaultValuesWindow() const { return defValues_; }
+  // Makes a colour set the active one and puts it on every control.
+  void SetActiveColorSet(const TColorSet& colors);
+  // Puts the display colours on every control of the window and its dialogs.
+  void ApplyColors();
+
   Ui::TfrmTFD ui;
 
  protected:
@@ -129,7 +148,9 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   void ShowRatingsWindow(QDialog& window);
   void pcMain_Change(int index);
   void OnFirstShow();
-  void ApplyColors();
+  void OptionsDisplayItem_Click();
+  // A new design starts from the default values once the user has chosen them.
+  void StartFromDefaultValues();
   void UpdateStatusBar();
   void ShowFindings();
   void ReportMovedItems(int count);
@@ -146,7 +167,14 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   std::unique_ptr<TEquipmentLists> equipment_;
   // After the roster and the equipment: its designs refer to both.
   std::unique_ptr<TRosterPositions> rosterPositions_;
+  TColorSet activeSet_ = StartupColorSet();
   TDisplayColors colors_;
+  std::unique_ptr<TColorSchemeStore> schemes_;
+  TDefaultValues defaults_;
+  TColorApplier* colorApplier_ = nullptr;
+  TfrmDispOpts* dispOpts_ = nullptr;
+  TfrmColor* htmlOptions_ = nullptr;
+  TfrmDefValues* defValues_ = nullptr;
   TComponentMenus* menus_ = nullptr;
   TMainItemsPage* pageMain_ = nullptr;
   TArmorPage* pageArmor_ = nullptr;
@@ -173,7 +201,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   QLabel* sbRatings_ = nullptr;
 
   QTimer timer_;
-  int speed_ = 25;
+  int speed_ = kDefaultErrorLightSpeed;
   int frame_ = 0;
   int status_ = 0;  // 0 green, 1 yellow, 2 red
   bool modified_ = false;

@@ -1,0 +1,39 @@
+// Putting the display colours on the whole main window (every page, the
+// status bar and the dialogs), alternating two schemes so that every palette
+// really changes, with the refresh of the page shown.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "equipment/ColorSchemes.h"
+#include "equipment/EquipmentLists.h"
+#include "ui/main/Startup.h"
+#include "ui/main/TfrmTFD.h"
+
+using namespace tfd;
+
+namespace {
+
+void BM_ApplyColors(benchmark::State& state) {
+  TfrmTFD window(LoadEquipmentLists());
+  window.show();
+  QApplication::processEvents();
+  bool standard = true;
+  for (auto _ : state) {
+    window.SetActiveColorSet(standard ? StandardColorSet() : Windows95ColorSet());
+    standard = !standard;
+  }
+}
+BENCHMARK(BM_ApplyColors)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::benchmark::Initialize(&argc, argv);
+  ::benchmark::RunSpecifiedBenchmarks();
+  ::benchmark::Shutdown();
+  return 0;
+}
