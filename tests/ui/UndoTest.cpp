@@ -6,16 +6,22 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <map>
 
 #include "equipment/EquipmentLists.h"
+#include "files/ReadoutParts.h"
 #include "model/DesignCompare.h"
 #include "ui/main/DesignUndo.h"
 #include "ui/main/EditCommands.h"
@@ -306,4 +312,53 @@ TEST_F(Undo, SearchFiltersByNameOrAbbreviationAndEnterAdds) {
   EXPECT_TRUE(shown().isEmpty());
   QTest::keyClick(field, Qt::Key_Return);
   EXPECT_EQ(Design().Config->Items.Size(), 2);
+}
+
+namespace {
+
+// What the clipboard holds, written to a file our reader can load.
+QString ClipboardAsFile(const QTemporaryDir& dir, const char* name) {
+  QFile file(dir.filePath(name));
+  if (!file.open(QIODevice::WriteOnly)) return {};
+  file.write(QGuiApplication::clipboard()->text().toUtf8());
+  return file.fileName();
+}
+
+}  // namespace
+
+TEST_F(Undo, CopiedReadoutLoadsBackToTheSameDesign) {
+  window->LoadFromFile(TFD_TEST_DATA "/vashti-prime.TFC");
+  ASSERT_TRUE(Design().IsOmni());
+  Design().SelectConfig(2);
+  window->Recalc(63);
+  const TMech original(Design());
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+
+  // Only an Omni design offers every configuration at once.
+  QMenu* menu = window->EditCommands()->Menu();
+  QMetaObject::invokeMethod(menu, "aboutToShow");
+  EXPECT_TRUE(window->EditCommands()->CopyAllAction()->isEnabled());
+
+  window->EditCommands()->CopyReadoutAction()->trigger();
+  EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasHtml());
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(QString::fromStdString(ReadoutConfigName(2))));
+  window->LoadFromFile(ClipboardAsFile(dir, "one.txt"));
+  EXPECT_EQ(Design().Tonnage, original.Tonnage);
+  EXPECT_EQ(Design().WalkMP, original.WalkMP);
+  EXPECT_EQ(Design().EngineRating, original.EngineRating);
+  EXPECT_EQ(Design().HeatSinks, original.HeatSinks);
+  EXPECT_EQ(Design().Configs[2]->Items.Size(), original.Configs[2]->Items.Size());
+
+  window->LoadFromFile(TFD_TEST_DATA "/vashti-prime.TFC");
+  window->EditCommands()->CopyAllAction()->trigger();
+  window->LoadFromFile(ClipboardAsFile(dir, "all.txt"));
+  for (int c = 0; c < kConfigCount; ++c)
+    EXPECT_EQ(Design().Configs[c]->Items.Size(), original.Configs[c]->Items.Size()) << original.ConfigName(c);
+
+  // A plain design has one configuration: "all" has nothing more to give.
+  window->LoadFromFile(TFD_TEST_DATA "/brennock-bk1.TFI");
+  QMetaObject::invokeMethod(menu, "aboutToShow");
+  EXPECT_FALSE(window->EditCommands()->CopyAllAction()->isEnabled());
+  EXPECT_TRUE(window->EditCommands()->CopyReadoutAction()->isEnabled());
 }

@@ -1,11 +1,17 @@
 #include "ui/main/EditCommands.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QShortcut>
 
+#include "equipment/EquipmentLists.h"
+#include "files/HtmlReadoutWriter.h"
+#include "files/TextReadoutWriter.h"
 #include "ui/main/DesignUndo.h"
 #include "ui/main/EquipmentSearch.h"
 #include "ui/main/TfrmTFD.h"
@@ -44,6 +50,7 @@ TEditCommands::TEditCommands(TfrmTFD& window, TDesignUndo& undo)
   find_ = menu_->addAction(tr("&Find Equipment"));
   find_->setObjectName("EditFindItem");
   find_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  AddCopyCommands();
 
   FollowStack();
   AddSearch();
@@ -143,6 +150,33 @@ void TEditCommands::AddDeleteKeys() {
       if (button->isEnabled()) button->click();
     });
   }
+}
+
+void TEditCommands::AddCopyCommands() {
+  menu_->addSeparator();
+  copyReadout_ = menu_->addAction(tr("&Copy Readout"));
+  copyReadout_->setObjectName("EditCopyReadoutItem");
+  copyAll_ = menu_->addAction(tr("Copy &All Configurations"));
+  copyAll_->setObjectName("EditCopyAllItem");
+  connect(copyReadout_, &QAction::triggered, this, [this] { CopyReadout(window_.Design().ConfigIndex); });
+  connect(copyAll_, &QAction::triggered, this, [this] { CopyReadout(kAllConfigs); });
+  // Only what can act is enabled: a readout needs the equipment table, and
+  // "all" means something only to an Omni design.
+  connect(menu_, &QMenu::aboutToShow, this, [this] {
+    const bool lists = window_.Equipment() != nullptr;
+    copyReadout_->setEnabled(lists);
+    copyAll_->setEnabled(lists && window_.Design().IsOmni());
+  });
+}
+
+void TEditCommands::CopyReadout(int configIndex) {
+  const TEquipmentLists* lists = window_.Equipment();
+  if (!lists) return;
+  const TMech& design = window_.Design();
+  auto* data = new QMimeData;
+  data->setText(QString::fromStdString(TextReadout(design, *lists, configIndex)));
+  data->setHtml(QString::fromStdString(HtmlReadout(design, *lists, THtmlPage{}, configIndex)));
+  QGuiApplication::clipboard()->setMimeData(data);
 }
 
 }  // namespace tfd

@@ -24,6 +24,11 @@ class TEditCommands : public QObject {
   QAction* RedoAction() const { return redo_; }
   QAction* FindAction() const { return find_; }
   TEquipmentSearch* Search() const { return search_; }
+  QAction* CopyReadoutAction() const { return copyReadout_; }
+  QAction* CopyAllAction() const { return copyAll_; }
+  // The readout of one configuration (or every one, for kAllConfigs) on the
+  // clipboard: the text readout as plain text, the HTML readout as rich text.
+  void CopyReadout(int configIndex);
 
  private:
   void AddStandardShortcuts();
@@ -31,6 +36,7 @@ class TEditCommands : public QObject {
   void AddDeleteKeys();
   void FollowStack();
   void AddSearch();
+  void AddCopyCommands();
 
   TfrmTFD& window_;
   TDesignUndo& undoUnit_;
@@ -39,6 +45,8 @@ class TEditCommands : public QObject {
   QAction* redo_ = nullptr;
   QAction* find_ = nullptr;
   TEquipmentSearch* search_ = nullptr;
+  QAction* copyReadout_ = nullptr;
+  QAction* copyAll_ = nullptr;
 };
 
 }  // namespace tfd
