@@ -54,7 +54,9 @@ TSpecificationsPage::TSpecificationsPage(IDesignHost& host, QWidget* parent)
   const std::pair<QComboBox*, int> makers[] = {
       {ui_->cbChassis, txtChassis}, {ui_->cbPowPlnt, txtPowerPlant}, {ui_->cbJJets, txtJumpJets},
       {ui_->cbArmr, txtArmor},       {ui_->cbComSys, txtComSystem},  {ui_->cbTTSys, txtTargetingSystem}};
-  for (auto [box, text] : makers) {
+  for (const auto& maker : makers) {
+    QComboBox* box = maker.first;
+    const int text = maker.second;
     connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, box, text] { DesignText_Change(box, text); });
     connect(box, &QComboBox::textActivated, this, [this, box, text] { DesignText_Change(box, text); });
   }
