@@ -189,6 +189,14 @@ void TfrmTFD::ShowRestoredDesign() {
 
 TfrmTFD::~TfrmTFD() {
   timer_.stop();
+  // The undo stack is cleared as it is destroyed, after this window is gone:
+  // what it says then must not reach the window.
+  if (undo_) {
+    disconnect(&undo_->Stack(), nullptr, this, nullptr);
+    disconnect(undo_, nullptr, this, nullptr);
+    undo_->Restored = nullptr;
+    undo_->DefaultName = nullptr;
+  }
   // No activation may serve a request into a window being torn down.
   delete loadServing_;
   loadServing_ = nullptr;
