@@ -13,6 +13,8 @@
 
 using namespace tfd;
 
+#include "BenchKit.h"
+
 namespace {
 
 void BM_ApplyColors(benchmark::State& state) {
@@ -29,11 +31,4 @@ BENCHMARK(BM_ApplyColors)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::benchmark::Initialize(&argc, argv);
-  ::benchmark::RunSpecifiedBenchmarks();
-  ::benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return tfd_bench::RunOffscreen(argc, argv); }

@@ -15,17 +15,11 @@
 #include "ratings/DamageByRange.h"
 #include "ratings/Ratings.h"
 
+#include "BenchKit.h"
+
 namespace {
 
-tfd::TEquipmentLists& Lists() {
-  static tfd::TEquipmentLists* lists = [] {
-    auto* l = new tfd::TEquipmentLists;
-    auto db = tfd::OpenSqliteDatabase(TFD_BENCH_DATABASE, tfd::EOpenMode::ReadOnly);
-    l->LoadAll(*db);
-    return l;
-  }();
-  return *lists;
-}
+using tfd_bench::Lists;
 
 std::string Sample(const char* name) {
   std::ifstream in(std::string(TFD_BENCH_SAMPLES) + "/" + name, std::ios::binary);

@@ -24,6 +24,8 @@
 
 using namespace tfd;
 
+#include "BenchKit.h"
+
 namespace {
 
 void BM_StartUp(benchmark::State& state) {
@@ -141,11 +143,4 @@ BENCHMARK(BM_RefreshUnitRoster45)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::benchmark::Initialize(&argc, argv);
-  ::benchmark::RunSpecifiedBenchmarks();
-  ::benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return tfd_bench::RunOffscreen(argc, argv); }

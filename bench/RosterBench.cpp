@@ -11,17 +11,11 @@
 #include "files/RosterFile.h"
 #include "ratings/RosterPositions.h"
 
+#include "BenchKit.h"
+
 namespace {
 
-tfd::TEquipmentLists& Lists() {
-  static tfd::TEquipmentLists* lists = [] {
-    auto* l = new tfd::TEquipmentLists;
-    auto db = tfd::OpenSqliteDatabase(TFD_BENCH_DATABASE, tfd::EOpenMode::ReadOnly);
-    l->LoadAll(*db);
-    return l;
-  }();
-  return *lists;
-}
+using tfd_bench::Lists;
 
 void BM_OpenRoster45(benchmark::State& state) {
   const char* samples[] = {"brennock-bk1.TFI", "torvek-tk4q.TFI", "vashti-prime.TFC", "skarn-prime.txt",

@@ -14,6 +14,8 @@
 
 using namespace tfd;
 
+#include "BenchKit.h"
+
 namespace {
 
 void LoadSample(TfrmTFD& window) {
@@ -45,11 +47,4 @@ BENCHMARK(BM_SpecsRefillOneList)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::benchmark::Initialize(&argc, argv);
-  ::benchmark::RunSpecifiedBenchmarks();
-  ::benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return tfd_bench::RunOffscreen(argc, argv); }

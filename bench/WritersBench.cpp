@@ -16,17 +16,11 @@
 #include "files/TextReadoutWriter.h"
 #include "model/Mech.h"
 
+#include "BenchKit.h"
+
 namespace {
 
-tfd::TEquipmentLists& Lists() {
-  static tfd::TEquipmentLists* lists = [] {
-    auto* l = new tfd::TEquipmentLists;
-    auto db = tfd::OpenSqliteDatabase(TFD_BENCH_DATABASE, tfd::EOpenMode::ReadOnly);
-    l->LoadAll(*db);
-    return l;
-  }();
-  return *lists;
-}
+using tfd_bench::Lists;
 
 // A sample loaded as the window loads it.
 struct TLoaded {

@@ -1,5 +1,7 @@
 #include "ui/main/SaveCommands.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,21 +16,18 @@
 #include "files/LoadSupport.h"
 #include "files/SaveDesign.h"
 #include "ui/common/MessageSeam.h"
+#include "ui/main/LoadServing.h"
 #include "ui/main/TfrmTFD.h"
 
 namespace tfd {
 
 TOpenDialogSettings SaveDialogSettings(const QString& currentName, bool clanDesign) {
-  TOpenDialogSettings s;
+  // The open dialog's entries, less the one kind of file no writer makes.
+  TOpenDialogSettings s = OpenDialogSettings();
   s.Title = "Save As";
-  s.Filters = {
-      {"I.S. Mech Files (*.TFI)", {"*.tfi"}},
-      {"Clan Mech Files (*.TFC)", {"*.tfc"}},
-      {"All Mech Files (*.TF?)", {"*.tfc", "*.tfi"}},
-      {"Text Files (*.TXT)", {"*.txt"}},
-      {"HTML Files (*.HTM)", {"*.htm", "*.html"}},
-      {"All Files (*.*)", {"*"}},
-  };
+  s.Filters.erase(std::remove_if(s.Filters.begin(), s.Filters.end(),
+                                 [](const auto& f) { return f.Patterns.contains("*.mek"); }),
+                  s.Filters.end());
   // A design file is offered under its own name; a readout, which keeps
   // less, as a design file of its name beside it.
   const QFileInfo current(currentName);
