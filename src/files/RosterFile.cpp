@@ -71,7 +71,9 @@ TRosterFilePosition PositionFrom(const json& p) {
 }
 
 TRosterFileData DataFrom(const json& root) {
-  if (!root.is_object() || root.value("format", std::string()) != kFormatName)
+  if (!root.is_object()) throw TBadField{"it is not a roster file"};
+  const auto format = root.find("format");
+  if (format == root.end() || !format->is_string() || format->get<std::string>() != kFormatName)
     throw TBadField{"it is not a roster file"};
   const int version = Whole(root, "version", 0, 1 << 30);
   if (version != kRosterFileVersion)

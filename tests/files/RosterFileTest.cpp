@@ -95,6 +95,7 @@ TEST(RosterFile, WhatIsNoRosterOfThisVersionIsRefusedWithItsReason) {
       {"{\"format\": \"Titanframe Designer roster\", \"version\": 1,", "not valid JSON"},
       {"{\"format\": 1e999}", "not valid JSON"},
       {"[1, 2, 3]", "not a roster file"},
+      {R"({"format":4,"version":1,"organization":0})", "not a roster file"},
       {R"({"format":"something else","version":1,"organization":0})", "not a roster file"},
       {R"({"format":"Titanframe Designer roster","version":2,"organization":0})", "version 2"},
       {R"({"format":"Titanframe Designer roster","version":"1","organization":0})", "\"version\""},
