@@ -79,6 +79,8 @@ int TfrmSplash::remainingMs() const {
 
 void TfrmSplash::finish(QWidget* mainWindow) {
   QPointer<QWidget> main(mainWindow);
+  // Over the main window, which was mapped after it.
+  raise();
   const int remaining = remainingMs();
   QTimer::singleShot(remaining, this, [this, main] {
     if (main) main->activateWindow();
