@@ -11,12 +11,12 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "WindowTestKit.h"
 #include "equipment/ColorSchemes.h"
 #include "equipment/EquipmentLists.h"
 #include "ui/main/EquipmentDelegate.h"
 #include "ui/widgets/ArmorDiagram.h"
 #include "ui/widgets/DropButton.h"
-#include "WindowTestKit.h"
 
 using namespace tfd;
 

@@ -23,7 +23,8 @@ constexpr int kMappingMs = 1000;
 }  // namespace
 
 TfrmSplash::TfrmSplash(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), wait_(new QLabel(this)),
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+      wait_(new QLabel(this)),
       picture_(kWidth, kHeight - kLineHeight) {
   setObjectName(QStringLiteral("frmSplash"));
   setFixedSize(kWidth, kHeight);

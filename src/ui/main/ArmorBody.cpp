@@ -58,9 +58,9 @@ void ArrangeArmorBody(QWidget& page) {
   auto* body = page.findChild<QGridLayout*>("gridBody");
   if (!body) return;
   const TGroupPlace places[] = {
-      {"lay_H_3", Qt::AlignHCenter},  {"lay_CT_13", Qt::AlignHCenter}, {"lay_RT_8", Qt::AlignRight},
-      {"lay_RA_22", Qt::AlignRight},  {"lay_RL_30", Qt::AlignRight},   {"lay_LT_18", Qt::AlignLeft},
-      {"lay_LA_26", Qt::AlignLeft},   {"lay_LL_34", Qt::AlignLeft},
+      {"lay_H_3", Qt::AlignHCenter}, {"lay_CT_13", Qt::AlignHCenter}, {"lay_RT_8", Qt::AlignRight},
+      {"lay_RA_22", Qt::AlignRight}, {"lay_RL_30", Qt::AlignRight},   {"lay_LT_18", Qt::AlignLeft},
+      {"lay_LA_26", Qt::AlignLeft},  {"lay_LL_34", Qt::AlignLeft},
   };
   for (const TGroupPlace& place : places)
     if (auto* group = page.findChild<QLayout*>(place.Layout)) body->setAlignment(group, place.Lean);

@@ -24,15 +24,26 @@ void TDropButton::focusInEvent(QFocusEvent* event) {
 int TDropButton::ArrowSize() const { return std::max(7, fontMetrics().height() / 2); }
 int TDropButton::Margin() const { return std::max(4, fontMetrics().averageCharWidth() / 2 + 2); }
 
+bool TDropButton::ShowsIcon() const {
+  return !icon().isNull() && toolButtonStyle() != Qt::ToolButtonTextOnly;
+}
+bool TDropButton::ShowsText() const { return toolButtonStyle() != Qt::ToolButtonIconOnly || icon().isNull(); }
+
 QSize TDropButton::sizeHint() const {
   const QFontMetrics fm = fontMetrics();
-  const int width = Margin() + fm.horizontalAdvance(text()) + Margin() + ArrowSize() + Margin();
-  const int height = fm.height() + 2 * std::max(3, Margin() - 1);
-  return {width, height};
+  int width = Margin() + Margin() + ArrowSize() + Margin();
+  int height = fm.height();
+  if (ShowsIcon()) {
+    width += iconSize().width() + (ShowsText() ? Margin() : 0);
+    height = std::max(height, iconSize().height());
+  }
+  if (ShowsText()) width += fm.horizontalAdvance(text());
+  return {width, height + 2 * std::max(3, Margin() - 1)};
 }
 
 QSize TDropButton::minimumSizeHint() const {
-  return {3 * Margin() + ArrowSize() + fontMetrics().horizontalAdvance(QStringLiteral("...")), sizeHint().height()};
+  return {3 * Margin() + ArrowSize() + fontMetrics().horizontalAdvance(QStringLiteral("...")),
+          sizeHint().height()};
 }
 
 QRect TDropButton::arrowRect() const {
@@ -69,10 +80,18 @@ void TDropButton::paintEvent(QPaintEvent*) {
   arrow.palette.setColor(QPalette::Text, palette().color(group, QPalette::ButtonText));
   p.drawPrimitive(QStyle::PE_IndicatorArrowDown, arrow);
 
-  const QRect textArea(Margin(), 0, arrowRect().left() - 2 * Margin(), height());
+  int left = Margin();
+  if (ShowsIcon()) {
+    const QPixmap pixmap =
+        icon().pixmap(iconSize(), devicePixelRatio(), isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    p.drawPixmap(left, (height() - iconSize().height()) / 2, pixmap);
+    left += iconSize().width() + Margin();
+  }
+  if (!ShowsText()) return;
+  const QRect textArea(left, 0, arrowRect().left() - Margin() - left, height());
   const QString shown = fontMetrics().elidedText(caption, Qt::ElideRight, textArea.width());
-  p.drawItemText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette(), isEnabled(), shown,
-                 QPalette::ButtonText);
+  p.drawItemText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette(), isEnabled(),
+                 shown, QPalette::ButtonText);
 }
 
 }  // namespace tfd

@@ -1,6 +1,6 @@
 #pragma once
 // A button that opens its menu on a plain click, drawn as a button with its
-// caption and the menu arrow beside it. It takes the focus when clicked or
+// caption (or icon) and the menu arrow beside it. It takes the focus when clicked or
 // tabbed to (a menu may need to know which button got the focus) and carries
 // an integer tag. A disabled one is drawn flat, without its raised face, in
 // the palette's disabled colours, so it reads as disabled in any scheme.
@@ -36,6 +36,8 @@ class TDropButton : public QToolButton {
 
  private:
   int ArrowSize() const;
+  bool ShowsIcon() const;
+  bool ShowsText() const;
   int Margin() const;
 
   int tag_ = 0;
