@@ -65,6 +65,8 @@ void ArrangeArmorBody(QWidget& page) {
   for (const TGroupPlace& place : places)
     if (auto* group = page.findChild<QLayout*>(place.Layout)) body->setAlignment(group, place.Lean);
 
+  // Close enough to fit a small screen without scrolling sideways.
+  body->setHorizontalSpacing(body->verticalSpacing() + 4);
   // The diagram's rows take the height the page has to spare, and the diagram
   // as much width as that height needs; the body stands centred.
   body->setRowStretch(2, 1);
