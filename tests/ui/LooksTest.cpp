@@ -8,6 +8,8 @@
 #include <QAbstractSpinBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -72,6 +74,9 @@ TEST_F(Looks, ArmorEditsOfOneWidthStandAroundADiagramThatGrowsWithThePage) {
   const QSize small = diagram->size();
   EXPECT_GE(small.width(), 150);
   EXPECT_GE(small.height(), 170);
+
+  // The page scrolls up and down if it must, never sideways.
+  EXPECT_EQ(Find<QScrollArea>("pgArmorScroll")->horizontalScrollBar()->maximum(), 0);
 
   const char* edits[] = {"sedtAF_H",   "sedtAF_CT", "sedtAF_CTR", "sedtAF_RT", "sedtAF_RTR", "sedtAF_LT",
                          "sedtAF_LTR", "sedtAF_RA", "sedtAF_LA",  "sedtAF_RL", "sedtAF_LL"};
