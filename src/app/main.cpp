@@ -54,8 +54,9 @@ int main(int argc, char** argv) {
   {
     tfd::TfrmTFD window(std::move(equipment));
     window.SetLoadRequests(&requests);
-    splash.reset();
     window.show();
+    // The splash stays over the window a moment longer if its line needs it.
+    splash.release()->finish(&window);
     code = app.exec();
   }
   try {

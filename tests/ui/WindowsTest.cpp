@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 #include "ui/About/About.h"
 #include "ui/Errs/Errs.h"
@@ -54,6 +57,26 @@ TEST(TfrmSplash, IsABorderlessPictureWithTheWaitingLineAlongTheBottom) {
   for (int y = 0; y < 320; y += 4)
     for (int x = 0; x < 519; x += 4) picture << image.pixel(x, y);
   EXPECT_GT(picture.size(), 200);
+}
+
+// Long enough to read its line, never more than half a second after start-up,
+// and gone by itself once the main window is up.
+TEST(TfrmSplash, StaysToBeReadThenClosesByItselfOverTheMainWindow) {
+  auto* splash = new TfrmSplash;
+  QPointer<TfrmSplash> alive(splash);
+  EXPECT_EQ(splash->remainingMs(), 0);  // not yet shown
+  splash->showAndPaint();
+  EXPECT_TRUE(splash->windowHandle()->isExposed());
+  EXPECT_GT(splash->remainingMs(), 0);
+  EXPECT_LE(splash->remainingMs(), TfrmSplash::kLongestExtraMs);
+
+  QWidget main;
+  main.show();
+  splash->finish(&main);
+  EXPECT_TRUE(splash->isVisible());
+  QDeadlineTimer deadline(5000);
+  while (alive && !deadline.hasExpired()) QTest::qWait(20);
+  EXPECT_TRUE(alive.isNull());
 }
 
 TEST(TfrmAboutBox, NamesTheProgramItsVersionAndLicenceAndClosesWithOk) {

@@ -1,10 +1,16 @@
 #include "ui/Splash/Splash.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
+#include <QThread>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
 
 #include "ui/widgets/TitanframeArt.h"
 
@@ -12,10 +18,14 @@ namespace tfd {
 
 namespace {
 constexpr int kLineHeight = 22;
-}
+// The longest wait for the window system to map the window.
+constexpr int kMappingMs = 1000;
+}  // namespace
 
 TfrmSplash::TfrmSplash(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), wait_(new QLabel(this)) {
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+      wait_(new QLabel(this)),
+      picture_(kWidth, kHeight - kLineHeight) {
   setObjectName(QStringLiteral("frmSplash"));
   setFixedSize(kWidth, kHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -33,6 +43,12 @@ TfrmSplash::TfrmSplash(QWidget* parent)
   wait_->setFont(bold);
   wait_->setGeometry(0, kHeight - kLineHeight, kWidth, kLineHeight);
 
+  // The scene is drawn once; every paint copies it.
+  picture_.fill(Qt::black);
+  QPainter scene(&picture_);
+  PaintSplashScene(scene, QRectF(0, 0, kWidth, kHeight - kLineHeight));
+  scene.end();
+
   // Centred on the screen where the platform lets a program place its windows.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect frame(QPoint(), size());
@@ -44,15 +60,39 @@ TfrmSplash::TfrmSplash(QWidget* parent)
 void TfrmSplash::showAndPaint() {
   show();
   raise();
+  // A window painted before the window system has mapped it stays black, so
+  // wait for it to be exposed; no user input is taken meanwhile.
+  const QDeadlineTimer deadline(kMappingMs);
+  while (windowHandle() && !windowHandle()->isExposed() && !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    QThread::msleep(5);
+  }
   repaint();
-  // Let the window system map and draw the window before start-up continues;
-  // no user input is taken here.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  shown_.start();
+}
+
+int TfrmSplash::remainingMs() const {
+  if (!shown_.isValid()) return 0;
+  const auto left = kReadingMs - shown_.elapsed();
+  return static_cast<int>(std::clamp<qint64>(left, 0, kLongestExtraMs));
+}
+
+void TfrmSplash::finish(QWidget* mainWindow) {
+  QPointer<QWidget> main(mainWindow);
+  // Over the main window, which was mapped after it.
+  raise();
+  const int remaining = remainingMs();
+  QTimer::singleShot(remaining, this, [this, main] {
+    if (main) main->activateWindow();
+    close();
+    deleteLater();
+  });
 }
 
 void TfrmSplash::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  PaintSplashScene(p, QRectF(0, 0, kWidth, kHeight - kLineHeight));
+  p.drawPixmap(0, 0, picture_);
 }
 
 }  // namespace tfd

@@ -6,6 +6,7 @@
 #include "rules/RulesPass.h"
 #include "ui/common/DisplayColors.h"
 #include "ui/common/Formats.h"
+#include "ui/main/ArmorBody.h"
 #include "ui/main/ComponentMenus.h"
 #include "ui/main/DesignHost.h"
 #include "ui/main/SpinText.h"
@@ -22,6 +23,7 @@ TArmorPage::TArmorPage(IDesignHost& host, TComponentMenus& menus, QWidget* paren
       host_(host) {
   ui.setupUi(this);
   setObjectName("pgArmor");
+  ArrangeArmorBody(*this);
   sections_ = {{
       {ui.sedtAF_H, asHead, kNone, kNone, 0, bsHead, 1, 1},
       {ui.sedtAF_CT, asCenterTorso, asCenterTorsoRear, kNone, 0, bsCenterTorso, 2, 2},

@@ -1,8 +1,12 @@
 #include "ui/main/EquipmentDelegate.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
+#include <algorithm>
 #include <array>
 
 #include "model/Weapon.h"
@@ -18,17 +22,50 @@ constexpr std::array<int, ecCount> kRight = {187, 231, 266, 309, 344, 379, 414, 
 double Scale(const QFontMetrics& m) { return m.horizontalAdvance(QLatin1Char('0')) / 6.0; }
 int Scaled(int x, const QFontMetrics& m) { return static_cast<int>(x * Scale(m) + 0.5); }
 
+// The gap between the cost column and the entry's right edge.
+constexpr int kRightGap = 4;
+
+int NaturalTextWidth(const QFontMetrics& m) { return Scaled(kRight[ecCost], m) + kRightGap; }
+
 }  // namespace
 
-int ColumnRight(EEquipmentColumn column, const QFontMetrics& m) {
-  return Scaled(kRight[static_cast<std::size_t>(column)], m);
+int ColumnRight(EEquipmentColumn column, const QFontMetrics& m, int textWidth) {
+  const int spare = std::max(0, textWidth - NaturalTextWidth(m));
+  return Scaled(kRight[static_cast<std::size_t>(column)], m) + spare;
 }
+
+int EntryTextWidth(const QAbstractItemView& list) { return list.viewport()->width() - 4; }
+
+int NameColumnWidth(const QFontMetrics& m, int textWidth) {
+  return ColumnRight(ecTons, m, textWidth) - m.horizontalAdvance(QStringLiteral("000.00")) - 4;
+}
+
 int PlacedLocationLeft(const QFontMetrics& m) { return Scaled(158, m); }
 int SlotTextLeft(const QFontMetrics& m) { return Scaled(25, m); }
 int SlotRearLeft(const QFontMetrics& m) { return Scaled(19, m); }
 
 TEquipmentDelegate::TEquipmentDelegate(EKind kind, std::function<QColor()> background, QObject* parent)
     : QStyledItemDelegate(parent), kind_(kind), background_(std::move(background)) {}
+
+TEquipmentDelegate* TEquipmentDelegate::Install(QAbstractItemView& list, EKind kind,
+                                                std::function<QColor()> background) {
+  auto* delegate = new TEquipmentDelegate(kind, std::move(background), &list);
+  list.setItemDelegate(delegate);
+  list.viewport()->installEventFilter(delegate);
+  return delegate;
+}
+
+bool TEquipmentDelegate::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Paint) {
+    // The list's own background would show below the last entry.
+    QPainter p(static_cast<QWidget*>(watched));
+    p.fillRect(static_cast<QPaintEvent*>(event)->rect(), background_());
+  } else if (event->type() == QEvent::Resize) {
+    const auto* resize = static_cast<QResizeEvent*>(event);
+    if (resize->size().width() != resize->oldSize().width()) emit widthChanged();
+  }
+  return false;  // the list paints its entries and takes the event as usual
+}
 
 QSize TEquipmentDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
   QSize s = QStyledItemDelegate::sizeHint(option, index);
@@ -56,24 +93,25 @@ void TEquipmentDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
   switch (kind_) {
     case EKind::Equipment: {
       const auto* info = reinterpret_cast<const TWepInfo*>(index.data(roleRecord).value<quintptr>());
-      const int nameWidth = ColumnRight(ecTons, fm) - fm.horizontalAdvance(QStringLiteral("000.00")) - 4;
+      const int textWidth = r.width();
+      const int nameWidth = NameColumnWidth(fm, textWidth);
       left(0, fm.elidedText(text, Qt::ElideRight, nameWidth), nameWidth);
       if (!info) break;
       const TWepInfoStruct& w = info->Info;
       const bool ammo = IsAmmunition(w.SaveNum);
       if (!ammo) {
-        right(ColumnRight(ecTons, fm), FormatFixed(w.Tons, 2));
-        right(ColumnRight(ecSlots, fm), QString::number(w.Crits));
-        right(ColumnRight(ecHeat, fm), QString::number(w.Heat));
-        right(ColumnRight(ecMin, fm), QString::number(w.MinRange));
-        right(ColumnRight(ecShort, fm), QString::number(w.ShortRange));
-        right(ColumnRight(ecMedium, fm), QString::number(w.MediumRange));
-        right(ColumnRight(ecLong, fm), QString::number(w.LongRange));
-        right(ColumnRight(ecExtreme, fm), QString::number(2 * w.MediumRange));
+        right(ColumnRight(ecTons, fm, textWidth), FormatFixed(w.Tons, 2));
+        right(ColumnRight(ecSlots, fm, textWidth), QString::number(w.Crits));
+        right(ColumnRight(ecHeat, fm, textWidth), QString::number(w.Heat));
+        right(ColumnRight(ecMin, fm, textWidth), QString::number(w.MinRange));
+        right(ColumnRight(ecShort, fm, textWidth), QString::number(w.ShortRange));
+        right(ColumnRight(ecMedium, fm, textWidth), QString::number(w.MediumRange));
+        right(ColumnRight(ecLong, fm, textWidth), QString::number(w.LongRange));
+        right(ColumnRight(ecExtreme, fm, textWidth), QString::number(2 * w.MediumRange));
       }
-      right(ColumnRight(ecDamage, fm), QString::fromStdString(w.DamageText));
-      right(ColumnRight(ecBV, fm), QString::number(w.BV));
-      right(ColumnRight(ecCost, fm), FormatFixed(w.Cost, 0));
+      right(ColumnRight(ecDamage, fm, textWidth), QString::fromStdString(w.DamageText));
+      right(ColumnRight(ecBV, fm, textWidth), QString::number(w.BV));
+      right(ColumnRight(ecCost, fm, textWidth), FormatFixed(w.Cost, 0));
       break;
     }
     case EKind::Placed: {

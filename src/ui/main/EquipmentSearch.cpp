@@ -17,17 +17,12 @@ TEquipmentSearch::TEquipmentSearch(QListWidget& list, QAbstractButton& add)
   field_->setObjectName("edtFindEquipment");
   field_->setPlaceholderText(tr("Find equipment by name or abbreviation"));
   field_->setClearButtonEnabled(true);
-  if (auto* layout = qobject_cast<QBoxLayout*>(list.parentWidget()->layout())) {
-    const int at = layout->indexOf(&list);
-    if (at >= 0) layout->insertWidget(at, field_);
-  } else {
-    // The list sits in a nested layout: find the one that holds it.
-    for (QBoxLayout* box : list.parentWidget()->findChildren<QBoxLayout*>()) {
-      const int at = box->indexOf(&list);
-      if (at >= 0) {
-        box->insertWidget(at, field_);
-        break;
-      }
+  // Above the list, in whichever layout holds it (the page's own or a nested one).
+  for (QBoxLayout* box : list.parentWidget()->findChildren<QBoxLayout*>()) {
+    const int at = box->indexOf(&list);
+    if (at >= 0) {
+      box->insertWidget(at, field_);
+      break;
     }
   }
   connect(field_, &QLineEdit::textChanged, this, [this] { Apply(); });

@@ -94,12 +94,12 @@ TWeaponsPage::TWeaponsPage(IDesignHost& host, TComponentMenus& menus, QWidget* p
   ui.btnLocation->setMenu(pmLocation_);
 
   const auto background = [this](EDisplayColor c) { return [this, c] { return host_.Colors()[c]; }; };
-  ui.lbWepType->setItemDelegate(
-      new TEquipmentDelegate(TEquipmentDelegate::EKind::Equipment, background(dcEditB), this));
-  ui.lbWepList->setItemDelegate(
-      new TEquipmentDelegate(TEquipmentDelegate::EKind::Placed, background(dcTextB), this));
-  ui.lbLocation->setItemDelegate(
-      new TEquipmentDelegate(TEquipmentDelegate::EKind::Slots, background(dcTextB), this));
+  const auto* columns = TEquipmentDelegate::Install(*ui.lbWepType, TEquipmentDelegate::EKind::Equipment,
+                                                    background(dcEditB));
+  TEquipmentDelegate::Install(*ui.lbWepList, TEquipmentDelegate::EKind::Placed, background(dcTextB));
+  TEquipmentDelegate::Install(*ui.lbLocation, TEquipmentDelegate::EKind::Slots, background(dcTextB));
+  // The headings follow the columns when the list changes width.
+  connect(columns, &TEquipmentDelegate::widthChanged, this, [this] { PlaceHeadings(); });
   for (QListWidget* l : {ui.lbWepType, ui.lbWepList, ui.lbLocation}) l->setUniformItemSizes(true);
   // Wide enough for every column at the font in use.
   ui.lbWepType->setMinimumWidth(ColumnRight(ecCost, QFontMetrics(ui.lbWepType->font())) +
@@ -409,6 +409,7 @@ void TWeaponsPage::PlaceHeadings() {
   const QFontMetrics fm(ui.lbWepType->font());
   const int origin = ui.lbWepType->geometry().left() - ui.pnlWepHeader->geometry().left() +
                      ui.lbWepType->frameWidth() + 2;
+  const int textWidth = EntryTextWidth(*ui.lbWepType);
   const std::pair<QLabel*, EEquipmentColumn> columns[] = {
       {ui.lblWep2, ecTons},   {ui.lblWep3, ecSlots},  {ui.lblWep4, ecHeat},     {ui.lblWep5, ecDamage},
       {ui.lblWep6, ecMin},    {ui.lblWep7, ecShort},  {ui.lblWep8, ecMedium},   {ui.lblWep9, ecLong},
@@ -417,7 +418,7 @@ void TWeaponsPage::PlaceHeadings() {
   ui.lblWep1->move(origin, 0);
   for (auto [label, column] : columns) {
     label->adjustSize();
-    label->move(origin + ColumnRight(column, fm) - label->width(), 0);
+    label->move(origin + ColumnRight(column, fm, textWidth) - label->width(), 0);
   }
 }
 

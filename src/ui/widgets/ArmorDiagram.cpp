@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPolygonF>
+#include <QResizeEvent>
 
 #include <algorithm>
 #include <array>
@@ -71,7 +72,25 @@ const std::array<const char*, kLocations> kQuadLabels{"H", "CT", "RT", "LT", "RF
 }  // namespace
 
 TArmorDiagram::TArmorDiagram(QWidget* parent) : QWidget(parent) {
-  setFixedSize(kWidth, kHeight);
+  // The body grows with the page and never shrinks below its drawn size.
+  setMinimumSize(kWidth, kHeight);
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+  resize(kWidth, kHeight);
+}
+
+void TArmorDiagram::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // The width it asks for follows its height, so that the controls around it
+  // stay close to the body.
+  if (event->size().height() != event->oldSize().height()) updateGeometry();
+}
+
+QTransform TArmorDiagram::BodyTransform() const {
+  const double scale = std::min(width() / double(kWidth), height() / double(kHeight));
+  QTransform t;
+  t.translate((width() - kWidth * scale) / 2, (height() - kHeight * scale) / 2);
+  t.scale(scale, scale);
+  return t;
 }
 
 void TArmorDiagram::setPicture(int picture) {
@@ -112,14 +131,18 @@ QList<int> TArmorDiagram::HighlightedLocations(int picture) {
 QPainterPath TArmorDiagram::locationShape(int location) const {
   if (location < 0 || location >= kLocations) return {};
   const auto shapes = quad_ ? QuadShapes() : BipedShapes();
-  return shapes[static_cast<std::size_t>(location)];
+  return BodyTransform().map(shapes[static_cast<std::size_t>(location)]);
 }
 
-QSize TArmorDiagram::sizeHint() const { return {kWidth, kHeight}; }
+QSize TArmorDiagram::sizeHint() const {
+  return {std::max(kWidth, height() * kWidth / kHeight), kHeight * 3 / 2};
+}
+QSize TArmorDiagram::minimumSizeHint() const { return {kWidth, kHeight}; }
 
 void TArmorDiagram::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
+  p.setTransform(BodyTransform());
   const auto shapes = quad_ ? QuadShapes() : BipedShapes();
   const auto& labels = quad_ ? kQuadLabels : kBipedLabels;
   const QList<int> lit = HighlightedLocations(picture_);

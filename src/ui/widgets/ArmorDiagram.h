@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QPainterPath>
+#include <QTransform>
 #include <QWidget>
 
 namespace tfd {
@@ -30,15 +31,21 @@ class TArmorDiagram : public QWidget {
 
   // Body locations (0 head .. 7 left leg) a picture fills.
   static QList<int> HighlightedLocations(int picture);
-  // The outline of a body location in widget coordinates.
+  // The outline of a body location in widget coordinates (the body is drawn
+  // as large as the widget allows, centred).
   QPainterPath locationShape(int location) const;
 
   QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // From the body's drawing coordinates to the widget's.
+  QTransform BodyTransform() const;
+
   int picture_ = 0;
   bool quad_ = false;
   QColor highlight_{230, 110, 30};
