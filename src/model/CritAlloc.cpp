@@ -473,7 +473,7 @@ bool TCritAlloc::Allocate(TWeapon* item, int locationCode, int start) {
   int first = item->SlotsFirst;
   if (first < 0) first = 0;
   if (first > total) first = total;
-  const int primary = locationCode & 7;
+  const int primary = locationCode & lcLocationMask;
   const int secondary = kSecondary[static_cast<std::size_t>(primary)];
 
   // Find every slot first, so that a refusal changes nothing. Free slots are
@@ -531,11 +531,11 @@ void TCritAlloc::LoadSlot(int location, int slot, std::int16_t code, TWeapon* it
   armoured_[location][slot - 1] = 0;
 }
 
-int TCritAlloc::SecondaryOf(int primary) { return kSecondary[static_cast<std::size_t>(primary & 7)]; }
+int TCritAlloc::SecondaryOf(int primary) { return kSecondary[static_cast<std::size_t>(primary & lcLocationMask)]; }
 
 int TCritAlloc::Link(TWeapon* item) {
   if (!item) return 0;
-  const int primary = item->Location & 7;
+  const int primary = item->Location & lcLocationMask;
   const bool split = (item->Location & lcSplit) != 0 && !(item->Location & (lcTurret | lcBin));
   const int secondary = split ? SecondaryOf(primary) : -1;
   const bool placed = !(item->Location & lcBin);
