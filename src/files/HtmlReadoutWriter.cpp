@@ -12,8 +12,7 @@ namespace tfd {
 
 namespace {
 
-constexpr int kSlotsPerLocation[8] = {6, 12, 12, 12, 12, 12, 6, 6};
-constexpr const char* kSlotLineNames[8] = {"H", "CT", "RT", "LT", "RA", "LA", "RL", "LL"};
+constexpr const char* kSlotLineNames[kLocationCount] = {"H", "CT", "RT", "LT", "RA", "LA", "RL", "LL"};
 
 // Text for a cell. Ampersands and angle brackets go as character references
 // (the reader decodes them); the words the reader takes
@@ -155,7 +154,7 @@ class THtmlWriter {
   }
 
   static std::string Caption(int k) {
-    static constexpr const char* kCaptions[8] = {"Fixed", "Prime", "A", "B", "C", "D", "E", "F"};
+    static constexpr const char* kCaptions[kSavedConfigCount] = {"Fixed", "Prime", "A", "B", "C", "D", "E", "F"};
     return kCaptions[k];
   }
 
@@ -188,7 +187,7 @@ class THtmlWriter {
     for (int loc = 0; loc < kLocationCount; ++loc) {
       std::string line = "<!-- ";
       line += kSlotLineNames[loc];
-      for (int s = 1; s <= kSlotsPerLocation[loc]; ++s) {
+      for (int s = 1; s <= kLocationSlots[static_cast<std::size_t>(loc)]; ++s) {
         const int code = c.Crits.SlotAt(loc, s).Code;
         line += ' ';
         line += Hex4(code <= kLastFixedCode ? code : lists_.Save97Of(code));
@@ -211,15 +210,7 @@ std::string HtmlReadout(const TMech& design, const TEquipmentLists& lists, const
 }
 
 std::string WriteHtmlReadout(const TMech& design, const TEquipmentLists& lists, const THtmlPage& page) {
-  std::string text;
-  ToWindows1252(HtmlReadout(design, lists, page), text);
-  std::string out;
-  out.reserve(text.size() + text.size() / 20);
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
+  return WindowsTextFile(HtmlReadout(design, lists, page));
 }
 
 }  // namespace tfd
