@@ -368,19 +368,25 @@ void FigureLine(std::ostringstream& o, const char* label, double v, int decimals
 void TextBattleValue(std::ostringstream& o, const TMech& m, const TConfiguration& c, const TReportOptions& options) {
   o << "\n  Battle value: " << m.BattleValue << "; with gunnery " << options.Gunnery << " and piloting "
     << options.Piloting << ": " << FinalBattleValue(m.BattleValue, options.Gunnery, options.Piloting) << "\n";
-  FigureLine(o, "Armor factor", m.BVArmorFactor, 2);
-  FigureLine(o, "Structure factor", m.BVStructureFactor, 2);
-  FigureLine(o, "Defensive equipment", c.DefensiveEquipment, 2);
-  FigureLine(o, "Explosive penalty", c.ExplosivePenalty, 2);
-  FigureLine(o, "Heat modifier", c.HeatModifier, 2);
-  FigureLine(o, "Movement factor", c.MovementFactor, 3);
-  FigureLine(o, "Defensive rating", c.DefensiveRating, 2);
-  FigureLine(o, "Base weapon rating", c.BaseWeaponRating, 2);
-  FigureLine(o, "Artemis rating", c.ArtemisRating, 2);
-  FigureLine(o, "Targeting rating", c.TargetingRating, 2);
-  FigureLine(o, "Modified weapon rating", c.ModifiedWeaponRating, 2);
-  FigureLine(o, "Speed factor", c.SpeedFactor, 3);
-  FigureLine(o, "Offensive rating", c.OffensiveRating, 2);
+  // The factors to three decimals, the ratings to two.
+  const struct {
+    const char* Label;
+    double Value;
+    int Decimals;
+  } figures[] = {{"Armor factor", m.BVArmorFactor, 2},
+                 {"Structure factor", m.BVStructureFactor, 2},
+                 {"Defensive equipment", c.DefensiveEquipment, 2},
+                 {"Explosive penalty", c.ExplosivePenalty, 2},
+                 {"Heat modifier", c.HeatModifier, 2},
+                 {"Movement factor", c.MovementFactor, 3},
+                 {"Defensive rating", c.DefensiveRating, 2},
+                 {"Base weapon rating", c.BaseWeaponRating, 2},
+                 {"Artemis rating", c.ArtemisRating, 2},
+                 {"Targeting rating", c.TargetingRating, 2},
+                 {"Modified weapon rating", c.ModifiedWeaponRating, 2},
+                 {"Speed factor", c.SpeedFactor, 3},
+                 {"Offensive rating", c.OffensiveRating, 2}};
+  for (const auto& f : figures) FigureLine(o, f.Label, f.Value, f.Decimals);
   const TPhysicalDamage physical = PhysicalDamage(m);
   o << "  Physical attacks: punch " << physical.Punch << ", kick " << physical.Kick << ", club " << physical.Club
     << "\n";
