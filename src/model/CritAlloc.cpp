@@ -19,14 +19,11 @@ constexpr std::array<std::string_view, 4> kQuadLimbNames = {"Hip", "Upper Leg Ac
                                                             "Foot Actuator"};
 
 // The location that takes the rest of a split item: the one toward the body centre.
-constexpr std::array<int, 8> kSecondary = {locCenterTorso, locHead,       locCenterTorso,
+constexpr std::array<int, kLocationCount> kSecondary = {locCenterTorso, locHead,       locCenterTorso,
                                            locCenterTorso, locRightTorso, locLeftTorso,
                                            locRightTorso,  locLeftTorso};
 
 bool IsArm(int location) { return location == locRightArm || location == locLeftArm; }
-bool IsTorso(int location) {
-  return location == locCenterTorso || location == locRightTorso || location == locLeftTorso;
-}
 
 }  // namespace
 
@@ -145,10 +142,9 @@ void TCritAlloc::LayMissingFixedItems() {
 }
 
 int TCritAlloc::SlotCount(int location) const {
-  if (location == locHead || location == locRightLeg || location == locLeftLeg) return 6;
-  if (IsArm(location)) return Quad ? 6 : 12;
-  if (IsTorso(location)) return 12;
-  return 0;
+  if (location < 0 || location >= kLocationCount) return 0;
+  if (IsArm(location) && Quad) return kLocationSlots[locRightLeg];  // a quad's arms are legs
+  return kLocationSlots[static_cast<std::size_t>(location)];
 }
 
 int TCritAlloc::UsableSlots(int location) const {

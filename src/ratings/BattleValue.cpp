@@ -38,15 +38,6 @@ int MountKey(int code) {
   return -1;
 }
 
-// The location a split item reaches into: toward the body centre.
-int InnerNeighbour(int location) {
-  static constexpr std::array<int, kLocationCount> kInner = {locCenterTorso, locHead,
-                                                             locCenterTorso, locCenterTorso,
-                                                             locRightTorso,  locLeftTorso,
-                                                             locRightTorso,  locLeftTorso};
-  return kInner[static_cast<std::size_t>(location & lcLocationMask)];
-}
-
 // Locations where an explosion is not contained: head, centre torso and legs
 // always; a side torso without CASE; an arm when neither it nor its torso has
 // CASE; and every side location when losing a side torso wrecks the engine.
@@ -72,7 +63,7 @@ bool IsExposed(int code, const std::array<bool, kLocationCount>& exposed) {
   if (code < lcTurret) {
     const int loc = code & lcLocationMask;
     return exposed[static_cast<std::size_t>(loc)] ||
-           exposed[static_cast<std::size_t>(InnerNeighbour(loc))];
+           exposed[static_cast<std::size_t>(TCritAlloc::SecondaryOf(loc))];
   }
   if (code < lcTurret + 4) return exposed[static_cast<std::size_t>(code & 3)];
   return false;
