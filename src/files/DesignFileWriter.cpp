@@ -45,11 +45,11 @@ int TechnologyBase(const TMech& m) {
 
 int DesignFlags(const TMech& m) {
   int flags = TechnologyBase(m) << kFileTechBaseShift;
-  if (m.StructureType == stEndoSteel || m.StructureType == stClanEndoSteel) flags |= dfEndoSteel;
-  if (m.EngineType == etXL || m.EngineType == etClanXL) flags |= dfXLEngine;
+  if (IsEndoSteel(m)) flags |= dfEndoSteel;
+  if (IsXLEngine(m)) flags |= dfXLEngine;
   if (m.IsOmni()) flags |= dfOmni;
   if (m.IsQuad()) flags |= dfQuad;
-  if (m.ArmorType == atFerroFibrous || m.ArmorType == atClanFF) flags |= dfFerroFibrous;
+  if (IsFerroFibrous(m)) flags |= dfFerroFibrous;
   return flags;
 }
 

@@ -129,10 +129,9 @@ class THtmlWriter {
     auto row3 = [&](const std::string& label, const std::string& b, const std::string& c) {
       Line("<TR><TD>" + label + "</TD><TD>" + b + "</TD><TD>" + c + "</TD></TR>");
     };
-    const bool endo = m_.StructureType == stEndoSteel || m_.StructureType == stClanEndoSteel;
     Line("<TABLE>");
     Line("<!-- Equipment -->");
-    row3("Internal Structure:", endo ? "ES" : StructureWord(m_), Fixed(w[wStructure], 1));
+    row3("Internal Structure:", IsEndoSteel(m_) ? "ES" : StructureWord(m_), Fixed(w[wStructure], 1));
     row3("Engine:", num(m_.EngineRating) + " " + EngineKindWord(m_), Fixed(w[wEngine], 1));
     Row("Walking MP:", num(m_.WalkMP));
     Row("Running MP:", num(m_.RunMP));

@@ -6,6 +6,7 @@
 #include "equipment/EquipmentLists.h"
 #include "files/LoadLimits.h"
 #include "files/LoadLog.h"
+#include "files/ReadoutParts.h"
 #include "files/TextInput.h"
 #include "model/Mech.h"
 
@@ -107,7 +108,7 @@ void PlaceInLocation(const TMech& design, TCritAlloc& crits, TWeapon* item, int 
 void PlaceInFirstFreeSlots(TMech& design, int k) {
   TConfiguration& c = *design.Configs[static_cast<std::size_t>(k)];
   TCritAlloc& crits = c.Crits;
-  if (design.EngineType == etXL || design.EngineType == etClanXL) {
+  if (IsXLEngine(design)) {
     const int slots = IsClanDesign(design) ? 2 : 3;
     for (int loc : {locRightTorso, locLeftTorso})
       for (int s = 1; s <= slots; ++s) crits.LoadSlot(loc, s, ciEngine, nullptr);

@@ -118,6 +118,8 @@ std::string HeatSinkWord(const TMech& m) {
   }
 }
 
+bool IsEndoSteel(const TMech& m) { return m.StructureType == stEndoSteel || m.StructureType == stClanEndoSteel; }
+bool IsXLEngine(const TMech& m) { return m.EngineType == etXL || m.EngineType == etClanXL; }
 bool IsFerroFibrous(const TMech& m) { return m.ArmorType == atFerroFibrous || m.ArmorType == atClanFF; }
 
 int Dissipation(const TMech& m) {
