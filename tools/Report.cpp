@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <sstream>
 
 #include "files/TextInput.h"
@@ -151,13 +152,9 @@ std::string JsonFailure(const std::string& file, const std::string& message,
   return j.Text();
 }
 
-std::string JsonReport(const TMech& m, const std::string& file, const TReportOptions& options,
-                       const std::vector<TLoadWarning>& warnings) {
-  const TConfiguration& c = *m.Config;
-  TJson j;
-  j.Open('{');
-  j.Key("file").Str(file).Key("ok").Bool(true);
-  Warnings(j, warnings);
+namespace {
+
+void JsonChassis(TJson& j, const TMech& m) {
   j.Key("type").Str(m.Texts[txtModel]);
   j.Key("rulesLevel").Num(m.RulesLevel).Key("options").Num(m.Options).Key("tonnage").Num(m.Tonnage);
   j.Key("structureType").Num(m.StructureType).Key("engineType").Num(m.EngineType);
@@ -171,7 +168,9 @@ std::string JsonReport(const TMech& m, const std::string& file, const TReportOpt
   j.Key("weights").Nums(m.Weights).Key("structure").Nums(m.Structure).Key("armor").Nums(m.Armor);
   j.Key("armorTypes").Nums(m.ArmorTypes).Key("maxArmor").Num(m.MaxArmor);
   j.Key("armorPoints").Num(m.ArmorPoints).Key("armorFactor").Num(m.ArmorFactor);
+}
 
+void JsonConfiguration(TJson& j, const TMech& m, const TConfiguration& c) {
   j.Key("config").Open('{');
   j.Key("index").Num(m.ConfigIndex).Key("name").Str(m.ConfigName(m.ConfigIndex));
   j.Key("totalWeight").Num(c.TotalWeight).Key("equipmentWeight").Num(c.EquipmentWeight);
@@ -197,7 +196,9 @@ std::string JsonReport(const TMech& m, const std::string& file, const TReportOpt
   }
   j.Close(']');
   j.Close('}');
+}
 
+void JsonBattleValue(TJson& j, const TMech& m, const TConfiguration& c, const TReportOptions& options) {
   j.Key("battleValue").Num(m.BattleValue);
   j.Key("bv").Open('{');
   j.Key("armorFactor").Num(m.BVArmorFactor).Key("structureFactor").Num(m.BVStructureFactor);
@@ -210,17 +211,22 @@ std::string JsonReport(const TMech& m, const std::string& file, const TReportOpt
   j.Key("heatEfficiency").Num(c.HeatEfficiency);
   j.Close('}');
   j.Key("finalBV").Num(FinalBattleValue(m.BattleValue, options.Gunnery, options.Piloting));
+}
 
+void JsonCost(TJson& j, const TMech& m, const TConfiguration& c) {
   j.Key("cost").Num(m.Cost);
   j.Key("costParts").Open('{');
   static constexpr const char* kParts[] = {"cockpit",   "lifeSupport",  "sensors", "musculature", "structure",
                                            "legActuators", "engine",    "gyro",    "armor",       "multiplier"};
-  for (std::size_t i = 0; i < 10; ++i) j.Key(kParts[i]).Num(m.CostParts[i]);
+  for (std::size_t i = 0; i < std::size(kParts); ++i) j.Key(kParts[i]).Num(m.CostParts[i]);
   static constexpr const char* kLines[] = {"armActuators", "heatSinks", "jumpJets",   "equipment", "omni",
                                            "case",         "supercharger", "powerAmp", "turret"};
-  for (std::size_t i = 0; i < 9; ++i) j.Key(kLines[i]).Num(c.CostLines[i]);
+  for (std::size_t i = 0; i < std::size(kLines); ++i) j.Key(kLines[i]).Num(c.CostLines[i]);
   j.Key("config").Num(c.ConfigCost);
   j.Close('}');
+}
+
+void JsonReports(TJson& j, const TMech& m, const TConfiguration& c) {
   const TPhysicalDamage physical = PhysicalDamage(m);
   const TSlotCount slots = FreeCriticalSlots(m);
   j.Key("reports").Open('{');
@@ -229,7 +235,9 @@ std::string JsonReport(const TMech& m, const std::string& file, const TReportOpt
   j.Key("freeSlots").Num(slots.Free).Key("usableSlots").Num(slots.Total);
   j.Close('}');
   j.Key("damageByRange").Nums(m.DamageByRange).Key("heatByRange").Nums(m.HeatByRange);
+}
 
+void JsonSpecs(TJson& j, const TMech& m) {
   j.Key("specs").Open('{');
   j.Key("chassis").Str(m.Texts[txtChassis]).Key("powerPlant").Str(m.Texts[txtPowerPlant]);
   j.Key("jumpJets").Str(m.Texts[txtJumpJets]).Key("armor").Str(m.Texts[txtArmor]);
@@ -237,6 +245,9 @@ std::string JsonReport(const TMech& m, const std::string& file, const TReportOpt
   j.Key("manufacturers").Strs(m.Manufacturers).Key("armament").Strs(m.Armament);
   j.Key("overview").Strs(m.Overview).Key("source").Num(m.Source);
   j.Close('}');
+}
+
+void JsonFindings(TJson& j, const TMech& m) {
   TFindings findings;
   Validate(m, findings);
   j.Key("findings").Open('[');
@@ -253,16 +264,32 @@ std::string JsonReport(const TMech& m, const std::string& file, const TReportOpt
     j.Close('}');
   }
   j.Close(']');
+}
+
+}  // namespace
+
+std::string JsonReport(const TMech& m, const std::string& file, const TReportOptions& options,
+                       const std::vector<TLoadWarning>& warnings) {
+  const TConfiguration& c = *m.Config;
+  TJson j;
+  j.Open('{');
+  j.Key("file").Str(file).Key("ok").Bool(true);
+  Warnings(j, warnings);
+  JsonChassis(j, m);
+  JsonConfiguration(j, m, c);
+  JsonBattleValue(j, m, c, options);
+  JsonCost(j, m, c);
+  JsonReports(j, m, c);
+  JsonSpecs(j, m);
+  JsonFindings(j, m);
   j.Close('}');
   return j.Text();
 }
 
-std::string TextReport(const TMech& m, const std::string& file, const TReportOptions& options,
-                       const std::vector<TLoadWarning>& warnings) {
-  const TConfiguration& c = *m.Config;
-  const bool level3 = IsLevel3(m.RulesLevel);
-  const int td = level3 ? 2 : 1;
-  std::ostringstream o;
+namespace {
+
+void TextHeader(std::ostringstream& o, const TMech& m, const std::string& file,
+                const std::vector<TLoadWarning>& warnings) {
   o << file << "\n";
   if (!warnings.empty()) {
     o << "  Not read:\n";
@@ -277,7 +304,10 @@ std::string TextReport(const TMech& m, const std::string& file, const TReportOpt
   o << "  Options:       " << OptionsSummary(m.Options) << "\n";
   o << "  Configuration: " << m.ConfigName(m.ConfigIndex) << "\n";
   o << "  Source:        " << SourceName(m.Source) << "\n\n";
+}
 
+void TextComponents(std::ostringstream& o, const TMech& m, const TConfiguration& c) {
+  const int td = IsLevel3(m.RulesLevel) ? 2 : 1;
   auto row = [&](const std::string& label, const std::string& what, double tons) {
     char buf[160];
     std::snprintf(buf, sizeof buf, "  %-22s %-28s %8s\n", label.c_str(), what.c_str(), Fixed(tons, td).c_str());
@@ -300,20 +330,25 @@ std::string TextReport(const TMech& m, const std::string& file, const TReportOpt
     << ", jump " << int(m.JumpMP) << " (" << Fixed(m.Weights[wWalkSpeed], 1) << " / "
     << Fixed(m.Weights[wRunSpeed], 1) << " km/h)\n";
   o << "  Heat: weapons " << c.WeaponHeat << ", dissipation " << int(m.Dissipation) << "\n\n";
+}
 
+void TextArmor(std::ostringstream& o, const TMech& m) {
   static constexpr const char* kSections[] = {"Head", "Center Torso", "Center Torso (rear)", "Right Torso",
                                               "Right Torso (rear)", "Left Torso", "Left Torso (rear)",
                                               "Right Arm", "Left Arm", "Right Leg", "Left Leg"};
   static constexpr int kStructureOf[] = {bsHead, bsCenterTorso, -1, bsSideTorso, -1, bsSideTorso, -1,
                                          bsArm, bsArm, bsLeg, bsLeg};
   o << "  Armor section          Structure   Armor\n";
-  for (std::size_t s = 0; s < 11; ++s) {
+  for (std::size_t s = 0; s < std::size(kSections); ++s) {
     char buf[120];
     const int st = kStructureOf[s];
     std::snprintf(buf, sizeof buf, "  %-22s %9s %7d\n", kSections[s],
                   st < 0 ? "" : std::to_string(m.Structure[static_cast<std::size_t>(st)]).c_str(), int(m.Armor[s]));
     o << buf;
   }
+}
+
+void TextEquipment(std::ostringstream& o, const TMech& m, const TConfiguration& c) {
   o << "\n  Equipment                          Location   Slots    Tons\n";
   for (const auto& w : c.Items) {
     char buf[200];
@@ -321,51 +356,87 @@ std::string TextReport(const TMech& m, const std::string& file, const TReportOpt
                   m.LocationAbbrev(w->Location).c_str(), w->Slots, Fixed(w->Tons, 2).c_str());
     o << buf;
   }
-  auto line = [&](const char* label, double v, int decimals) {
-    char buf[120];
-    std::snprintf(buf, sizeof buf, "    %-26s %16s\n", label, Fixed(v, decimals).c_str());
-    o << buf;
-  };
+}
+
+// One figure of the battle value or the cost, right-aligned.
+void FigureLine(std::ostringstream& o, const char* label, double v, int decimals) {
+  char buf[120];
+  std::snprintf(buf, sizeof buf, "    %-26s %16s\n", label, Fixed(v, decimals).c_str());
+  o << buf;
+}
+
+void TextBattleValue(std::ostringstream& o, const TMech& m, const TConfiguration& c, const TReportOptions& options) {
   o << "\n  Battle value: " << m.BattleValue << "; with gunnery " << options.Gunnery << " and piloting "
     << options.Piloting << ": " << FinalBattleValue(m.BattleValue, options.Gunnery, options.Piloting) << "\n";
-  line("Armor factor", m.BVArmorFactor, 2);
-  line("Structure factor", m.BVStructureFactor, 2);
-  line("Defensive equipment", c.DefensiveEquipment, 2);
-  line("Explosive penalty", c.ExplosivePenalty, 2);
-  line("Heat modifier", c.HeatModifier, 2);
-  line("Movement factor", c.MovementFactor, 3);
-  line("Defensive rating", c.DefensiveRating, 2);
-  line("Base weapon rating", c.BaseWeaponRating, 2);
-  line("Artemis rating", c.ArtemisRating, 2);
-  line("Targeting rating", c.TargetingRating, 2);
-  line("Modified weapon rating", c.ModifiedWeaponRating, 2);
-  line("Speed factor", c.SpeedFactor, 3);
-  line("Offensive rating", c.OffensiveRating, 2);
+  // The factors to three decimals, the ratings to two.
+  const struct {
+    const char* Label;
+    double Value;
+    int Decimals;
+  } figures[] = {{"Armor factor", m.BVArmorFactor, 2},
+                 {"Structure factor", m.BVStructureFactor, 2},
+                 {"Defensive equipment", c.DefensiveEquipment, 2},
+                 {"Explosive penalty", c.ExplosivePenalty, 2},
+                 {"Heat modifier", c.HeatModifier, 2},
+                 {"Movement factor", c.MovementFactor, 3},
+                 {"Defensive rating", c.DefensiveRating, 2},
+                 {"Base weapon rating", c.BaseWeaponRating, 2},
+                 {"Artemis rating", c.ArtemisRating, 2},
+                 {"Targeting rating", c.TargetingRating, 2},
+                 {"Modified weapon rating", c.ModifiedWeaponRating, 2},
+                 {"Speed factor", c.SpeedFactor, 3},
+                 {"Offensive rating", c.OffensiveRating, 2}};
+  for (const auto& f : figures) FigureLine(o, f.Label, f.Value, f.Decimals);
   const TPhysicalDamage physical = PhysicalDamage(m);
   o << "  Physical attacks: punch " << physical.Punch << ", kick " << physical.Kick << ", club " << physical.Club
     << "\n";
   const TSlotCount slots = FreeCriticalSlots(m);
   o << "  Heat potential: " << HeatPotential(c) << "; free slots " << slots.Free << " of " << slots.Total << "\n";
+}
+
+void TextCost(std::ostringstream& o, const TMech& m, const TConfiguration& c) {
   o << "\n  Cost: " << Fixed(m.Cost, 0) << " C-bills; " << Fixed(BangPerBuck(m.BattleValue, m.Cost), 2)
     << " battle value per 100,000 C-bills\n";
   static constexpr const char* kParts[] = {"Cockpit", "Life support", "Sensors", "Musculature", "Structure",
                                            "Leg actuators", "Engine", "Gyro", "Armor"};
-  for (std::size_t i = 0; i < 9; ++i) line(kParts[i], m.CostParts[i], 0);
+  for (std::size_t i = 0; i < std::size(kParts); ++i) FigureLine(o, kParts[i], m.CostParts[i], 0);
   static constexpr const char* kLines[] = {"Arm actuators", "Heat sinks", "Jump jets", "Equipment", "Omni",
                                            "CASE", "Supercharger", "Power amplifiers", "Turret"};
-  for (std::size_t i = 0; i < 9; ++i) line(kLines[i], c.CostLines[i], 0);
-  line("Configuration subtotal", c.ConfigCost, 0);
-  line("Multiplier", m.CostParts[cpMultiplier], 3);
+  for (std::size_t i = 0; i < std::size(kLines); ++i) FigureLine(o, kLines[i], c.CostLines[i], 0);
+  FigureLine(o, "Configuration subtotal", c.ConfigCost, 0);
+  FigureLine(o, "Multiplier", m.CostParts[cpMultiplier], 3);
+}
+
+void TextRanges(std::ostringstream& o, const TMech& m) {
   o << "  Damage by range:";
   for (int r = 0; r < kRangeCount; ++r) o << ' ' << m.DamageByRange[static_cast<std::size_t>(r)];
   o << "\n  Heat by range:  ";
   for (int r = 0; r < kRangeCount; ++r) o << ' ' << m.HeatByRange[static_cast<std::size_t>(r)];
   o << "\n";
+}
+
+void TextFindings(std::ostringstream& o, const TMech& m) {
   TFindings findings;
   Validate(m, findings);
   o << "\n  Findings:" << (findings.Empty() ? " none" : "") << "\n";
   for (const TFinding& f : findings)
     o << "    " << (f.Severity >= svError ? "Error    " : "Warning  ") << f.Message << "  [" << f.Rule << "]\n";
+}
+
+}  // namespace
+
+std::string TextReport(const TMech& m, const std::string& file, const TReportOptions& options,
+                       const std::vector<TLoadWarning>& warnings) {
+  const TConfiguration& c = *m.Config;
+  std::ostringstream o;
+  TextHeader(o, m, file, warnings);
+  TextComponents(o, m, c);
+  TextArmor(o, m);
+  TextEquipment(o, m, c);
+  TextBattleValue(o, m, c, options);
+  TextCost(o, m, c);
+  TextRanges(o, m);
+  TextFindings(o, m);
   return o.str();
 }
 

@@ -34,6 +34,7 @@
 #include "model/Mech.h"
 #include "ratings/DamageByRange.h"
 #include "ratings/Ratings.h"
+#include "ratings/SkillTable.h"
 #include "rules/RulesPass.h"
 #include "rules/Validation.h"
 
@@ -84,66 +85,76 @@ int Usage(const std::string& why) {
   return 2;
 }
 
-}  // namespace
+// What the command line asks for.
+struct TArguments {
+  bool Json = false;
+  bool Strict = false;
+  std::string DbPath;
+  int Config = -1;
+  tfd::TReportOptions Options;
+  std::string WriteExtension;
+  std::string OutDir;
+  std::vector<std::string> Files;
+};
 
-int main(int argc, char** argv) {
-  bool json = false;
-  bool strict = false;
-  std::string dbPath;
-  int config = -1;
-  tfd::TReportOptions options;
-  std::string writeExtension;
-  std::string outDir;
-  std::vector<std::string> files;
+// Reads one option that takes a value (`value` is null when none follows).
+// Returns an exit status for a usage error, -1 otherwise.
+int TakeValueOption(std::string_view a, const char* value, TArguments& args) {
+  if (a == "--db") {
+    if (!value) return Usage("--db needs a path");
+    args.DbPath = value;
+  } else if (a == "--write") {
+    if (!value || (args.WriteExtension = ExtensionOf(value)).empty())
+      return Usage("--write needs tfc, tfi, txt or html");
+  } else if (a == "--out") {
+    if (!value || !*value) return Usage("--out needs a folder");
+    args.OutDir = value;
+  } else if (a == "--config") {
+    if (!value || !ParseInt(value, 0, tfd::kConfigCount - 1, args.Config))
+      return Usage("--config needs a number from 0 to " + std::to_string(tfd::kConfigCount - 1));
+  } else {  // --piloting, --gunnery
+    int skill = 0;
+    constexpr int kWorstSkill = tfd::kSkillLevels - 1;
+    if (!value || !ParseInt(value, 0, kWorstSkill, skill))
+      return Usage(std::string(a) + " needs a skill from 0 to " + std::to_string(kWorstSkill));
+    (a == "--piloting" ? args.Options.Piloting : args.Options.Gunnery) = skill;
+  }
+  return -1;
+}
+
+// Fills `args` from the command line. Returns the exit status when the
+// program ends here (help, or a usage error), -1 to go on.
+int ParseArguments(int argc, char** argv, TArguments& args) {
   bool optionsDone = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view a = argv[i];
-    auto value = [&](const char* name) -> const char* {
-      if (i + 1 >= argc) return nullptr;
-      (void)name;
-      return argv[++i];
-    };
     if (optionsDone || a.empty() || a[0] != '-' || a == "-") {
-      files.emplace_back(a);
+      args.Files.emplace_back(a);
     } else if (a == "--") {
       optionsDone = true;
     } else if (a == "--json") {
-      json = true;
+      args.Json = true;
     } else if (a == "--strict") {
-      strict = true;
+      args.Strict = true;
     } else if (a == "--help" || a == "-h") {
       std::cout << kUsage;
       return 0;
-    } else if (a == "--db") {
-      const char* v = value("--db");
-      if (!v) return Usage("--db needs a path");
-      dbPath = v;
-    } else if (a == "--write") {
-      const char* v = value("--write");
-      if (!v || (writeExtension = ExtensionOf(v)).empty()) return Usage("--write needs tfc, tfi, txt or html");
-    } else if (a == "--out") {
-      const char* v = value("--out");
-      if (!v || !*v) return Usage("--out needs a folder");
-      outDir = v;
-    } else if (a == "--config") {
-      const char* v = value("--config");
-      if (!v || !ParseInt(v, 0, tfd::kConfigCount - 1, config)) return Usage("--config needs a number from 0 to 27");
-    } else if (a == "--piloting" || a == "--gunnery") {
-      const char* v = value(argv[i]);
-      int skill = 0;
-      if (!v || !ParseInt(v, 0, 7, skill))
-        return Usage(std::string(a) + " needs a skill from 0 to 7");
-      (a == "--piloting" ? options.Piloting : options.Gunnery) = skill;
+    } else if (a == "--db" || a == "--write" || a == "--out" || a == "--config" || a == "--piloting" ||
+               a == "--gunnery") {
+      const char* value = i + 1 < argc ? argv[++i] : nullptr;
+      if (const int status = TakeValueOption(a, value, args); status >= 0) return status;
     } else {
       return Usage("unknown option " + std::string(a));
     }
   }
-  if (files.empty()) return Usage("no file named");
-  if (writeExtension.empty() != outDir.empty()) return Usage("--write and --out go together");
-  if (!writeExtension.empty() && json) return Usage("--write writes files, not a report");
+  if (args.Files.empty()) return Usage("no file named");
+  if (args.WriteExtension.empty() != args.OutDir.empty()) return Usage("--write and --out go together");
+  if (!args.WriteExtension.empty() && args.Json) return Usage("--write writes files, not a report");
+  return -1;
+}
 
-  tfd::TEquipmentLists lists;
-  tfd::TEngineMakers makers;
+// The equipment table and the engine makers, from the database found for `dbPath`.
+bool LoadEquipment(const std::string& dbPath, tfd::TEquipmentLists& lists, tfd::TEngineMakers& makers) {
   try {
     const auto path = tfd::FindDatabase(tfd::DefaultDatabaseSearch(dbPath));
     auto db = tfd::OpenSqliteDatabase(path.string(), tfd::EOpenMode::ReadOnly);
@@ -152,53 +163,62 @@ int main(int argc, char** argv) {
     auto query = db->NewQuery();
     tfd::FillPickList(*query, plants, tfd::spPowerPlant, "", "");
     makers.Locate(plants.Entries);
+    return true;
   } catch (const std::exception& e) {
     std::cerr << "tfd-report: the equipment database cannot be read: " << e.what() << "\n";
-    return 1;
+    return false;
   }
+}
 
+void Print(std::string out) {
+  out.push_back('\n');
+  std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+// Loads, reports on or converts every file named. Returns the exit status.
+int ProcessFiles(const TArguments& args, tfd::TEquipmentLists& lists, const tfd::TEngineMakers& makers) {
   tfd::THtmlSettings html;
   tfd::TLoadContext context{lists, html, &makers};
   auto design = std::make_unique<tfd::TMech>();
   int status = 0;
   bool broken = false;  // a design with a red finding
   tfd::TFindings findings;
-  std::string out;
-  for (const std::string& file : files) {
+  for (const std::string& file : args.Files) {
     const tfd::TLoadResult result = tfd::LoadDesign(*design, file, context);
     if (!result.Ok()) {
       status = 1;
       std::cerr << "tfd-report: " << file << ": " << tfd::HumanMessage(result.Message) << "\n";
-      if (json) {
-        out = tfd::JsonFailure(file, result.Message, result.Warnings);
-        out.push_back('\n');
-        std::fwrite(out.data(), 1, out.size(), stdout);
-      }
+      if (args.Json) Print(tfd::JsonFailure(file, result.Message, result.Warnings));
       continue;
     }
-    if (config >= 0) {
-      design->SelectConfig(config);
+    if (args.Config >= 0) {
+      design->SelectConfig(args.Config);
       tfd::Recalculate(*design, tfd::rqAll);
     }
     tfd::ComputeRatings(*design);
-    if (!writeExtension.empty()) {
-      if (!Convert(*design, file, outDir, writeExtension, lists)) status = 1;
+    if (!args.WriteExtension.empty()) {
+      if (!Convert(*design, file, args.OutDir, args.WriteExtension, lists)) status = 1;
       continue;
     }
     tfd::ComputeDamageByRange(*design, 0);
     tfd::Validate(*design, findings);
     broken = broken || findings.Status() >= tfd::svError;
-    if (json) {
-      out = tfd::JsonReport(*design, file, options, result.Warnings);
-      out.push_back('\n');
-    } else {
-      out = tfd::TextReport(*design, file, options, result.Warnings);
-      out.push_back('\n');
-    }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    Print(args.Json ? tfd::JsonReport(*design, file, args.Options, result.Warnings)
+                    : tfd::TextReport(*design, file, args.Options, result.Warnings));
   }
-  if (!outDir.empty()) tfd::FlushFolder(outDir);
+  if (!args.OutDir.empty()) tfd::FlushFolder(args.OutDir);
   std::fflush(stdout);
-  if (status == 0 && strict && broken) return 3;
+  if (status == 0 && args.Strict && broken) return 3;
   return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  TArguments args;
+  if (const int status = ParseArguments(argc, argv, args); status >= 0) return status;
+  tfd::TEquipmentLists lists;
+  tfd::TEngineMakers makers;
+  if (!LoadEquipment(args.DbPath, lists, makers)) return 1;
+  return ProcessFiles(args, lists, makers);
 }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "equipment/Database.h"
+#include "model/Enums.h"
 #include "rules/Formula.h"
 #include "rules/Validation.h"
 
@@ -97,8 +98,8 @@ int BlockStart(ECategory category, ETechColumn column) {
 }
 
 ETechColumn TechColumnOfFilter(std::uint8_t filter) {
-  if (filter & (8 | 16)) return tcClan;
-  if (filter & 32) return tcCustom;
+  if (IsClanLevel(filter)) return tcClan;
+  if (filter & rlMixed3) return tcCustom;
   return tcInnerSphere;
 }
 

@@ -13,7 +13,7 @@ class IQuery;
 class TMech;
 
 // Pick-list numbers of SPECS.TYPE. Armament brands use the item's SAVENUM.
-enum : int {
+enum ESpecsList : int {
   spPatchworkArmor = 0, spChassisStandard = 1, spChassisEndo = 2, spChassisComposite = 3,
   spChassisReinforced = 4, spPowerPlant = 5, spJumpJets = 6, spImprovedJumpJets = 7,
   spArmorStandard = 8, spArmorFerro = 9, spArmorLightFerro = 10, spArmorHeavyFerro = 11,

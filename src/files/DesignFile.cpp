@@ -59,15 +59,6 @@ class TByteReader {
   std::size_t pos_ = 0;
 };
 
-constexpr int kSlotsPerLocation[8] = {6, 12, 12, 12, 12, 12, 6, 6};
-
-// A file number (the older identifier) as the identifier the rules use.
-std::int16_t FromFileNumber(const TEquipmentLists& lists, int number) {
-  if (number >= 1 && number <= kLastFixedCode) return static_cast<std::int16_t>(number);
-  const TWepInfo* rec = lists.BySave97(number);
-  return rec ? rec->Info.SaveNum : static_cast<std::int16_t>(ciEmpty);
-}
-
 std::string DecoratedName(const TWeapon& w, const TWepInfoStruct& row, const TEquipmentIndex& index) {
   if (!(w.Options & woAppendNumber)) return row.Name;
   int count = 0;
@@ -88,7 +79,7 @@ void CompleteFileItem(TWeapon& w, const TWepInfoStruct& row, int number, double 
   TakeRowValues(w, row);
   w.Name = DecoratedName(w, row, index);
   const bool validTons = std::isfinite(tons) && tons > 0.0 && tons < 1000.0;
-  if (number >= 800 && number <= 1199) {
+  if (number >= kFirstAmmoFileNumber && number <= kLastAmmoFileNumber) {
     const double t = validTons ? tons : row.Tons;
     const std::string base = (row.Name + " (").substr(0, 42);
     w.Name = base + std::to_string(static_cast<long>(std::floor(t * row.Damage + 0.5))) + ")";
@@ -108,24 +99,16 @@ void CompleteFileItem(TWeapon& w, const TWepInfoStruct& row, int number, double 
   }
 }
 
-void ReadConfiguration(TByteReader& in, TMech& design, TEquipmentLists& lists, TLoadLog& log, int k) {
+// The item list: each item known to the equipment table is appended, its
+// values completed once the design is corrected; `byPosition` gets each
+// position's item (none for an unknown one).
+void ReadItems(TByteReader& in, TMech& design, TEquipmentLists& lists, TLoadLog& log, int k,
+               std::vector<TWeapon*>& byPosition) {
   TConfiguration& config = *design.Configs[static_cast<std::size_t>(k)];
   const TEquipmentIndex& index = lists.Index();
-
-  // Actuators: lower arm then hand, right arm first. The configuration keeps
-  // them as right hand, right lower arm, left hand, left lower arm.
-  const std::uint8_t act = in.Byte();
-  auto two = [](std::uint8_t byte, int field) { return static_cast<std::uint8_t>((byte >> (2 * field)) & 3) == 1 ? 1 : 0; };
-  config.Actuators = {static_cast<std::uint8_t>(two(act, 1)), static_cast<std::uint8_t>(two(act, 0)),
-                      static_cast<std::uint8_t>(two(act, 3)), static_cast<std::uint8_t>(two(act, 2))};
-  const std::uint8_t cases = in.Byte();
-  for (int i = 0; i < 3; ++i)
-    config.CaseKind[static_cast<std::size_t>(locCenterTorso + i)] =
-        two(cases, i) ? LoadedCaseKind(design) : static_cast<std::uint8_t>(caseNone);
-
   const bool clan = IsClanDesign(design);
   const int count = in.Byte();
-  std::vector<TWeapon*> byPosition(static_cast<std::size_t>(count), nullptr);
+  byPosition.assign(static_cast<std::size_t>(count), nullptr);
   for (int i = 0; i < count; ++i) {
     const int number = in.Word();
     const int location = in.Word();
@@ -140,23 +123,28 @@ void ReadConfiguration(TByteReader& in, TMech& design, TEquipmentLists& lists, T
       continue;
     }
     const TWepInfoStruct& row = rec->Info;
-    auto w = ItemFromRow(row);
-    w->Location = static_cast<std::int16_t>(location == lcBin ? lcBin : (location & (7 | lcRear | lcSplit)));
+    auto w = MakeWeapon(row, EItemSource::Read);
+    w->Location = static_cast<std::int16_t>(location == lcBin ? lcBin : (location & (lcLocationMask | lcRear | lcSplit)));
     w->Slots = static_cast<std::int16_t>(std::clamp(slots, 0, 2 * TCritAlloc::kMaxSlots));
-    const bool clanItem = number % 100 >= 50;
-    if (clanItem != clan) design.MixedTech = true;
+    if (IsClanFileNumber(number) != clan) design.MixedTech = true;
     const int hsType = HeatSinkTypeOf(index, w->SaveNum);
     if (hsType >= 0) design.HeatSinkType = static_cast<std::uint8_t>(hsType);
     TWeapon* item = AppendItem(design, config, std::move(w));
     byPosition[static_cast<std::size_t>(i)] = item;
     log.Defer([item, &row, number, tons, k, &index] { CompleteFileItem(*item, row, number, tons, k, index); });
   }
+}
 
-  TCritAlloc& crits = config.Crits;
+// The slot table: each slot's code and the position of its item, linked to
+// the items read.
+void ReadSlotTable(TByteReader& in, TMech& design, const TEquipmentLists& lists, int k,
+                   const std::vector<TWeapon*>& byPosition) {
+  const int count = static_cast<int>(byPosition.size());
+  TCritAlloc& crits = design.Configs[static_cast<std::size_t>(k)]->Crits;
   try {
     for (int loc = 0; loc < kLocationCount; ++loc)
-      for (int s = 1; s <= kSlotsPerLocation[loc]; ++s) {
-        const std::int16_t code = FromFileNumber(lists, in.Word());
+      for (int s = 1; s <= kLocationSlots[static_cast<std::size_t>(loc)]; ++s) {
+        const std::int16_t code = SlotCodeOfFileNumber(lists, in.Word());
         const int at = in.Word();
         TWeapon* item = at >= 0 && at < count ? byPosition[static_cast<std::size_t>(at)] : nullptr;
         if (item && item->SaveNum != code) item = nullptr;  // code and item disagree: the code wins
@@ -167,6 +155,23 @@ void ReadConfiguration(TByteReader& in, TMech& design, TEquipmentLists& lists, T
     throw;
   }
   LinkLoadedSlots(design, k);
+}
+
+void ReadConfiguration(TByteReader& in, TMech& design, TEquipmentLists& lists, TLoadLog& log, int k) {
+  TConfiguration& config = *design.Configs[static_cast<std::size_t>(k)];
+  // Actuators: lower arm then hand, right arm first. The configuration keeps
+  // them as right hand, right lower arm, left hand, left lower arm.
+  const std::uint8_t act = in.Byte();
+  auto two = [](std::uint8_t byte, int field) { return static_cast<std::uint8_t>((byte >> (2 * field)) & 3) == 1 ? 1 : 0; };
+  config.Actuators = {static_cast<std::uint8_t>(two(act, 1)), static_cast<std::uint8_t>(two(act, 0)),
+                      static_cast<std::uint8_t>(two(act, 3)), static_cast<std::uint8_t>(two(act, 2))};
+  const std::uint8_t cases = in.Byte();
+  for (int i = 0; i < kFileCaseTorsos; ++i)
+    config.CaseKind[static_cast<std::size_t>(locCenterTorso + i)] =
+        two(cases, i) ? LoadedCaseKind(design) : static_cast<std::uint8_t>(caseNone);
+  std::vector<TWeapon*> byPosition;
+  ReadItems(in, design, lists, log, k, byPosition);
+  ReadSlotTable(in, design, lists, k, byPosition);
 }
 
 }  // namespace
@@ -182,14 +187,14 @@ void ReadDesignFile(std::string_view bytes, TMech& design, TEquipmentLists& list
   in.StringList(design.Armament);
 
   const std::uint8_t flags = in.Byte();
-  const int techBase = (flags >> 6) & 3;
-  design.RulesLevel = techBase == 0 ? rlIS1 : (techBase == 1 ? rlIS2 : rlClan2);
+  const int techBase = (flags >> kFileTechBaseShift) & 3;
+  design.RulesLevel = techBase == tbInnerSphere1 ? rlIS1 : (techBase == tbInnerSphere2 ? rlIS2 : rlClan2);
   const bool clan = IsClanDesign(design);
-  if (flags & 2) design.StructureType = clan ? stClanEndoSteel : stEndoSteel;
-  if (flags & 4) design.EngineType = clan ? etClanXL : etXL;
-  if (flags & 8) design.Options |= optOmni;
-  if (flags & 16) design.Options |= optQuad;
-  if (flags & 32) design.ArmorType = clan ? atClanFF : atFerroFibrous;
+  if (flags & dfEndoSteel) design.StructureType = clan ? stClanEndoSteel : stEndoSteel;
+  if (flags & dfXLEngine) design.EngineType = clan ? etClanXL : etXL;
+  if (flags & dfOmni) design.Options |= optOmni;
+  if (flags & dfQuad) design.Options |= optQuad;
+  if (flags & dfFerroFibrous) design.ArmorType = clan ? atClanFF : atFerroFibrous;
 
   const std::uint8_t source = in.Byte();
   design.Source = source <= srcOther ? source : static_cast<std::uint8_t>(srcOther);
@@ -200,17 +205,15 @@ void ReadDesignFile(std::string_view bytes, TMech& design, TEquipmentLists& list
   design.WalkMP = static_cast<std::uint8_t>(movement & 0xFF);
   design.JumpMP = static_cast<std::uint8_t>((movement >> 8) & 0xFF);
   in.Real();  // armour mass: the rules derive it from the type and the points
-  const unsigned char* points = in.Take(7);
+  const unsigned char* points = in.Take(static_cast<int>(kFileArmorSections.size()));
   auto& a = design.Armor;
-  a[asHead] = points[0];
-  a[asCenterTorso] = points[1];
-  a[asCenterTorsoRear] = points[2];
-  a[asRightTorso] = a[asLeftTorso] = points[3];
-  a[asRightTorsoRear] = a[asLeftTorsoRear] = points[4];
-  a[asRightArm] = a[asLeftArm] = points[5];
-  a[asRightLeg] = a[asLeftLeg] = points[6];
+  for (std::size_t i = 0; i < kFileArmorSections.size(); ++i) a[kFileArmorSections[i]] = points[i];
+  a[asLeftTorso] = a[asRightTorso];
+  a[asLeftTorsoRear] = a[asRightTorsoRear];
+  a[asLeftArm] = a[asRightArm];
+  a[asLeftLeg] = a[asRightLeg];
 
-  const int blocks = design.IsOmni() ? 8 : 1;
+  const int blocks = design.IsOmni() ? kSavedConfigCount : 1;
   for (int k = 0; k < blocks; ++k) ReadConfiguration(in, design, lists, log, k);
 
   in.StringList(design.Overview);

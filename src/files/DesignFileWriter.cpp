@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "equipment/EquipmentLists.h"
@@ -21,24 +23,33 @@ namespace {
 constexpr char kExtensionMark[4] = {'T', 'F', 'D', 'X'};
 constexpr int kExtensionVersion = 1;
 
-constexpr int kSlotsPerLocation[8] = {6, 12, 12, 12, 12, 12, 6, 6};
 constexpr int kDesignTexts[] = {txtModel,  txtChassis,   txtPowerPlant,     txtJumpJets,
                                 txtArmor, txtComSystem, txtTargetingSystem};
 
-int BlockCount(const TMech& m) { return m.IsOmni() ? 8 : 1; }
+// The chassis codes of the extension, in their order.
+constexpr std::uint8_t TMech::*kChassisFields[] = {
+    &TMech::RulesLevel,  &TMech::Options,       &TMech::StructureType, &TMech::EngineType, &TMech::HeatSinkType,
+    &TMech::GyroType,    &TMech::CockpitType,   &TMech::TargetingType, &TMech::JumpJetType,
+    &TMech::JumpBoosterMP, &TMech::ArmorType,   &TMech::ArmorMirror,   &TMech::TorsoRatioFront,
+    &TMech::TorsoRatioRear};
+constexpr std::size_t kChassisFieldCount = std::size(kChassisFields);
+constexpr std::size_t kOptionsField = 1;
+static_assert(kChassisFields[kOptionsField] == &TMech::Options);
+
+int BlockCount(const TMech& m) { return m.IsOmni() ? kSavedConfigCount : 1; }
 
 int TechnologyBase(const TMech& m) {
-  if (m.RulesLevel & (rlClan2 | rlClan3)) return 2;
-  return m.RulesLevel == rlIS1 ? 0 : 1;
+  if (IsClanLevel(m.RulesLevel)) return tbClan;
+  return m.RulesLevel == rlIS1 ? tbInnerSphere1 : tbInnerSphere2;
 }
 
 int DesignFlags(const TMech& m) {
-  int flags = TechnologyBase(m) << 6;
-  if (m.StructureType == stEndoSteel || m.StructureType == stClanEndoSteel) flags |= 2;
-  if (m.EngineType == etXL || m.EngineType == etClanXL) flags |= 4;
-  if (m.IsOmni()) flags |= 8;
-  if (m.IsQuad()) flags |= 16;
-  if (m.ArmorType == atFerroFibrous || m.ArmorType == atClanFF) flags |= 32;
+  int flags = TechnologyBase(m) << kFileTechBaseShift;
+  if (IsEndoSteel(m)) flags |= dfEndoSteel;
+  if (IsXLEngine(m)) flags |= dfXLEngine;
+  if (m.IsOmni()) flags |= dfOmni;
+  if (m.IsQuad()) flags |= dfQuad;
+  if (IsFerroFibrous(m)) flags |= dfFerroFibrous;
   return flags;
 }
 
@@ -51,13 +62,13 @@ int FileNumber(const TEquipmentLists& lists, int code) {
 
 // The location code within what the layout knows: the body location with its
 // rear and split bits, or the BIN. Turret mountings live in the extension.
-int FileLocation(int code) { return (code & lcBin) ? lcBin : (code & (7 | lcRear | lcSplit)); }
+int FileLocation(int code) { return (code & lcBin) ? lcBin : (code & (lcLocationMask | lcRear | lcSplit)); }
 
-// Items the layout can hold: those with an older number, at most 255.
+// Items the layout can hold: those with an older number, at most kFileMaxItems.
 std::vector<const TWeapon*> WrittenItems(const TConfiguration& c, const TEquipmentLists& lists) {
   std::vector<const TWeapon*> items;
   for (const auto& item : c.Items)
-    if (items.size() < 255 && lists.Save97Of(item->SaveNum) != 0) items.push_back(item.get());
+    if (items.size() < static_cast<std::size_t>(kFileMaxItems) && lists.Save97Of(item->SaveNum) != 0) items.push_back(item.get());
   return items;
 }
 
@@ -65,7 +76,7 @@ void WriteConfiguration(TByteWriter& out, const TConfiguration& c, const TEquipm
   const auto& a = c.Actuators;  // right hand, right lower arm, left hand, left lower arm
   out.Byte((a[1] ? 1 : 0) | (a[0] ? 4 : 0) | (a[3] ? 16 : 0) | (a[2] ? 64 : 0));
   int cases = 0;
-  for (int i = 0; i < 3; ++i)
+  for (int i = 0; i < kFileCaseTorsos; ++i)
     if (c.CaseKind[static_cast<std::size_t>(locCenterTorso + i)] != caseNone) cases |= 1 << (2 * i);
   out.Byte(cases);
 
@@ -78,7 +89,7 @@ void WriteConfiguration(TByteWriter& out, const TConfiguration& c, const TEquipm
     out.Real(w->Tons);
   }
   for (int loc = 0; loc < kLocationCount; ++loc)
-    for (int s = 1; s <= kSlotsPerLocation[loc]; ++s) {
+    for (int s = 1; s <= kLocationSlots[static_cast<std::size_t>(loc)]; ++s) {
       const TSlot slot = c.Crits.SlotAt(loc, s);
       const auto at = std::find(items.begin(), items.end(), slot.Item);
       const int index = slot.Item && at != items.end() ? static_cast<int>(at - items.begin()) : -1;
@@ -96,10 +107,7 @@ std::string Text1252(std::string_view s, bool& exact) {
 void WriteExtension(TByteWriter& out, const TMech& m, const TEquipmentLists& lists, bool textsExact) {
   TByteWriter ext;
   ext.Byte(kExtensionVersion);
-  for (std::uint8_t v : {m.RulesLevel, m.Options, m.StructureType, m.EngineType, m.HeatSinkType, m.GyroType,
-                         m.CockpitType, m.TargetingType, m.JumpJetType, m.JumpBoosterMP, m.ArmorType,
-                         m.ArmorMirror, m.TorsoRatioFront, m.TorsoRatioRear})
-    ext.Byte(v);
+  for (auto field : kChassisFields) ext.Byte(m.*field);
   ext.Byte(m.MixedTech ? 1 : 0);
   ext.Word(m.MiscFlags);
   for (std::uint8_t v : m.Armor) ext.Byte(v);
@@ -197,7 +205,7 @@ std::vector<std::string> DesignFileLosses(const TMech& m, const TEquipmentLists&
     for (const auto& item : c.Items) {
       if (lists.Save97Of(item->SaveNum) == 0)
         ++unnumbered;
-      else if (++written > 255)
+      else if (++written > kFileMaxItems)
         ++beyondCount;
     }
   }
@@ -205,7 +213,8 @@ std::vector<std::string> DesignFileLosses(const TMech& m, const TEquipmentLists&
   if (unnumbered > 0)
     losses.push_back(std::to_string(unnumbered) + " item(s) of custom equipment, which the design files cannot name");
   if (beyondCount > 0)
-    losses.push_back(std::to_string(beyondCount) + " item(s) beyond the 255 a configuration can hold");
+    losses.push_back(std::to_string(beyondCount) + " item(s) beyond the " + std::to_string(kFileMaxItems) +
+                     " a configuration can hold");
   if (beyondConfigs > 0)
     losses.push_back(std::to_string(beyondConfigs) + " alternate configuration(s) after F");
   return losses;
@@ -218,8 +227,8 @@ std::string WriteDesignFile(const TMech& m, const TEquipmentLists& lists) {
   for (int t : kDesignTexts) out.String(Text1252(m.Texts[static_cast<std::size_t>(t)], textsExact));
   const std::vector<std::string> armament = ArmamentForFile(m);
   for (const auto* list : {&m.Manufacturers, &armament}) {
-    out.Word(static_cast<int>(std::min<std::size_t>(list->size(), 32767)));
-    for (std::size_t i = 0; i < list->size() && i < 32767; ++i) out.String(Text1252((*list)[i], textsExact));
+    out.Word(static_cast<int>(std::min<std::size_t>(list->size(), kFileMaxListLines)));
+    for (std::size_t i = 0; i < list->size() && i < kFileMaxListLines; ++i) out.String(Text1252((*list)[i], textsExact));
   }
   out.Byte(DesignFlags(m));
   out.Byte(m.Source);
@@ -229,115 +238,137 @@ std::string WriteDesignFile(const TMech& m, const TEquipmentLists& lists) {
   out.Byte(m.JumpMP);
   out.Real(m.Weights[wArmor]);
   const auto& a = m.Armor;
-  for (int section : {asHead, asCenterTorso, asCenterTorsoRear, asRightTorso, asRightTorsoRear, asRightArm,
-                      asRightLeg})
-    out.Byte(a[static_cast<std::size_t>(section)]);
+  for (std::uint8_t section : kFileArmorSections) out.Byte(a[section]);
   for (int k = 0; k < BlockCount(m); ++k) WriteConfiguration(out, *m.Configs[static_cast<std::size_t>(k)], lists);
-  out.Word(static_cast<int>(std::min<std::size_t>(m.Overview.size(), 32767)));
-  for (std::size_t i = 0; i < m.Overview.size() && i < 32767; ++i) out.String(Text1252(m.Overview[i], textsExact));
+  out.Word(static_cast<int>(std::min<std::size_t>(m.Overview.size(), kFileMaxListLines)));
+  for (std::size_t i = 0; i < m.Overview.size() && i < kFileMaxListLines; ++i) out.String(Text1252(m.Overview[i], textsExact));
   WriteExtension(out, m, lists, textsExact);
   return std::move(out.Bytes());
 }
 
-bool ApplyDesignFileExtension(std::string_view bytes, TMech& m) {
+namespace {
+
+// What an extension block holds, read whole before any of it is taken over.
+struct TExtensionBlock {
+  std::uint8_t Supercharger = 0, Turret = 0;
+  std::array<std::uint8_t, kLocationCount> Cases{};
+  std::array<int, kLocationCount> Armoured{};  // a bit per slot
+  std::vector<int> Locations;                  // each written item's full location code
+};
+
+struct TExtension {
+  std::array<std::uint8_t, kChassisFieldCount> Chassis{};
+  bool Mixed = false;
+  int MiscFlags = 0;
+  std::array<std::uint8_t, kArmorSectionCount> Armor{}, ArmorTypes{};
+  std::vector<TExtensionBlock> Blocks;
+  bool Texts = false;
+  std::vector<std::string> DesignTexts, Makers, Armament, Overview;
+};
+
+// The extension block at the end of a file, found by its mark and length.
+bool FindExtension(std::string_view bytes, std::string_view& block) {
   if (bytes.size() < 8 || std::memcmp(bytes.data() + bytes.size() - 4, kExtensionMark, 4) != 0) return false;
   TExtensionReader size(bytes.substr(bytes.size() - 8, 4));
   const std::uint32_t length = size.DoubleWord();
   if (length > bytes.size() - 8) return false;
-  TExtensionReader in(bytes.substr(bytes.size() - 8 - length, length));
-  if (in.Byte() != kExtensionVersion) return false;
+  block = bytes.substr(bytes.size() - 8 - length, length);
+  return true;
+}
 
-  // Everything is read first and taken over only when the block is whole.
-  std::uint8_t chassis[14];
-  for (auto& v : chassis) v = static_cast<std::uint8_t>(in.Byte());
-  const bool mixed = in.Byte() != 0;
-  const int miscFlags = in.Word();
-  std::array<std::uint8_t, kArmorSectionCount> armor{}, armorTypes{};
-  for (auto& v : armor) v = static_cast<std::uint8_t>(in.Byte());
-  for (auto& v : armorTypes) v = static_cast<std::uint8_t>(in.Byte());
-  struct TBlock {
-    std::uint8_t Supercharger = 0, Turret = 0;
-    std::array<std::uint8_t, 8> Cases{};
-    std::array<int, 8> Armoured{};
-    std::vector<int> Locations;
-  };
-  const int blocks = (chassis[1] & optOmni) ? 8 : 1;
-  std::vector<TBlock> read(static_cast<std::size_t>(blocks));
-  for (TBlock& b : read) {
-    b.Supercharger = static_cast<std::uint8_t>(in.Byte());
-    b.Turret = static_cast<std::uint8_t>(in.Byte());
-    for (auto& kind : b.Cases) kind = static_cast<std::uint8_t>(in.Byte());
-    for (auto& bits : b.Armoured) bits = in.Word();
-    const int n = in.Byte();
-    for (int i = 0; i < n && !in.Bad(); ++i) b.Locations.push_back(in.Word());
-  }
-  const bool texts = in.Byte() != 0;
-  std::vector<std::string> designTexts;
-  std::vector<std::string> makers, armament, overview;
-  if (texts) {
-    for (std::size_t i = 0; i < std::size(kDesignTexts); ++i) designTexts.push_back(in.Text());
-    makers = in.List();
-    armament = in.List();
-    overview = in.List();
-  }
-  if (in.Bad() || blocks != BlockCount(m)) return false;
+TExtensionBlock ReadBlock(TExtensionReader& in) {
+  TExtensionBlock b;
+  b.Supercharger = static_cast<std::uint8_t>(in.Byte());
+  b.Turret = static_cast<std::uint8_t>(in.Byte());
+  for (auto& kind : b.Cases) kind = static_cast<std::uint8_t>(in.Byte());
+  for (auto& bits : b.Armoured) bits = in.Word();
+  const int n = in.Byte();
+  for (int i = 0; i < n && !in.Bad(); ++i) b.Locations.push_back(in.Word());
+  return b;
+}
 
-  m.RulesLevel = chassis[0];
-  m.Options = chassis[1];
-  m.StructureType = chassis[2];
-  m.EngineType = chassis[3];
-  m.HeatSinkType = chassis[4];
-  m.GyroType = chassis[5];
-  m.CockpitType = chassis[6];
-  m.TargetingType = chassis[7];
-  m.JumpJetType = chassis[8];
-  m.JumpBoosterMP = chassis[9];
-  m.ArmorType = chassis[10];
-  m.ArmorMirror = chassis[11];
-  m.TorsoRatioFront = chassis[12];
-  m.TorsoRatioRear = chassis[13];
-  m.MixedTech = mixed;
-  m.MiscFlags = static_cast<std::int16_t>(miscFlags);
-  m.Armor = armor;
-  m.ArmorTypes = armorTypes;
-  for (int k = 0; k < blocks; ++k) {
-    TConfiguration& c = *m.Configs[static_cast<std::size_t>(k)];
-    const TBlock& b = read[static_cast<std::size_t>(k)];
+TExtension ReadExtension(TExtensionReader& in) {
+  TExtension x;
+  for (auto& v : x.Chassis) v = static_cast<std::uint8_t>(in.Byte());
+  x.Mixed = in.Byte() != 0;
+  x.MiscFlags = in.Word();
+  for (auto& v : x.Armor) v = static_cast<std::uint8_t>(in.Byte());
+  for (auto& v : x.ArmorTypes) v = static_cast<std::uint8_t>(in.Byte());
+  const int blocks = (x.Chassis[kOptionsField] & optOmni) ? kSavedConfigCount : 1;
+  for (int k = 0; k < blocks; ++k) x.Blocks.push_back(ReadBlock(in));
+  x.Texts = in.Byte() != 0;
+  if (x.Texts) {
+    for (std::size_t i = 0; i < std::size(kDesignTexts); ++i) x.DesignTexts.push_back(in.Text());
+    x.Makers = in.List();
+    x.Armament = in.List();
+    x.Overview = in.List();
+  }
+  return x;
+}
+
+// Supercharger, turret, CASE and the turret mountings of each configuration;
+// the mountings only when the reader kept every item the block describes.
+void TakeBlocks(const TExtension& x, TMech& m) {
+  for (std::size_t k = 0; k < x.Blocks.size(); ++k) {
+    TConfiguration& c = *m.Configs[k];
+    const TExtensionBlock& b = x.Blocks[k];
     c.Supercharger = b.Supercharger;
     c.Turret = b.Turret;
     c.CaseKind = b.Cases;
-    // Turret mountings, when the reader kept every item the block describes.
-    if (static_cast<int>(b.Locations.size()) == c.Items.Size()) {
-      std::size_t i = 0;
-      for (const auto& item : c.Items) {
-        const int code = b.Locations[i++];
-        if (FileLocation(code) == FileLocation(item->Location)) item->Location = static_cast<std::int16_t>(code);
-      }
+    if (static_cast<int>(b.Locations.size()) != c.Items.Size()) continue;
+    std::size_t i = 0;
+    for (const auto& item : c.Items) {
+      const int code = b.Locations[i++];
+      if (FileLocation(code) == FileLocation(item->Location)) item->Location = static_cast<std::int16_t>(code);
     }
   }
-  // Armoured components go on once the rules pass has laid the fixed items of
-  // their configuration (laying them afresh clears the marks).
+}
+
+// Armoured components go on once the rules pass has laid the fixed items of
+// their configuration (laying them afresh clears the marks).
+void TakeArmouredSlots(const TExtension& x, TMech& m) {
   const int shown = m.ConfigIndex;
   bool armoured = false;
-  for (int k = 0; k < blocks; ++k) {
-    const TBlock& b = read[static_cast<std::size_t>(k)];
+  for (std::size_t k = 0; k < x.Blocks.size(); ++k) {
+    const TExtensionBlock& b = x.Blocks[k];
     if (std::all_of(b.Armoured.begin(), b.Armoured.end(), [](int bits) { return bits == 0; })) continue;
     armoured = true;
-    m.SelectConfig(k);
+    m.SelectConfig(static_cast<int>(k));
     Recalculate(m, rqAll);
-    TCritAlloc& crits = m.Configs[static_cast<std::size_t>(k)]->Crits;
+    TCritAlloc& crits = m.Configs[k]->Crits;
     for (int loc = 0; loc < kLocationCount; ++loc)
       for (int s = 1; s <= TCritAlloc::kMaxSlots; ++s)
         if ((b.Armoured[static_cast<std::size_t>(loc)] >> (s - 1)) & 1) crits.SetArmoured(loc, s, true);
   }
   if (armoured) m.SelectConfig(shown);
-  if (texts) {
-    for (std::size_t i = 0; i < std::size(kDesignTexts); ++i)
-      m.Texts[static_cast<std::size_t>(kDesignTexts[i])] = designTexts[i];
-    m.Manufacturers = makers;
-    m.Armament = armament;
-    m.Overview = overview;
-  }
+}
+
+void TakeTexts(const TExtension& x, TMech& m) {
+  for (std::size_t i = 0; i < std::size(kDesignTexts); ++i)
+    m.Texts[static_cast<std::size_t>(kDesignTexts[i])] = x.DesignTexts[i];
+  m.Manufacturers = x.Makers;
+  m.Armament = x.Armament;
+  m.Overview = x.Overview;
+}
+
+}  // namespace
+
+bool ApplyDesignFileExtension(std::string_view bytes, TMech& m) {
+  std::string_view block;
+  if (!FindExtension(bytes, block)) return false;
+  TExtensionReader in(block);
+  if (in.Byte() != kExtensionVersion) return false;
+  const TExtension x = ReadExtension(in);
+  if (in.Bad() || static_cast<int>(x.Blocks.size()) != BlockCount(m)) return false;
+
+  for (std::size_t i = 0; i < kChassisFieldCount; ++i) m.*kChassisFields[i] = x.Chassis[i];
+  m.MixedTech = x.Mixed;
+  m.MiscFlags = static_cast<std::int16_t>(x.MiscFlags);
+  m.Armor = x.Armor;
+  m.ArmorTypes = x.ArmorTypes;
+  TakeBlocks(x, m);
+  TakeArmouredSlots(x, m);
+  if (x.Texts) TakeTexts(x, m);
   return true;
 }
 

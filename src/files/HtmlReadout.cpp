@@ -355,7 +355,7 @@ class THtmlImport {
     }
     if (armStructure == legStructure) m_.Options |= optQuad;
     const std::uint8_t on = m_.IsQuad() ? 1 : 0;
-    for (int k = 0; k < 8; ++k) m_.Configs[static_cast<std::size_t>(k)]->Actuators = {on, on, on, on};
+    for (int k = 0; k < kSavedConfigCount; ++k) m_.Configs[static_cast<std::size_t>(k)]->Actuators = {on, on, on, on};
   }
 
   static int ConfigOfCaption(const std::string& caption) {
@@ -397,7 +397,7 @@ class THtmlImport {
   // The fixed configuration first: the alternates look at its slots. A
   // configuration without slot lines is laid as a text readout is.
   void LinkSeen() {
-    for (int k = 0; k < 8; ++k) {
+    for (int k = 0; k < kSavedConfigCount; ++k) {
       const auto i = static_cast<std::size_t>(k);
       if (!seen_[i]) continue;
       if (slotLines_[i])
@@ -423,6 +423,44 @@ class THtmlImport {
     return primary + std::clamp(b, 0L, static_cast<long>(TCritAlloc::kMaxSlots));
   }
 
+  // The row as the page shows it: its cells, blanks between.
+  static std::string ShownRow(const std::string& t) {
+    std::string line;
+    std::size_t from = 0;
+    for (;;) {
+      const std::size_t sep = t.find(kCellSeparator, from);
+      const std::string cell = TrimText(std::string_view(t).substr(from, sep == std::string::npos ? sep : sep - from));
+      if (!cell.empty()) line += (line.empty() ? "" : " ") + cell;
+      if (sep == std::string::npos) return line;
+      from = sep + 1;
+    }
+  }
+
+  // The third cell, which names the location.
+  static std::string LocationCell(const std::string& t, std::size_t s1) {
+    const std::size_t s2 = t.find(kCellSeparator, s1 + 1);
+    if (s2 == std::string::npos) return {};
+    const std::size_t s3 = t.find(kCellSeparator, s2 + 1);
+    return t.substr(s2 + 1, s3 == std::string::npos ? std::string::npos : s3 - s2 - 1);
+  }
+
+  // The slots: the cell before the one before the last.
+  static std::string SlotsCell(const std::string& t) {
+    const std::size_t last = t.rfind(kCellSeparator);
+    const std::size_t before = last == 0 ? std::string::npos : t.rfind(kCellSeparator, last - 1);
+    if (before == std::string::npos || before == 0) return {};
+    const std::size_t start = t.rfind(kCellSeparator, before - 1);
+    return start == std::string::npos ? std::string() : t.substr(start + 1, before - start - 1);
+  }
+
+  // CASE in a torso; elsewhere it has no place to go.
+  void CaseRow(const std::string& t, int location, TConfiguration& c) {
+    if (location >= locCenterTorso && location <= locLeftTorso)
+      c.CaseKind[static_cast<std::size_t>(location)] = LoadedCaseKind(m_);
+    else if (location < 0)
+      log_.Warn(lines_.LineNumber(), ShownRow(t), kWhyNoLocation);
+  }
+
   void EquipmentRow(const std::string& t, int k) {
     if (t.empty()) return;
     const int number = lines_.LineNumber();
@@ -434,51 +472,21 @@ class THtmlImport {
     const std::string name = t.substr(0, s1);
     const char marker = s1 + 1 < t.size() ? t[s1 + 1] : ' ';
     if (marker == '*') m_.MixedTech = true;
-    const std::size_t s2 = t.find(kCellSeparator, s1 + 1);
-    const std::size_t s3 = s2 == std::string::npos ? s2 : t.find(kCellSeparator, s2 + 1);
-    const std::string locationText =
-        s2 == std::string::npos ? std::string() : t.substr(s2 + 1, s3 == std::string::npos ? std::string::npos : s3 - s2 - 1);
-    const int location = ParseLocationCode(locationText);
+    const int location = ParseLocationCode(LocationCell(t, s1));
     const TParsedName parsed = ParseEquipmentName(name, marker, IsClanDesign(m_), lists_);
-    // The row as the page shows it: its cells, blanks between.
-    auto shown = [&] {
-      std::string line;
-      std::size_t from = 0;
-      for (;;) {
-        const std::size_t sep = t.find(kCellSeparator, from);
-        const std::string cell = TrimText(std::string_view(t).substr(from, sep == std::string::npos ? sep : sep - from));
-        if (!cell.empty()) line += (line.empty() ? "" : " ") + cell;
-        if (sep == std::string::npos) return line;
-        from = sep + 1;
-      }
-    };
-    if (!parsed.Row && !parsed.Special) return log_.Warn(number, shown(), kWhyUnknownEquipment);
+    if (!parsed.Row && !parsed.Special) return log_.Warn(number, ShownRow(t), kWhyUnknownEquipment);
     TConfiguration& c = *m_.Configs[static_cast<std::size_t>(k)];
-    if (parsed.Special == 18) {
-      if (location >= locCenterTorso && location <= locLeftTorso)
-        c.CaseKind[static_cast<std::size_t>(location)] = LoadedCaseKind(m_);
-      else if (location < 0)
-        log_.Warn(number, shown(), kWhyNoLocation);
-      return;
-    }
+    if (parsed.Special == ciCase) return CaseRow(t, location, c);
     if (!parsed.Row) return;  // actuators: the ACT comment gives them
-    if (location < 0) log_.Warn(number, shown(), kWhyNoLocation);
+    if (location < 0) log_.Warn(number, ShownRow(t), kWhyNoLocation);
     const TWepInfoStruct& row = *parsed.Row;
-    auto w = ItemFromRow(row);
+    auto w = MakeWeapon(row, EItemSource::Read);
     w->Name = FromWindows1252(TrimText(name));
     w->Location = static_cast<std::int16_t>(location < 0 ? lcBin : location);
     const bool split = location >= 0 && (location & lcSplit) != 0;
     const double tons = DecimalOrThrow(LastCell(t));
-    // The slots: the cell before the one before the last.
-    const std::size_t last = t.rfind(kCellSeparator);
-    const std::size_t before = last == 0 ? std::string::npos : t.rfind(kCellSeparator, last - 1);
-    std::string slotsCell;
-    if (before != std::string::npos && before > 0) {
-      const std::size_t start = t.rfind(kCellSeparator, before - 1);
-      if (start != std::string::npos) slotsCell = t.substr(start + 1, before - start - 1);
-    }
     long primary = 0;
-    long slots = SlotsOfCell(slotsCell, primary);
+    long slots = SlotsOfCell(SlotsCell(t), primary);
     if (slots < 0) {
       // Unreadable: a split item keeps one unit's slots, in its primary location.
       slots = split ? SlotsPerUnit(row, lists_.Index()) : 0;
@@ -519,20 +527,13 @@ class THtmlImport {
     for (auto [name, loc] : kNames) {
       const std::size_t at = t.find(name);
       if (at == std::string::npos) continue;
-      const int count = (loc == locHead || loc == locRightLeg || loc == locLeftLeg) ? 6 : 12;
+      const int count = kLocationSlots[static_cast<std::size_t>(loc)];
       std::size_t pos = at + (loc == locHead ? 2 : 3);
       int read = 0;
       for (int s = 1; s <= count && pos + 4 <= t.size(); ++s, pos += 5) {
         const int number = HexValue(std::string_view(t).substr(pos, 4));
         if (number < 0) break;  // the rest of the location keeps what it had
-        std::int16_t code = ciEmpty;
-        if (number >= 1 && number <= kLastFixedCode) {
-          code = static_cast<std::int16_t>(number);
-        } else if (number > kLastFixedCode) {
-          const TWepInfo* rec = lists_.BySave97(number);
-          code = rec ? rec->Info.SaveNum : static_cast<std::int16_t>(ciEmpty);
-        }
-        c.Crits.LoadSlot(loc, s, code, nullptr);
+        c.Crits.LoadSlot(loc, s, SlotCodeOfFileNumber(lists_, number), nullptr);
         ++read;
       }
       return read > 0;
@@ -543,7 +544,7 @@ class THtmlImport {
   // Takes consecutive slots of a location from `from` that carry the item's
   // code and are not yet taken, up to `limit`; returns how many.
   int Take(TConfiguration& c, const TCritAlloc* fixed, TWeapon* w, int loc, int limit) {
-    const int count = (loc == locHead || loc == locRightLeg || loc == locLeftLeg) ? 6 : 12;
+    const int count = kLocationSlots[static_cast<std::size_t>(loc)];
     auto freeFor = [&](int s) {
       const TSlot cell = c.Crits.SlotAt(loc, s);
       return cell.Code == w->SaveNum && !cell.Item && !(fixed && fixed->SlotAt(loc, s).Item);
@@ -564,7 +565,7 @@ class THtmlImport {
     for (const auto& item : c.Items) {
       TWeapon* w = item.get();
       if (w->Location & lcBin) continue;
-      const int primary = w->Location & 7;
+      const int primary = w->Location & lcLocationMask;
       if (w->Location & lcSplit) {
         const int got = Take(c, fixed, w, primary, TCritAlloc::kMaxSlots);
         Take(c, fixed, w, TCritAlloc::SecondaryOf(primary), std::max(0, w->Slots - got));
@@ -580,8 +581,8 @@ class THtmlImport {
   TEquipmentLists& lists_;
   THtmlSettings& settings_;
   TLoadLog& log_;
-  std::array<bool, 8> seen_{};       // configurations with a table
-  std::array<bool, 8> slotLines_{};  // configurations whose tables give slot codes
+  std::array<bool, kSavedConfigCount> seen_{};       // configurations with a table
+  std::array<bool, kSavedConfigCount> slotLines_{};  // configurations whose tables give slot codes
 };
 
 }  // namespace

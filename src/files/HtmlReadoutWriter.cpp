@@ -12,8 +12,7 @@ namespace tfd {
 
 namespace {
 
-constexpr int kSlotsPerLocation[8] = {6, 12, 12, 12, 12, 12, 6, 6};
-constexpr const char* kSlotLineNames[8] = {"H", "CT", "RT", "LT", "RA", "LA", "RL", "LL"};
+constexpr const char* kSlotLineNames[kLocationCount] = {"H", "CT", "RT", "LT", "RA", "LA", "RL", "LL"};
 
 // Text for a cell. Ampersands and angle brackets go as character references
 // (the reader decodes them); the words the reader takes
@@ -130,10 +129,9 @@ class THtmlWriter {
     auto row3 = [&](const std::string& label, const std::string& b, const std::string& c) {
       Line("<TR><TD>" + label + "</TD><TD>" + b + "</TD><TD>" + c + "</TD></TR>");
     };
-    const bool endo = m_.StructureType == stEndoSteel || m_.StructureType == stClanEndoSteel;
     Line("<TABLE>");
     Line("<!-- Equipment -->");
-    row3("Internal Structure:", endo ? "ES" : StructureWord(m_), Fixed(w[wStructure], 1));
+    row3("Internal Structure:", IsEndoSteel(m_) ? "ES" : StructureWord(m_), Fixed(w[wStructure], 1));
     row3("Engine:", num(m_.EngineRating) + " " + EngineKindWord(m_), Fixed(w[wEngine], 1));
     Row("Walking MP:", num(m_.WalkMP));
     Row("Running MP:", num(m_.RunMP));
@@ -155,7 +153,7 @@ class THtmlWriter {
   }
 
   static std::string Caption(int k) {
-    static constexpr const char* kCaptions[8] = {"Fixed", "Prime", "A", "B", "C", "D", "E", "F"};
+    static constexpr const char* kCaptions[kSavedConfigCount] = {"Fixed", "Prime", "A", "B", "C", "D", "E", "F"};
     return kCaptions[k];
   }
 
@@ -188,7 +186,7 @@ class THtmlWriter {
     for (int loc = 0; loc < kLocationCount; ++loc) {
       std::string line = "<!-- ";
       line += kSlotLineNames[loc];
-      for (int s = 1; s <= kSlotsPerLocation[loc]; ++s) {
+      for (int s = 1; s <= kLocationSlots[static_cast<std::size_t>(loc)]; ++s) {
         const int code = c.Crits.SlotAt(loc, s).Code;
         line += ' ';
         line += Hex4(code <= kLastFixedCode ? code : lists_.Save97Of(code));
@@ -211,15 +209,7 @@ std::string HtmlReadout(const TMech& design, const TEquipmentLists& lists, const
 }
 
 std::string WriteHtmlReadout(const TMech& design, const TEquipmentLists& lists, const THtmlPage& page) {
-  std::string text;
-  ToWindows1252(HtmlReadout(design, lists, page), text);
-  std::string out;
-  out.reserve(text.size() + text.size() / 20);
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
+  return WindowsTextFile(HtmlReadout(design, lists, page));
 }
 
 }  // namespace tfd

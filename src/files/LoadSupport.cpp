@@ -6,34 +6,13 @@
 #include "equipment/EquipmentLists.h"
 #include "files/LoadLimits.h"
 #include "files/LoadLog.h"
+#include "files/ReadoutParts.h"
 #include "files/TextInput.h"
 #include "model/Mech.h"
 
 namespace tfd {
 
-bool IsClanDesign(const TMech& design) { return (design.RulesLevel & (rlClan2 | rlClan3)) != 0; }
-
-void TakeRowValues(TWeapon& w, const TWepInfoStruct& row) {
-  w.Heat = row.Heat;
-  w.Damage = row.Damage;
-  w.Ranges = {row.MinRange, row.ShortRange, row.MediumRange, row.LongRange};
-  w.Tons = row.Tons;
-  w.BV = row.BV;
-  w.Cost = row.Cost;
-}
-
-std::unique_ptr<TWeapon> ItemFromRow(const TWepInfoStruct& row) {
-  auto w = std::make_unique<TWeapon>();
-  w->Name = row.Name;
-  w->Abbrev = row.Abbrev;
-  w->IdNum = row.IdNum;
-  w->SaveNum = row.SaveNum;
-  w->Slots = row.Crits;
-  w->SlotsFirst = 0;
-  w->Options = row.Options;
-  TakeRowValues(*w, row);
-  return w;
-}
+bool IsClanDesign(const TMech& design) { return IsClanLevel(design.RulesLevel); }
 
 TWeapon* AppendItem(TMech& design, TConfiguration& config, std::unique_ptr<TWeapon> item) {
   if (config.Items.Size() >= kMaxItemsPerConfiguration) throw TLimitError(TooManyItemsMessage());
@@ -94,6 +73,12 @@ void DeferReadoutItem(TLoadLog& log, const TEquipmentLists& lists, TWeapon* item
   log.Defer([&lists, item, &row, split, tons, k] { CompleteReadoutItem(*item, row, split, tons, k, lists.Index()); });
 }
 
+std::int16_t SlotCodeOfFileNumber(const TEquipmentLists& lists, int number) {
+  if (number >= 1 && number <= kLastFixedCode) return static_cast<std::int16_t>(number);
+  const TWepInfo* rec = lists.BySave97(number);
+  return rec ? rec->Info.SaveNum : static_cast<std::int16_t>(ciEmpty);
+}
+
 std::uint8_t LoadedCaseKind(const TMech& design) { return IsClanDesign(design) ? caseClan : caseIS; }
 
 namespace {
@@ -123,7 +108,7 @@ void PlaceInLocation(const TMech& design, TCritAlloc& crits, TWeapon* item, int 
 void PlaceInFirstFreeSlots(TMech& design, int k) {
   TConfiguration& c = *design.Configs[static_cast<std::size_t>(k)];
   TCritAlloc& crits = c.Crits;
-  if (design.EngineType == etXL || design.EngineType == etClanXL) {
+  if (IsXLEngine(design)) {
     const int slots = IsClanDesign(design) ? 2 : 3;
     for (int loc : {locRightTorso, locLeftTorso})
       for (int s = 1; s <= slots; ++s) crits.LoadSlot(loc, s, ciEngine, nullptr);
@@ -143,7 +128,7 @@ void PlaceInFirstFreeSlots(TMech& design, int k) {
   for (const auto& item : c.Items) {
     TWeapon* w = item.get();
     if (w->Location & lcBin) continue;
-    const int primary = w->Location & 7;
+    const int primary = w->Location & lcLocationMask;
     if (w->Location & lcSplit) {
       const int first = std::clamp(static_cast<int>(w->SlotsFirst), 0, static_cast<int>(w->Slots));
       PlaceInLocation(design, crits, w, primary, first, backward);

@@ -1,8 +1,8 @@
 #pragma once
-// What the three readers share: making an item from an equipment row, adding
-// it to a configuration as placement does, the equipment whose weight the
-// chassis figures already carry, the completion of readout items once the
-// design is corrected, and the laying and linking of loaded slots.
+// What the three readers share: adding an item read to a configuration as
+// placement does, the equipment whose weight the chassis figures already
+// carry, the completion of readout items once the design is corrected, and the
+// laying and linking of loaded slots.
 
 #include <cstdint>
 #include <memory>
@@ -20,13 +20,6 @@ class TEquipmentIndex;
 class TLoadLog;
 
 bool IsClanDesign(const TMech& design);
-
-// An item from a row: name, abbreviation, identifiers, slots, tons, heat,
-// damage, ranges, battle value, cost and option bits; not placed.
-std::unique_ptr<TWeapon> ItemFromRow(const TWepInfoStruct& row);
-// The row's values that may depend on the design: tons, heat, damage, ranges,
-// battle value and cost.
-void TakeRowValues(TWeapon& item, const TWepInfoStruct& row);
 
 // Appends the item; "Inventory" equipment also enters the design's brand list.
 // A configuration that already holds the most items a design may hold
@@ -64,6 +57,10 @@ int HeatSinkTypeOf(const TEquipmentIndex& index, int saveNum);
 // dissipation figure in brackets ("[24]") of twice the count; `current` when
 // the line tells neither.
 std::uint8_t HeatSinkTypeOfLine(std::string_view line, int heatSinks, bool clan, std::uint8_t current);
+
+// A slot code as the design file and the HTML readout number it: fixed slot
+// items by their code, equipment by its older number (empty for an unknown one).
+std::int16_t SlotCodeOfFileNumber(const TEquipmentLists& lists, int number);
 
 // The CASE kind a loaded "1" stands for: Inner Sphere CASE, Clan CASE on a
 // Clan design.

@@ -7,6 +7,7 @@
 #include "equipment/EquipmentLists.h"
 #include "files/TextInput.h"
 #include "model/CritAlloc.h"
+#include "model/Enums.h"
 
 namespace tfd {
 
@@ -17,15 +18,23 @@ struct LocationName {
   int code;
 };
 
+// A split item's name gives its first location, a slash and its second.
 constexpr std::array<LocationName, 44> kLocationNames = {{
-    {"H", 0},       {"CT", 1},      {"RT", 2},       {"LT", 3},       {"RA", 4},      {"RFL", 4},
-    {"LA", 5},      {"LFL", 5},     {"RL", 6},       {"RRL", 6},      {"LL", 7},      {"LRL", 7},
-    {"HR", 8},      {"CTR", 9},     {"RTR", 10},     {"LTR", 11},     {"RFLR", 12},   {"LFLR", 13},
-    {"RRLR", 14},   {"RLR", 14},    {"LRLR", 15},    {"LLR", 15},     {"H/CT", 16},   {"CT/H", 17},
-    {"R/CT", 18},   {"L/CT", 19},   {"RA/T", 20},    {"RFL/T", 20},   {"LA/T", 21},   {"LFL/T", 21},
-    {"RL/T", 22},   {"RRL/T", 22},  {"LL/T", 23},    {"LRL/T", 23},   {"H/CTR", 24},  {"CT/HR", 25},
-    {"R/CTR", 26},  {"L/CTR", 27},  {"RFL/TR", 28},  {"LFL/TR", 29},  {"RL/TR", 30},  {"RRL/TR", 30},
-    {"LL/TR", 31},  {"LRL/TR", 31},
+    {"H", locHead}, {"CT", locCenterTorso}, {"RT", locRightTorso}, {"LT", locLeftTorso}, {"RA", locRightArm},
+    {"RFL", locRightArm}, {"LA", locLeftArm}, {"LFL", locLeftArm}, {"RL", locRightLeg}, {"RRL", locRightLeg},
+    {"LL", locLeftLeg}, {"LRL", locLeftLeg}, {"HR", locHead | lcRear}, {"CTR", locCenterTorso | lcRear},
+    {"RTR", locRightTorso | lcRear}, {"LTR", locLeftTorso | lcRear}, {"RFLR", locRightArm | lcRear},
+    {"LFLR", locLeftArm | lcRear}, {"RRLR", locRightLeg | lcRear}, {"RLR", locRightLeg | lcRear},
+    {"LRLR", locLeftLeg | lcRear}, {"LLR", locLeftLeg | lcRear}, {"H/CT", locHead | lcSplit},
+    {"CT/H", locCenterTorso | lcSplit}, {"R/CT", locRightTorso | lcSplit}, {"L/CT", locLeftTorso | lcSplit},
+    {"RA/T", locRightArm | lcSplit}, {"RFL/T", locRightArm | lcSplit}, {"LA/T", locLeftArm | lcSplit},
+    {"LFL/T", locLeftArm | lcSplit}, {"RL/T", locRightLeg | lcSplit}, {"RRL/T", locRightLeg | lcSplit},
+    {"LL/T", locLeftLeg | lcSplit}, {"LRL/T", locLeftLeg | lcSplit}, {"H/CTR", locHead | lcSplit | lcRear},
+    {"CT/HR", locCenterTorso | lcSplit | lcRear}, {"R/CTR", locRightTorso | lcSplit | lcRear},
+    {"L/CTR", locLeftTorso | lcSplit | lcRear}, {"RFL/TR", locRightArm | lcSplit | lcRear},
+    {"LFL/TR", locLeftArm | lcSplit | lcRear}, {"RL/TR", locRightLeg | lcSplit | lcRear},
+    {"RRL/TR", locRightLeg | lcSplit | lcRear}, {"LL/TR", locLeftLeg | lcSplit | lcRear},
+    {"LRL/TR", locLeftLeg | lcSplit | lcRear},
 }};
 
 }  // namespace

@@ -5,13 +5,18 @@
 #include "equipment/EquipmentLists.h"
 #include "files/LoadSupport.h"
 #include "model/Mech.h"
+#include "rules/RulesTables.h"
 
 namespace tfd {
 
 std::vector<int> ReadoutConfigs(const TMech& design, int configIndex) {
   if (!design.IsOmni()) return {0};
-  if (configIndex == kAllConfigs) return {0, 1, 2, 3, 4, 5, 6, 7};
-  if (configIndex <= 0 || configIndex > 7) return {0};
+  if (configIndex == kAllConfigs) {
+    std::vector<int> all(kSavedConfigCount);
+    for (int k = 0; k < kSavedConfigCount; ++k) all[static_cast<std::size_t>(k)] = k;
+    return all;
+  }
+  if (configIndex <= 0 || configIndex >= kSavedConfigCount) return {0};
   return {0, configIndex};
 }
 
@@ -64,7 +69,7 @@ char TechnologyMarker(const TWeapon& item, const TMech& design) {
 }
 
 int PrimarySlots(const TConfiguration& config, const TWeapon& item) {
-  const int loc = item.Location & 7;
+  const int loc = item.Location & lcLocationMask;
   int n = 0;
   for (int s = 1; s <= TCritAlloc::kMaxSlots; ++s)
     if (config.Crits.SlotAt(loc, s).Item == &item) ++n;
@@ -113,11 +118,12 @@ std::string HeatSinkWord(const TMech& m) {
   }
 }
 
+bool IsEndoSteel(const TMech& m) { return m.StructureType == stEndoSteel || m.StructureType == stClanEndoSteel; }
+bool IsXLEngine(const TMech& m) { return m.EngineType == etXL || m.EngineType == etClanXL; }
 bool IsFerroFibrous(const TMech& m) { return m.ArmorType == atFerroFibrous || m.ArmorType == atClanFF; }
 
 int Dissipation(const TMech& m) {
-  const bool twice = m.HeatSinkType == hsDouble || m.HeatSinkType == hsClanDouble || m.HeatSinkType == hsLaser;
-  return m.HeatSinks * (twice ? 2 : 1);
+  return m.HeatSinks * (HeatSinksDissipateTwice(m.HeatSinkType) ? 2 : 1);
 }
 
 std::string Fixed(double value, int decimals) {

@@ -60,6 +60,10 @@ std::string StructureWord(const TMech& design);
 std::string EngineKindWord(const TMech& design);
 // "Single", "Double", "Compact" or "Laser", as the readers take them back.
 std::string HeatSinkWord(const TMech& design);
+// The kinds the files record by one flag, of either technology: Endo Steel,
+// the XL engine (not the XXL) and Ferro-Fibrous armour.
+bool IsEndoSteel(const TMech& design);
+bool IsXLEngine(const TMech& design);
 bool IsFerroFibrous(const TMech& design);
 // Heat dissipated: the sinks times two for double and laser ones.
 int Dissipation(const TMech& design);

@@ -90,7 +90,7 @@ TRosterFileData DataFrom(const json& root) {
   if (root.contains("positions")) {
     const json& list = root["positions"];
     if (!list.is_array()) throw TBadField{"\"positions\" is not a list"};
-    if (list.size() > static_cast<std::size_t>(kRosterPositions)) throw TBadField{"more than 45 positions"};
+    if (list.size() > static_cast<std::size_t>(kRosterPositions)) throw TBadField{"more than " + std::to_string(kRosterPositions) + " positions"};
     std::set<int> seen;
     for (const json& p : list) {
       data.Positions.push_back(PositionFrom(p));

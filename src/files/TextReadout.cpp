@@ -214,7 +214,7 @@ class TTextImport {
     // configuration named again adds its items to the same list, and laying
     // the list again after every section would cost time that grows with the
     // square of the file.
-    std::array<bool, 8> seen{};
+    std::array<bool, kSavedConfigCount> seen{};
     try {
       for (;;) {
         const int k = ConfigOfName(name);
@@ -243,8 +243,8 @@ class TTextImport {
   }
 
   // The fixed configuration first: the alternates copy its codes.
-  void PlaceSeen(const std::array<bool, 8>& seen) {
-    for (int k = 0; k < 8; ++k)
+  void PlaceSeen(const std::array<bool, kSavedConfigCount>& seen) {
+    for (int k = 0; k < kSavedConfigCount; ++k)
       if (seen[static_cast<std::size_t>(k)]) PlaceInFirstFreeSlots(m_, k);
   }
 
@@ -378,7 +378,7 @@ class TTextImport {
       const bool hand = parsed.Special == 11;
       if (location == locRightArm) c.Actuators[hand ? 0 : 1] = 1;
       if (location == locLeftArm) c.Actuators[hand ? 2 : 3] = 1;
-    } else if (parsed.Special == 18) {
+    } else if (parsed.Special == ciCase) {
       if (location >= locCenterTorso && location <= locLeftTorso)
         c.CaseKind[static_cast<std::size_t>(location)] = LoadedCaseKind(m_);
     } else if (parsed.Row) {
@@ -388,7 +388,7 @@ class TTextImport {
   }
 
   void EquipmentItem(const std::string& field, const TWepInfoStruct& row, int location, int k) {
-    auto w = ItemFromRow(row);
+    auto w = MakeWeapon(row, EItemSource::Read);
     w->Name = FromWindows1252(TrimText(field));
     // A line whose location names no location keeps its item in the BIN.
     w->Location = static_cast<std::int16_t>(location < 0 ? lcBin : location);

@@ -152,15 +152,7 @@ std::string TextReadout(const TMech& design, const TEquipmentLists& lists, int c
 }
 
 std::string WriteTextReadout(const TMech& design, const TEquipmentLists& lists) {
-  std::string text;
-  ToWindows1252(TextReadout(design, lists), text);
-  std::string out;
-  out.reserve(text.size() + text.size() / 20);
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
+  return WindowsTextFile(TextReadout(design, lists));
 }
 
 }  // namespace tfd

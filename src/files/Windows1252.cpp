@@ -50,4 +50,16 @@ bool ToWindows1252(std::string_view utf8, std::string& out) {
   return exact;
 }
 
+std::string WindowsTextFile(std::string_view utf8) {
+  std::string text;
+  ToWindows1252(utf8, text);
+  std::string out;
+  out.reserve(text.size() + text.size() / 20);
+  for (char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
 }  // namespace tfd

@@ -13,9 +13,11 @@
 namespace tfd {
 
 constexpr int kConfigCount = 28;  // 0 fixed, 1 primary, 2..27 alternates A..Z
+// The configurations the design files and readouts hold: fixed, primary, A to F.
+constexpr int kSavedConfigCount = 8;
 
 // Indices of TConfiguration::CostLines, in the order of the cost window.
-enum : std::uint8_t {
+enum ECostLine : std::uint8_t {
   clArmActuators, clHeatSinks, clJumpJets, clEquipment, clOmni, clCase, clSupercharger,
   clPowerAmp, clTurret
 };

@@ -19,14 +19,11 @@ constexpr std::array<std::string_view, 4> kQuadLimbNames = {"Hip", "Upper Leg Ac
                                                             "Foot Actuator"};
 
 // The location that takes the rest of a split item: the one toward the body centre.
-constexpr std::array<int, 8> kSecondary = {locCenterTorso, locHead,       locCenterTorso,
+constexpr std::array<int, kLocationCount> kSecondary = {locCenterTorso, locHead,       locCenterTorso,
                                            locCenterTorso, locRightTorso, locLeftTorso,
                                            locRightTorso,  locLeftTorso};
 
 bool IsArm(int location) { return location == locRightArm || location == locLeftArm; }
-bool IsTorso(int location) {
-  return location == locCenterTorso || location == locRightTorso || location == locLeftTorso;
-}
 
 }  // namespace
 
@@ -145,10 +142,9 @@ void TCritAlloc::LayMissingFixedItems() {
 }
 
 int TCritAlloc::SlotCount(int location) const {
-  if (location == locHead || location == locRightLeg || location == locLeftLeg) return 6;
-  if (IsArm(location)) return Quad ? 6 : 12;
-  if (IsTorso(location)) return 12;
-  return 0;
+  if (location < 0 || location >= kLocationCount) return 0;
+  if (IsArm(location) && Quad) return kLocationSlots[locRightLeg];  // a quad's arms are legs
+  return kLocationSlots[static_cast<std::size_t>(location)];
 }
 
 int TCritAlloc::UsableSlots(int location) const {
@@ -473,7 +469,7 @@ bool TCritAlloc::Allocate(TWeapon* item, int locationCode, int start) {
   int first = item->SlotsFirst;
   if (first < 0) first = 0;
   if (first > total) first = total;
-  const int primary = locationCode & 7;
+  const int primary = locationCode & lcLocationMask;
   const int secondary = kSecondary[static_cast<std::size_t>(primary)];
 
   // Find every slot first, so that a refusal changes nothing. Free slots are
@@ -531,11 +527,11 @@ void TCritAlloc::LoadSlot(int location, int slot, std::int16_t code, TWeapon* it
   armoured_[location][slot - 1] = 0;
 }
 
-int TCritAlloc::SecondaryOf(int primary) { return kSecondary[static_cast<std::size_t>(primary & 7)]; }
+int TCritAlloc::SecondaryOf(int primary) { return kSecondary[static_cast<std::size_t>(primary & lcLocationMask)]; }
 
 int TCritAlloc::Link(TWeapon* item) {
   if (!item) return 0;
-  const int primary = item->Location & 7;
+  const int primary = item->Location & lcLocationMask;
   const bool split = (item->Location & lcSplit) != 0 && !(item->Location & (lcTurret | lcBin));
   const int secondary = split ? SecondaryOf(primary) : -1;
   const bool placed = !(item->Location & lcBin);

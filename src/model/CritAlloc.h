@@ -16,7 +16,7 @@ class TWeapon;
 
 // Slot codes 1..24 are fixed items; any other non-zero code is the save
 // identifier of the equipment item in the slot.
-enum : std::int16_t {
+enum ESlotCode : std::int16_t {
   ciEmpty = 0,
   ciCockpit = 1,
   ciGunner = 2,
@@ -52,7 +52,7 @@ struct TSlot {
 };
 
 // Slot-limit classes: head, centre torso, each side torso, each arm, each leg.
-enum : std::uint8_t { slHead, slCenterTorso, slSideTorso, slArm, slLeg };
+enum ELimitClass : std::uint8_t { slHead, slCenterTorso, slSideTorso, slArm, slLeg };
 int LimitClass(int location);
 
 // Usable slots per limit class (head, centre torso, side torso, arm, leg):

@@ -10,7 +10,7 @@ namespace tfd {
 class TMech;
 
 // Technology choices, in the order the window lists them.
-enum : std::uint8_t { dtIS1, dtIS2, dtClan2 };
+enum EDefaultTechnology : std::uint8_t { dtIS1, dtIS2, dtClan2 };
 
 struct TDefaultValues {
   std::uint8_t Technology = dtIS1;

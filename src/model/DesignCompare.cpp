@@ -6,6 +6,10 @@ namespace tfd {
 
 namespace {
 
+// The name of the first field in which `a` and `b` differ.
+#define TFD_SAME(field) \
+  if (a.field != b.field) return #field
+
 // The position of an item among all the design's items, configuration by
 // configuration; -1 for none.
 int ItemPosition(const TMech& m, const TWeapon* item) {
@@ -22,20 +26,20 @@ int ItemPosition(const TMech& m, const TWeapon* item) {
 }
 
 std::string ItemDifference(const TWeapon& a, const TWeapon& b) {
-  if (a.Name != b.Name) return "Name";
-  if (a.Abbrev != b.Abbrev) return "Abbrev";
-  if (a.IdNum != b.IdNum) return "IdNum";
-  if (a.SaveNum != b.SaveNum) return "SaveNum";
-  if (a.Location != b.Location) return "Location";
-  if (a.Slots != b.Slots) return "Slots";
-  if (a.SlotsFirst != b.SlotsFirst) return "SlotsFirst";
-  if (a.Heat != b.Heat) return "Heat";
-  if (a.Damage != b.Damage) return "Damage";
-  if (a.BV != b.BV) return "BV";
-  if (a.Ranges != b.Ranges) return "Ranges";
-  if (a.Tons != b.Tons) return "Tons";
-  if (a.Cost != b.Cost) return "Cost";
-  if (a.Options != b.Options) return "Options";
+  TFD_SAME(Name);
+  TFD_SAME(Abbrev);
+  TFD_SAME(IdNum);
+  TFD_SAME(SaveNum);
+  TFD_SAME(Location);
+  TFD_SAME(Slots);
+  TFD_SAME(SlotsFirst);
+  TFD_SAME(Heat);
+  TFD_SAME(Damage);
+  TFD_SAME(BV);
+  TFD_SAME(Ranges);
+  TFD_SAME(Tons);
+  TFD_SAME(Cost);
+  TFD_SAME(Options);
   return {};
 }
 
@@ -74,37 +78,37 @@ std::string ConfigDifference(const TMech& ma, const TConfiguration& a, const TMe
   }
   const std::string grid = GridDifference(ma, a.Crits, mb, b.Crits);
   if (!grid.empty()) return "Crits" + grid;
-  if (a.TotalWeight != b.TotalWeight) return "TotalWeight";
-  if (a.EquipmentWeight != b.EquipmentWeight) return "EquipmentWeight";
-  if (a.CostLines != b.CostLines) return "CostLines";
-  if (a.ConfigCost != b.ConfigCost) return "ConfigCost";
-  if (a.OffensiveRating != b.OffensiveRating) return "OffensiveRating";
-  if (a.DefensiveRating != b.DefensiveRating) return "DefensiveRating";
-  if (a.DefensiveEquipment != b.DefensiveEquipment) return "DefensiveEquipment";
-  if (a.ExplosivePenalty != b.ExplosivePenalty) return "ExplosivePenalty";
-  if (a.HeatModifier != b.HeatModifier) return "HeatModifier";
-  if (a.MovementFactor != b.MovementFactor) return "MovementFactor";
-  if (a.ArtemisRating != b.ArtemisRating) return "ArtemisRating";
-  if (a.TargetingRating != b.TargetingRating) return "TargetingRating";
-  if (a.BaseWeaponRating != b.BaseWeaponRating) return "BaseWeaponRating";
-  if (a.ModifiedWeaponRating != b.ModifiedWeaponRating) return "ModifiedWeaponRating";
-  if (a.SpeedFactor != b.SpeedFactor) return "SpeedFactor";
-  if (a.WeaponHeat != b.WeaponHeat) return "WeaponHeat";
-  if (a.HeatEfficiency != b.HeatEfficiency) return "HeatEfficiency";
-  if (a.MovementHeat != b.MovementHeat) return "MovementHeat";
-  if (a.HeatSinkCount != b.HeatSinkCount) return "HeatSinkCount";
-  if (a.JumpCount != b.JumpCount) return "JumpCount";
-  if (a.CaseWeight != b.CaseWeight) return "CaseWeight";
-  if (a.CaseKind != b.CaseKind) return "CaseKind";
-  if (a.Actuators != b.Actuators) return "Actuators";
-  if (a.Reserved != b.Reserved) return "Reserved";
-  if (a.ReservedBytes != b.ReservedBytes) return "ReservedBytes";
-  if (a.Supercharger != b.Supercharger) return "Supercharger";
-  if (a.Turret != b.Turret) return "Turret";
-  if (a.TurretWeight != b.TurretWeight) return "TurretWeight";
-  if (a.PowerAmpWeight != b.PowerAmpWeight) return "PowerAmpWeight";
-  if (a.SuperchargerWeight != b.SuperchargerWeight) return "SuperchargerWeight";
-  if (a.ArmouredWeight != b.ArmouredWeight) return "ArmouredWeight";
+  TFD_SAME(TotalWeight);
+  TFD_SAME(EquipmentWeight);
+  TFD_SAME(CostLines);
+  TFD_SAME(ConfigCost);
+  TFD_SAME(OffensiveRating);
+  TFD_SAME(DefensiveRating);
+  TFD_SAME(DefensiveEquipment);
+  TFD_SAME(ExplosivePenalty);
+  TFD_SAME(HeatModifier);
+  TFD_SAME(MovementFactor);
+  TFD_SAME(ArtemisRating);
+  TFD_SAME(TargetingRating);
+  TFD_SAME(BaseWeaponRating);
+  TFD_SAME(ModifiedWeaponRating);
+  TFD_SAME(SpeedFactor);
+  TFD_SAME(WeaponHeat);
+  TFD_SAME(HeatEfficiency);
+  TFD_SAME(MovementHeat);
+  TFD_SAME(HeatSinkCount);
+  TFD_SAME(JumpCount);
+  TFD_SAME(CaseWeight);
+  TFD_SAME(CaseKind);
+  TFD_SAME(Actuators);
+  TFD_SAME(Reserved);
+  TFD_SAME(ReservedBytes);
+  TFD_SAME(Supercharger);
+  TFD_SAME(Turret);
+  TFD_SAME(TurretWeight);
+  TFD_SAME(PowerAmpWeight);
+  TFD_SAME(SuperchargerWeight);
+  TFD_SAME(ArmouredWeight);
   return {};
 }
 
@@ -122,13 +126,8 @@ std::string BrandDifference(const TWeaponNameList& a, const TWeaponNameList& b) 
   return {};
 }
 
-}  // namespace
-
-std::string DesignDifference(const TMech& a, const TMech& b) {
-  for (int i = 0; i <= kTextCount; ++i)
-    if (a.Texts[i] != b.Texts[i]) return "Texts[" + std::to_string(i) + "]";
-#define TFD_SAME(field) \
-  if (a.field != b.field) return #field
+// The chassis codes, movement and armour settings.
+std::string ChassisDifference(const TMech& a, const TMech& b) {
   TFD_SAME(ConfigIndex);
   TFD_SAME(RulesLevel);
   TFD_SAME(Options);
@@ -157,6 +156,11 @@ std::string DesignDifference(const TMech& a, const TMech& b) {
   TFD_SAME(TorsoRatioRear);
   TFD_SAME(MountMode);
   TFD_SAME(CurrentLocation);
+  return {};
+}
+
+// The figures the rules pass and the ratings compute, and the flags.
+std::string FiguresDifference(const TMech& a, const TMech& b) {
   TFD_SAME(EngineRating);
   TFD_SAME(Reserved2);
   TFD_SAME(Reserved3);
@@ -176,12 +180,28 @@ std::string DesignDifference(const TMech& a, const TMech& b) {
   TFD_SAME(BattleValue);
   TFD_SAME(BVArmorFactor);
   TFD_SAME(BVStructureFactor);
+  return {};
+}
+
+// The description lists, the source and the technology mix.
+std::string DescriptionDifference(const TMech& a, const TMech& b) {
   TFD_SAME(Manufacturers);
   TFD_SAME(Armament);
   TFD_SAME(Overview);
   TFD_SAME(Source);
   TFD_SAME(MixedTech);
+  return {};
+}
+
+}  // namespace
+
 #undef TFD_SAME
+
+std::string DesignDifference(const TMech& a, const TMech& b) {
+  for (int i = 0; i <= kTextCount; ++i)
+    if (a.Texts[i] != b.Texts[i]) return "Texts[" + std::to_string(i) + "]";
+  for (auto part : {ChassisDifference, FiguresDifference, DescriptionDifference})
+    if (std::string d = part(a, b); !d.empty()) return d;
   if (ConfigPosition(a) != ConfigPosition(b)) return "Config";
   const std::string brands = BrandDifference(*a.Brands, *b.Brands);
   if (!brands.empty()) return brands;

@@ -24,63 +24,82 @@ TMech::TMech(const TMech& other) : Brands(std::make_unique<TWeaponNameList>()), 
   *this = other;
 }
 
+namespace {
+
+// What the designer chose: the chassis codes, movement, armour and flags.
+void CopyChoices(TMech& to, const TMech& from) {
+  to.ConfigIndex = from.ConfigIndex;
+  to.RulesLevel = from.RulesLevel;
+  to.Options = from.Options;
+  to.Tonnage = from.Tonnage;
+  to.StructureType = from.StructureType;
+  to.EngineType = from.EngineType;
+  to.WalkMP = from.WalkMP;
+  to.JumpMP = from.JumpMP;
+  to.JumpJetType = from.JumpJetType;
+  to.HeatSinks = from.HeatSinks;
+  to.HeatSinkType = from.HeatSinkType;
+  to.GyroType = from.GyroType;
+  to.CockpitType = from.CockpitType;
+  to.TargetingType = from.TargetingType;
+  to.JumpBoosterMP = from.JumpBoosterMP;
+  to.ArmorType = from.ArmorType;
+  to.ArmorMirror = from.ArmorMirror;
+  to.TorsoRatioFront = from.TorsoRatioFront;
+  to.WeaponFilter = from.WeaponFilter;
+  to.TorsoRatioRear = from.TorsoRatioRear;
+  to.MountMode = from.MountMode;
+  to.CurrentLocation = from.CurrentLocation;
+  to.Reserved2 = from.Reserved2;
+  to.Reserved3 = from.Reserved3;
+  to.MiscFlags = from.MiscFlags;
+  to.Armor = from.Armor;
+  to.ArmorTypes = from.ArmorTypes;
+  to.Source = from.Source;
+  to.MixedTech = from.MixedTech;
+}
+
+// What the rules pass and the ratings compute from the choices.
+void CopyFigures(TMech& to, const TMech& from) {
+  to.RunMP = from.RunMP;
+  to.SprintMP = from.SprintMP;
+  to.Reserved1 = from.Reserved1;
+  to.SuperRunMP = from.SuperRunMP;
+  to.SuperSprintMP = from.SuperSprintMP;
+  to.Dissipation = from.Dissipation;
+  to.EngineRating = from.EngineRating;
+  to.MaxArmor = from.MaxArmor;
+  to.ArmorFactor = from.ArmorFactor;
+  to.ArmorPoints = from.ArmorPoints;
+  to.Weights = from.Weights;
+  to.Structure = from.Structure;
+  to.SlotLimits = from.SlotLimits;
+  to.DamageByRange = from.DamageByRange;
+  to.HeatByRange = from.HeatByRange;
+  to.CostParts = from.CostParts;
+  to.Cost = from.Cost;
+  to.BattleValue = from.BattleValue;
+  to.BVArmorFactor = from.BVArmorFactor;
+  to.BVStructureFactor = from.BVStructureFactor;
+}
+
+// The texts, the brand and description lists, and the equipment index.
+void CopyDescription(TMech& to, const TMech& from) {
+  to.Texts = from.Texts;
+  *to.Brands = *from.Brands;
+  to.Manufacturers = from.Manufacturers;
+  to.Armament = from.Armament;
+  to.Overview = from.Overview;
+  to.Equipment = from.Equipment;
+}
+
+}  // namespace
+
 TMech& TMech::operator=(const TMech& other) {
   if (this == &other) return *this;
-  Texts = other.Texts;
-  ConfigIndex = other.ConfigIndex;
-  RulesLevel = other.RulesLevel;
-  Options = other.Options;
-  Tonnage = other.Tonnage;
-  StructureType = other.StructureType;
-  EngineType = other.EngineType;
-  WalkMP = other.WalkMP;
-  RunMP = other.RunMP;
-  JumpMP = other.JumpMP;
-  SprintMP = other.SprintMP;
-  Reserved1 = other.Reserved1;
-  SuperRunMP = other.SuperRunMP;
-  SuperSprintMP = other.SuperSprintMP;
-  JumpJetType = other.JumpJetType;
-  HeatSinks = other.HeatSinks;
-  HeatSinkType = other.HeatSinkType;
-  Dissipation = other.Dissipation;
-  GyroType = other.GyroType;
-  CockpitType = other.CockpitType;
-  TargetingType = other.TargetingType;
-  JumpBoosterMP = other.JumpBoosterMP;
-  ArmorType = other.ArmorType;
-  ArmorMirror = other.ArmorMirror;
-  TorsoRatioFront = other.TorsoRatioFront;
-  WeaponFilter = other.WeaponFilter;
-  TorsoRatioRear = other.TorsoRatioRear;
-  MountMode = other.MountMode;
-  CurrentLocation = other.CurrentLocation;
-  EngineRating = other.EngineRating;
-  Reserved2 = other.Reserved2;
-  Reserved3 = other.Reserved3;
-  MiscFlags = other.MiscFlags;
-  MaxArmor = other.MaxArmor;
-  ArmorFactor = other.ArmorFactor;
-  ArmorPoints = other.ArmorPoints;
-  Weights = other.Weights;
-  Structure = other.Structure;
-  Armor = other.Armor;
-  ArmorTypes = other.ArmorTypes;
-  SlotLimits = other.SlotLimits;
-  *Brands = *other.Brands;
-  DamageByRange = other.DamageByRange;
-  HeatByRange = other.HeatByRange;
-  CostParts = other.CostParts;
-  Cost = other.Cost;
-  BattleValue = other.BattleValue;
-  BVArmorFactor = other.BVArmorFactor;
-  BVStructureFactor = other.BVStructureFactor;
-  Manufacturers = other.Manufacturers;
-  Armament = other.Armament;
-  Overview = other.Overview;
-  Source = other.Source;
-  MixedTech = other.MixedTech;
-  Equipment = other.Equipment;
+  CopyChoices(*this, other);
+  CopyFigures(*this, other);
+  CopyDescription(*this, other);
 
   // Every configuration's items first: an alternate's grid also points at
   // the fixed configuration's items.

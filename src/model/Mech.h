@@ -17,7 +17,7 @@
 namespace tfd {
 
 // Indices of TMech::Texts (1-based, as the design's descriptive texts are numbered).
-enum : std::uint8_t {
+enum EDesignText : std::uint8_t {
   txtModel = 1,       // type name (the "Type" field of the design description)
   txtFilePath = 2,    // the file the design was loaded from, shown in the caption
   txtChassis = 3,
@@ -30,17 +30,17 @@ enum : std::uint8_t {
 constexpr int kTextCount = 12;
 
 // Indices of TMech::Weights.
-enum : std::uint8_t {
+enum EWeight : std::uint8_t {
   wFree, wStructure, wEngine, wWalkSpeed, wRunSpeed, wSprintSpeed, wJumpDistance, wJumpJets,
   wHeatSinks, wGyro, wCockpit, wTargeting, wArmor, wReserved1, wReserved2, wJumpBoosters, wLAM
 };
 constexpr int kWeightCount = 17;
 
 // Indices of TMech::Structure and TMech::SlotLimits.
-enum : std::uint8_t { bsHead, bsCenterTorso, bsSideTorso, bsArm, bsLeg };
+enum EBodySection : std::uint8_t { bsHead, bsCenterTorso, bsSideTorso, bsArm, bsLeg };
 
 // Indices of TMech::CostParts.
-enum : std::uint8_t {
+enum ECostPart : std::uint8_t {
   cpCockpitCost, cpLifeSupport, cpSensors, cpMusculature, cpStructureCost, cpLegActuators,
   cpEngineCost, cpGyroCost, cpArmorCost, cpMultiplier
 };

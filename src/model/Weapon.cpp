@@ -4,22 +4,30 @@
 
 namespace tfd {
 
-std::unique_ptr<TWeapon> MakeWeapon(const TWepInfoStruct& row) {
+void TakeRowValues(TWeapon& w, const TWepInfoStruct& row) {
+  w.Heat = row.Heat;
+  w.Damage = row.Damage;
+  w.Ranges = {row.MinRange, row.ShortRange, row.MediumRange, row.LongRange};
+  w.Tons = row.Tons;
+  w.BV = row.BV;
+  w.Cost = row.Cost;
+}
+
+std::unique_ptr<TWeapon> MakeWeapon(const TWepInfoStruct& row, EItemSource source) {
   auto w = std::make_unique<TWeapon>();
   w->Name = row.Name;
   w->Abbrev = row.Abbrev;
   w->IdNum = row.IdNum;
   w->SaveNum = row.SaveNum;
   w->Slots = row.Crits;
-  w->SlotsFirst = row.Crits;
-  w->Heat = row.Heat;
-  w->Damage = row.Damage;
-  w->Ranges = {row.MinRange, row.ShortRange, row.MediumRange, row.LongRange};
-  w->Tons = row.Tons;
   w->Options = row.Options;
-  const double perLot = IsAmmunition(row.SaveNum) ? static_cast<double>(row.Tons) : 1.0;
-  w->BV = row.BV * perLot;
-  w->Cost = row.Cost * perLot;
+  TakeRowValues(*w, row);
+  if (source == EItemSource::Read) return w;
+  w->SlotsFirst = row.Crits;
+  if (w->IsAmmo()) {
+    w->BV *= static_cast<double>(row.Tons);
+    w->Cost *= static_cast<double>(row.Tons);
+  }
   return w;
 }
 

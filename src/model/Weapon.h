@@ -12,7 +12,7 @@
 namespace tfd {
 
 // Option bits of an equipment row.
-enum : std::int16_t {
+enum EWeaponOption : std::int16_t {
   woOffensive = 1,
   woDirectFire = 2,
   woCanSplit = 4,
@@ -103,9 +103,19 @@ class TWeapon {
   bool IsAmmo() const { return IsAmmunition(SaveNum); }
 };
 
-// An item made from an equipment row at the moment it is added. Ammunition
-// carries the battle value and cost of its lot (the row's values times its tons).
-std::unique_ptr<TWeapon> MakeWeapon(const TWepInfoStruct& row);
+// Where an item made from an equipment row comes from. An item the user adds
+// is whole at once: all its slots lie in its first location, and ammunition
+// carries the battle value and cost of its lot (the row's values times its
+// tons). An item a reader makes is not placed yet and keeps the row's values
+// as listed (per ton for ammunition) until the file tells its slots and tons.
+enum class EItemSource { Added, Read };
+
+// An item from a row: name, abbreviation, identifiers, slots, option bits and
+// the row's values (TakeRowValues), as `source` gives them.
+std::unique_ptr<TWeapon> MakeWeapon(const TWepInfoStruct& row, EItemSource source = EItemSource::Added);
+// The row's values that may depend on the design: tons, heat, damage, ranges,
+// battle value and cost.
+void TakeRowValues(TWeapon& item, const TWepInfoStruct& row);
 
 // The items of one configuration in the order they were added. Owns its items.
 class TWeaponList {

@@ -9,6 +9,7 @@
 #include "model/Rounding.h"
 #include "ratings/Ratings.h"
 #include "rules/RulesPass.h"
+#include "rules/RulesTables.h"
 
 namespace tfd {
 
@@ -31,19 +32,10 @@ std::int16_t ToWord(long v) {
 // location), the turrets 8..11, the BIN 12; -1 for a code that names none.
 constexpr int kMountKeys = 13;
 int MountKey(int code) {
-  if (code >= 0 && code < lcTurret) return code & 7;
+  if (code >= 0 && code < lcTurret) return code & lcLocationMask;
   if (code >= lcTurret && code < lcTurret + 4) return 8 + (code & 3);
   if (code == lcBin) return 12;
   return -1;
-}
-
-// The location a split item reaches into: toward the body centre.
-int InnerNeighbour(int location) {
-  static constexpr std::array<int, kLocationCount> kInner = {locCenterTorso, locHead,
-                                                             locCenterTorso, locCenterTorso,
-                                                             locRightTorso,  locLeftTorso,
-                                                             locRightTorso,  locLeftTorso};
-  return kInner[static_cast<std::size_t>(location & 7)];
 }
 
 // Locations where an explosion is not contained: head, centre torso and legs
@@ -67,11 +59,11 @@ std::array<bool, kLocationCount> ExposedLocations(const TConfiguration& c, const
 // BIN holds what is carried but not mounted.
 bool IsExposed(int code, const std::array<bool, kLocationCount>& exposed) {
   if (code < 0) return false;
-  if (code < lcSplit) return exposed[static_cast<std::size_t>(code & 7)];
+  if (code < lcSplit) return exposed[static_cast<std::size_t>(code & lcLocationMask)];
   if (code < lcTurret) {
-    const int loc = code & 7;
+    const int loc = code & lcLocationMask;
     return exposed[static_cast<std::size_t>(loc)] ||
-           exposed[static_cast<std::size_t>(InnerNeighbour(loc))];
+           exposed[static_cast<std::size_t>(TCritAlloc::SecondaryOf(loc))];
   }
   if (code < lcTurret + 4) return exposed[static_cast<std::size_t>(code & 3)];
   return false;
@@ -107,90 +99,81 @@ int MovementHeat(const TMech& m, int jumps) {
   return std::max(jumps, 3);
 }
 
-}  // namespace
+// Fire control: a targeting computer serves the direct-fire weapons it is
+// sized for (those of its own list, and a pod computer the fixed weapons too);
+// an Artemis system serves one launcher mounted in the same place, the
+// launchers taking them in list order.
+struct TFireControl {
+  bool FixedTargeting = false, PodTargeting = false;
+  std::array<int, kMountKeys> Artemis{};  // systems not yet taken, by mount
+};
 
-TLoadoutCounts BattleFigures(TConfiguration& c, const TMech& m) {
-  const TEquipmentIndex& eq = *m.Equipment;
-  const bool alternate = IsAlternate(c, m);
-
-  // Fire control first: a targeting computer serves the direct-fire weapons
-  // it is sized for (those of its own list, and a pod computer the fixed
-  // weapons too); an Artemis system serves one launcher mounted in the same
-  // place, the launchers taking them in list order.
-  bool fixedTargeting = false, podTargeting = false;
-  std::array<int, kMountKeys> fireControl{};
+TFireControl FindFireControl(const TConfiguration& c, bool alternate, const TEquipmentIndex& eq) {
+  TFireControl fc;
   ForEachItem(c, alternate, [&](const TWeapon& item, bool pod) {
-    if (eq.Is(item.SaveNum, ECode::Targ_Comp)) (pod ? podTargeting : fixedTargeting) = true;
+    if (eq.Is(item.SaveNum, ECode::Targ_Comp)) (pod ? fc.PodTargeting : fc.FixedTargeting) = true;
     if (eq.Is(item.SaveNum, ECode::Artemis_IV) || eq.Is(item.SaveNum, ECode::Artemis_V)) {
       const int key = MountKey(item.Location);
-      if (key >= 0) ++fireControl[static_cast<std::size_t>(key)];
+      if (key >= 0) ++fc.Artemis[static_cast<std::size_t>(key)];
     }
   });
+  return fc;
+}
 
+// What the items add up to: heat fired, the weapons' rating with the shares
+// fire control gives, defensive equipment, explosive ammunition where it is
+// exposed, pod heat sinks and jets, and the movement boosters carried.
+struct TItemSums {
+  bool Tsm = false, Masc = false, ImprovedPods = false;
+  int Sinks = 0, Jumps = 0;
+  long Heat = 0;
+  double Weapons = 0.0, Defensive = 0.0, Explosive = 0.0, Artemis = 0.0, TargetingShare = 0.0;
+};
+
+long HeatFired(const TWeapon& item) {
+  if (item.Location & lcRear) return 0;
+  if (item.Options & woUltra) return 2L * item.Heat;
+  if (item.Options & woStreak) return Round(item.Heat * 0.5);
+  return item.Heat;
+}
+
+void AddOffensiveItem(const TWeapon& item, bool pod, TFireControl& fc, TItemSums& sum) {
+  const double rated = (item.Location & lcRear) ? item.BV * 0.5 : item.BV;
+  sum.Weapons += rated;
+  if (item.IsAmmo()) return;
+  const bool served = fc.PodTargeting || (fc.FixedTargeting && !pod);
+  if (served && (item.Options & woDirectFire)) sum.TargetingShare += rated * kFireControlShare;
+  if (item.Options & woUsesArtemis) {
+    const int key = MountKey(item.Location);
+    if (key >= 0 && fc.Artemis[static_cast<std::size_t>(key)] > 0) {
+      --fc.Artemis[static_cast<std::size_t>(key)];
+      sum.Artemis += rated * kFireControlShare;
+    }
+  }
+}
+
+TItemSums SumItems(const TConfiguration& c, const TMech& m, bool alternate, TFireControl fc) {
+  const TEquipmentIndex& eq = *m.Equipment;
   const auto exposed = ExposedLocations(c, m);
-  bool tsm = false, masc = false, improvedPods = false;
-  int sinks = m.HeatSinks, jumps = m.JumpMP;
-  long heat = 0;
-  double weapons = 0.0, defensive = 0.0, explosive = 0.0, artemis = 0.0, targetingShare = 0.0;
-
+  TItemSums sum;
+  sum.Sinks = m.HeatSinks;
+  sum.Jumps = m.JumpMP;
   ForEachItem(c, alternate, [&](const TWeapon& item, bool pod) {
-    if (eq.Is(item.SaveNum, ECode::TSM)) tsm = true;
-    if (eq.Is(item.SaveNum, ECode::MASC)) masc = true;
-
-    const bool rear = (item.Location & lcRear) != 0;
-    if (!rear) {
-      if (item.Options & woUltra) heat += 2L * item.Heat;
-      else if (item.Options & woStreak) heat += Round(item.Heat * 0.5);
-      else heat += item.Heat;
-    }
-
-    if (item.Options & woOffensive) {
-      const double rated = rear ? item.BV * 0.5 : item.BV;
-      weapons += rated;
-      if (!item.IsAmmo()) {
-        const bool served = podTargeting || (fixedTargeting && !pod);
-        if (served && (item.Options & woDirectFire)) targetingShare += rated * kFireControlShare;
-        if (item.Options & woUsesArtemis) {
-          const int key = MountKey(item.Location);
-          if (key >= 0 && fireControl[static_cast<std::size_t>(key)] > 0) {
-            --fireControl[static_cast<std::size_t>(key)];
-            artemis += rated * kFireControlShare;
-          }
-        }
-      }
-    } else {
-      defensive += item.BV;
-    }
-
-    if (pod) CountPod(item, eq, sinks, jumps, improvedPods);
-
+    if (eq.Is(item.SaveNum, ECode::TSM)) sum.Tsm = true;
+    if (eq.Is(item.SaveNum, ECode::MASC)) sum.Masc = true;
+    sum.Heat += HeatFired(item);
+    if (item.Options & woOffensive) AddOffensiveItem(item, pod, fc, sum);
+    else sum.Defensive += item.BV;
+    if (pod) CountPod(item, eq, sum.Sinks, sum.Jumps, sum.ImprovedPods);
     if ((item.Options & woExplosive) && IsExposed(item.Location, exposed))
-      explosive += item.IsAmmo() ? kExplosivePoints * std::max<int>(0, item.Slots) : kExplosivePoints;
+      sum.Explosive += item.IsAmmo() ? kExplosivePoints * std::max<int>(0, item.Slots) : kExplosivePoints;
   });
+  return sum;
+}
 
-  // The jets carried are priced; the design jumps only as far as the rules
-  // pass would let its own jump MP go.
-  const int jetsCarried = jumps;
-  jumps = std::min(jumps, JumpMPCap(m, m.JumpJetType == jjImproved || improvedPods));
-
-  c.DefensiveEquipment = defensive;
-  c.ExplosivePenalty = explosive;
-  c.ArtemisRating = artemis;
-  c.TargetingRating = targetingShare;
-  // The two fire-control shares are part of the base weapon rating, so the
-  // window's "Offensive Equipment" line is the weapons' own rating.
-  c.BaseWeaponRating = weapons + targetingShare + artemis;
-  c.WeaponHeat = ToWord(heat);
-  c.HeatSinkCount = ToWord(sinks);
-  c.JumpCount = ToWord(jumps);
-
-  const bool doubled = m.HeatSinkType == hsDouble || m.HeatSinkType == hsLaser ||
-                       m.HeatSinkType == hsClanDouble;
-  c.HeatEfficiency = ToWord(doubled ? 2L * sinks : sinks);
-  c.MovementHeat = ToWord(MovementHeat(m, jumps));
-
-  // Heat beyond what the sinks take away costs defence, and the weapons fired
-  // past that point count at half.
+// Heat beyond what the sinks take away costs defence, and the weapons fired
+// past that point count at half.
+void RateHeat(TConfiguration& c) {
   const double generated = static_cast<double>(c.WeaponHeat) + c.MovementHeat;
   const double dissipated = c.HeatEfficiency;
   const double base = c.BaseWeaponRating;
@@ -202,8 +185,10 @@ TLoadoutCounts BattleFigures(TConfiguration& c, const TMech& m) {
     c.HeatModifier = 0.0;
     c.ModifiedWeaponRating = base;
   }
+}
 
-  // Movement: the better of running and jumping for defence, both for offence.
+// Movement: the better of running and jumping for defence, both for offence.
+void RateMovement(TConfiguration& c, const TMech& m, int jumps, bool tsm, bool masc) {
   const bool level3 = IsLevel3(m.RulesLevel);
   const int walk = m.WalkMP;
   const int jump = std::max(jumps, static_cast<int>(m.JumpBoosterMP));
@@ -215,6 +200,32 @@ TLoadoutCounts BattleFigures(TConfiguration& c, const TMech& m) {
   const int sprintBonus = (tsm || masc) ? 1 : 0;
   const double speed = (static_cast<double>(Round(walk * 1.5)) + jump + sprintBonus + 5) * 0.1;
   c.SpeedFactor = static_cast<double>(Round(std::pow(speed, 1.2) * 100.0)) * 0.01;
+}
+
+}  // namespace
+
+TLoadoutCounts BattleFigures(TConfiguration& c, const TMech& m) {
+  const bool alternate = IsAlternate(c, m);
+  const TItemSums sum = SumItems(c, m, alternate, FindFireControl(c, alternate, *m.Equipment));
+
+  // The jets carried are priced; the design jumps only as far as the rules
+  // pass would let its own jump MP go.
+  const int jumps = std::min(sum.Jumps, JumpMPCap(m, m.JumpJetType == jjImproved || sum.ImprovedPods));
+
+  c.DefensiveEquipment = sum.Defensive;
+  c.ExplosivePenalty = sum.Explosive;
+  c.ArtemisRating = sum.Artemis;
+  c.TargetingRating = sum.TargetingShare;
+  // The two fire-control shares are part of the base weapon rating, so the
+  // window's "Offensive Equipment" line is the weapons' own rating.
+  c.BaseWeaponRating = sum.Weapons + sum.TargetingShare + sum.Artemis;
+  c.WeaponHeat = ToWord(sum.Heat);
+  c.HeatSinkCount = ToWord(sum.Sinks);
+  c.JumpCount = ToWord(jumps);
+  c.HeatEfficiency = ToWord(HeatSinksDissipateTwice(m.HeatSinkType) ? 2L * sum.Sinks : sum.Sinks);
+  c.MovementHeat = ToWord(MovementHeat(m, jumps));
+  RateHeat(c);
+  RateMovement(c, m, jumps, sum.Tsm, sum.Masc);
 
   // A design cannot be worth less than nothing on defence.
   const double defence = m.BVArmorFactor + m.BVStructureFactor + m.Tonnage + c.DefensiveEquipment -
@@ -222,7 +233,7 @@ TLoadoutCounts BattleFigures(TConfiguration& c, const TMech& m) {
   c.DefensiveRating = std::max(0.0, defence * c.MovementFactor);
   c.OffensiveRating = c.ModifiedWeaponRating * c.SpeedFactor;
 
-  return {sinks, jetsCarried};
+  return {sum.Sinks, sum.Jumps};
 }
 
 }  // namespace tfd

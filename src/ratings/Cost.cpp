@@ -9,9 +9,76 @@ namespace tfd {
 
 namespace {
 
-template <std::size_t N>
-double PriceOf(const std::array<double, N>& prices, unsigned code) {
-  return code < N ? prices[code] : 0.0;
+// Prices by component kind; a code no kind has costs nothing.
+double CasePrice(std::uint8_t kind) {
+  switch (kind) {
+    case caseIS:
+    case caseClan: return 50000.0;
+    case caseIS2:
+    case caseClan2: return 175000.0;
+    default: return 0.0;
+  }
+}
+
+double EnginePricePerRating(std::uint8_t type) {
+  switch (type) {
+    case etFusion: return 5000.0;
+    case etXL:
+    case etClanXL: return 20000.0;
+    case etXXL:
+    case etClanXXL: return 100000.0;
+    case etCompact: return 10000.0;
+    case etICE: return 1250.0;
+    default: return 0.0;
+  }
+}
+
+double ArmorPricePerTon(std::uint8_t type) {
+  switch (type) {
+    case atStandard: return 10000.0;
+    case atFerroFibrous:
+    case atClanFF: return 20000.0;
+    case atLightFF:
+    case atHardened: return 15000.0;
+    case atHeavyFF: return 25000.0;
+    case atLaserReflective:
+    case atReactive:
+    case atClanLaserReflective:
+    case atClanReactive: return 30000.0;
+    default: return 0.0;  // patchwork: each section by its own type
+  }
+}
+
+double CockpitPrice(std::uint8_t type) {
+  switch (type) {
+    case cpStandard: return 200000.0;
+    case cpCommandConsole: return 700000.0;
+    case cpEnhancedImaging: return 400000.0;
+    case cpSmall: return 175000.0;
+    case cpTorsoMounted: return 750000.0;
+    default: return 0.0;
+  }
+}
+
+double StructurePricePerTon(std::uint8_t type) {
+  switch (type) {
+    case stStandard: return 400.0;
+    case stEndoSteel:
+    case stComposite:
+    case stClanEndoSteel: return 1600.0;
+    case stReinforced: return 6400.0;
+    default: return 0.0;
+  }
+}
+
+double GyroPricePerTon(std::uint8_t type) {
+  switch (type) {
+    case gyStandard: return 300000.0;
+    case gyCompact: return 400000.0;
+    case gyHeavyDuty: return 500000.0;
+    case gyXL: return 750000.0;
+    default: return 0.0;
+  }
 }
 
 double ArmActuatorCost(const TConfiguration& c, const TMech& m) {
@@ -32,24 +99,19 @@ double HeatSinkCost(std::uint8_t type, int count) {
 }
 
 double CaseCost(const TConfiguration& c) {
-  static constexpr std::array<double, 5> kPrice = {0.0, 50000.0, 175000.0, 50000.0, 175000.0};
   double sum = 0.0;
-  for (std::uint8_t kind : c.CaseKind) sum += PriceOf(kPrice, kind);
+  for (std::uint8_t kind : c.CaseKind) sum += CasePrice(kind);
   return sum;
 }
 
 double EngineCost(const TMech& m) {
-  static constexpr std::array<double, 7> kPerRating = {5000.0,   20000.0, 100000.0, 10000.0,
-                                                       1250.0,   20000.0, 100000.0};
-  const double cost = m.EngineRating * PriceOf(kPerRating, m.EngineType) * m.Tonnage / 75.0;
+  const double cost = m.EngineRating * EnginePricePerRating(m.EngineType) * m.Tonnage / 75.0;
   return m.EngineRating > 400 ? 2.0 * cost : cost;
 }
 
 // Armour is paid by the tonnage the design carries: each type's points at the
 // weight the armour rules give them (by the half ton below level 3).
 double ArmorCost(const TMech& m) {
-  static constexpr std::array<double, kArmorTypeCount> kPerTon = {
-      10000.0, 20000.0, 15000.0, 25000.0, 30000.0, 30000.0, 15000.0, 20000.0, 30000.0, 30000.0, 0.0};
   std::array<long, kArmorTypeCount> pointsByType{};
   for (int s = 0; s < kArmorSectionCount; ++s) {
     const std::uint8_t type = m.ArmorTypes[static_cast<std::size_t>(s)];
@@ -59,7 +121,7 @@ double ArmorCost(const TMech& m) {
   double sum = 0.0;
   for (std::uint8_t type = 0; type < kArmorTypeCount; ++type)
     if (pointsByType[type] > 0)
-      sum += CarriedArmorWeight(pointsByType[type], type, level3) * PriceOf(kPerTon, type);
+      sum += CarriedArmorWeight(pointsByType[type], type, level3) * ArmorPricePerTon(type);
   return sum;
 }
 
@@ -95,23 +157,19 @@ void ConfigCostLines(TConfiguration& c, const TMech& m, int heatSinks, int jumps
 }
 
 void DesignCostLines(TMech& m) {
-  static constexpr std::array<double, 5> kCockpit = {200000.0, 700000.0, 400000.0, 175000.0,
-                                                     750000.0};
-  static constexpr std::array<double, 5> kStructurePerTon = {400.0, 1600.0, 1600.0, 6400.0, 1600.0};
-  static constexpr std::array<double, 4> kGyroPerTon = {300000.0, 400000.0, 500000.0, 750000.0};
   const double t = m.Tonnage;
   auto& part = m.CostParts;
-  part[cpCockpitCost] = PriceOf(kCockpit, m.CockpitType);
+  part[cpCockpitCost] = CockpitPrice(m.CockpitType);
   part[cpLifeSupport] = 50000.0;
   const double sensorsPerTon = m.TargetingType == tgVariableRange ? 10000.0
                                : m.TargetingType == tgMultiTrac2  ? 5000.0
                                                                   : 2000.0;
   part[cpSensors] = t * sensorsPerTon;
   part[cpMusculature] = t * 2000.0;
-  part[cpStructureCost] = t * PriceOf(kStructurePerTon, m.StructureType);
+  part[cpStructureCost] = t * StructurePricePerTon(m.StructureType);
   part[cpLegActuators] = t * 700.0;
   part[cpEngineCost] = EngineCost(m);
-  part[cpGyroCost] = m.Weights[wGyro] * PriceOf(kGyroPerTon, m.GyroType);
+  part[cpGyroCost] = m.Weights[wGyro] * GyroPricePerTon(m.GyroType);
   part[cpArmorCost] = ArmorCost(m);
   part[cpMultiplier] = 1.0 + t * 0.01;
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <limits>
 
+#include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
 #include "model/Rounding.h"
 #include "ratings/Ratings.h"
@@ -15,14 +16,14 @@ namespace {
 // The equipment table's categories of missile launchers (Inner Sphere, Clan,
 // Custom): long-range ones fire missiles of one point each, short-range ones
 // of two.
-bool IsLongRangeLauncher(int id) {
+bool InCategory(int id, ECategory category) {
   const int block = id / 100 * 100;
-  return block == 500 || block == 600 || block == 2500;
+  for (ETechColumn column : {tcInnerSphere, tcClan, tcCustom})
+    if (block == BlockStart(category, column)) return true;
+  return false;
 }
-bool IsShortRangeLauncher(int id) {
-  const int block = id / 100 * 100;
-  return block == 700 || block == 800 || block == 2600;
-}
+bool IsLongRangeLauncher(int id) { return InCategory(id, catLRM); }
+bool IsShortRangeLauncher(int id) { return InCategory(id, catSRM); }
 
 bool FiresForward(int code) { return code >= 0 && code < lcBin && (code & lcRear) == 0; }
 

@@ -9,7 +9,7 @@ namespace tfd {
 class TMech;
 
 // Switches of the graph options window; the set starts empty.
-enum : std::uint8_t {
+enum EGraphOption : std::uint8_t {
   goHeatUltra = 1,         // Ultra autocannons fire twice (heat)
   goHeatStreak = 2,        // Streaks lock half of the time (heat)
   goHeatMinRange = 4,      // nothing fires within its minimum range (heat)

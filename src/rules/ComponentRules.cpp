@@ -218,6 +218,13 @@ bool SuperchargerAllowed(const TMech& m, std::uint8_t location) {
 
 bool ArmlessAllowed(const TMech& m) { return IsLevel3(m.RulesLevel) && !(m.Options & (optLAM | optQuad)); }
 
+bool NullSignatureAllowed(const TMech& m) {
+  const bool innerSphereLevel3 = m.RulesLevel == rlIS3 || m.RulesLevel == rlMixed3;
+  return innerSphereLevel3 && !(m.MiscFlags & mfSatelliteUplink) && m.TargetingType == tgStandard;
+}
+
+bool TargetingAndUplinkChoosable(const TMech& m) { return !(m.MiscFlags & mfNullSignature); }
+
 void SetActuator(TActuators& actuators, int index, bool on) {
   if (index < 0 || index > 3) return;
   actuators[static_cast<std::size_t>(index)] = on ? 1 : 0;

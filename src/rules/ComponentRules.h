@@ -52,6 +52,14 @@ bool SuperchargerAllowed(const TMech& m, std::uint8_t location);
 // Armless needs a level-3 rules level and a design that is neither LAM nor Quad.
 bool ArmlessAllowed(const TMech& m);
 
+// The Null-Signature System is an Inner Sphere level-3 system that shares the
+// design with neither a targeting system nor a satellite uplink: where the
+// design holds one of them, the rules pass drops the Null-Signature flag.
+bool NullSignatureAllowed(const TMech& m);
+// While the design holds the Null-Signature System, its targeting system and
+// satellite uplink are not for choosing.
+bool TargetingAndUplinkChoosable(const TMech& m);
+
 // Arm actuators in the order right hand, right lower arm, left hand, left
 // lower arm. A hand needs its lower arm: setting a hand sets the lower arm,
 // clearing a lower arm clears the hand.

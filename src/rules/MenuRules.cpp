@@ -183,15 +183,18 @@ TMenu ConfigMenu(const TMech& m) {
   return menu;
 }
 
-// The filter's tags follow the rules level (the Weapons refresh sets them):
 // 2 and 8 at Level 2, 1 and 8 at Level 1, 4 and 16 at Level 3.
-TMenu WeaponFilterMenu(const TMech& m) {
-  const std::uint8_t lv = m.RulesLevel;
+TWeaponFilterTags WeaponFilterTags(std::uint8_t lv) {
   const bool level2 = lv == rlIS2 || lv == rlClan2;
   const bool level1 = lv == rlIS1;
-  TMenu menu = {{"Inner Sphere", level2 ? rlIS2 : level1 ? rlIS1 : rlIS3},
-                {"Clan", level2 || level1 ? rlClan2 : rlClan3},
-                {"Custom", rlMixed3}};
+  return {level2 ? rlIS2 : level1 ? rlIS1 : rlIS3, level2 || level1 ? rlClan2 : rlClan3};
+}
+
+// The filter's tags follow the rules level (the Weapons refresh sets them).
+TMenu WeaponFilterMenu(const TMech& m) {
+  const std::uint8_t lv = m.RulesLevel;
+  const TWeaponFilterTags tags = WeaponFilterTags(lv);
+  TMenu menu = {{"Inner Sphere", tags.InnerSphere}, {"Clan", tags.Clan}, {"Custom", rlMixed3}};
   const std::uint8_t f = m.WeaponFilter;
   const bool innerSphere = (f & (rlIS1 | rlIS2 | rlIS3)) != 0;
   const bool clan = !innerSphere && (f & (rlClan2 | rlClan3)) != 0;

@@ -47,6 +47,14 @@ TMenu WeaponFilterMenu(const TMech& m);
 
 TMenu MenuOf(EMenu menu, const TMech& m, int armorTarget = 1);
 
+// The equipment filter's values at a rules level: the Inner Sphere and the
+// Clan technology of the level's own standing (level 1, 2 or 3).
+struct TWeaponFilterTags {
+  std::uint8_t InnerSphere;
+  std::uint8_t Clan;
+};
+TWeaponFilterTags WeaponFilterTags(std::uint8_t rulesLevel);
+
 // Stores a chosen entry's value in the design, with the slot changes the
 // component needs at once (options toggle their bit). Returns the request for
 // the rules pass that follows; `changed` tells whether the stored value moved.

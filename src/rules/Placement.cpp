@@ -67,13 +67,70 @@ bool IsHeatSinkOrJumpJet(const TEquipmentIndex& index, int saveNum) {
   return false;
 }
 
+namespace {
+
+// An ammunition lot of the shots asked for: half-ton lots at level 3, whole
+// tons below. False for a row that gives no shots per ton.
+bool SizeAmmunitionLot(const TMech& m, int shots, TWepInfoStruct& row, int& slots) {
+  if (row.Damage == 0) return false;
+  const double perTon = static_cast<double>(shots) / row.Damage;
+  double weight;
+  if (IsLevel3(m.RulesLevel)) {
+    weight = static_cast<double>(Round(perTon * 2)) * 0.5;
+    slots = static_cast<int>(Ceil(weight));
+  } else {
+    weight = static_cast<double>(Round(perTon));
+    slots = static_cast<int>(weight);
+  }
+  row.Tons = static_cast<float>(weight);
+  row.Crits = static_cast<std::uint8_t>(std::clamp(slots, 0, 255));
+  return true;
+}
+
+// A targeting computer is as large as the weapons it serves now.
+void SizeTargetingComputer(const TMech& m, TWepInfoStruct& row, int& slots) {
+  const bool clan = IsClanTargetingComputer(m, row.SaveNum);
+  const double weight = TargetingComputerWeight(DirectFireTonnage(*m.Config, m), clan);
+  row.Tons = static_cast<float>(weight);
+  row.Cost = TargetingComputerCost(weight);
+  row.Crits = static_cast<std::uint8_t>(TargetingComputerSlots(weight));
+  slots = row.Crits;
+}
+
+// What the configuration makes of the row: the fixed configuration's structure
+// items weigh nothing the chassis figures already weigh; an alternate's heat
+// sinks and jump jets are one entry for as many units as the slots hold. False
+// for a row that gives no slots per unit.
+bool SizeForConfiguration(const TMech& m, TWepInfoStruct& row, int& slots) {
+  const bool fixedConfig = m.ConfigIndex == 0;
+  const bool heatSinkOrJet = IsHeatSinkOrJumpJet(*m.Equipment, row.SaveNum);
+  if (IsStructureItem(row.SaveNum) && fixedConfig) {
+    slots = std::min<int>(slots, row.Crits);
+    row.Crits = static_cast<std::uint8_t>(std::max(slots, 0));
+    if (heatSinkOrJet) row.Tons = 0.0f;
+  } else if (!fixedConfig && heatSinkOrJet) {
+    if (row.InList == 0) return false;
+    row.Crits = static_cast<std::uint8_t>(std::clamp(slots, 0, 255));
+    const int units = slots / row.InList;
+    row.Tons = static_cast<float>(row.Tons * units);
+    row.BV = static_cast<std::int16_t>(row.BV * units);
+    row.Cost *= units;
+  } else {
+    slots = std::min<int>(slots, row.Crits);
+  }
+  if (slots < 0) slots = 0;
+  return true;
+}
+
+}  // namespace
+
 EPlacement AddItem(TMech& m, const TAddRequest& r, TWeapon** placed) {
   if (placed) *placed = nullptr;
   if (!r.Record) return EPlacement::NoWeaponSelected;
   TConfiguration& c = *m.Config;
   const bool bin = r.Direction == mmBin;
   const int location = std::clamp(r.Location, 0, kLocationCount - 1);
-  int code = bin ? lcBin : r.Direction * 8 + location;
+  int code = bin ? lcBin : r.Direction * lcRear + location;
   int start = r.Slot;
   if (!bin) {
     if (c.Crits.UsableSlots(location) <= 0) return EPlacement::LocationFull;
@@ -82,61 +139,16 @@ EPlacement AddItem(TMech& m, const TAddRequest& r, TWeapon** placed) {
 
   TWepInfoStruct copy = *r.Record;
   if (!bin && !(copy.Locs & (1u << location))) return EPlacement::NotAllowedThere;
-
-  int slots;
-  if (r.Ammunition || IsAmmunition(copy.SaveNum)) {
-    if (copy.Damage == 0) return EPlacement::IncompleteRecord;
-    const double perTon = static_cast<double>(r.Shots) / copy.Damage;
-    double weight;
-    if (IsLevel3(m.RulesLevel)) {
-      weight = static_cast<double>(Round(perTon * 2)) * 0.5;  // half-ton lots
-      slots = static_cast<int>(Ceil(weight));
-    } else {
-      weight = static_cast<double>(Round(perTon));
-      slots = static_cast<int>(weight);
-    }
-    copy.Tons = static_cast<float>(weight);
-    copy.Crits = static_cast<std::uint8_t>(std::clamp(slots, 0, 255));
-  } else {
-    slots = r.Criticals;
-  }
-
-  // A targeting computer is as large as the weapons it serves now.
-  if (IsTargetingComputer(m, copy.SaveNum)) {
-    const bool clan = IsClanTargetingComputer(m, copy.SaveNum);
-    const double weight = TargetingComputerWeight(DirectFireTonnage(c, m), clan);
-    copy.Tons = static_cast<float>(weight);
-    copy.Cost = TargetingComputerCost(weight);
-    copy.Crits = static_cast<std::uint8_t>(TargetingComputerSlots(weight));
-    slots = copy.Crits;
-  }
-
-  const bool fixedConfig = m.ConfigIndex == 0;
-  const bool heatSinkOrJet = IsHeatSinkOrJumpJet(*m.Equipment, copy.SaveNum);
-  if (IsStructureItem(copy.SaveNum) && fixedConfig) {
-    slots = std::min<int>(slots, copy.Crits);
-    copy.Crits = static_cast<std::uint8_t>(std::max(slots, 0));
-    // The chassis figures (heat-sink count, jump MP) already weigh these.
-    if (heatSinkOrJet) copy.Tons = 0.0f;
-  } else if (!fixedConfig && heatSinkOrJet) {
-    // Pod-mounted heat sinks and jump jets: one entry for as many units as the slots hold.
-    if (copy.InList == 0) return EPlacement::IncompleteRecord;
-    copy.Crits = static_cast<std::uint8_t>(std::clamp(slots, 0, 255));
-    const int units = slots / copy.InList;
-    copy.Tons = static_cast<float>(copy.Tons * units);
-    copy.BV = static_cast<std::int16_t>(copy.BV * units);
-    copy.Cost *= units;
-  } else {
-    slots = std::min<int>(slots, copy.Crits);
-  }
-  if (slots < 0) slots = 0;
+  int slots = r.Criticals;
+  if ((r.Ammunition || IsAmmunition(copy.SaveNum)) && !SizeAmmunitionLot(m, r.Shots, copy, slots))
+    return EPlacement::IncompleteRecord;
+  if (IsTargetingComputer(m, copy.SaveNum)) SizeTargetingComputer(m, copy, slots);
+  if (!SizeForConfiguration(m, copy, slots)) return EPlacement::IncompleteRecord;
   if (!bin && slots != copy.Crits) code += lcSplit;
 
   std::unique_ptr<TWeapon> item = MakeWeapon(copy);
-  item->Slots = copy.Crits;
-  item->SlotsFirst = static_cast<std::int16_t>(slots);
+  item->SlotsFirst = static_cast<std::int16_t>(bin ? 0 : slots);
   item->Location = static_cast<std::int16_t>(code);
-  if (bin) item->SlotsFirst = 0;
   const TLaidActuators actuators = LaidActuators(c);
   if (!bin && !c.Crits.Allocate(item.get(), code, start)) return EPlacement::WontFit;
   TWeapon* added = c.Items.Insert(std::move(item));

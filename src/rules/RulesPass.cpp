@@ -99,7 +99,6 @@ void NormaliseToRulesLevel(TMech& m) {
     m.MiscFlags = 0;
     m.JumpBoosterMP = 0;
   }
-  if (level == rlClan3) m.MiscFlags &= static_cast<std::int16_t>(~mfNullSignature);
   NormaliseCase(c, level);
 }
 
@@ -157,8 +156,8 @@ void DropWhatTheCentreItemsExclude(TMech& m) {
 }
 
 // Arm actuators, gyro, engine, targeting, supercharger, jump boosters,
-// turret, Limiting, quad, armless arms, Null-Signature System (dropped when it
-// does not fit); CASE follows separately.
+// turret, Limiting, quad, armless arms, Null-Signature System (dropped where
+// the design may not hold it or it does not fit); CASE follows separately.
 void LayFixedItems(TMech& m, bool largeEngine) {
   TConfiguration& c = *m.Config;
   TCritAlloc& crits = c.Crits;
@@ -173,6 +172,7 @@ void LayFixedItems(TMech& m, bool largeEngine) {
   crits.SetLimiting((m.MiscFlags & mfLimiting) != 0);
   crits.SetQuad(m.IsQuad());
   crits.SetArmless((m.MiscFlags & mfArmless) != 0);
+  if (!NullSignatureAllowed(m)) m.MiscFlags &= static_cast<std::int16_t>(~mfNullSignature);
   if (!crits.SetNullSignature((m.MiscFlags & mfNullSignature) != 0)) {
     m.MiscFlags &= static_cast<std::int16_t>(~mfNullSignature);
     crits.SetNullSignature(false);
@@ -275,9 +275,8 @@ void ApplyHeatSinks(TMech& m) {
   if (!ice && m.HeatSinks < 10) m.HeatSinks = 10;
   const int weighed = ice ? m.HeatSinks : m.HeatSinks - 10;
   m.Weights[wHeatSinks] = weighed * (m.HeatSinkType == hsCompact ? 1.5 : 1.0);
-  const bool doubled = m.HeatSinkType == hsDouble || m.HeatSinkType == hsLaser ||
-                       m.HeatSinkType == hsClanDouble;
-  m.Dissipation = static_cast<std::uint8_t>(std::min(255, m.HeatSinks * (doubled ? 2 : 1)));
+  const int perSink = HeatSinksDissipateTwice(m.HeatSinkType) ? 2 : 1;
+  m.Dissipation = static_cast<std::uint8_t>(std::min(255, m.HeatSinks * perSink));
 }
 
 // The slots. Equipment that a chassis item pushes out frees slots that items

@@ -14,7 +14,7 @@ class TConfiguration;
 class TWeapon;
 
 // Request bits: what changed.
-enum : int {
+enum ERequest : int {
   rqChassis = 1,  // tonnage, engine, movement, heat sinks, options, fixed items
   rqArmor = 2,    // the armour rules
   rqWeights = 4,  // nothing beyond the weights that every call computes

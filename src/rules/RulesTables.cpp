@@ -30,11 +30,6 @@ constexpr std::array<double, 100> kFusion = {
     150.0, 168.5, 190.0, 214.5, 243.0, 275.5, 313.0, 356.0, 405.5, 462.5,  // 455..500
 };
 
-template <std::size_t N>
-double Pick(const std::array<double, N>& table, unsigned code) {
-  return code < N ? table[code] : table[0];
-}
-
 }  // namespace
 
 const std::array<std::uint8_t, 5>& StructureRow(int tonnage) {
@@ -52,29 +47,63 @@ double FusionEngineWeight(int rating) {
 }
 
 double StructureFactor(std::uint8_t structureType) {
-  static constexpr std::array<double, 5> f = {0.1, 0.05, 0.05, 0.2, 0.05};
-  return Pick(f, structureType);
+  switch (structureType) {
+    case stEndoSteel:
+    case stComposite:
+    case stClanEndoSteel: return 0.05;
+    case stReinforced: return 0.2;
+    default: return 0.1;  // standard
+  }
 }
 
 double EngineFactor(std::uint8_t engineType) {
-  static constexpr std::array<double, 7> f = {1.0, 0.5, 1.0 / 3.0, 1.5, 2.0, 0.5, 1.0 / 3.0};
-  return Pick(f, engineType);
+  switch (engineType) {
+    case etXL:
+    case etClanXL: return 0.5;
+    case etXXL:
+    case etClanXXL: return 1.0 / 3.0;
+    case etCompact: return 1.5;
+    case etICE: return 2.0;
+    default: return 1.0;  // fusion
+  }
 }
 
 double GyroFactor(std::uint8_t gyroType) {
-  static constexpr std::array<double, 4> f = {1.0, 1.5, 2.0, 0.5};
-  return Pick(f, gyroType);
+  switch (gyroType) {
+    case gyCompact: return 1.5;
+    case gyHeavyDuty: return 2.0;
+    case gyXL: return 0.5;
+    default: return 1.0;  // standard
+  }
 }
 
 double CockpitWeight(std::uint8_t cockpitType) {
-  static constexpr std::array<double, 5> w = {3.0, 6.0, 3.0, 2.0, 4.0};
-  return Pick(w, cockpitType);
+  switch (cockpitType) {
+    case cpCommandConsole: return 6.0;
+    case cpSmall: return 2.0;
+    case cpTorsoMounted: return 4.0;
+    default: return 3.0;  // standard, enhanced imaging
+  }
 }
 
 double ArmorPointsPerTon(std::uint8_t armorType) {
-  static constexpr std::array<double, 11> p = {16.0, 17.92, 16.96, 19.84, 16.0, 16.0,
-                                               8.0,  19.2,  16.0,  16.0,  0.0};
-  return armorType < p.size() ? p[armorType] : 0.0;
+  switch (armorType) {
+    case atStandard:
+    case atLaserReflective:
+    case atReactive:
+    case atClanLaserReflective:
+    case atClanReactive: return 16.0;
+    case atFerroFibrous: return 17.92;
+    case atLightFF: return 16.96;
+    case atHeavyFF: return 19.84;
+    case atHardened: return 8.0;
+    case atClanFF: return 19.2;
+    default: return 0.0;  // patchwork: each section by its own type
+  }
+}
+
+bool HeatSinksDissipateTwice(std::uint8_t heatSinkType) {
+  return heatSinkType == hsDouble || heatSinkType == hsLaser || heatSinkType == hsClanDouble;
 }
 
 }  // namespace tfd

@@ -19,4 +19,7 @@ double GyroFactor(std::uint8_t gyroType);
 double CockpitWeight(std::uint8_t cockpitType);
 double ArmorPointsPerTon(std::uint8_t armorType);  // 0 for Patchwork
 
+// Double, laser and Clan double heat sinks take away two heat points each.
+bool HeatSinksDissipateTwice(std::uint8_t heatSinkType);
+
 }  // namespace tfd

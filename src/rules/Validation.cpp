@@ -32,7 +32,7 @@ void Concerns(TFinding& f, const TWeapon& item, const TMech& m) {
     f.Location = lcBin;
     f.Place = "BIN";
   } else {
-    f.Location = item.Location & 7;
+    f.Location = item.Location & lcLocationMask;
     f.Place = LocationName(f.Location, m.IsQuad());
   }
 }

@@ -15,7 +15,7 @@ class TMech;
 class TWeapon;
 
 // Severity of a finding, and the design status it raises.
-enum : std::uint8_t {
+enum ESeverity : std::uint8_t {
   svNone = 0,
   svWarning = 1,  // yellow: legal, but probably not what the designer meant
   svError = 2,    // red: breaks a construction rule

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "FilesKit.h"
 #include "equipment/Specs.h"
 #include "files/ReadoutParts.h"
+#include "RandomSource.h"
 #include "model/Mech.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
@@ -36,16 +36,9 @@ inline const std::vector<const TWepInfoStruct*>& FileRows() {
   return rows;
 }
 
-class TRandomDesigns {
+class TRandomDesigns : public TRandomSource {
  public:
-  explicit TRandomDesigns(unsigned seed) : rng_(seed) {}
-
-  int Int(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
-  std::uint8_t Byte(int lo, int hi) { return static_cast<std::uint8_t>(Int(lo, hi)); }
-  template <typename T>
-  T OneOf(std::initializer_list<T> values) {
-    return *(values.begin() + Int(0, static_cast<int>(values.size()) - 1));
-  }
+  using TRandomSource::TRandomSource;
 
   // Texts: empty, plain, long, or with characters of the 8-bit code page and beyond it.
   std::string Text() {
@@ -180,9 +173,6 @@ class TRandomDesigns {
     r.Shots = row->Damage * Int(1, 2);
     AddItem(m, r);
   }
-
- private:
-  std::mt19937 rng_;
 };
 
 // The position of a slot's item: in the configuration's own list, or (an

@@ -12,6 +12,7 @@
 #include "model/Mech.h"
 #include "rules/ComponentRules.h"
 #include "rules/MenuRules.h"
+#include "rules/Placement.h"
 #include "rules/RulesPass.h"
 
 using namespace tfd;
@@ -105,20 +106,56 @@ TEST(MenuRules, EveryOfferedEntrySurvivesThePassAndEveryWithheldOneDoesNot) {
   }
 }
 
-TEST(MenuRules, ArmlessIsKeptExactlyWhereItIsAllowed) {
-  TMech m;
+// The check boxes of the miscellaneous flags: Armless stays exactly where it
+// is allowed; the Null-Signature System never stays where it is not, and where
+// it is allowed it goes only for want of room; while it is held, choosing the
+// satellite uplink or a targeting system keeps that choice and drops it.
+TEST(MenuRules, MiscFlagsAreKeptWhereTheRulesAllowThem) {
+  TMech m, trial;
   RandomDesigns random(11);
+  auto keptWhenSet = [&trial](const TMech& from, int bit) {
+    trial = from;
+    trial.MiscFlags = static_cast<std::int16_t>(trial.MiscFlags | bit);
+    Recalculate(trial, rqChassis | rqCase);
+    return (trial.MiscFlags & bit) != 0;
+  };
+  int nullSignatureKept = 0;
   for (int round = 0; round < 300; ++round) {
     SCOPED_TRACE(testing::Message() << "round " << round);
     const RandomDesigns from = random;
     random.Fill(m);  // moves the generator on to the next design
     Settled(from, m);
-    const bool allowed = ArmlessAllowed(m);
-    m.MiscFlags = static_cast<std::int16_t>(m.MiscFlags | mfArmless);
-    Recalculate(m, rqChassis | rqCase);
-    EXPECT_EQ((m.MiscFlags & mfArmless) != 0, allowed);
+    EXPECT_EQ(keptWhenSet(m, mfArmless), ArmlessAllowed(m));
+    if (m.MiscFlags & mfNullSignature) {
+      EXPECT_FALSE(TargetingAndUplinkChoosable(m));
+      EXPECT_TRUE(keptWhenSet(m, mfSatelliteUplink));
+      EXPECT_EQ(trial.MiscFlags & mfNullSignature, 0);
+      trial = m;
+      Recalculate(trial, StoreMenuChoice(trial, EMenu::Targeting, tgLongRange).Request);
+      EXPECT_EQ(trial.TargetingType, tgLongRange);
+      EXPECT_EQ(trial.MiscFlags & mfNullSignature, 0);
+    } else {
+      // The design as it is, and the same without targeting system, uplink,
+      // equipment and the jump boosters that fill the legs.
+      TMech open = m;
+      open.TargetingType = tgStandard;
+      ClearWeapons(open);
+      open.JumpBoosterMP = 0;
+      open.MiscFlags = static_cast<std::int16_t>(open.MiscFlags & ~mfSatelliteUplink);
+      Recalculate(open, rqChassis | rqCase);
+      for (const TMech* design : {&m, &open}) {
+        const bool kept = keptWhenSet(*design, mfNullSignature);
+        if (!NullSignatureAllowed(*design)) {
+          EXPECT_FALSE(kept);
+        } else if (!kept) {
+          EXPECT_FALSE(trial.Config->Crits.Scratch().SetNullSignature(true)) << "dropped with room left";
+        }
+        nullSignatureKept += kept;
+      }
+    }
     if (HasFailure()) return;
   }
+  EXPECT_GT(nullSignatureKept, 10);  // the generator reaches designs that hold it
 }
 
 namespace {

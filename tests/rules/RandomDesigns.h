@@ -4,23 +4,16 @@
 // the generator repeats the designs the original makes next.
 
 #include <memory>
-#include <random>
 
+#include "RandomSource.h"
 #include "model/Mech.h"
 #include "rules/ArmorRules.h"
 
 namespace tfd {
 
-class RandomDesigns {
+class RandomDesigns : public TRandomSource {
  public:
-  explicit RandomDesigns(unsigned seed) : rng_(seed) {}
-
-  int Int(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
-  std::uint8_t Byte(int lo, int hi) { return static_cast<std::uint8_t>(Int(lo, hi)); }
-  template <typename T>
-  T OneOf(std::initializer_list<T> values) {
-    return *(values.begin() + Int(0, static_cast<int>(values.size()) - 1));
-  }
+  using TRandomSource::TRandomSource;
 
   void Fill(TMech& m) {
     m.Clear();
@@ -72,8 +65,6 @@ class RandomDesigns {
     }
     for (int i = 0; i < Int(0, 4); ++i) c.Crits.SetArmoured(Int(0, 7), Int(1, 12), true);
   }
-
-  std::mt19937 rng_;
 };
 
 }  // namespace tfd

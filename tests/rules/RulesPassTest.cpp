@@ -349,12 +349,26 @@ TEST(RulesPass, CrowdedCentreTorsoDropsSuperchargerAndHeadTurret) {
   EXPECT_EQ(m.Weights, before);
 }
 
-TEST(RulesPass, NullSignatureThatDoesNotFitIsDropped) {
+// The Null-Signature System goes where it does not fit and where the design
+// holds a targeting system, a satellite uplink or Clan technology.
+TEST(RulesPass, NullSignatureDroppedWhereItDoesNotFitOrIsExcluded) {
   TMech m;
-  m.RulesLevel = rlIS3;
-  m.MiscFlags = mfNullSignature;
-  Recalculate(m, rqAll);
-  EXPECT_EQ(m.MiscFlags, mfNullSignature);
+  auto keptWith = [&m](std::uint8_t level, std::int16_t flags, std::uint8_t targeting) {
+    m.RulesLevel = level;
+    m.MiscFlags = flags;
+    m.TargetingType = targeting;
+    Recalculate(m, rqAll);
+    return (m.MiscFlags & mfNullSignature) != 0;
+  };
+  EXPECT_TRUE(keptWith(rlMixed3, mfNullSignature, tgStandard));
+  EXPECT_FALSE(keptWith(rlClan3, mfNullSignature, tgStandard));
+  EXPECT_FALSE(keptWith(rlIS3, mfNullSignature, tgLongRange));
+  EXPECT_EQ(m.TargetingType, tgLongRange);  // the targeting system stays
+  EXPECT_FALSE(keptWith(rlIS3, mfNullSignature | mfSatelliteUplink, tgStandard));
+  EXPECT_EQ(m.MiscFlags, mfSatelliteUplink);  // so does the uplink
+  EXPECT_EQ(m.Config->Crits.SlotAt(locRightLeg, 5).Code, ciEmpty);
+
+  EXPECT_TRUE(keptWith(rlIS3, mfNullSignature, tgStandard));
   EXPECT_EQ(m.Config->Crits.SlotAt(locRightLeg, 5).Code, ciNullSignature);
   m.JumpBoosterMP = 2;  // boosters fill slots 5 and 6 of the legs
   Recalculate(m, rqAll);

@@ -180,12 +180,11 @@ void TMainItemsPage::Refresh() {
     w->setEnabled(level3 || level2);
 
   // Further rules.
-  if (m.MiscFlags & mfNullSignature) {
+  if (!TargetingAndUplinkChoosable(m)) {
     ui.btnTargType->setEnabled(false);
     ui.chkSatellite->setEnabled(false);
   }
-  if ((m.MiscFlags & mfSatelliteUplink) || m.TargetingType != tgStandard || lv == rlClan2 || lv == rlClan3)
-    ui.chkNullSig->setEnabled(false);
+  if (!NullSignatureAllowed(m)) ui.chkNullSig->setEnabled(false);
   if (CentreTorsoCrowded(m)) ui.btnSupCharg->setEnabled(false);
   ui.sedtJ_MP->setEnabled(m.EngineType != etICE);
   if (m.JumpBoosterMP > 0 || m.EngineType == etICE) ui.btnJJType->setEnabled(false);
