@@ -112,6 +112,7 @@ class TCriticalsPage : public QWidget, private ISlotSheet {
   struct TDropOutcome {
     bool Changed = false;
     bool Refused = false;
+    QString Step;  // the undo step of the change
   };
 
   // ISlotSheet

@@ -264,7 +264,7 @@ void TfrmTFD::pcMain_Change(int index) {
 
 void TfrmTFD::SetLoadRequests(TLoadRequests* requests) { loadServing_->SetRequests(requests); }
 
-void TfrmTFD::LoadFromFile(const QString& fileName) {
+bool TfrmTFD::LoadFromFile(const QString& fileName) {
   // The file is read into a design of its own: one that cannot be read leaves
   // the design being edited, its file name, caption and modified flag as they
   // were. The loader runs the rules pass and rebuilds the power-plant text.
@@ -274,7 +274,7 @@ void TfrmTFD::LoadFromFile(const QString& fileName) {
   if (!result.Ok()) {
     html_ = htmlBefore;
     TMessageSeam::Error(this, LoadFailureMessage(fileName, result));
-    return;
+    return false;
   }
   ResetDesign();
   design_.TakeDesign(read);
@@ -290,6 +290,7 @@ void TfrmTFD::LoadFromFile(const QString& fileName) {
   save_->SetReadInPart(!result.Message.empty() || !loadWarnings_.empty());
   UpdateCaption();
   ShowLoadWarnings(fileName);
+  return true;
 }
 
 void TfrmTFD::FollowDesignTechnology() {

@@ -126,6 +126,7 @@ void TUnitRosterPage::BuildRows() {
     r.PilotName = findChild<QLineEdit*>("edtUR_P" + s + "Name");
     r.Piloting = findChild<TSpinEdit*>("sedtUR_P" + s + "Plt");
     r.Gunnery = findChild<TSpinEdit*>("sedtUR_P" + s + "Gun");
+    NameRow(r, n);
     r.Slot->setTag(n);
     r.Slot->setToolButtonStyle(Qt::ToolButtonIconOnly);
     r.Slot->setIcon(images_->Image(kRosterImagePlainFrame));
@@ -260,6 +261,22 @@ void TUnitRosterPage::FillRow(int row) {
   Show(r.PilotName, Text(p.Pilot.Name));
   Show(r.Piloting, p.Pilot.Piloting);
   Show(r.Gunnery, p.Pilot.Gunnery);
+  NameRow(r, position);
+}
+
+// The row's controls by the position they show, for a screen reader: the
+// same row stands for another position on each page.
+void TUnitRosterPage::NameRow(const TRow& r, int position) {
+  const std::pair<QWidget*, const char*> names[] = {{r.Slot, QT_TR_NOOP("Position %1 Titanframe")},
+                                                    {r.Name, QT_TR_NOOP("Position %1 design")},
+                                                    {r.Pilot, QT_TR_NOOP("Position %1 Framewarden")},
+                                                    {r.PilotName, QT_TR_NOOP("Position %1 Framewarden name")},
+                                                    {r.Piloting, QT_TR_NOOP("Position %1 piloting")},
+                                                    {r.Gunnery, QT_TR_NOOP("Position %1 gunnery")}};
+  for (auto [widget, name] : names) {
+    const QString text = tr(name).arg(position);
+    if (widget->accessibleName() != text) widget->setAccessibleName(text);
+  }
 }
 
 void TUnitRosterPage::RefreshRoster(QObject* sender) { host_.RefreshPages(pgUnitRoster, sender); }

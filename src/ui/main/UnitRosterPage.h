@@ -106,6 +106,7 @@ class TUnitRosterPage : public QWidget {
   void SetRowImages(std::uint8_t organization);
   void ResetPagesAndRows();
   void FillRow(int row);
+  void NameRow(const TRow& r, int position);
   void RefreshRoster(QObject* sender);
 
   void pmUR_MSel_Popup();
