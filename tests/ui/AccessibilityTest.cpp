@@ -106,7 +106,23 @@ TEST_F(Accessibility, NamesSayWhatTheInputHolds) {
   };
   EXPECT_EQ(name("sedtAF_H"), "Head Armor");
   EXPECT_EQ(name("sedtAF_CTR"), "Center Torso Rear Armor");
-  EXPECT_EQ(name("btnArmr_LT"), "Left Torso Front Armor Type");
   EXPECT_EQ(name("sedtTng"), "Tonnage");
   EXPECT_EQ(name("sedtW_MP"), "Walking MP");
+  EXPECT_EQ(name("edtFindEquipment"), "Find equipment");
+  // A drop-down button says what it chooses and what is chosen, and follows the choice.
+  EXPECT_EQ(name("btnEngType"), "Engine: Fusion");
+  Choose("pmTech", "Inner Sphere Level 2");
+  Choose("pmEng", "XL Fusion");
+  EXPECT_EQ(name("btnEngType"), "Engine: XL Fusion");
+  EXPECT_EQ(name("btnArmr_LT"), "Left Torso Front Armor Type: Standard");
+  // The limbs of a four-legged design are named as its legs.
+  Choose("pmOptions", "Quad");
+  ShowTab("tsArmor");
+  EXPECT_EQ(name("sedtAF_RA"), "Right Front Leg Armor");
+  ShowTab("tsCriticals");
+  EXPECT_EQ(name("lbCS_LL"), "Left Rear Leg slots");
+  EXPECT_EQ(name("btnCASE_RT"), "Right Torso CASE: none");
+  EXPECT_EQ(name("btnRT_3"), "Right Torso slot 3 armored");
+  // A roster row is named after the position it shows.
+  EXPECT_EQ(name("sedtUR_P3Gun"), "Position 3 gunnery");
 }

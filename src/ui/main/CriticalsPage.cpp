@@ -625,9 +625,20 @@ void TCriticalsPage::RefreshHeadings(bool quad) {
       heading = shortName + " (" + caseName + ")";
     }
     headings_[static_cast<std::size_t>(loc)]->setText(heading);
-    // A list is named by its own name, not by a label beside it.
-    lists_[static_cast<std::size_t>(loc)]->setAccessibleName(tr("%1 slots").arg(heading));
+    NameLocationControls(loc, Text(LocationName(loc, quad)), caseName);
   }
+}
+
+// A screen reader names a location's controls by the location: its slot
+// list, its CASE button (whose caption is a bare "C") and its slot armouring boxes.
+void TCriticalsPage::NameLocationControls(int loc, const QString& location, const QString& caseName) {
+  const auto at = static_cast<std::size_t>(loc);
+  lists_[at]->setAccessibleName(tr("%1 slots").arg(location));
+  caseButtons_[at]->setAccessibleName(
+      caseName.isEmpty() ? tr("%1 CASE: none").arg(location) : tr("%1 CASE: %2").arg(location, caseName));
+  for (std::size_t slot = 0; slot < slotButtons_[at].size(); ++slot)
+    if (QToolButton* button = slotButtons_[at][slot])
+      button->setAccessibleName(tr("%1 slot %2 armored").arg(location).arg(slot + 1));
 }
 
 void TCriticalsPage::RefreshBin() {

@@ -18,6 +18,7 @@
 #include "ui/Cost/Cost.h"
 #include "ui/DispOpts/DispOpts.h"
 #include "ui/Errs/Errs.h"
+#include "ui/common/AccessibleDropButton.h"
 #include "ui/common/ColorApplier.h"
 #include "ui/common/Formats.h"
 #include "ui/common/MessageSeam.h"
@@ -62,6 +63,7 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
       colors_(ResolveColorSet(activeSet_, QApplication::palette())),
       schemes_(std::make_unique<TColorSchemeStore>(TColorSchemeStore::OpenUserStore(
           [](const std::string& path) { return OpenSqliteDatabase(path, EOpenMode::Create); }))) {
+  InstallDropButtonAccessibility();
   ui.setupUi(this);
   colorApplier_ = new TColorApplier(this);
   // Schemes made of system colours follow a change of the desktop's theme.

@@ -378,7 +378,6 @@ void TWeaponsPage::Refresh(QObject* sender) {
 
   // Captions.
   ui.btnLocation->setText(QString("Location (%1)").arg(Text(MountModeName(m.MountMode))));
-  ui.btnLocation->setAccessibleName(tr("Mounting direction: %1").arg(Text(MountModeName(m.MountMode))));
   ui.lblLocation->setText(binMode ? QString("BIN") : Text(LocationName(m.CurrentLocation, quad)));
   for (int loc = locRightArm; loc <= locLeftLeg; ++loc)
     locations_->button(loc)->setText(Text(LocationName(loc, quad)));
