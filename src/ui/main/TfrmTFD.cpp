@@ -120,6 +120,7 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   };
   rosterLinks.DesignModified = [this] { return modified_; };
   rosterLinks.DescribeWarning = WarningLine;
+  rosterLinks.PrintDocument = [this](QTextDocument& document) { save_->PrintDocument(document); };
   pageRoster_ = new TUnitRosterPage(*this, roster_, rosterPositions_.get(), std::move(rosterLinks), ui.tsUnitRoster);
   ui.lay_tsUnitRoster->addWidget(Scrolling(pageRoster_));
   save_ = new TSaveCommands(*this);

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QStyle>
+#include <QTextDocument>
 #include <algorithm>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "ui/common/FileDialogSeam.h"
 #include "ui/common/MessageSeam.h"
 #include "ui/main/DesignHost.h"
+#include "ui/main/RosterDocument.h"
 #include "ui/widgets/DropButton.h"
 #include "ui/widgets/RosterArt.h"
 #include "ui/widgets/SpinEdit.h"
@@ -99,8 +101,8 @@ TUnitRosterPage::TUnitRosterPage(IDesignHost& host, TUnitRoster& roster, TRoster
   connect(ui_->btnUR_Load, &QToolButton::clicked, this, &TUnitRosterPage::OpenRoster);
   connect(ui_->btnUR_Save, &QToolButton::clicked, this, &TUnitRosterPage::SaveRosterAs);
   connect(ui_->btnUR_Info, &QToolButton::clicked, this, &TUnitRosterPage::EditUnitInfo);
-  // Printing a roster waits for the program's printing.
-  ui_->btnUR_Print->setEnabled(false);
+  connect(ui_->btnUR_Print, &QToolButton::clicked, this, &TUnitRosterPage::PrintRoster);
+  ui_->btnUR_Print->setEnabled(static_cast<bool>(links_.PrintDocument));
   for (QToolButton* b : {ui_->btnUR_New, ui_->btnUR_Load, ui_->btnUR_Save})
     b->setEnabled(positions_ != nullptr);
 
@@ -280,6 +282,18 @@ void TUnitRosterPage::NameRow(const TRow& r, int position) {
 }
 
 void TUnitRosterPage::RefreshRoster(QObject* sender) { host_.RefreshPages(pgUnitRoster, sender); }
+
+std::unique_ptr<QTextDocument> TUnitRosterPage::RosterDocument() const {
+  auto doc = std::make_unique<QTextDocument>();
+  doc->setHtml(RosterHtml(roster_, positions_));
+  return doc;
+}
+
+void TUnitRosterPage::PrintRoster() {
+  if (!links_.PrintDocument) return;
+  roster_.UpdateTotals();
+  links_.PrintDocument(*RosterDocument());
+}
 
 void TUnitRosterPage::ShowPage(int page) {
   page_ = std::clamp(page, 1, 3);
