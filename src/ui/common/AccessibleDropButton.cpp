@@ -39,8 +39,10 @@ class TAccessibleDropButton : public QAccessibleWidget {
 
   void doAction(const QString& action) override {
     if (!Button()->isEnabled()) return;
-    if (action == showMenuAction() || action == pressAction()) Button()->showMenu();
-    else QAccessibleWidget::doAction(action);
+    if (action == showMenuAction() || action == pressAction())
+      Button()->showMenu();
+    else
+      QAccessibleWidget::doAction(action);
   }
 
  private:

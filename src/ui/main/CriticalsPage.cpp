@@ -634,8 +634,8 @@ void TCriticalsPage::RefreshHeadings(bool quad) {
 void TCriticalsPage::NameLocationControls(int loc, const QString& location, const QString& caseName) {
   const auto at = static_cast<std::size_t>(loc);
   lists_[at]->setAccessibleName(tr("%1 slots").arg(location));
-  caseButtons_[at]->setAccessibleName(
-      caseName.isEmpty() ? tr("%1 CASE: none").arg(location) : tr("%1 CASE: %2").arg(location, caseName));
+  caseButtons_[at]->setAccessibleName(caseName.isEmpty() ? tr("%1 CASE: none").arg(location)
+                                                         : tr("%1 CASE: %2").arg(location, caseName));
   for (std::size_t slot = 0; slot < slotButtons_[at].size(); ++slot)
     if (QToolButton* button = slotButtons_[at][slot])
       button->setAccessibleName(tr("%1 slot %2 armored").arg(location).arg(slot + 1));
