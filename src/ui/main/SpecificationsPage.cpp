@@ -8,6 +8,7 @@
 #include "equipment/Database.h"
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
+#include "ui/common/Accessibility.h"
 #include "ui/main/DesignHost.h"
 #include "ui_SpecificationsPage.h"
 
@@ -32,14 +33,6 @@ class TNoRows final : public IQuery {
 };
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-// The caption of the label whose buddy the control is ("T&T System").
-QString CaptionOf(const QWidget* control) {
-  for (const QLabel* label : control->parentWidget()->findChildren<QLabel*>())
-    if (label->buddy() == control)
-      return label->text().replace("&&", "\x01").remove('&').replace('\x01', '&');
-  return {};
-}
 
 constexpr int kIdRole = Qt::UserRole;
 
@@ -213,7 +206,7 @@ void TSpecificationsPage::Edited(const QString& step) {
 void TSpecificationsPage::edtType_Change() {
   if (host_.Refreshing()) return;
   host_.Design().Texts[txtModel] = ui_->edtType->text().toStdString();
-  Edited(tr("Edit %1").arg(CaptionOf(ui_->edtType)));
+  Edited(tr("Edit %1").arg(BuddyCaption(*ui_->edtType)));
 }
 
 void TSpecificationsPage::DesignText_Change(QComboBox* box, int text) {
@@ -222,7 +215,7 @@ void TSpecificationsPage::DesignText_Change(QComboBox* box, int text) {
   const std::string typed = box->currentText().toStdString();
   if (stored == typed) return;
   stored = typed;
-  Edited(tr("Edit %1").arg(CaptionOf(box)));
+  Edited(tr("Edit %1").arg(BuddyCaption(*box)));
 }
 
 void TSpecificationsPage::RebuildPowerPlant() {
@@ -245,7 +238,7 @@ void TSpecificationsPage::cbPowPlnt_Exit() {
   if (host_.Refreshing()) return;
   const std::string before = host_.Design().Texts[txtPowerPlant];
   RebuildPowerPlant();
-  if (host_.Design().Texts[txtPowerPlant] != before) Edited(tr("Edit %1").arg(CaptionOf(ui_->cbPowPlnt)));
+  if (host_.Design().Texts[txtPowerPlant] != before) Edited(tr("Edit %1").arg(BuddyCaption(*ui_->cbPowPlnt)));
 }
 
 void TSpecificationsPage::memoRemarks_Change() {
@@ -255,7 +248,7 @@ void TSpecificationsPage::memoRemarks_Change() {
   if (!text.isEmpty())
     for (const QString& line : text.split('\n')) lines.push_back(line.toStdString());
   host_.Design().Overview = std::move(lines);
-  Edited(tr("Edit %1").arg(CaptionOf(ui_->memoRemarks)));
+  Edited(tr("Edit %1").arg(BuddyCaption(*ui_->memoRemarks)));
 }
 
 void TSpecificationsPage::cbDate_Change(int entry) {
@@ -264,7 +257,7 @@ void TSpecificationsPage::cbDate_Change(int entry) {
   const std::uint8_t source = SourceOfEntry(entry);
   if (m.Source == source) return;
   m.Source = source;
-  Edited(tr("Set %1").arg(CaptionOf(ui_->cbDate)));
+  Edited(tr("Set %1").arg(BuddyCaption(*ui_->cbDate)));
 }
 
 void TSpecificationsPage::btnAddMfg_Click() {

@@ -18,7 +18,7 @@
 #include "ui/Cost/Cost.h"
 #include "ui/DispOpts/DispOpts.h"
 #include "ui/Errs/Errs.h"
-#include "ui/common/AccessibleDropButton.h"
+#include "ui/common/Accessibility.h"
 #include "ui/common/ColorApplier.h"
 #include "ui/common/Formats.h"
 #include "ui/common/MessageSeam.h"

@@ -1,4 +1,4 @@
-#include "ui/common/AccessibleDropButton.h"
+#include "ui/common/Accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -13,9 +13,9 @@ QString WithoutMnemonic(QString text) {
   return text.trimmed();
 }
 
-class TAccessibleDropButton : public QAccessibleWidget {
+class TAccessibility : public QAccessibleWidget {
  public:
-  explicit TAccessibleDropButton(QToolButton* button) : QAccessibleWidget(button, QAccessible::ButtonMenu) {}
+  explicit TAccessibility(QToolButton* button) : QAccessibleWidget(button, QAccessible::ButtonMenu) {}
 
   QString text(QAccessible::Text t) const override {
     if (t != QAccessible::Name) return QAccessibleWidget::text(t);
@@ -50,24 +50,29 @@ class TAccessibleDropButton : public QAccessibleWidget {
 
   QString Caption() const {
     if (!widget()->accessibleName().isEmpty()) return widget()->accessibleName();
-    if (const QWidget* parent = widget()->parentWidget())
-      for (const QLabel* label : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        if (label->buddy() == widget()) {
-          QString caption = WithoutMnemonic(label->text());
-          while (caption.endsWith(':')) caption.chop(1);
-          return caption;
-        }
-    return {};
+    return BuddyCaption(*widget());
   }
 };
 
 QAccessibleInterface* DropButtonInterface(const QString& key, QObject* object) {
   auto* button = qobject_cast<QToolButton*>(object);
   if (key != QLatin1String("tfd::TDropButton") || !button) return nullptr;
-  return new TAccessibleDropButton(button);
+  return new TAccessibility(button);
 }
 
 }  // namespace
+
+QString BuddyCaption(const QWidget& control) {
+  const QWidget* parent = control.parentWidget();
+  if (!parent) return {};
+  for (const QLabel* label : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+    if (label->buddy() == &control) {
+      QString caption = WithoutMnemonic(label->text());
+      while (caption.endsWith(':')) caption.chop(1);
+      return caption;
+    }
+  return {};
+}
 
 void InstallDropButtonAccessibility() {
   static const bool installed = [] {
