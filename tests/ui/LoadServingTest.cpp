@@ -367,6 +367,50 @@ TEST_F(Serving, HandedOverRequestWaitsForTheDialogAndAsksBeforeReplacing) {
   EXPECT_EQ(Shown().size(), 1);
 }
 
+// Where File > Open opened nothing (its save question cancelled, its file
+// unreadable), the waiting request is an ordinary one: the save question, no
+// word of a design just opened.
+TEST_F(Serving, RequestAfterAnOpenThatOpenedNothingIsServedAsAnyOther) {
+  Start();
+  Modify();
+  auto handOverBehindADialog = [this](const char* file) {
+    QDialog dialog(window.get());
+    dialog.setModal(true);
+    dialog.show();
+    HandOver(Sample(file));
+    EXPECT_TRUE(Pending());
+  };
+  handOverBehindADialog("hollow-warden-hw3.html");
+  TFileDialogSeam::SetNextAnswer(Sample("skarn-prime.txt"));
+  TMessageSeam::SetNextAnswer(QMessageBox::Cancel);
+  window->findChild<QAction*>("FileOpenItem")->trigger();
+  EXPECT_EQ(window->Design().Tonnage, 65);
+
+  TMessageSeam::SetNextAnswer(QMessageBox::No);
+  SwitchAwayAndBack();
+  EXPECT_EQ(Shown(), (QStringList{Question("skarn-prime.txt"), Question("hollow-warden-hw3.html")}));
+  EXPECT_FALSE(Pending());
+  EXPECT_EQ(window->Design().Tonnage, 55);
+  const QString loaded = window->windowTitle();
+
+  // A file that cannot be read opens nothing either.
+  TMessageSeam::ClearShown();
+  handOverBehindADialog("skarn-prime.txt");
+  QTemporaryDir dir;
+  QFile broken(dir.filePath("broken.TFI"));
+  ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+  broken.write("TF");
+  broken.close();
+  TFileDialogSeam::SetNextAnswer(broken.fileName());
+  window->findChild<QAction*>("FileOpenItem")->trigger();
+  EXPECT_EQ(window->windowTitle(), loaded);
+  ASSERT_EQ(Shown().size(), 1);
+  SwitchAwayAndBack();
+  EXPECT_EQ(Shown().size(), 1) << Shown().join(" / ").toStdString();
+  EXPECT_FALSE(Pending());
+  EXPECT_EQ(window->Design().Tonnage, 50);
+}
+
 TEST(OpenDialog, EntriesShowTheirCaptionsAndMatchWithoutRegardToCase) {
   QTemporaryDir dir;
   for (const char* name : {"a.tfi", "B.TFC", "c.Tfc", "readme", "d.txt", "e.HTM", "f.html", "g.tfx"}) {

@@ -179,13 +179,17 @@ TEST_F(MainWindow, EmptiedArmourEditStoresZeroOnLeaving) {
   EXPECT_EQ(Find<TSpinEdit>("sedtAF_LA")->text(), "0");
 }
 
-TEST_F(MainWindow, PresetsFillArmourWithoutMarkingTheDesign) {
+// A preset that changes the armour marks the design, so closing it asks
+// about saving; one that changes nothing leaves it as it was.
+TEST_F(MainWindow, PresetsFillArmourAndMarkTheDesign) {
   ShowTab("tsArmor");
+  QTest::mouseClick(Find<QPushButton>("btnArmrClear"), Qt::LeftButton);
+  EXPECT_FALSE(window->Modified());
   QTest::mouseClick(Find<QPushButton>("btnArmrFull"), Qt::LeftButton);
   EXPECT_EQ(Design().ArmorPoints, Design().MaxArmor);
   EXPECT_EQ(Find<TSpinEdit>("sedtAF_H")->value(), 9);
   EXPECT_EQ(Text("lblArmrPtsUsd"), QString::number(Design().MaxArmor));
-  EXPECT_FALSE(window->Modified());
+  EXPECT_TRUE(window->Modified());
   QTest::mouseClick(Find<QPushButton>("btnArmrClear"), Qt::LeftButton);
   EXPECT_EQ(Design().ArmorPoints, 0);
 }

@@ -20,13 +20,14 @@
 #include <QToolButton>
 #include <map>
 
+#include "WindowTestKit.h"
 #include "equipment/EquipmentLists.h"
 #include "files/ReadoutParts.h"
 #include "model/DesignCompare.h"
+#include "ui/main/CriticalsPage.h"
 #include "ui/main/DesignUndo.h"
 #include "ui/main/EditCommands.h"
 #include "ui/widgets/SpinEdit.h"
-#include "WindowTestKit.h"
 
 using namespace tfd;
 
@@ -312,6 +313,129 @@ TEST_F(Undo, SearchFiltersByNameOrAbbreviationAndEnterAdds) {
   EXPECT_TRUE(shown().isEmpty());
   QTest::keyClick(field, Qt::Key_Return);
   EXPECT_EQ(Design().Config->Items.Size(), 2);
+}
+
+// "All categories" searches every list the tab offers, weapons and
+// ammunition alike; Enter adds what it finds as Add does; leaving it, or an
+// empty field, gives back the tab's own list.
+TEST_F(Undo, SearchOfEveryCategoryFindsAndAddsAcrossTheLists) {
+  Choose("pmTech", "Inner Sphere Level 2");
+  Find<QAction>("EditFindItem")->trigger();
+  auto* field = Find<QLineEdit>("edtFindEquipment");
+  auto* everyList = Find<QCheckBox>("chkFindAll");
+  auto* list = Find<QListWidget>("lbWepType");
+  auto shown = [list] {
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+      if (!list->item(i)->isHidden()) names << list->item(i)->text();
+    return names;
+  };
+  const QStringList energy = shown();
+  // Ticked with an empty field: the tab's own list, as it builds it.
+  everyList->setChecked(true);
+  EXPECT_EQ(shown(), energy);
+
+  Find<QToolButton>("btnLoc_RT")->click();
+  field->setText("lrm 10");
+  QCoreApplication::processEvents();
+  const QStringList found = shown();
+  EXPECT_TRUE(found.contains("LRM 10")) << found.join(", ").toStdString();
+  EXPECT_TRUE(found.contains("@LRM 10")) << found.join(", ").toStdString();
+  for (const QString& name : found)
+    EXPECT_TRUE(name.contains("LRM 10", Qt::CaseInsensitive)) << name.toStdString();
+  // Only what the technology filter allows: no Clan entries in an Inner Sphere design.
+  for (int i = 0; i < list->count(); ++i) {
+    const auto* info =
+        reinterpret_cast<const TWepInfo*>(list->item(i)->data(Qt::UserRole + 1).value<quintptr>());
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->Info.Tech & Design().WeaponFilter, Design().WeaponFilter) << info->Info.Name;
+  }
+
+  // Enter adds the chosen entry: ammunition while the tab shows energy weapons,
+  // then a weapon, each as what it is.
+  list->setCurrentItem(list->findItems("@LRM 10", Qt::MatchExactly).value(0));
+  QTest::keyClick(field, Qt::Key_Return);
+  ASSERT_EQ(Design().Config->Items.Size(), 1);
+  EXPECT_TRUE(Design().Config->Items.AddrOf(0)->IsAmmo());
+  EXPECT_DOUBLE_EQ(Design().Config->Items.AddrOf(0)->Tons, 1.0);
+  list->setCurrentItem(list->findItems("LRM 10", Qt::MatchExactly).value(0));
+  QTest::keyClick(field, Qt::Key_Return);
+  ASSERT_EQ(Design().Config->Items.Size(), 2);
+  EXPECT_EQ(Design().Config->Items.AddrOf(1)->Name, "LRM 10");
+  EXPECT_FALSE(Design().Config->Items.AddrOf(1)->IsAmmo());
+  EXPECT_EQ(Design().Config->Items.AddrOf(1)->Slots, 2);
+  // A single match is added without choosing it.
+  field->setText("er medium laser");
+  QCoreApplication::processEvents();
+  ASSERT_EQ(shown(), QStringList{"ER Medium Laser"});
+  QTest::keyClick(field, Qt::Key_Return);
+  ASSERT_EQ(Design().Config->Items.Size(), 3);
+  EXPECT_EQ(Design().Config->Items.AddrOf(2)->Name, "ER Medium Laser");
+
+  // A category chosen meanwhile does not narrow the search.
+  field->setText("lrm 10");
+  Find<QToolButton>("btnBallistic")->click();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(shown(), found);
+
+  // Unticked: the search is within the category shown again.
+  everyList->setChecked(false);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(shown().isEmpty()) << shown().join(", ").toStdString();
+  Find<QToolButton>("btnEnergy")->click();
+  everyList->setChecked(true);
+  field->clear();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(shown(), energy);
+}
+
+// Every command names its step, and the Edit menu says which one Undo takes back.
+TEST_F(Undo, EveryCommandNamesItsStep) {
+  auto expectStep = [this](const char* what, const QString& name, const std::function<void()>& command) {
+    SCOPED_TRACE(what);
+    const int steps = Steps();
+    command();
+    Settle();
+    EXPECT_EQ(Steps(), steps + 1);
+    EXPECT_EQ(UndoEntry()->text(), "&Undo " + name);
+  };
+  expectStep("rules level", "Set Rules Level", [&] { Choose("pmTech", "Inner Sphere Level 2"); });
+  expectStep("engine", "Set Engine Type", [&] { Choose("pmEng", "XL Fusion"); });
+  expectStep("tonnage", "Set Tonnage", [&] {
+    Type("sedtTng", "55");
+    ShowTab("tsArmor");
+  });
+  expectStep("armour", "Set Center Torso Rear Armor", [&] { Type("sedtAF_CTR", "4"); });
+  expectStep("preset", "Armor Preset 75%", [&] { Find<QPushButton>("btnArmr75")->click(); });
+  expectStep("equalise", "Toggle Equalize Legs", [&] { Find<QCheckBox>("chkEQ_L")->click(); });
+  ShowWeapons();
+  expectStep("add", "Add Medium Laser", [&] { AddMediumLaser(); });
+  ShowTab("tsCriticals");
+  expectStep("CASE", "Set CASE in Left Torso", [&] { Find<QToolButton>("btnCASE_LT")->click(); });
+  expectStep("actuator", "Toggle Left Hand Actuator", [&] { Find<QCheckBox>("chkLA_HA")->click(); });
+  expectStep("move", "Move Medium Laser", [&] {
+    auto* from = Find<TSlotList>("lbCS_RT");
+    auto* to = Find<TSlotList>("lbCS_CT");
+    std::unique_ptr<QMimeData> mime(TCriticalsPage::DragData(Design().Config->Items.AddrOf(0), *from));
+    const QPoint at = to->visualItemRect(to->item(to->count() - 1)).center();  // a free slot
+    QDragEnterEvent enter(at, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(to->viewport(), &enter);
+    QDragMoveEvent move(at, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(to->viewport(), &move);
+    QDropEvent drop(at, Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(to->viewport(), &drop);
+  });
+  EXPECT_EQ(Design().Config->Items.AddrOf(0)->Location & 7, locCenterTorso);
+  ShowTab("tsSpecifications");
+  expectStep("specifications", "Edit Type", [&] {
+    auto* type = Find<QLineEdit>("edtType");
+    type->setFocus();
+    QTest::keyClicks(type, "Warden");
+  });
+  // Undo takes them back in turn, each under its own name.
+  UndoEntry()->trigger();
+  EXPECT_EQ(UndoEntry()->text(), "&Undo Move Medium Laser");
+  EXPECT_EQ(RedoEntry()->text(), "&Redo Edit Type");
 }
 
 namespace {

@@ -3,6 +3,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QTimer>
 #include <QToolButton>
 #include <fstream>
@@ -98,7 +101,7 @@ TEST_F(UnitRosterPageTest, OrganisationSetsRowsPagesAndGroupPictures) {
   EXPECT_EQ(Skill(3, "Gun")->value(), 4);
   EXPECT_EQ(Name(3), "");
   EXPECT_FALSE(Find<QToolButton>("btnUR_2")->isEnabled());
-  EXPECT_FALSE(Find<QToolButton>("btnUR_Print")->isEnabled());
+  EXPECT_TRUE(Find<QToolButton>("btnUR_Print")->isEnabled());
 
   SetOrganization(16);  // Inner Sphere Lance: groups of four
   EXPECT_EQ(SlotImage(1), SlotImage(4));
@@ -304,6 +307,38 @@ TEST_F(UnitRosterPageTest, PilotEditsAdjustTheRowAndTheTotal) {
   });
   QTest::mouseClick(Find<QToolButton>("btnUR_P2"), Qt::LeftButton);
   EXPECT_EQ(Find<QLineEdit>("edtUR_P2Name")->text(), "Mara");
+}
+
+// The printed roster: the unit, a line for every position its organisation
+// uses with the design, its figures and its pilot, and the totals.
+TEST_F(UnitRosterPageTest, ThePrintedRosterListsEveryPositionAndTheTotals) {
+  window->Roster().Designation = "Iron <Lance>";
+  Fill(1, "brennock-bk1.TFI");
+  Fill(3, "torvek-tk4q.TFI");
+  QTest::keyClicks(Find<QLineEdit>("edtUR_P3Name"), "Mara");
+  const QString text = page->RosterDocument()->toPlainText();
+  EXPECT_TRUE(text.startsWith("Iron <Lance>")) << text.toStdString();
+  const QStringList lines = text.split('\n');
+  auto lineOf = [&lines](const QString& start) {
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+      if (lines[i] == start) return lines.mid(i, 7).join('|');
+    return QString();
+  };
+  // A table cell is a line of the plain text: position, design, tons, BV, pilot, skills.
+  EXPECT_EQ(lineOf("1"), QString("1|Brennock BK-1|%1|%2||5|4").arg(Tons(1)).arg(BV(1)));
+  EXPECT_TRUE(lineOf("3").startsWith("3|" + Name(3) + "|")) << lineOf("3").toStdString();
+  EXPECT_TRUE(lineOf("3").endsWith("|Mara|5|4")) << lineOf("3").toStdString();
+  EXPECT_EQ(lineOf("2"), "2|||||5|4");  // an empty position of the lance
+  // The headings, the lance's four positions and the totals.
+  const auto document = page->RosterDocument();
+  const QList<QTextFrame*> frames = document->rootFrame()->childFrames();
+  ASSERT_EQ(frames.size(), 1);
+  auto* table = qobject_cast<QTextTable*>(frames[0]);
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(table->rows(), 6);
+  EXPECT_TRUE(text.contains(
+      QString("Total\n%1\n%2").arg(Text("lblTotTng"), QLocale().toString(Text("lblTotBV").toInt()))))
+      << text.toStdString();
 }
 
 TEST_F(UnitRosterPageTest, RostersAreSavedReopenedAndBadFilesRefused) {

@@ -76,6 +76,7 @@ TArmorPage::TArmorPage(IDesignHost& host, TComponentMenus& menus, QWidget* paren
   for (auto [button, percent] : presets)
     connect(button, &QPushButton::clicked, this, [this, percent = percent] { OnPreset(percent); });
   connect(ui.Image2, &TStatusLight::clicked, this, [this] { host_.ShowErrorReport(); });
+  NameSections();
 }
 
 int TArmorPage::PressedArmorButton() const {
@@ -107,7 +108,9 @@ void TArmorPage::OnArmorEdited(const TArmorSection& s) {
   }
   host_.Recalc(rqArmor);
   host_.RefreshPages(pgArmor, s.Edit);
-  if (m.Armor != before) host_.SetModified();
+  if (m.Armor == before) return;
+  host_.NameStep(tr("Set %1").arg(s.Edit->accessibleName()));
+  host_.SetModified();
 }
 
 void TArmorPage::OnArmorFocus(const TArmorSection& s, bool in) {
@@ -131,6 +134,9 @@ void TArmorPage::OnMirrorClicked(int bit) {
   UpdateTabOrder();
   host_.Recalc(rqArmor);
   host_.RefreshPages(pgArmor, this);
+  const char* boxName = bit == 1 ? "chkEQ_ST" : bit == 2 ? "chkEQ_STR" : bit == 4 ? "chkEQ_A" : "chkEQ_L";
+  if (const auto* box = findChild<QCheckBox*>(boxName))
+    host_.NameStep(tr("Toggle Equalize %1").arg(box->text().remove('&')));
   host_.SetModified();
 }
 
@@ -144,16 +150,50 @@ void TArmorPage::OnRatioEdited(TSpinEdit* edit) {
   field = static_cast<std::uint8_t>(*v);
   host_.Recalc(rqArmor);
   host_.RefreshPages(pgArmor, edit);
-  if (field != before) host_.SetModified();
+  if (field == before) return;
+  host_.NameStep(tr("Set %1").arg(edit->accessibleName()));
+  host_.SetModified();
 }
 
-// A preset does not mark the design modified.
+// A preset that changes the armour is one step, and marks the design
+// modified as any other edit does: leaving it unmarked would let the design
+// be closed without the save question.
 void TArmorPage::OnPreset(int percent) {
+  TMech& m = host_.Design();
+  const auto before = m.Armor;
   presetInProgress_ = true;
-  DistributeArmor(host_.Design(), percent);
+  DistributeArmor(m, percent);
   host_.Recalc(rqArmor);
   host_.RefreshPages(pgArmor, this);
   presetInProgress_ = false;
+  if (m.Armor == before) return;
+  host_.NameStep(tr("Armor Preset %1%").arg(percent));
+  host_.SetModified();
+}
+
+// The armour edits and type buttons are named after their section's caption,
+// which follows the body shape ("Right Front Leg"), so a screen reader says
+// which section an edit holds.
+void TArmorPage::NameSections() {
+  const char* captions[] = {"lblArmr_H",  "lblArmr_CT", "lblArmr_CT", "lblArmr_RT",
+                            "lblArmr_RT", "lblArmr_LT", "lblArmr_LT", "lblArmr_RA",
+                            "lblArmr_LA", "lblArmr_RL", "lblArmr_LL"};
+  for (std::size_t i = 0; i < sections_.size(); ++i) {
+    const TArmorSection& s = sections_[i];
+    const auto* label = findChild<QLabel*>(captions[i]);
+    QString section = label ? label->text().remove('&') : QString();
+    if (s.Pair != kNone)
+      section +=
+          s.Section == asCenterTorsoRear || s.Section == asRightTorsoRear || s.Section == asLeftTorsoRear
+              ? tr(" Rear")
+              : tr(" Front");
+    s.Edit->setAccessibleName(tr("%1 Armor").arg(section));
+    armorButtons_[i + 1]->setAccessibleName(tr("%1 Armor Type").arg(section));
+  }
+  armorButtons_[0]->setAccessibleName(tr("Armor Type"));
+  for (auto [name, caption] : {std::pair{"sedtTorsoRatioF", QT_TR_NOOP("Front Torso Ratio")},
+                               std::pair{"sedtTorsoRatioR", QT_TR_NOOP("Rear Torso Ratio")}})
+    if (auto* edit = findChild<TSpinEdit*>(name)) edit->setAccessibleName(tr(caption));
 }
 
 // The left-hand edit of an equalised pair leaves the tab order (it follows
@@ -226,6 +266,7 @@ void TArmorPage::Refresh(QObject* sender) {
   ui.lblArmr_RL->setText(quad ? "Right Rear Leg" : "Right Leg");
   ui.lblArmr_LL->setText(quad ? "Left Rear Leg" : "Left Leg");
   ui.imgOwens->setQuad(quad);
+  NameSections();
 
   // No arms, no arm armour.
   for (QWidget* w : {static_cast<QWidget*>(ui.lblArmr_RA), static_cast<QWidget*>(ui.lblArmr_LA),

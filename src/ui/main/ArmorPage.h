@@ -47,6 +47,7 @@ class TArmorPage : public QWidget {
   void OnRatioEdited(TSpinEdit* edit);
   void OnPreset(int percent);
   void UpdateTabOrder();
+  void NameSections();
 
   IDesignHost& host_;
   std::array<TArmorSection, 11> sections_;

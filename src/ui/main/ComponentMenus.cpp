@@ -53,11 +53,36 @@ TComponentMenus::TComponentMenus(IDesignHost& host, QWidget* parent) : QObject(p
   });
 }
 
+namespace {
+
+// The undo step of a choice in one of the component menus.
+QString StepName(EMenu menu) {
+  switch (menu) {
+    case EMenu::Tech: return TComponentMenus::tr("Set Rules Level");
+    case EMenu::Options: return TComponentMenus::tr("Set Design Options");
+    case EMenu::Structure: return TComponentMenus::tr("Set Internal Structure");
+    case EMenu::Engine: return TComponentMenus::tr("Set Engine Type");
+    case EMenu::HeatSink: return TComponentMenus::tr("Set Heat Sink Type");
+    case EMenu::Gyro: return TComponentMenus::tr("Set Gyro Type");
+    case EMenu::Cockpit: return TComponentMenus::tr("Set Cockpit Type");
+    case EMenu::Targeting: return TComponentMenus::tr("Set Targeting System");
+    case EMenu::JumpJet: return TComponentMenus::tr("Set Jump Jet Type");
+    case EMenu::Armor: return TComponentMenus::tr("Set Armor Type");
+    case EMenu::Turret: return TComponentMenus::tr("Set Turret");
+    case EMenu::Supercharger: return TComponentMenus::tr("Set Supercharger");
+  }
+  return {};
+}
+
+}  // namespace
+
 void TComponentMenus::Choose(EMenu menu, int tag, int page) {
   const TMenuChoice choice = StoreMenuChoice(host_.Design(), menu, tag, armorTarget_);
   host_.Recalc(choice.Request);
   host_.RefreshPages(page, this);
-  if (choice.Changed) host_.SetModified();
+  if (!choice.Changed) return;
+  host_.NameStep(StepName(menu));
+  host_.SetModified();
 }
 
 QMenu* TComponentMenus::Make(const char* name, QWidget* parent, Rule rule, Command command,

@@ -375,6 +375,7 @@ void TCriticalsPage::Drop(const QMimeData* mime, TSlotList& target, int row) {
   const TSlotList* source = nullptr;
   if (!Decode(mime, item, source)) return;
   TMech& m = host_.Design();
+  pending_.Step = tr("Move %1").arg(QString::fromStdString(item->Name));
   if (target.IsBin()) {
     MoveToBin(m, item);
     pending_.Changed = true;
@@ -395,6 +396,7 @@ void TCriticalsPage::FinishDrop() {
   pending_ = {};
   if (outcome.Refused) TMessageSeam::Warn(this, "Warning", Text(PlacementMessage(EPlacement::WontFit)));
   if (!outcome.Changed) return;
+  host_.NameStep(outcome.Step);
   host_.SetModified();
   host_.Recalc(rqWeights);
   host_.RefreshPages(pgCriticals, this);
@@ -422,7 +424,10 @@ void TCriticalsPage::OnCaseClicked(int location) {
     if (kind == wanted || wanted == caseNone) break;
     passedOver = true;
   }
-  if (kind != before) host_.SetModified();
+  if (kind != before) {
+    host_.NameStep(tr("Set CASE in %1").arg(Text(LocationName(location, m.IsQuad()))));
+    host_.SetModified();
+  }
   host_.RefreshPages(pgMain | pgCriticals, this);
   if (passedOver && kind == caseNone)
     TMessageSeam::Warn(this, "Warning", Text(PlacementMessage(EPlacement::LocationFull)));
@@ -437,7 +442,10 @@ void TCriticalsPage::OnSlotButtonClicked(int location, int slot, bool on) {
   crits.SetArmoured(location, slot, on);
   host_.Recalc(rqCase);
   host_.RefreshPages(pgMain | pgCriticals, this);
-  if (crits.ArmouredAt(location, slot) != wasArmoured || crits.ArmouredWeight() != before) host_.SetModified();
+  if (crits.ArmouredAt(location, slot) != wasArmoured || crits.ArmouredWeight() != before) {
+    host_.NameStep(tr("Toggle Armored Slot"));
+    host_.SetModified();
+  }
 }
 
 void TCriticalsPage::OnActuatorClicked(int index) {
@@ -449,7 +457,13 @@ void TCriticalsPage::OnActuatorClicked(int index) {
   m.Config->Crits.SetActuators(act);
   host_.Recalc(rqChassis | rqCase);
   host_.RefreshPages(pgCriticals, this);
-  if (act != before) host_.SetModified();
+  if (act == before) return;
+  // In the order of the boxes: right hand, right lower arm, left hand, left lower arm.
+  const char* const steps[] = {
+      QT_TR_NOOP("Toggle Right Hand Actuator"), QT_TR_NOOP("Toggle Right Lower Arm Actuator"),
+      QT_TR_NOOP("Toggle Left Hand Actuator"), QT_TR_NOOP("Toggle Left Lower Arm Actuator")};
+  host_.NameStep(tr(steps[index]));
+  host_.SetModified();
 }
 
 void TCriticalsPage::OnMiscFlagClicked(int bit) {
@@ -460,7 +474,10 @@ void TCriticalsPage::OnMiscFlagClicked(int bit) {
   // The rules pass moves equipment out of the slots Armless or Limiting takes away.
   host_.Recalc(rqChassis | rqCase);
   host_.RefreshPages(pgMain | pgCriticals, this);
-  if (m.MiscFlags != before) host_.SetModified();
+  if (m.MiscFlags == before) return;
+  host_.NameStep(
+      tr("Toggle %1").arg((bit == mfArmless ? ui.chkArmless : ui.chkLmtCrits)->text().remove('&')));
+  host_.SetModified();
 }
 
 void TCriticalsPage::OnDeleteClicked() {
@@ -470,6 +487,7 @@ void TCriticalsPage::OnDeleteClicked() {
   TMech& m = host_.Design();
   TWeapon* item = ItemAt(*lastFocused_, row);
   if (!IsOwnItem(m, item)) return;  // a free slot, a chassis item or the fixed equipment of an alternate
+  host_.NameStep(tr("Delete %1").arg(QString::fromStdString(item->Name)));
   DeleteItem(m, item);
   host_.SetModified();
   host_.Recalc(rqWeights);
@@ -607,7 +625,20 @@ void TCriticalsPage::RefreshHeadings(bool quad) {
       heading = shortName + " (" + caseName + ")";
     }
     headings_[static_cast<std::size_t>(loc)]->setText(heading);
+    NameLocationControls(loc, Text(LocationName(loc, quad)), caseName);
   }
+}
+
+// A screen reader names a location's controls by the location: its slot
+// list, its CASE button (whose caption is a bare "C") and its slot armouring boxes.
+void TCriticalsPage::NameLocationControls(int loc, const QString& location, const QString& caseName) {
+  const auto at = static_cast<std::size_t>(loc);
+  lists_[at]->setAccessibleName(tr("%1 slots").arg(location));
+  caseButtons_[at]->setAccessibleName(caseName.isEmpty() ? tr("%1 CASE: none").arg(location)
+                                                         : tr("%1 CASE: %2").arg(location, caseName));
+  for (std::size_t slot = 0; slot < slotButtons_[at].size(); ++slot)
+    if (QToolButton* button = slotButtons_[at][slot])
+      button->setAccessibleName(tr("%1 slot %2 armored").arg(location).arg(slot + 1));
 }
 
 void TCriticalsPage::RefreshBin() {

@@ -112,6 +112,7 @@ class TCriticalsPage : public QWidget, private ISlotSheet {
   struct TDropOutcome {
     bool Changed = false;
     bool Refused = false;
+    QString Step;  // the undo step of the change
   };
 
   // ISlotSheet
@@ -136,6 +137,7 @@ class TCriticalsPage : public QWidget, private ISlotSheet {
   void RefreshSlots(bool quad, bool armless);
   void RefreshHeadings(bool quad);
   void RefreshBin();
+  void NameLocationControls(int loc, const QString& location, const QString& caseName);
 
   IDesignHost& host_;
   std::array<TSlotList*, 8> lists_{};

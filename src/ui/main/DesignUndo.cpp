@@ -42,7 +42,9 @@ class TDesignStep : public QUndoCommand {
   int id() const override { return typing_ ? kTypingId : -1; }
   bool mergeWith(const QUndoCommand* other) override {
     const auto* next = static_cast<const TDesignStep*>(other);
-    if (!next->merge_) return false;
+    // Only more of the same typing: a command run while the edit keeps the
+    // focus (a preset, a key of the menu) is a step of its own.
+    if (!next->merge_ || next->text() != text()) return false;
     after_ = next->after_;
     // Typing back to where it began leaves no step.
     if (DesignDifference(*before_, *after_).empty()) setObsolete(true);

@@ -15,6 +15,7 @@
 #include "ui/main/DesignUndo.h"
 #include "ui/main/EquipmentSearch.h"
 #include "ui/main/TfrmTFD.h"
+#include "ui/main/WeaponsPage.h"
 
 namespace tfd {
 
@@ -79,7 +80,23 @@ void TEditCommands::AddSearch() {
     find_->setEnabled(false);
     return;
   }
-  search_ = new TEquipmentSearch(*list, *add);
+  TEquipmentSearch::TSources sources;
+  sources.Everything = [this] {
+    std::vector<const TWepInfo*> every;
+    TEquipmentLists* lists = window_.Equipment();
+    if (!lists) return every;
+    TMech& m = window_.Design();
+    lists->UpdateDesignDependent(m);
+    for (int category = 0; category < kCategoryCount; ++category) {
+      if (!CategoryOffered(m, static_cast<ECategory>(category))) continue;
+      for (const TWepInfo* info :
+           OfferedEquipment(*lists, static_cast<ECategory>(category), m.WeaponFilter, false))
+        every.push_back(info);
+    }
+    return every;
+  };
+  sources.Rebuild = [this] { window_.WeaponsPage()->FillEquipmentList(); };
+  search_ = new TEquipmentSearch(*list, *add, std::move(sources));
   connect(find_, &QAction::triggered, this, [this] {
     window_.ui.pcMain->setCurrentWidget(window_.ui.tsWeapons);
     search_->Field()->setFocus(Qt::ShortcutFocusReason);

@@ -136,14 +136,15 @@ void TLoadServing::ServeFile(const QString& fileName) { Serve(&fileName); }
 void TLoadServing::OpenWithDialog() {
   const QString fileName = TFileDialogSeam::GetOpenFileName(&window_, OpenDialogSettings());
   if (fileName.isEmpty()) return;
-  ServeFile(fileName);
   // A request handed over while the dialog was up waits; it must not silently
-  // replace the file the user has just chosen.
-  if (requests_ && requests_->PendingRequest(nullptr)) askBeforeReplacing_ = true;
+  // replace the file the user has just opened. Where nothing was opened (the
+  // save question cancelled, a file that could not be read) it is served as
+  // any other request.
+  if (Serve(&fileName) && requests_ && requests_->PendingRequest(nullptr)) askBeforeReplacing_ = true;
 }
 
-void TLoadServing::Serve(const QString* fileName) {
-  if (serving_) return;
+bool TLoadServing::Serve(const QString* fileName) {
+  if (serving_) return false;
   serving_ = true;
   struct TDone {
     TLoadServing& s;
@@ -156,7 +157,8 @@ void TLoadServing::Serve(const QString* fileName) {
 
   QString name;
   if (fileName) name = *fileName;
-  else if (!requests_ || !requests_->PendingRequest(&name)) return;
+  else if (!requests_ || !requests_->PendingRequest(&name))
+    return false;
   const QString shown = QFileInfo(name).fileName();
   if (!fileName && askBeforeReplacing_) {
     askBeforeReplacing_ = false;
@@ -164,7 +166,7 @@ void TLoadServing::Serve(const QString* fileName) {
         &window_, "Confirm", QString("Replace the design you have just opened with %1?").arg(shown));
     if (answer != QMessageBox::Yes) {
       requests_->TakeRequest(&name);  // declined: the request is spent
-      return;
+      return false;
     }
   }
   if (window_.Modified()) {
@@ -172,11 +174,11 @@ void TLoadServing::Serve(const QString* fileName) {
         &window_, "Confirm", "Do you wish to save this design before loading a new one?\n" + shown);
     // Cancel, or a save that did not happen, keeps the request for the next
     // activation or nudge.
-    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !window_.FileSave())) return;
+    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !window_.FileSave())) return false;
   }
   // Taken before the read: a file that cannot be read is not served again.
-  if (!fileName && !requests_->TakeRequest(&name)) return;
-  window_.LoadFromFile(name);
+  if (!fileName && !requests_->TakeRequest(&name)) return false;
+  return window_.LoadFromFile(name);
 }
 
 }  // namespace tfd

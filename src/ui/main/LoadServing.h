@@ -63,8 +63,8 @@ class TLoadServing : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // `fileName` null: the block's request.
-  void Serve(const QString* fileName);
+  // `fileName` null: the block's request. True when a design was read and put in place.
+  bool Serve(const QString* fileName);
   void OnNudge();
   void Left();
   void Returned();

@@ -69,6 +69,7 @@ void TMainItemsPage::OnClearWeapons() {
   if (ClearWeapons(m) == 0) return;
   host_.Recalc(rqWeights);
   host_.RefreshPages(host_.ActivePageMask() | pgMain, this);
+  host_.NameStep(tr("Clear Weapons"));
   host_.SetModified();
 }
 
@@ -83,7 +84,7 @@ void TMainItemsPage::OnMovementEdited(TSpinEdit* edit) {
   host_.Recalc(rqChassis);
   if (edit == ui.sedtJmpBoost) m.Config->Crits.SetJumpBoosters(m.JumpBoosterMP > 0);
   host_.RefreshPages(pgMain, edit);
-  if (field != before) host_.SetModified();
+  if (field != before) Modified(edit);
 }
 
 void TMainItemsPage::OnTonnageLeft() {
@@ -94,7 +95,7 @@ void TMainItemsPage::OnTonnageLeft() {
   if (v) m.Tonnage = static_cast<std::uint8_t>(*v);
   host_.Recalc(rqChassis | rqArmor);
   host_.RefreshPages(pgMain, ui.sedtTng);
-  if (m.Tonnage != before) host_.SetModified();
+  if (m.Tonnage != before) Modified(ui.sedtTng);
   Commit();
 }
 
@@ -106,7 +107,7 @@ void TMainItemsPage::OnHeatSinksLeft() {
   if (v) m.HeatSinks = static_cast<std::uint8_t>(*v);
   host_.Recalc(rqChassis);
   host_.RefreshPages(pgMain, ui.sedtHSNum);
-  if (m.HeatSinks != before) host_.SetModified();
+  if (m.HeatSinks != before) Modified(ui.sedtHSNum);
   Commit();
 }
 
@@ -128,26 +129,49 @@ void TMainItemsPage::OnMiscFlagClicked(int bit) {
   m.MiscFlags = static_cast<std::int16_t>(m.MiscFlags ^ bit);
   host_.Recalc(rqChassis | rqCase);
   host_.RefreshPages(pgMain | pgCriticals, this);
+  host_.NameStep(
+      tr("Toggle %1").arg((bit == mfSatelliteUplink ? ui.chkSatellite : ui.chkNullSig)->text().remove('&')));
+  host_.SetModified();
+}
+
+// The undo step of a number typed in one of the page's edits.
+QString TMainItemsPage::StepName(const TSpinEdit* edit) const {
+  if (edit == ui.sedtTng) return tr("Set Tonnage");
+  if (edit == ui.sedtW_MP) return tr("Set Walking MP");
+  if (edit == ui.sedtJ_MP) return tr("Set Jumping MP");
+  if (edit == ui.sedtHSNum) return tr("Set Heat Sinks");
+  if (edit == ui.sedtJmpBoost) return tr("Set Jump Booster MP");
+  return {};
+}
+
+void TMainItemsPage::Modified(const TSpinEdit* edit) {
+  host_.NameStep(StepName(edit));
   host_.SetModified();
 }
 
 bool TMainItemsPage::StoreControls() {
   TMech& m = host_.Design();
-  const auto before = std::make_tuple(m.Tonnage, m.WalkMP, m.JumpMP, m.HeatSinks, m.JumpBoosterMP, m.MiscFlags);
-  auto store = [](std::uint8_t& field, const TSpinEdit& e) {
-    if (const auto v = TypedValue(e)) field = static_cast<std::uint8_t>(*v);
-  };
-  store(m.Tonnage, *ui.sedtTng);
-  store(m.WalkMP, *ui.sedtW_MP);
-  store(m.JumpMP, *ui.sedtJ_MP);
-  store(m.HeatSinks, *ui.sedtHSNum);
-  store(m.JumpBoosterMP, *ui.sedtJmpBoost);
+  const std::pair<std::uint8_t*, const TSpinEdit*> values[] = {{&m.Tonnage, ui.sedtTng},
+                                                               {&m.WalkMP, ui.sedtW_MP},
+                                                               {&m.JumpMP, ui.sedtJ_MP},
+                                                               {&m.HeatSinks, ui.sedtHSNum},
+                                                               {&m.JumpBoosterMP, ui.sedtJmpBoost}};
+  // The step is named after the first value that changed.
+  QString step;
+  for (auto [field, edit] : values) {
+    const auto v = TypedValue(*edit);
+    if (!v || *field == static_cast<std::uint8_t>(*v)) continue;
+    *field = static_cast<std::uint8_t>(*v);
+    if (step.isEmpty()) step = StepName(edit);
+  }
+  const std::int16_t flagsBefore = m.MiscFlags;
   auto flag = [&m](int bit, bool on) {
     m.MiscFlags = static_cast<std::int16_t>(on ? (m.MiscFlags | bit) : (m.MiscFlags & ~bit));
   };
   flag(mfSatelliteUplink, ui.chkSatellite->isChecked());
   flag(mfNullSignature, ui.chkNullSig->isChecked());
-  return before != std::make_tuple(m.Tonnage, m.WalkMP, m.JumpMP, m.HeatSinks, m.JumpBoosterMP, m.MiscFlags);
+  if (!step.isEmpty()) host_.NameStep(step);
+  return !step.isEmpty() || m.MiscFlags != flagsBefore;
 }
 
 void TMainItemsPage::Commit() {

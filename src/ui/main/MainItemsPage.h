@@ -33,6 +33,9 @@ class TMainItemsPage : public QWidget {
   void OnHeatSinksLeft();
   void OnArrowStep(TSpinEdit* edit, int steps);
   void OnMiscFlagClicked(int bit);
+  QString StepName(const TSpinEdit* edit) const;
+  // A typed number changed the design: the step is named after its edit.
+  void Modified(const TSpinEdit* edit);
 
   IDesignHost& host_;
 };

@@ -105,10 +105,12 @@ std::unique_ptr<QTextDocument> TSaveCommands::ReadoutDocument() const {
 
 void TSaveCommands::PrintReadout(QPrinter& printer) const { ReadoutDocument()->print(&printer); }
 
-void TSaveCommands::Print() {
+void TSaveCommands::Print() { PrintDocument(*ReadoutDocument()); }
+
+void TSaveCommands::PrintDocument(QTextDocument& document) {
   QPrintDialog dialog(&Printer(), &window_);
   if (dialog.exec() != QDialog::Accepted) return;
-  PrintReadout(Printer());
+  document.print(&Printer());
 }
 
 void TSaveCommands::PrintSetup() {

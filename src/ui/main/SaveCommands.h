@@ -45,6 +45,8 @@ class TSaveCommands : public QObject {
 
   void Print();
   void PrintSetup();
+  // The print dialog with the printer of the run, then the document.
+  void PrintDocument(QTextDocument& document);
   // The readout laid out for paper: the HTML readout in black on white.
   std::unique_ptr<QTextDocument> ReadoutDocument() const;
   // Prints the readout on `printer` (a PDF file in the tests).

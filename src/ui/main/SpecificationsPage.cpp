@@ -8,6 +8,7 @@
 #include "equipment/Database.h"
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
+#include "ui/common/Accessibility.h"
 #include "ui/main/DesignHost.h"
 #include "ui_SpecificationsPage.h"
 
@@ -197,12 +198,15 @@ void TSpecificationsPage::Reset() {
   chosenBrand_ = -1;
 }
 
-void TSpecificationsPage::Edited() { host_.SetModified(); }
+void TSpecificationsPage::Edited(const QString& step) {
+  host_.NameStep(step);
+  host_.SetModified();
+}
 
 void TSpecificationsPage::edtType_Change() {
   if (host_.Refreshing()) return;
   host_.Design().Texts[txtModel] = ui_->edtType->text().toStdString();
-  Edited();
+  Edited(tr("Edit %1").arg(BuddyCaption(*ui_->edtType)));
 }
 
 void TSpecificationsPage::DesignText_Change(QComboBox* box, int text) {
@@ -211,7 +215,7 @@ void TSpecificationsPage::DesignText_Change(QComboBox* box, int text) {
   const std::string typed = box->currentText().toStdString();
   if (stored == typed) return;
   stored = typed;
-  Edited();
+  Edited(tr("Edit %1").arg(BuddyCaption(*box)));
 }
 
 void TSpecificationsPage::RebuildPowerPlant() {
@@ -234,7 +238,7 @@ void TSpecificationsPage::cbPowPlnt_Exit() {
   if (host_.Refreshing()) return;
   const std::string before = host_.Design().Texts[txtPowerPlant];
   RebuildPowerPlant();
-  if (host_.Design().Texts[txtPowerPlant] != before) Edited();
+  if (host_.Design().Texts[txtPowerPlant] != before) Edited(tr("Edit %1").arg(BuddyCaption(*ui_->cbPowPlnt)));
 }
 
 void TSpecificationsPage::memoRemarks_Change() {
@@ -244,7 +248,7 @@ void TSpecificationsPage::memoRemarks_Change() {
   if (!text.isEmpty())
     for (const QString& line : text.split('\n')) lines.push_back(line.toStdString());
   host_.Design().Overview = std::move(lines);
-  Edited();
+  Edited(tr("Edit %1").arg(BuddyCaption(*ui_->memoRemarks)));
 }
 
 void TSpecificationsPage::cbDate_Change(int entry) {
@@ -253,12 +257,12 @@ void TSpecificationsPage::cbDate_Change(int entry) {
   const std::uint8_t source = SourceOfEntry(entry);
   if (m.Source == source) return;
   m.Source = source;
-  Edited();
+  Edited(tr("Set %1").arg(BuddyCaption(*ui_->cbDate)));
 }
 
 void TSpecificationsPage::btnAddMfg_Click() {
   host_.Design().Manufacturers.push_back(ui_->cbMfg->currentText().toStdString());
-  Edited();
+  Edited(tr("Add Manufacturer"));
   host_.RefreshPages(pgSpecs, this);
 }
 
@@ -267,7 +271,7 @@ void TSpecificationsPage::btnChangeMfg_Click() {
   const int row = ui_->lbMfg->currentRow();
   if (row < 0 || row >= static_cast<int>(names.size())) return;
   names[static_cast<std::size_t>(row)] = ui_->cbMfg->currentText().toStdString();
-  Edited();
+  Edited(tr("Change Manufacturer"));
   host_.RefreshPages(pgSpecs, this);
 }
 
@@ -280,7 +284,7 @@ void TSpecificationsPage::btnDelMfg_Click() {
   std::sort(rows.rbegin(), rows.rend());
   for (int row : rows)
     if (row < static_cast<int>(names.size())) names.erase(names.begin() + row);
-  Edited();
+  Edited(rows.size() == 1 ? tr("Delete Manufacturer") : tr("Delete Manufacturers"));
   host_.RefreshPages(pgSpecs, this);
 }
 
@@ -311,7 +315,7 @@ void TSpecificationsPage::cbWeps_Exit() {
   const std::string brand = ui_->cbWeps->currentText().toStdString();
   if (entry->Brand != brand) {
     m.Brands->ChangeBrand(id, brand);
-    Edited();
+    Edited(tr("Set Weapon Brand"));
   }
   host_.RefreshPages(pgSpecs, ui_->cbWeps);
 }
@@ -322,7 +326,7 @@ void TSpecificationsPage::btnClrSpec_Click() {
   ui_->cbMfg->setEditText({});
   ui_->cbPowPlnt->setCurrentIndex(-1);
   ui_->cbPowPlnt->setEditText(Q(host_.Design().Texts[txtPowerPlant]));
-  Edited();
+  Edited(tr("Clear Specifications"));
   host_.RefreshPages(pgSpecs, this);
 }
 

@@ -64,7 +64,8 @@ class TSpecificationsPage : public QWidget {
   void lbWeps_Click();
   void cbWeps_Exit();
   void btnClrSpec_Click();
-  void Edited();
+  // The design changed; `step` names the undo step.
+  void Edited(const QString& step);
 
   IDesignHost& host_;
   std::unique_ptr<Ui::SpecificationsPage> ui_;

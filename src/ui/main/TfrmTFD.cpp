@@ -18,6 +18,7 @@
 #include "ui/Cost/Cost.h"
 #include "ui/DispOpts/DispOpts.h"
 #include "ui/Errs/Errs.h"
+#include "ui/common/Accessibility.h"
 #include "ui/common/ColorApplier.h"
 #include "ui/common/Formats.h"
 #include "ui/common/MessageSeam.h"
@@ -62,6 +63,7 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
       colors_(ResolveColorSet(activeSet_, QApplication::palette())),
       schemes_(std::make_unique<TColorSchemeStore>(TColorSchemeStore::OpenUserStore(
           [](const std::string& path) { return OpenSqliteDatabase(path, EOpenMode::Create); }))) {
+  InstallDropButtonAccessibility();
   ui.setupUi(this);
   colorApplier_ = new TColorApplier(this);
   // Schemes made of system colours follow a change of the desktop's theme.
@@ -118,6 +120,7 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   };
   rosterLinks.DesignModified = [this] { return modified_; };
   rosterLinks.DescribeWarning = WarningLine;
+  rosterLinks.PrintDocument = [this](QTextDocument& document) { save_->PrintDocument(document); };
   pageRoster_ = new TUnitRosterPage(*this, roster_, rosterPositions_.get(), std::move(rosterLinks), ui.tsUnitRoster);
   ui.lay_tsUnitRoster->addWidget(Scrolling(pageRoster_));
   save_ = new TSaveCommands(*this);
@@ -264,7 +267,7 @@ void TfrmTFD::pcMain_Change(int index) {
 
 void TfrmTFD::SetLoadRequests(TLoadRequests* requests) { loadServing_->SetRequests(requests); }
 
-void TfrmTFD::LoadFromFile(const QString& fileName) {
+bool TfrmTFD::LoadFromFile(const QString& fileName) {
   // The file is read into a design of its own: one that cannot be read leaves
   // the design being edited, its file name, caption and modified flag as they
   // were. The loader runs the rules pass and rebuilds the power-plant text.
@@ -274,7 +277,7 @@ void TfrmTFD::LoadFromFile(const QString& fileName) {
   if (!result.Ok()) {
     html_ = htmlBefore;
     TMessageSeam::Error(this, LoadFailureMessage(fileName, result));
-    return;
+    return false;
   }
   ResetDesign();
   design_.TakeDesign(read);
@@ -290,6 +293,7 @@ void TfrmTFD::LoadFromFile(const QString& fileName) {
   save_->SetReadInPart(!result.Message.empty() || !loadWarnings_.empty());
   UpdateCaption();
   ShowLoadWarnings(fileName);
+  return true;
 }
 
 void TfrmTFD::FollowDesignTechnology() {

@@ -107,8 +107,8 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TLoadServing* LoadServing() const { return loadServing_; }
   // A new design read from the file, recalculated and shown; a failure is
   // reported in the error box, what the reader could not read in the error
-  // report (shown without taking the focus).
-  void LoadFromFile(const QString& fileName);
+  // report (shown without taking the focus). True when the design read was put in place.
+  bool LoadFromFile(const QString& fileName);
   // What the last load could not read; emptied by New and by the next load.
   const std::vector<TLoadWarning>& LoadWarnings() const { return loadWarnings_; }
   THtmlSettings& HtmlSettings() { return html_; }

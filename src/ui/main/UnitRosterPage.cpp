@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QStyle>
+#include <QTextDocument>
 #include <algorithm>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "ui/common/FileDialogSeam.h"
 #include "ui/common/MessageSeam.h"
 #include "ui/main/DesignHost.h"
+#include "ui/main/RosterDocument.h"
 #include "ui/widgets/DropButton.h"
 #include "ui/widgets/RosterArt.h"
 #include "ui/widgets/SpinEdit.h"
@@ -99,8 +101,8 @@ TUnitRosterPage::TUnitRosterPage(IDesignHost& host, TUnitRoster& roster, TRoster
   connect(ui_->btnUR_Load, &QToolButton::clicked, this, &TUnitRosterPage::OpenRoster);
   connect(ui_->btnUR_Save, &QToolButton::clicked, this, &TUnitRosterPage::SaveRosterAs);
   connect(ui_->btnUR_Info, &QToolButton::clicked, this, &TUnitRosterPage::EditUnitInfo);
-  // Printing a roster waits for the program's printing.
-  ui_->btnUR_Print->setEnabled(false);
+  connect(ui_->btnUR_Print, &QToolButton::clicked, this, &TUnitRosterPage::PrintRoster);
+  ui_->btnUR_Print->setEnabled(static_cast<bool>(links_.PrintDocument));
   for (QToolButton* b : {ui_->btnUR_New, ui_->btnUR_Load, ui_->btnUR_Save})
     b->setEnabled(positions_ != nullptr);
 
@@ -126,6 +128,7 @@ void TUnitRosterPage::BuildRows() {
     r.PilotName = findChild<QLineEdit*>("edtUR_P" + s + "Name");
     r.Piloting = findChild<TSpinEdit*>("sedtUR_P" + s + "Plt");
     r.Gunnery = findChild<TSpinEdit*>("sedtUR_P" + s + "Gun");
+    NameRow(r, n);
     r.Slot->setTag(n);
     r.Slot->setToolButtonStyle(Qt::ToolButtonIconOnly);
     r.Slot->setIcon(images_->Image(kRosterImagePlainFrame));
@@ -260,9 +263,37 @@ void TUnitRosterPage::FillRow(int row) {
   Show(r.PilotName, Text(p.Pilot.Name));
   Show(r.Piloting, p.Pilot.Piloting);
   Show(r.Gunnery, p.Pilot.Gunnery);
+  NameRow(r, position);
+}
+
+// The row's controls by the position they show, for a screen reader: the
+// same row stands for another position on each page.
+void TUnitRosterPage::NameRow(const TRow& r, int position) {
+  const std::pair<QWidget*, const char*> names[] = {{r.Slot, QT_TR_NOOP("Position %1 Titanframe")},
+                                                    {r.Name, QT_TR_NOOP("Position %1 design")},
+                                                    {r.Pilot, QT_TR_NOOP("Position %1 Framewarden")},
+                                                    {r.PilotName, QT_TR_NOOP("Position %1 Framewarden name")},
+                                                    {r.Piloting, QT_TR_NOOP("Position %1 piloting")},
+                                                    {r.Gunnery, QT_TR_NOOP("Position %1 gunnery")}};
+  for (auto [widget, name] : names) {
+    const QString text = tr(name).arg(position);
+    if (widget->accessibleName() != text) widget->setAccessibleName(text);
+  }
 }
 
 void TUnitRosterPage::RefreshRoster(QObject* sender) { host_.RefreshPages(pgUnitRoster, sender); }
+
+std::unique_ptr<QTextDocument> TUnitRosterPage::RosterDocument() const {
+  auto doc = std::make_unique<QTextDocument>();
+  doc->setHtml(RosterHtml(roster_, positions_));
+  return doc;
+}
+
+void TUnitRosterPage::PrintRoster() {
+  if (!links_.PrintDocument) return;
+  roster_.UpdateTotals();
+  links_.PrintDocument(*RosterDocument());
+}
 
 void TUnitRosterPage::ShowPage(int page) {
   page_ = std::clamp(page, 1, 3);

@@ -16,6 +16,7 @@ class QActionGroup;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QTextDocument;
 class QToolButton;
 
 namespace Ui {
@@ -45,6 +46,8 @@ struct TRosterPageLinks {
   std::function<bool()> DesignModified;
   // One line of what a reader could not read, as the error report shows it.
   std::function<QString(const TLoadWarning&)> DescribeWarning;
+  // Prints a document through the program's print dialog and printer.
+  std::function<void(QTextDocument&)> PrintDocument;
 };
 
 class TUnitRosterPage : public QWidget {
@@ -77,6 +80,9 @@ class TUnitRosterPage : public QWidget {
   void EditUnitInfo();
   void EditPilot(int row);
   void ShowPage(int page);
+  // The roster for paper, every position its organisation uses.
+  std::unique_ptr<QTextDocument> RosterDocument() const;
+  void PrintRoster();
 
   TfrmUnitInfo* UnitInfo() const { return unitInfo_; }
   TfrmFWInfo* PilotInfo() const { return pilotInfo_; }
@@ -106,6 +112,7 @@ class TUnitRosterPage : public QWidget {
   void SetRowImages(std::uint8_t organization);
   void ResetPagesAndRows();
   void FillRow(int row);
+  void NameRow(const TRow& r, int position);
   void RefreshRoster(QObject* sender);
 
   void pmUR_MSel_Popup();

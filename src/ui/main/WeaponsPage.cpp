@@ -17,6 +17,7 @@
 #include "ui/main/ComponentMenus.h"
 #include "ui/main/DesignHost.h"
 #include "ui/main/EquipmentDelegate.h"
+#include "ui/main/EquipmentSearch.h"
 
 namespace tfd {
 
@@ -165,10 +166,9 @@ void TWeaponsPage::FillEquipmentList() {
       lists->UpdateDesignDependent(m);
       const std::uint8_t filter = m.WeaponFilter;
       QListWidgetItem* again = nullptr;
-      for (const auto& info : lists->For(static_cast<ECategory>(PressedCategory()), filter, ammo)) {
-        if ((info->Info.Tech & filter) != filter) continue;
-        auto* item = new QListWidgetItem(QString::fromStdString(info->Info.Name), ui.lbWepType);
-        item->setData(roleRecord, QVariant::fromValue(reinterpret_cast<quintptr>(info.get())));
+      for (const TWepInfo* info :
+           OfferedEquipment(*lists, static_cast<ECategory>(PressedCategory()), filter, ammo)) {
+        QListWidgetItem* item = AddEquipmentEntry(*ui.lbWepType, *info);
         if (!again && !chosen.isEmpty() && item->text() == chosen) again = item;
       }
       ui.lbWepType->setCurrentItem(again);
@@ -232,7 +232,8 @@ void TWeaponsPage::AddChosenItem() {
   request.Slot = ui.lbLocation->currentRow() + 1;
   request.Criticals = ui.sedtCriticals->value();
   request.Shots = ui.sedtShots->value();
-  request.Ammunition = ui.btnAmmo->isChecked();
+  // By the record: a search of every list offers weapons while the ammunition is shown, and the reverse.
+  request.Ammunition = record && IsAmmunition(record->Info.SaveNum);
   const auto actuators = m.Config->Actuators;
   const EPlacement result = AddItem(m, request);
   if (result != EPlacement::Placed) {
@@ -335,7 +336,7 @@ void TWeaponsPage::Refresh(QObject* sender) {
   ui.btnWepType->setText(f & (rlClan2 | rlClan3) ? "Clan" : f == rlMixed3 ? "Custom" : "Inner Sphere");
 
   // Categories; a tab change rebuilds the list.
-  ui.btnElectronic->setEnabled(lv != rlIS1);
+  ui.btnElectronic->setEnabled(CategoryOffered(m, catElectronics));
   bool rebuild = qobject_cast<QTabWidget*>(sender) || (sender && sender->parent() &&
                                                        qobject_cast<QTabWidget*>(sender->parent()));
   if (lv == rlIS1 && ui.btnElectronic->isChecked()) {

@@ -35,12 +35,13 @@ class TWeaponsPage : public QWidget {
   TWeapon* ChosenPlacedItem() const;
   // A new design starts on the energy weapons.
   void PressEnergy();
+  // The equipment list built again for the category, ammunition and technology chosen.
+  void FillEquipmentList();
 
   Ui::WeaponsPage ui;
 
  private:
   void OnCategoryClicked();
-  void FillEquipmentList();
   void SetUpEdits();
   void OnPlacedItemChosen();
   void OnSlotChosen();
