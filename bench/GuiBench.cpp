@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QTabWidget>
 
+#include "app/Startup.h"
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
 #include "ratings/RosterPositions.h"
@@ -17,7 +18,6 @@
 #include "ui/main/MainItemsPage.h"
 #include "ui/main/ReportsPage.h"
 #include "ui/main/SpinText.h"
-#include "ui/main/Startup.h"
 #include "ui/main/TfrmTFD.h"
 #include "ui/main/WeaponsPage.h"
 #include "ui/widgets/Graph.h"

@@ -18,13 +18,13 @@
 #include <map>
 #include <set>
 
+#include "app/Startup.h"
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
 #include "ui/common/MessageSeam.h"
 #include "ui/main/CriticalsPage.h"
-#include "ui/main/Startup.h"
 #include "ui/main/TfrmTFD.h"
 #include "ui/widgets/DropButton.h"
 #include "ui/widgets/Gauge.h"

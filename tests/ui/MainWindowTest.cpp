@@ -16,13 +16,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/Startup.h"
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
 #include "ui/common/MessageSeam.h"
 #include "ui/main/ComponentMenus.h"
-#include "ui/main/Startup.h"
 #include "ui/main/TfrmTFD.h"
 #include "ui/widgets/DropButton.h"
 #include "ui/widgets/Gauge.h"

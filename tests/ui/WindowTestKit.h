@@ -17,7 +17,8 @@
 
 #include "model/Mech.h"
 #include "ui/common/MessageSeam.h"
-#include "ui/main/Startup.h"
+#include "app/LoadServing.h"
+#include "app/Startup.h"
 #include "ui/main/TfrmTFD.h"
 
 namespace tfd {
@@ -27,12 +28,15 @@ class TWindowTest : public ::testing::Test {
   void SetUp() override {
     TMessageSeam::ClearShown();
     window = std::make_unique<TfrmTFD>(LoadEquipmentLists());
+    // Wired as the program wires it: File > Open and the roster load through it.
+    serving = std::make_unique<TLoadServing>(*window);
     window->show();
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
   }
   void TearDown() override {
     TMessageSeam::SetNextAnswer(QMessageBox::No);  // never block on the close question
+    serving.reset();
     window.reset();
     TMessageSeam::ClearShown();
   }
@@ -67,6 +71,7 @@ class TWindowTest : public ::testing::Test {
   }
 
   std::unique_ptr<TfrmTFD> window;
+  std::unique_ptr<TLoadServing> serving;
 };
 
 // Every placed item's chain holds exactly the slots that name it; a BIN item

@@ -30,8 +30,8 @@
 #include "ui/main/DesignUndo.h"
 #include "ui/main/EditCommands.h"
 #include "ui/main/FindingTarget.h"
-#include "ui/main/LoadServing.h"
 #include "ui/main/MainItemsPage.h"
+#include "ui/main/OpenDesign.h"
 #include "ui/main/ReportsPage.h"
 #include "ui/main/SaveCommands.h"
 #include "ui/main/SpecificationsPage.h"
@@ -108,14 +108,11 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   connect(pageReports_, &TReportsPage::costRequested, this, [this] { ShowRatingsWindow(*cost_); });
 
   connect(ui.FileNewItem, &QAction::triggered, this, [this] { FileNewItem_Click(); });
-  loadServing_ = new TLoadServing(*this);
   ui.FileOpenItem->setEnabled(true);
-  connect(ui.FileOpenItem, &QAction::triggered, loadServing_, &TLoadServing::OpenWithDialog);
+  connect(ui.FileOpenItem, &QAction::triggered, this, &TfrmTFD::openRequested);
   TRosterPageLinks rosterLinks;
   rosterLinks.ChooseDesignFile = [this] { return TFileDialogSeam::GetOpenFileName(this, OpenDialogSettings()); };
-  rosterLinks.LoadIntoEditor = [this](const QString& file) {
-    if (loadServing_) loadServing_->ServeFile(file);
-  };
+  rosterLinks.LoadIntoEditor = [this](const QString& file) { emit loadRequested(file); };
   rosterLinks.DesignModified = [this] { return modified_; };
   rosterLinks.DescribeWarning = WarningLine;
   pageRoster_ = new TUnitRosterPage(*this, roster_, rosterPositions_.get(), std::move(rosterLinks), ui.tsUnitRoster);
@@ -197,9 +194,6 @@ TfrmTFD::~TfrmTFD() {
     undo_->Restored = nullptr;
     undo_->DefaultName = nullptr;
   }
-  // No activation may serve a request into a window being torn down.
-  delete loadServing_;
-  loadServing_ = nullptr;
   // The pages go first: closing the window moves the focus, and an edit that
   // loses it must not reach a design that is being destroyed.
   ++refreshing_;
@@ -261,8 +255,6 @@ void TfrmTFD::pcMain_Change(int index) {
   Recalc(mask);
   RefreshPages(mask, ui.pcMain);
 }
-
-void TfrmTFD::SetLoadRequests(TLoadRequests* requests) { loadServing_->SetRequests(requests); }
 
 void TfrmTFD::LoadFromFile(const QString& fileName) {
   // The file is read into a design of its own: one that cannot be read leaves
@@ -451,8 +443,7 @@ void TfrmTFD::OnFirstShow() {
   SetModifiedFlag(false);
   Recalc(rqAll);
   SetErrorLightSpeed(speed_);
-  // Served once the window is on screen, so that an error box stands over it.
-  QTimer::singleShot(0, loadServing_, &TLoadServing::ServeOnShow);
+  emit firstShown();
   ApplyColors();
   pageArmor_->ui.imgOwens->setPicture(0);
   UpdateCaption();

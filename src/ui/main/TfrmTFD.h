@@ -42,8 +42,6 @@ class TfrmBV;
 class TfrmCost;
 class TfrmGrphOpts;
 class TEquipmentLists;
-class TLoadRequests;
-class TLoadServing;
 class TDesignUndo;
 class TEditCommands;
 class TSaveCommands;
@@ -102,9 +100,6 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   // The designs and pilots of the roster's positions; null without equipment.
   TRosterPositions* RosterPositions() const { return rosterPositions_.get(); }
 
-  // The load-request block this copy registered with (before the first show).
-  void SetLoadRequests(TLoadRequests* requests);
-  TLoadServing* LoadServing() const { return loadServing_; }
   // A new design read from the file, recalculated and shown; a failure is
   // reported in the error box, what the reader could not read in the error
   // report (shown without taking the focus).
@@ -134,6 +129,15 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   // Puts the display colours on every control of the window and its dialogs.
   void ApplyColors();
 
+ signals:
+  // File > Open was chosen.
+  void openRequested();
+  // A design file should replace the one being edited (the roster's "edit").
+  void loadRequested(const QString& fileName);
+  // The window was shown for the first time and shows its new design.
+  void firstShown();
+
+ public:
   Ui::TfrmTFD ui;
 
  protected:
@@ -188,7 +192,6 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TfrmBV* bv_ = nullptr;
   TfrmCost* cost_ = nullptr;
   TfrmGrphOpts* graphOptions_ = nullptr;
-  TLoadServing* loadServing_ = nullptr;
   TDesignUndo* undo_ = nullptr;
   TEditCommands* edit_ = nullptr;
   TSaveCommands* save_ = nullptr;
