@@ -21,6 +21,7 @@
 #include "ui/main/TfrmTFD.h"
 #include "ui/main/WeaponsPage.h"
 #include "ui/widgets/Graph.h"
+#include "ui/widgets/SpinEdit.h"
 
 using namespace tfd;
 
@@ -42,7 +43,7 @@ void BM_WalkingMPKeystroke(benchmark::State& state) {
   TfrmTFD window(LoadEquipmentLists());
   window.show();
   QApplication::processEvents();
-  TSpinEdit* walk = window.MainItems()->ui.sedtW_MP;
+  auto* walk = window.findChild<TSpinEdit*>("sedtW_MP");
   int mp = 3;
   for (auto _ : state) {
     EditorOf(*walk)->setText(QString::number(mp));  // the edit's handler stores, recalculates, refreshes

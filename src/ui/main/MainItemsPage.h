@@ -3,19 +3,24 @@
 // sinks and the level-3 items, with every weight the rules pass computes.
 
 #include <QWidget>
+#include <memory>
 
-#include "ui_MainItemsPage.h"
+namespace Ui {
+class MainItemsPage;
+}
 
 namespace tfd {
 
 class IDesignHost;
 class TComponentMenus;
+class TSpinEdit;
 
 class TMainItemsPage : public QWidget {
   Q_OBJECT
 
  public:
   TMainItemsPage(IDesignHost& host, TComponentMenus& menus, QWidget* parent = nullptr);
+  ~TMainItemsPage() override;
 
   // The Main Items section of the refresh.
   void Refresh();
@@ -23,8 +28,8 @@ class TMainItemsPage : public QWidget {
   bool StoreControls();
   // The Main Items commit: store, rules pass and refresh of this page.
   void Commit();
-
-  Ui::MainItemsPage ui;
+  // Whether the armour type button is down (its menu is up).
+  bool ArmorButtonDown() const;
 
  private:
   void OnClearWeapons();
@@ -34,6 +39,7 @@ class TMainItemsPage : public QWidget {
   void OnArrowStep(TSpinEdit* edit, int steps);
   void OnMiscFlagClicked(int bit);
 
+  std::unique_ptr<Ui::MainItemsPage> ui_;
   IDesignHost& host_;
 };
 

@@ -83,7 +83,7 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   ui.lay_tsSpecifications->addWidget(Scrolling(pageSpecs_));
   if (equipment_) rosterPositions_ = std::make_unique<TRosterPositions>(roster_, *equipment_);
   menus_->FindArmorTarget = [this] {
-    if (pageMain_->ui.btnMainArmrType->isDown()) return 1;
+    if (pageMain_->ArmorButtonDown()) return 1;
     return pageArmor_->PressedArmorButton();
   };
 
