@@ -445,7 +445,7 @@ void TfrmTFD::OnFirstShow() {
   SetErrorLightSpeed(speed_);
   emit firstShown();
   ApplyColors();
-  pageArmor_->ui.imgOwens->setPicture(0);
+  pageArmor_->ClearDiagramHighlight();
   UpdateCaption();
 }
 
