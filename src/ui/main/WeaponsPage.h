@@ -4,11 +4,15 @@
 // BIN; the configuration's items and the slots of the chosen location.
 
 #include <QWidget>
-
-#include "ui_WeaponsPage.h"
+#include <memory>
 
 class QButtonGroup;
+class QMenu;
 class QListWidgetItem;
+
+namespace Ui {
+class WeaponsPage;
+}
 
 namespace tfd {
 
@@ -22,6 +26,7 @@ class TWeaponsPage : public QWidget {
 
  public:
   TWeaponsPage(IDesignHost& host, TComponentMenus& menus, QWidget* parent = nullptr);
+  ~TWeaponsPage() override;
 
   // The Weapons section of the refresh; a tab change (the page control as
   // sender) also rebuilds the equipment list.
@@ -35,8 +40,6 @@ class TWeaponsPage : public QWidget {
   TWeapon* ChosenPlacedItem() const;
   // A new design starts on the energy weapons.
   void PressEnergy();
-
-  Ui::WeaponsPage ui;
 
  private:
   void OnCategoryClicked();
@@ -52,6 +55,7 @@ class TWeaponsPage : public QWidget {
   void FillPlacedList();
   void PlaceHeadings();
 
+  std::unique_ptr<Ui::WeaponsPage> ui_;
   IDesignHost& host_;
   QButtonGroup* categories_ = nullptr;
   QButtonGroup* locations_ = nullptr;
