@@ -468,7 +468,7 @@ TEST_F(CriticalSheet, ArmPlacementLeavesTheActuatorsWhileFreeSlotsRemain) {
 }
 
 TEST_F(CriticalSheet, DraggingToAndFromTheBin) {
-  window->ui.OptionsUseBINItem->trigger();
+  Find<QAction>("OptionsUseBINItem")->trigger();
   ShowSheet();
   TSlotList* bin = List(TSlotList::kBin);
   EXPECT_TRUE(bin->isVisible());
@@ -497,7 +497,7 @@ TEST_F(CriticalSheet, DraggingToAndFromTheBin) {
   EXPECT_TRUE(Consistent());
 
   // Without the BIN its items wait behind the hint panel.
-  window->ui.OptionsUseBINItem->trigger();
+  Find<QAction>("OptionsUseBINItem")->trigger();
   EXPECT_FALSE(bin->isVisible());
   EXPECT_TRUE(Find<QWidget>("Panel2")->isVisible());
   EXPECT_TRUE(Text("lblBinHint").contains("1 item"));

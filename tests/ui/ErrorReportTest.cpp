@@ -134,7 +134,7 @@ TEST_F(ErrorReport, ADoubleClickTakesTheUserWhereTheLineCanBeFixed) {
   ASSERT_NE(placed->currentItem(), nullptr);
   EXPECT_EQ(placed->currentItem()->text(), "Medium Laser");
 
-  window->ui.OptionsUseBINItem->trigger();
+  Find<QAction>("OptionsUseBINItem")->trigger();
   ASSERT_TRUE(window->UseBin());
   DoubleClick("Error: Medium Laser is in the BIN");
   EXPECT_EQ(CurrentTab(), "tsCriticals");

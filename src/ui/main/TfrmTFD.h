@@ -16,9 +16,12 @@
 #include "rules/Validation.h"
 #include "ui/common/DisplayColors.h"
 #include "ui/main/DesignHost.h"
-#include "ui_TfrmTFD.h"
 
 class QLabel;
+
+namespace Ui {
+class TfrmTFD;
+}
 
 namespace tfd {
 
@@ -137,9 +140,6 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   // The window was shown for the first time and shows its new design.
   void firstShown();
 
- public:
-  Ui::TfrmTFD ui;
-
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -166,6 +166,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   void ShowLoadWarnings(const QString& fileName);
   QList<TStatusLight*> StatusLights() const;
 
+  std::unique_ptr<Ui::TfrmTFD> ui_;
   TMech design_;
   TUnitRoster roster_;
   std::unique_ptr<TEquipmentLists> equipment_;
