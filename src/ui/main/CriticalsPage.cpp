@@ -28,6 +28,7 @@
 #include "ui/main/ActuatorNotice.h"
 #include "ui/main/ComponentMenus.h"
 #include "ui/main/DesignHost.h"
+#include "ui/main/EquipmentDelegate.h"
 #include "ui/widgets/Gauge.h"
 #include "ui/widgets/StatusLight.h"
 #include "ui_CriticalsPage.h"
@@ -37,7 +38,6 @@ namespace tfd {
 namespace {
 
 constexpr const char* kDragFormat = "application/x-titanframe-slot-item";
-constexpr int kItemRole = Qt::UserRole;       // BIN entries: the item, as a quintptr
 constexpr int kMountRole = Qt::UserRole + 1;  // "R" rear, "T" turret, drawn at the right edge
 
 QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -301,7 +301,7 @@ QToolButton* TCriticalsPage::SlotButton(int location, int slot) const {
 
 TWeapon* TCriticalsPage::ItemAt(const TSlotList& list, int row) const {
   if (row < 0 || row >= list.count()) return nullptr;
-  if (list.IsBin()) return reinterpret_cast<TWeapon*>(list.item(row)->data(kItemRole).value<quintptr>());
+  if (list.IsBin()) return list.item(row)->data(kBinItemRole).value<TWeapon*>();
   return host_.Design().Config->Crits.SlotAt(list.Location(), row + 1).Item;
 }
 
@@ -629,7 +629,7 @@ void TCriticalsPage::RefreshBin() {
     ++binCount;
     if (!useBin) continue;
     auto* entry = new QListWidgetItem(QString::fromStdString(item->Name), bin);
-    entry->setData(kItemRole, QVariant::fromValue(reinterpret_cast<quintptr>(item.get())));
+    entry->setData(kBinItemRole, QVariant::fromValue(item.get()));
     if (item.get() == selected) {
       bin->setCurrentItem(entry);
       entry->setSelected(true);

@@ -90,6 +90,9 @@ class TCriticalsPage : public QWidget, private ISlotSheet {
   Q_OBJECT
 
  public:
+  // The BIN list's entries hold their item (TWeapon*) in this role.
+  static constexpr int kBinItemRole = Qt::UserRole;
+
   TCriticalsPage(IDesignHost& host, TComponentMenus& menus, QWidget* parent = nullptr);
   ~TCriticalsPage() override;
 

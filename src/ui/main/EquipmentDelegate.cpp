@@ -55,7 +55,7 @@ void TEquipmentDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
 
   switch (kind_) {
     case EKind::Equipment: {
-      const auto* info = reinterpret_cast<const TWepInfo*>(index.data(roleRecord).value<quintptr>());
+      const auto* info = index.data(roleRecord).value<const TWepInfo*>();
       const int nameWidth = ColumnRight(ecTons, fm) - fm.horizontalAdvance(QStringLiteral("000.00")) - 4;
       left(0, fm.elidedText(text, Qt::ElideRight, nameWidth), nameWidth);
       if (!info) break;

@@ -5,8 +5,11 @@
 // table of column edges, scaled by the font, serves the list and its headings.
 
 #include <QColor>
+#include <QMetaType>
 #include <QStyledItemDelegate>
 #include <functional>
+
+#include "model/Weapon.h"
 
 class QFontMetrics;
 
@@ -14,8 +17,8 @@ namespace tfd {
 
 // Data roles of the list entries.
 enum : int {
-  roleRecord = Qt::UserRole + 1,  // const TWepInfo* (as quintptr)
-  roleItem,                        // TWeapon* (as quintptr)
+  roleRecord = Qt::UserRole + 1,  // const TWepInfo*
+  roleItem,                        // TWeapon*
   roleSlot,                        // slot number 1..12
   roleRear,                        // the slot's item is rear-mounted
   roleLocationText,                // the item's location abbreviation
@@ -49,3 +52,8 @@ class TEquipmentDelegate : public QStyledItemDelegate {
 };
 
 }  // namespace tfd
+
+// List entries carry the equipment row and the item they stand for as typed
+// pointers.
+Q_DECLARE_METATYPE(const tfd::TWepInfo*)
+Q_DECLARE_METATYPE(tfd::TWeapon*)

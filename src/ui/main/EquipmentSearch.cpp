@@ -43,7 +43,7 @@ void TEquipmentSearch::Apply() {
     QListWidgetItem* item = list_.item(row);
     bool match = text.isEmpty() || item->text().contains(text, Qt::CaseInsensitive);
     if (!match) {
-      const auto* record = reinterpret_cast<const TWepInfo*>(item->data(roleRecord).value<quintptr>());
+      const auto* record = item->data(roleRecord).value<const TWepInfo*>();
       match = record && QString::fromStdString(record->Info.Abbrev).contains(text, Qt::CaseInsensitive);
     }
     item->setHidden(!match);

@@ -24,10 +24,10 @@ namespace tfd {
 namespace {
 
 const TWepInfo* RecordOf(const QListWidgetItem* item) {
-  return item ? reinterpret_cast<const TWepInfo*>(item->data(roleRecord).value<quintptr>()) : nullptr;
+  return item ? item->data(roleRecord).value<const TWepInfo*>() : nullptr;
 }
 TWeapon* PlacedOf(const QListWidgetItem* item) {
-  return item ? reinterpret_cast<TWeapon*>(item->data(roleItem).value<quintptr>()) : nullptr;
+  return item ? item->data(roleItem).value<TWeapon*>() : nullptr;
 }
 
 QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
@@ -171,7 +171,7 @@ void TWeaponsPage::FillEquipmentList() {
       for (const auto& info : lists->For(static_cast<ECategory>(PressedCategory()), filter, ammo)) {
         if ((info->Info.Tech & filter) != filter) continue;
         auto* item = new QListWidgetItem(QString::fromStdString(info->Info.Name), ui_->lbWepType);
-        item->setData(roleRecord, QVariant::fromValue(reinterpret_cast<quintptr>(info.get())));
+        item->setData(roleRecord, QVariant::fromValue<const TWepInfo*>(info.get()));
         if (!again && !chosen.isEmpty() && item->text() == chosen) again = item;
       }
       ui_->lbWepType->setCurrentItem(again);
@@ -438,7 +438,7 @@ void TWeaponsPage::FillSlotList() {
       auto* entry = new QListWidgetItem(QString::fromStdString(CritName(item->SaveNum, m.IsQuad(), *m.Equipment)),
                                         ui_->lbLocation);
       if (entry->text().isEmpty()) entry->setText(QString::fromStdString(item->Name));
-      entry->setData(roleItem, QVariant::fromValue(reinterpret_cast<quintptr>(item.get())));
+      entry->setData(roleItem, QVariant::fromValue(item.get()));
       entry->setData(roleSlot, 0);
     }
   } else {
@@ -449,7 +449,7 @@ void TWeaponsPage::FillSlotList() {
       if (text.isEmpty() && slot.Item) text = QString::fromStdString(slot.Item->Abbrev);  // custom items
       auto* entry = new QListWidgetItem(text, ui_->lbLocation);
       entry->setData(roleSlot, s);
-      entry->setData(roleItem, QVariant::fromValue(reinterpret_cast<quintptr>(slot.Item)));
+      entry->setData(roleItem, QVariant::fromValue(slot.Item));
       entry->setData(roleRear, slot.Item && (slot.Item->Location & lcRear) != 0);
     }
   }
@@ -464,7 +464,7 @@ void TWeaponsPage::FillPlacedList() {
   ui_->lbWepList->clear();
   for (const auto& item : m.Config->Items) {
     auto* entry = new QListWidgetItem(QString::fromStdString(item->Name), ui_->lbWepList);
-    entry->setData(roleItem, QVariant::fromValue(reinterpret_cast<quintptr>(item.get())));
+    entry->setData(roleItem, QVariant::fromValue(item.get()));
     entry->setData(roleLocationText, QString::fromStdString(m.LocationAbbrev(item->Location)));
     if (item.get() == chosen) ui_->lbWepList->setCurrentItem(entry);
   }
