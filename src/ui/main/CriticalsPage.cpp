@@ -40,8 +40,6 @@ namespace {
 constexpr const char* kDragFormat = "application/x-titanframe-slot-item";
 constexpr int kMountRole = Qt::UserRole + 1;  // "R" rear, "T" turret, drawn at the right edge
 
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 const QColor kArmouredTint(205, 218, 236);
 
 bool IsArm(int location) { return location == locRightArm || location == locLeftArm; }

@@ -16,12 +16,6 @@
 
 namespace tfd {
 
-namespace {
-
-QString Name(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
-
-}  // namespace
-
 TMainItemsPage::TMainItemsPage(IDesignHost& host, TComponentMenus& menus, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::MainItemsPage>()), host_(host) {
   ui_->setupUi(this);
@@ -173,7 +167,7 @@ void TMainItemsPage::Refresh() {
   auto tons = [lv](double w) { return FormatTonnage(w, lv); };
 
   // Rules level and what it allows.
-  if (!RulesLevelName(lv).empty()) ui_->btnTechLevel->setText(Name(RulesLevelName(lv)));
+  if (!RulesLevelName(lv).empty()) ui_->btnTechLevel->setText(Text(RulesLevelName(lv)));
   QWidget* level3Group[] = {ui_->grpMiscItems,  ui_->chkSatellite,   ui_->chkNullSig,    ui_->btnSupCharg,
                             ui_->lblSupCharg,   ui_->lblSupChrgTng,  ui_->sedtJmpBoost,  ui_->lblJmpBoost,
                             ui_->lblJmpBoostTng, ui_->lblLAMConvTng, ui_->lblPowAmpTng,  ui_->lblTurretTng,
@@ -208,7 +202,7 @@ void TMainItemsPage::Refresh() {
 
   // Component captions; the Clan kinds carry "Clan" only in a Mixed design.
   auto caption = [](TDropButton* b, std::string_view name) {
-    if (!name.empty()) b->setText(Name(name));
+    if (!name.empty()) b->setText(Text(name));
   };
   const bool clanStructure = m.StructureType == stClanEndoSteel && !mixed;
   caption(ui_->btnISType, StructureTypeName(clanStructure ? std::uint8_t{stEndoSteel} : m.StructureType));

@@ -30,8 +30,6 @@ TWeapon* PlacedOf(const QListWidgetItem* item) {
   return item ? item->data(roleItem).value<TWeapon*>() : nullptr;
 }
 
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
-
 // Rebuilding a list selects and deselects entries; those are not the user's choices.
 class Filling {
  public:
