@@ -25,10 +25,7 @@ constexpr int kMediumLaser = 102, kClanMediumLaser = 201;
 class ErrorReport : public TWindowTest {
  protected:
   void Type(const char* editName, const QString& text) {
-    auto* edit = Find<TSpinEdit>(editName);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
+    TWindowTest::Type(editName, text);
     // The heat-sink and tonnage edits store what was typed when they lose the focus.
     Find<TSpinEdit>("sedtW_MP")->setFocus();
   }

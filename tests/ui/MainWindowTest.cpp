@@ -33,16 +33,7 @@ using namespace tfd;
 
 namespace {
 
-class MainWindow : public TWindowTest {
- protected:
-  // Types into a spin edit the way a user does: everything selected, then keys.
-  void Type(const char* editName, const QString& text) {
-    auto* edit = Find<TSpinEdit>(editName);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-  }
-};
+class MainWindow : public TWindowTest {};
 
 }  // namespace
 

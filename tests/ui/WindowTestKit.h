@@ -15,11 +15,12 @@
 #include <memory>
 #include <set>
 
-#include "model/Mech.h"
-#include "ui/common/MessageSeam.h"
 #include "app/LoadServing.h"
 #include "app/Startup.h"
+#include "model/Mech.h"
+#include "ui/common/MessageSeam.h"
 #include "ui/main/TfrmTFD.h"
+#include "ui/widgets/SpinEdit.h"
 
 namespace tfd {
 
@@ -48,6 +49,13 @@ class TWindowTest : public ::testing::Test {
     return w;
   }
   QString Text(const char* label) { return Find<QLabel>(label)->text(); }
+  // Types into a spin edit the way a user does: everything selected, then keys.
+  void Type(const char* editName, const QString& text) {
+    auto* edit = Find<TSpinEdit>(editName);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+  }
   TMech& Design() { return window->Design(); }
 
   // Pops a menu up (its rules run) and returns the entry of that caption.
