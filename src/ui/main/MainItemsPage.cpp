@@ -159,12 +159,18 @@ void TMainItemsPage::Commit() {
 
 void TMainItemsPage::Refresh() {
   const TMech& m = host_.Design();
-  const TConfiguration& c = *m.Config;
+  EnableByRules(m);
+  ShowComponents(m);
+  ShowEdits(m);
+  ShowWeights(m);
+  ShowArmorAndMiscItems(m);
+}
+
+// The controls the rules level, the options and the chosen components allow.
+void TMainItemsPage::EnableByRules(const TMech& m) {
   const std::uint8_t lv = m.RulesLevel;
   const bool level3 = IsLevel3(lv);
   const bool level2 = lv == rlIS2 || lv == rlClan2;
-  const bool mixed = m.IsMixed();
-  auto tons = [lv](double w) { return FormatTonnage(w, lv); };
 
   // Rules level and what it allows.
   if (!RulesLevelName(lv).empty()) ui_->btnTechLevel->setText(Text(RulesLevelName(lv)));
@@ -193,6 +199,11 @@ void TMainItemsPage::Refresh() {
     ui_->lblJmpBoostTng->setEnabled(false);
     ui_->lblJmpBoost->setEnabled(false);
   }
+}
+
+// The configuration, the options and the components' captions.
+void TMainItemsPage::ShowComponents(const TMech& m) {
+  const bool mixed = m.IsMixed();
 
   // Configuration and options.
   ui_->btnMainConfig->setText(QString::fromStdString(m.ConfigName(m.ConfigIndex)));
@@ -218,16 +229,23 @@ void TMainItemsPage::Refresh() {
   if (m.TargetingType == tgMultiTrac) ui_->btnTargType->setText("Mulit-Trac");
   else if (m.TargetingType == tgMultiTrac2) ui_->btnTargType->setText("Mulit-Trac II");
   else caption(ui_->btnTargType, TargetingTypeName(m.TargetingType));
-  caption(ui_->btnTurret, TurretName(c.Turret));
+  caption(ui_->btnTurret, TurretName(m.Config->Turret));
+}
 
-  // Edits: ranges before values.
+// The edits: ranges before values.
+void TMainItemsPage::ShowEdits(const TMech& m) {
+  const bool level3 = IsLevel3(m.RulesLevel);
   SetRangeAndValue(*ui_->sedtTng, level3 ? 10 : 20, 100, m.Tonnage);
   SetRangeAndValue(*ui_->sedtW_MP, ui_->sedtW_MP->minimum(), ui_->sedtW_MP->maximum(), m.WalkMP);
   SetRangeAndValue(*ui_->sedtJ_MP, 0, m.JumpJetType == jjImproved ? m.RunMP : m.WalkMP, m.JumpMP);
   SetRangeAndValue(*ui_->sedtHSNum, m.EngineType == etICE ? 0 : 10, ui_->sedtHSNum->maximum(), m.HeatSinks);
   SetRangeAndValue(*ui_->sedtJmpBoost, 0, 20, m.JumpBoosterMP);
+}
 
-  // Weights and figures.
+// The weights and movement figures the rules pass computed.
+void TMainItemsPage::ShowWeights(const TMech& m) {
+  const TConfiguration& c = *m.Config;
+  auto tons = [lv = m.RulesLevel](double w) { return FormatTonnage(w, lv); };
   const auto& w = m.Weights;
   ui_->lblTngRem->setText(tons(w[wFree]));
   ui_->lblISTng->setText(tons(w[wStructure]));
@@ -253,10 +271,16 @@ void TMainItemsPage::Refresh() {
   ui_->lblLAMConvTng->setText(tons(w[wLAM]));
   ui_->lblPowAmpTng->setText(tons(c.PowerAmpWeight));
   ui_->lblTurretTng->setText(tons(c.TurretWeight));
+}
+
+// The armour type, the tonnage gauge, the supercharger and the check boxes.
+void TMainItemsPage::ShowArmorAndMiscItems(const TMech& m) {
+  const TConfiguration& c = *m.Config;
+  const auto& w = m.Weights;
 
   // Armour type and the tonnage gauge.
   ui_->btnMainArmrType->setText(QString::fromStdString(m.ArmorTypeName(m.ArmorType, false)));
-  ui_->btnMainArmrType->setEnabled(lv != rlIS1);
+  ui_->btnMainArmrType->setEnabled(m.RulesLevel != rlIS1);
   const TDisplayColors& colors = host_.Colors();
   SetGauge(*ui_->GaugeTng, m.Tonnage * 10, static_cast<int>(Round(w[wFree] * 10)), colors[dcGaugeN],
            colors[dcGaugeE]);

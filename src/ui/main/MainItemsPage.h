@@ -13,6 +13,7 @@ namespace tfd {
 
 class IDesignHost;
 class TComponentMenus;
+class TMech;
 class TSpinEdit;
 
 class TMainItemsPage : public QWidget {
@@ -38,6 +39,12 @@ class TMainItemsPage : public QWidget {
   void OnHeatSinksLeft();
   void OnArrowStep(TSpinEdit* edit, int steps);
   void OnMiscFlagClicked(int bit);
+  // The parts of the refresh.
+  void EnableByRules(const TMech& m);
+  void ShowComponents(const TMech& m);
+  void ShowEdits(const TMech& m);
+  void ShowWeights(const TMech& m);
+  void ShowArmorAndMiscItems(const TMech& m);
 
   std::unique_ptr<Ui::MainItemsPage> ui_;
   IDesignHost& host_;

@@ -311,14 +311,35 @@ void TWeaponsPage::ChooseDefaultLocation() {
 
 void TWeaponsPage::Refresh(QObject* sender) {
   TMech& m = host_.Design();
-  const TConfiguration& c = *m.Config;
-  const std::uint8_t lv = m.RulesLevel;
-  const bool quad = m.IsQuad();
 
   // Turret mounting without a turret falls back to the front.
-  if (m.MountMode == mmTurret && c.Turret == trNone) m.MountMode = mmFront;
+  if (m.MountMode == mmTurret && m.Config->Turret == trNone) m.MountMode = mmFront;
+  ChooseListTechnology(m);
+  if (RefreshCategories(sender)) {
+    OnCategoryClicked();  // refreshes this page again, as a refresh of its own
+    return;
+  }
 
-  // The technology of the lists.
+  // Configuration.
+  ui_->btnConfig->setText(QString::fromStdString(m.ConfigName(m.ConfigIndex)));
+  ui_->btnConfig->setEnabled(m.IsOmni());
+
+  EnableLocations(m);
+  PressMountLocation(m);
+  ShowCaptions(m);
+
+  // The slots of the location (or the BIN) and the configuration's items.
+  FillSlotList();
+  FillPlacedList();
+
+  ShowFreeSlots(*m.Config);
+  for (QListWidget* l : {ui_->lbWepType, ui_->lbWepList, ui_->lbLocation}) l->viewport()->update();
+}
+
+// The technology of the lists: the design's own, or the one chosen where a
+// Mixed or Omni design lets the user choose, within the rules level.
+void TWeaponsPage::ChooseListTechnology(TMech& m) {
+  const std::uint8_t lv = m.RulesLevel;
   const bool chooseTech = m.IsMixed() || m.IsOmni();
   ui_->btnWepType->setEnabled(chooseTech);
   if (!chooseTech) {
@@ -334,8 +355,12 @@ void TWeaponsPage::Refresh(QObject* sender) {
   }
   const std::uint8_t f = m.WeaponFilter;
   ui_->btnWepType->setText(f & (rlClan2 | rlClan3) ? "Clan" : f == rlMixed3 ? "Custom" : "Inner Sphere");
+}
 
-  // Categories; a tab change rebuilds the list.
+// The categories the rules level offers; true when the equipment list must be
+// rebuilt (a tab change, or a category the level no longer offers).
+bool TWeaponsPage::RefreshCategories(QObject* sender) {
+  const std::uint8_t lv = host_.Design().RulesLevel;
   ui_->btnElectronic->setEnabled(lv != rlIS1);
   bool rebuild = qobject_cast<QTabWidget*>(sender) || (sender && sender->parent() &&
                                                        qobject_cast<QTabWidget*>(sender->parent()));
@@ -343,20 +368,16 @@ void TWeaponsPage::Refresh(QObject* sender) {
     PressEnergy();
     rebuild = true;
   }
-  if (rebuild) {
-    OnCategoryClicked();  // refreshes this page again, as a refresh of its own
-    return;
-  }
+  return rebuild;
+}
 
-  // Configuration.
-  ui_->btnConfig->setText(QString::fromStdString(m.ConfigName(m.ConfigIndex)));
-  ui_->btnConfig->setEnabled(m.IsOmni());
-
-  // Where the next item may go.
+// The location buttons where the next item may go.
+void TWeaponsPage::EnableLocations(const TMech& m) {
+  const bool quad = m.IsQuad();
   const std::uint8_t mode = m.MountMode;
   const bool frontOrRear = mode == mmFront || mode == mmRear;
   const bool turret = mode == mmTurret;
-  const std::uint8_t t = c.Turret;
+  const std::uint8_t t = m.Config->Turret;
   ui_->btnLoc_H->setEnabled(frontOrRear || (turret && t == trHead));
   for (QToolButton* b : {ui_->btnLoc_CT, ui_->btnLoc_RL, ui_->btnLoc_LL}) b->setEnabled(frontOrRear);
   ui_->btnLoc_RT->setEnabled(frontOrRear || (turret && (t == trRightTorso || t == trDualTorso)));
@@ -364,8 +385,10 @@ void TWeaponsPage::Refresh(QObject* sender) {
   const bool armless = m.MiscFlags & mfArmless;
   for (QToolButton* b : {ui_->btnLoc_RA, ui_->btnLoc_LA})
     b->setEnabled(!armless && (mode == mmFront || (mode == mmRear && quad)));
+}
 
-  // The BIN, or a location that can take the item.
+// The BIN, or a location that can take the item.
+void TWeaponsPage::PressMountLocation(TMech& m) {
   if (!host_.UseBin() && m.MountMode == mmBin) m.MountMode = mmFront;
   const bool binMode = m.MountMode == mmBin;
   if (binMode) {
@@ -375,8 +398,12 @@ void TWeaponsPage::Refresh(QObject* sender) {
     pressed->setChecked(true);
     if (!pressed->isEnabled()) ChooseDefaultLocation();
   }
+}
 
-  // Captions.
+// The captions of the mounting and the locations, and the column headings.
+void TWeaponsPage::ShowCaptions(const TMech& m) {
+  const bool quad = m.IsQuad();
+  const bool binMode = m.MountMode == mmBin;
   ui_->btnLocation->setText(QString("Location (%1)").arg(Text(MountModeName(m.MountMode))));
   ui_->lblLocation->setText(binMode ? QString("BIN") : Text(LocationName(m.CurrentLocation, quad)));
   for (int loc = locRightArm; loc <= locLeftLeg; ++loc)
@@ -389,12 +416,10 @@ void TWeaponsPage::Refresh(QObject* sender) {
                     ui_->lblWep11})
     l->setVisible(!ammo);
   PlaceHeadings();
+}
 
-  // The slots of the location (or the BIN) and the configuration's items.
-  FillSlotList();
-  FillPlacedList();
-
-  // The free slots of the configuration, out of all it has.
+// The gauge of the configuration's free slots, out of all it has.
+void TWeaponsPage::ShowFreeSlots(const TConfiguration& c) {
   int total = 0, used = 0;
   for (int loc = 0; loc < kLocationCount; ++loc) {
     const int n = c.Crits.UsableSlots(loc);
@@ -403,7 +428,6 @@ void TWeaponsPage::Refresh(QObject* sender) {
   }
   SetGauge(*ui_->GaugeCrits, total, total - used, host_.Colors()[dcGaugeN], host_.Colors()[dcGaugeE]);
   ui_->GaugeCrits->setTextKind(TGauge::EText::Value);
-  for (QListWidget* l : {ui_->lbWepType, ui_->lbWepList, ui_->lbLocation}) l->viewport()->update();
 }
 
 void TWeaponsPage::PlaceHeadings() {

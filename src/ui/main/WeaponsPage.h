@@ -18,6 +18,8 @@ namespace tfd {
 
 class IDesignHost;
 class TComponentMenus;
+class TConfiguration;
+class TMech;
 class TWepInfo;
 class TWeapon;
 
@@ -54,6 +56,13 @@ class TWeaponsPage : public QWidget {
   void FillSlotList();
   void FillPlacedList();
   void PlaceHeadings();
+  // The parts of the refresh.
+  void ChooseListTechnology(TMech& m);
+  bool RefreshCategories(QObject* sender);
+  void EnableLocations(const TMech& m);
+  void PressMountLocation(TMech& m);
+  void ShowCaptions(const TMech& m);
+  void ShowFreeSlots(const TConfiguration& c);
 
   std::unique_ptr<Ui::WeaponsPage> ui_;
   IDesignHost& host_;
