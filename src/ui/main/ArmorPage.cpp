@@ -170,12 +170,20 @@ void TArmorPage::UpdateTabOrder() {
 
 void TArmorPage::Refresh(QObject* sender) {
   TMech& m = host_.Design();
-  const std::uint8_t lv = m.RulesLevel;
 
   // Turret mounting without a turret falls back to the front.
   if (m.MountMode == mmTurret && m.Config->Turret == trNone) m.MountMode = mmFront;
+  ShowValuesAndTotals(m);
+  // Typing armour values does not rebuild the rest of the page.
+  if (qobject_cast<QAbstractSpinBox*>(sender)) return;
+  ShowArmorTypes(m);
+  ShowStructureAndEqualising(m);
+  ShowBodyShape(m);
+}
 
-  // The eleven values, each edit limited as the armour rules limit it.
+// The eleven values, each edit limited as the armour rules limit it, and the
+// totals with their gauge.
+void TArmorPage::ShowValuesAndTotals(const TMech& m) {
   const bool armless = m.MiscFlags & mfArmless;
   for (const TArmorSection& s : sections_) {
     int maximum = 2 * m.Structure[static_cast<std::size_t>(s.Structure)];
@@ -185,27 +193,29 @@ void TArmorPage::Refresh(QObject* sender) {
   }
 
   // Totals and the gauge.
-  ui_->lblArmrTng->setText(FormatTonnage(m.Weights[wArmor], lv));
+  ui_->lblArmrTng->setText(FormatTonnage(m.Weights[wArmor], m.RulesLevel));
   ui_->lblArmrPtsMax->setText(QString::number(m.MaxArmor));
   ui_->lblArmrPtsTotal->setText(QString::number(m.ArmorFactor));
   ui_->lblArmrPtsUsd->setText(QString::number(m.ArmorPoints));
   const TDisplayColors& colors = host_.Colors();
   SetGauge(*ui_->GaugeArmr, m.MaxArmor, m.ArmorPoints, colors[dcGaugeN], colors[dcGaugeE]);
+}
 
-  // Typing armour values does not rebuild the rest of the page.
-  if (qobject_cast<QAbstractSpinBox*>(sender)) return;
-
-  // Armour types.
+// The design's armour type and, for patchwork, each section's.
+void TArmorPage::ShowArmorTypes(const TMech& m) {
   ui_->btnArmrType->setText(QString::fromStdString(m.ArmorTypeName(m.ArmorType, false)));
-  ui_->btnArmrType->setEnabled(lv != rlIS1);
+  ui_->btnArmrType->setEnabled(m.RulesLevel != rlIS1);
   for (std::size_t tag = 2; tag <= 12; ++tag) {
     TDropButton* b = armorButtons_[tag - 1];
     b->setEnabled(m.ArmorType == atPatchwork);
     b->setText(QString::fromStdString(
         m.ArmorTypeName(m.ArmorTypes[static_cast<std::size_t>(ArmorSectionOfTag(static_cast<int>(tag)))], true)));
   }
+}
 
-  // Structure.
+// The internal structure of each location, the equalising boxes and the
+// torso ratio.
+void TArmorPage::ShowStructureAndEqualising(const TMech& m) {
   const std::pair<QLabel*, int> structure[] = {
       {ui_->lblIS_H, bsHead},  {ui_->lblIS_CT, bsCenterTorso}, {ui_->lblIS_RT, bsSideTorso},
       {ui_->lblIS_LT, bsSideTorso}, {ui_->lblIS_RA, bsArm}, {ui_->lblIS_LA, bsArm},
@@ -221,8 +231,10 @@ void TArmorPage::Refresh(QObject* sender) {
   UpdateTabOrder();
   SetRangeAndValue(*ui_->sedtTorsoRatioF, 1, 10, m.TorsoRatioFront);
   SetRangeAndValue(*ui_->sedtTorsoRatioR, 1, 10, m.TorsoRatioRear);
+}
 
-  // Limb names follow the body shape.
+// Limb names follow the body shape; no arms, no arm armour.
+void TArmorPage::ShowBodyShape(const TMech& m) {
   const bool quad = m.IsQuad();
   ui_->lblArmr_RA->setText(quad ? "Right Front Leg" : "Right Arm");
   ui_->lblArmr_LA->setText(quad ? "Left Front Leg" : "Left Arm");
@@ -230,7 +242,7 @@ void TArmorPage::Refresh(QObject* sender) {
   ui_->lblArmr_LL->setText(quad ? "Left Rear Leg" : "Left Leg");
   ui_->imgOwens->setQuad(quad);
 
-  // No arms, no arm armour.
+  const bool armless = m.MiscFlags & mfArmless;
   for (QWidget* w : {static_cast<QWidget*>(ui_->lblArmr_RA), static_cast<QWidget*>(ui_->lblArmr_LA),
                      static_cast<QWidget*>(ui_->lblIS_RA), static_cast<QWidget*>(ui_->lblIS_LA),
                      static_cast<QWidget*>(ui_->sedtAF_RA), static_cast<QWidget*>(ui_->sedtAF_LA)})

@@ -15,6 +15,7 @@ namespace tfd {
 class IDesignHost;
 class TComponentMenus;
 class TDropButton;
+class TMech;
 class TSpinEdit;
 
 // One armour edit: its section, the other member of its torso pair, its
@@ -53,6 +54,11 @@ class TArmorPage : public QWidget {
   void OnRatioEdited(TSpinEdit* edit);
   void OnPreset(int percent);
   void UpdateTabOrder();
+  // The parts of the refresh.
+  void ShowValuesAndTotals(const TMech& m);
+  void ShowArmorTypes(const TMech& m);
+  void ShowStructureAndEqualising(const TMech& m);
+  void ShowBodyShape(const TMech& m);
 
   std::unique_ptr<Ui::ArmorPage> ui_;
   IDesignHost& host_;
