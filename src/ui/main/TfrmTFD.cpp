@@ -68,7 +68,26 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   // Schemes made of system colours follow a change of the desktop's theme.
   connect(colorApplier_, &TColorApplier::DesktopPaletteChanged, this, [this] { SetActiveColorSet(activeSet_); });
   if (equipment_) design_.Equipment = &equipment_->Index();
+  CreatePages();
+  CreateWindows();
+  CreateRosterPage();
+  save_ = new TSaveCommands(*this);
+  ConnectCommands();
+  CreateStatusBar();
 
+  connect(&timer_, &QTimer::timeout, this, &TfrmTFD::TimerTick);
+  // The size the pages like, within the screen.
+  QSize size(1100, 760);
+  if (const QScreen* screen = this->screen()) size = size.boundedTo(screen->availableGeometry().size());
+  resize(size);
+
+  SetModifiedFlag(false);
+  Recalc(rqAll);
+  SetUpUndo();
+}
+
+// The component menus and the pages of the tabs, the roster's aside.
+void TfrmTFD::CreatePages() {
   menus_ = new TComponentMenus(*this, this);
   pageMain_ = new TMainItemsPage(*this, *menus_, ui_->tsMain);
   ui_->lay_tsMain->addWidget(Scrolling(pageMain_));
@@ -87,7 +106,10 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
     if (pageMain_->ArmorButtonDown()) return 1;
     return pageArmor_->PressedArmorButton();
   };
+}
 
+// The error report, the about box, and the settings and ratings windows.
+void TfrmTFD::CreateWindows() {
   errorReport_ = new TfrmErrorRpt(this);
   // After the double click is over: the tab change refreshes the report's list.
   connect(errorReport_, &TfrmErrorRpt::findingActivated, this, [this](int index) {
@@ -107,10 +129,10 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   graphOptions_ = new TfrmGrphOpts(this);
   connect(pageReports_, &TReportsPage::battleValueRequested, this, [this] { ShowRatingsWindow(*bv_); });
   connect(pageReports_, &TReportsPage::costRequested, this, [this] { ShowRatingsWindow(*cost_); });
+}
 
-  connect(ui_->FileNewItem, &QAction::triggered, this, [this] { FileNewItem_Click(); });
-  ui_->FileOpenItem->setEnabled(true);
-  connect(ui_->FileOpenItem, &QAction::triggered, this, &TfrmTFD::openRequested);
+// The Unit Roster tab, with what it asks of the window.
+void TfrmTFD::CreateRosterPage() {
   TRosterPageLinks rosterLinks;
   rosterLinks.ChooseDesignFile = [this] { return TFileDialogSeam::GetOpenFileName(this, OpenDialogSettings()); };
   rosterLinks.LoadIntoEditor = [this](const QString& file) { emit loadRequested(file); };
@@ -118,7 +140,13 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   rosterLinks.DescribeWarning = WarningLine;
   pageRoster_ = new TUnitRosterPage(*this, roster_, rosterPositions_.get(), std::move(rosterLinks), ui_->tsUnitRoster);
   ui_->lay_tsUnitRoster->addWidget(Scrolling(pageRoster_));
-  save_ = new TSaveCommands(*this);
+}
+
+// The menus' commands and the tab change.
+void TfrmTFD::ConnectCommands() {
+  connect(ui_->FileNewItem, &QAction::triggered, this, [this] { FileNewItem_Click(); });
+  ui_->FileOpenItem->setEnabled(true);
+  connect(ui_->FileOpenItem, &QAction::triggered, this, &TfrmTFD::openRequested);
   for (QAction* a : {ui_->FileSaveItem, ui_->FileSaveAsItem, ui_->FilePrintItem, ui_->FilePrintSetupItem})
     a->setEnabled(true);
   connect(ui_->FileSaveItem, &QAction::triggered, this, [this] { FileSave(); });
@@ -134,22 +162,14 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   connect(ui_->OptionsHTMLItem, &QAction::triggered, this, [this] { htmlOptions_->exec(); });
   connect(ui_->OptionsDefaultsItem, &QAction::triggered, this, [this] { defValues_->exec(); });
   connect(ui_->pcMain, &QTabWidget::currentChanged, this, [this](int index) { pcMain_Change(index); });
+}
 
+void TfrmTFD::CreateStatusBar() {
   sbTonnage_ = new QLabel(this);
   sbArmor_ = new QLabel(this);
   sbHeat_ = new QLabel(this);
   sbRatings_ = new QLabel(this);
   for (QLabel* l : {sbTonnage_, sbArmor_, sbHeat_, sbRatings_}) statusBar()->addPermanentWidget(l);
-
-  connect(&timer_, &QTimer::timeout, this, &TfrmTFD::TimerTick);
-  // The size the pages like, within the screen.
-  QSize size(1100, 760);
-  if (const QScreen* screen = this->screen()) size = size.boundedTo(screen->availableGeometry().size());
-  resize(size);
-
-  SetModifiedFlag(false);
-  Recalc(rqAll);
-  SetUpUndo();
 }
 
 void TfrmTFD::SetUpUndo() {

@@ -145,6 +145,12 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The parts of the window, made in this order.
+  void CreatePages();
+  void CreateWindows();
+  void CreateRosterPage();
+  void ConnectCommands();
+  void CreateStatusBar();
   void FileNewItem_Click();
   void OptionsUseBINItem_Click(bool checked);
   void OptionsGraphItem_Click();
