@@ -68,28 +68,7 @@ TWeaponsPage::TWeaponsPage(IDesignHost& host, TComponentMenus& menus, QWidget* p
   ui_->btnConfig->setMenu(menus.pmConfig);
   connect(&menus, &TComponentMenus::weaponFilterChosen, this, [this] { FillEquipmentList(); });
 
-  // The mounting direction of the next placement.
-  pmLocation_ = new QMenu(this);
-  pmLocation_->setObjectName("pmLocation");
-  auto* directions = new QActionGroup(pmLocation_);
-  for (auto [caption, tag] : {std::pair{"Front", int{mmFront}}, std::pair{"Rear", int{mmRear}},
-                              std::pair{"Turret", int{mmTurret}}, std::pair{"BIN", int{mmBin}}}) {
-    QAction* a = pmLocation_->addAction(caption);
-    a->setCheckable(true);
-    a->setData(tag);
-    directions->addAction(a);
-    connect(a, &QAction::triggered, this, [this, a] { OnDirectionChosen(a->data().toInt()); });
-  }
-  connect(pmLocation_, &QMenu::aboutToShow, this, [this] {
-    TMech& m = host_.Design();
-    if (!host_.UseBin() && m.MountMode == mmBin) m.MountMode = mmFront;
-    for (QAction* a : pmLocation_->actions()) {
-      const int tag = a->data().toInt();
-      a->setChecked(tag == m.MountMode);
-      if (tag == mmBin) a->setVisible(host_.UseBin());
-      if (tag == mmTurret) a->setEnabled(m.Config->Turret != trNone);
-    }
-  });
+  CreateLocationMenu();
   ui_->btnLocation->setMenu(pmLocation_);
 
   const auto background = [this](EDisplayColor c) { return [this, c] { return host_.Colors()[c]; }; };
@@ -121,6 +100,31 @@ TWeaponsPage::TWeaponsPage(IDesignHost& host, TComponentMenus& menus, QWidget* p
   connect(ui_->Image3, &TStatusLight::clicked, this, [this] { host_.ShowErrorReport(); });
   ui_->GaugeCrits->setKind(TGauge::EKind::Bar);
   SetUpEdits();
+}
+
+// The menu of the mounting direction of the next placement.
+void TWeaponsPage::CreateLocationMenu() {
+  pmLocation_ = new QMenu(this);
+  pmLocation_->setObjectName("pmLocation");
+  auto* directions = new QActionGroup(pmLocation_);
+  for (auto [caption, tag] : {std::pair{"Front", int{mmFront}}, std::pair{"Rear", int{mmRear}},
+                              std::pair{"Turret", int{mmTurret}}, std::pair{"BIN", int{mmBin}}}) {
+    QAction* a = pmLocation_->addAction(caption);
+    a->setCheckable(true);
+    a->setData(tag);
+    directions->addAction(a);
+    connect(a, &QAction::triggered, this, [this, a] { OnDirectionChosen(a->data().toInt()); });
+  }
+  connect(pmLocation_, &QMenu::aboutToShow, this, [this] {
+    TMech& m = host_.Design();
+    if (!host_.UseBin() && m.MountMode == mmBin) m.MountMode = mmFront;
+    for (QAction* a : pmLocation_->actions()) {
+      const int tag = a->data().toInt();
+      a->setChecked(tag == m.MountMode);
+      if (tag == mmBin) a->setVisible(host_.UseBin());
+      if (tag == mmTurret) a->setEnabled(m.Config->Turret != trNone);
+    }
+  });
 }
 
 TWeaponsPage::~TWeaponsPage() = default;

@@ -44,6 +44,7 @@ class TWeaponsPage : public QWidget {
   void PressEnergy();
 
  private:
+  void CreateLocationMenu();
   void OnCategoryClicked();
   void FillEquipmentList();
   void SetUpEdits();
