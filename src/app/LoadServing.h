@@ -2,11 +2,13 @@
 // Serving load requests in the main window: a request handed over through
 // the shared block (at the first showing, at every activation of the window
 // or the application, and on a later copy's nudge), a file chosen with
-// File > Open and a roster design opened in the editor. The application
-// wires it to its window; it must end before the window does, so that no
-// activation serves a request into a window being torn down. One guard covers every trigger, so a question or an error box
-// (whose closing activates the window again) never leads to a second serving
-// of the same event.
+// File > Open and a roster design opened in the editor. One guard covers
+// every trigger, so a question or an error box (whose closing activates the
+// window again) never leads to a second serving of the same event.
+//
+// The application wires it to its window; it must end before the window
+// does, so that no activation serves a request into a window being torn
+// down.
 
 #include <QObject>
 #include <QString>
