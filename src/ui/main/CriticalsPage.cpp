@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDataStream>
 #include <QDrag>
 #include <QIODevice>
 #include <QLabel>
@@ -84,29 +83,16 @@ class TSlotDelegate : public QStyledItemDelegate {
   TSlotList& list_;
 };
 
-struct TDragPayload {
-  quintptr Item = 0;
-  quintptr Source = 0;
+// What a drag of a slot item carries within the program: the item and the
+// list it left. A drag from elsewhere carries plain data and is refused.
+class TSlotDragData final : public QMimeData {
+ public:
+  TSlotDragData(const TWeapon* item, const QWidget* source) : Item(item), Source(source) {
+    setData(kDragFormat, QByteArray());
+  }
+  const TWeapon* const Item;
+  const QWidget* const Source;
 };
-
-QByteArray Encode(const TDragPayload& p) {
-  QByteArray bytes;
-  QDataStream out(&bytes, QIODevice::WriteOnly);
-  out << static_cast<quint64>(p.Item) << static_cast<quint64>(p.Source);
-  return bytes;
-}
-
-bool DecodePayload(const QMimeData* data, TDragPayload& p) {
-  if (!data || !data->hasFormat(kDragFormat)) return false;
-  QByteArray bytes = data->data(kDragFormat);
-  QDataStream in(&bytes, QIODevice::ReadOnly);
-  quint64 item = 0, source = 0;
-  in >> item >> source;
-  if (in.status() != QDataStream::Ok) return false;
-  p.Item = static_cast<quintptr>(item);
-  p.Source = static_cast<quintptr>(source);
-  return true;
-}
 
 // The text of a slot: the fixed item's name, the equipment's abbreviation, or
 // for equipment the table has no abbreviation for (custom items) the item's own.
@@ -306,24 +292,22 @@ TWeapon* TCriticalsPage::ItemAt(const TSlotList& list, int row) const {
 // ---- dragging ----
 
 QMimeData* TCriticalsPage::DragData(TWeapon* item, const QWidget& source) {
-  auto* data = new QMimeData;
-  data->setData(kDragFormat, Encode({reinterpret_cast<quintptr>(item), reinterpret_cast<quintptr>(&source)}));
-  return data;
+  return new TSlotDragData(item, &source);
 }
 
 bool TCriticalsPage::Decode(const QMimeData* mime, TWeapon*& item, const TSlotList*& source) const {
-  TDragPayload p;
-  if (!DecodePayload(mime, p)) return false;
+  const auto* p = dynamic_cast<const TSlotDragData*>(mime);
+  if (!p) return false;
   // Only our own lists, and only an item the configuration still owns: the
   // pointers are compared, never followed, until they are known.
   source = nullptr;
   for (const TSlotList* list : lists_)
-    if (reinterpret_cast<quintptr>(list) == p.Source) source = list;
-  if (reinterpret_cast<quintptr>(ui_->lbCS_BIN) == p.Source) source = ui_->lbCS_BIN;
+    if (list == p->Source) source = list;
+  if (ui_->lbCS_BIN == p->Source) source = ui_->lbCS_BIN;
   if (!source) return false;
   const TMech& m = host_.Design();
   for (const auto& own : m.Config->Items)
-    if (reinterpret_cast<quintptr>(own.get()) == p.Item) {
+    if (own.get() == p->Item) {
       item = own.get();
       return true;
     }
