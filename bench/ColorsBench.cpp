@@ -6,9 +6,9 @@
 
 #include <QApplication>
 
+#include "app/Startup.h"
 #include "equipment/ColorSchemes.h"
 #include "equipment/EquipmentLists.h"
-#include "ui/main/Startup.h"
 #include "ui/main/TfrmTFD.h"
 
 using namespace tfd;

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QTabWidget>
 
+#include "app/Startup.h"
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
 #include "ratings/RosterPositions.h"
@@ -17,10 +18,10 @@
 #include "ui/main/MainItemsPage.h"
 #include "ui/main/ReportsPage.h"
 #include "ui/main/SpinText.h"
-#include "ui/main/Startup.h"
 #include "ui/main/TfrmTFD.h"
 #include "ui/main/WeaponsPage.h"
 #include "ui/widgets/Graph.h"
+#include "ui/widgets/SpinEdit.h"
 
 using namespace tfd;
 
@@ -42,7 +43,7 @@ void BM_WalkingMPKeystroke(benchmark::State& state) {
   TfrmTFD window(LoadEquipmentLists());
   window.show();
   QApplication::processEvents();
-  TSpinEdit* walk = window.MainItems()->ui.sedtW_MP;
+  auto* walk = window.findChild<TSpinEdit*>("sedtW_MP");
   int mp = 3;
   for (auto _ : state) {
     EditorOf(*walk)->setText(QString::number(mp));  // the edit's handler stores, recalculates, refreshes

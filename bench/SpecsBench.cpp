@@ -6,10 +6,10 @@
 
 #include <QApplication>
 
+#include "app/Startup.h"
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
 #include "ui/main/DesignHost.h"
-#include "ui/main/Startup.h"
 #include "ui/main/TfrmTFD.h"
 
 using namespace tfd;

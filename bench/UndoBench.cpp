@@ -6,12 +6,12 @@
 #include <QApplication>
 #include <QTabWidget>
 
+#include "app/Startup.h"
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
 #include "ui/main/DesignUndo.h"
-#include "ui/main/Startup.h"
 #include "ui/main/TfrmTFD.h"
 
 using namespace tfd;

@@ -6,12 +6,13 @@
 #include <QDir>
 #include <memory>
 
+#include "app/LoadRequests.h"
+#include "app/LoadServing.h"
+#include "app/Startup.h"
 #include "equipment/Database.h"
 #include "equipment/EquipmentLists.h"
 #include "ui/Splash/Splash.h"
 #include "ui/common/MessageSeam.h"
-#include "ui/main/LoadRequests.h"
-#include "ui/main/Startup.h"
 #include "ui/main/TfrmTFD.h"
 
 int main(int argc, char** argv) {
@@ -53,7 +54,9 @@ int main(int argc, char** argv) {
   int code = 0;
   {
     tfd::TfrmTFD window(std::move(equipment));
-    window.SetLoadRequests(&requests);
+    // After the window, so that it ends first.
+    tfd::TLoadServing serving(window);
+    serving.SetRequests(&requests);
     window.show();
     // The splash stays over the window a moment longer if its line needs it.
     splash.release()->finish(&window);

@@ -18,13 +18,13 @@
 #include <map>
 #include <set>
 
+#include "app/Startup.h"
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
 #include "ui/common/MessageSeam.h"
 #include "ui/main/CriticalsPage.h"
-#include "ui/main/Startup.h"
 #include "ui/main/TfrmTFD.h"
 #include "ui/widgets/DropButton.h"
 #include "ui/widgets/Gauge.h"
@@ -468,7 +468,7 @@ TEST_F(CriticalSheet, ArmPlacementLeavesTheActuatorsWhileFreeSlotsRemain) {
 }
 
 TEST_F(CriticalSheet, DraggingToAndFromTheBin) {
-  window->ui.OptionsUseBINItem->trigger();
+  Find<QAction>("OptionsUseBINItem")->trigger();
   ShowSheet();
   TSlotList* bin = List(TSlotList::kBin);
   EXPECT_TRUE(bin->isVisible());
@@ -497,7 +497,7 @@ TEST_F(CriticalSheet, DraggingToAndFromTheBin) {
   EXPECT_TRUE(Consistent());
 
   // Without the BIN its items wait behind the hint panel.
-  window->ui.OptionsUseBINItem->trigger();
+  Find<QAction>("OptionsUseBINItem")->trigger();
   EXPECT_FALSE(bin->isVisible());
   EXPECT_TRUE(Find<QWidget>("Panel2")->isVisible());
   EXPECT_TRUE(Text("lblBinHint").contains("1 item"));

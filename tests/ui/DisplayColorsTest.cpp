@@ -107,7 +107,7 @@ class DisplayColors : public TWindowTest {
     EXPECT_TRUE(acted);
   }
   void ChooseScheme(const QString& name, int trackBar = -1) {
-    WithModal(window->ui.OptionsDisplayItem, [&](QDialog* d) {
+    WithModal(Find<QAction>("OptionsDisplayItem"), [&](QDialog* d) {
       d->findChild<QComboBox*>("cbSchemes")->setEditText(name);
       if (trackBar >= 0) d->findChild<QSlider*>("tbSpeed")->setValue(trackBar);
       d->findChild<QPushButton*>("btnOK")->click();
@@ -239,7 +239,7 @@ TEST_F(DisplayColors, OkPutsTheChosenSchemeOnEveryControlAndPagesAddedLater) {
 
 TEST_F(DisplayColors, CancelKeepsTheColoursAndTheLightRestartsWithItsSpeed) {
   const QColor before = window->palette().color(QPalette::Window);
-  WithModal(window->ui.OptionsDisplayItem, [](QDialog* d) {
+  WithModal(Find<QAction>("OptionsDisplayItem"), [](QDialog* d) {
     d->findChild<QComboBox*>("cbSchemes")->setEditText(kStandardSchemeName);
     d->findChild<QSlider*>("tbSpeed")->setValue(0);
     d->findChild<QPushButton*>("btnCancel")->click();
@@ -276,7 +276,7 @@ TEST_F(DisplayColors, SystemColoursFollowAChangeOfTheDesktopTheme) {
 TEST_F(DisplayColors, NewStartsFromTheDefaultValuesOnceTheyAreChosen) {
   Choose("FileMenu", "&New");
   EXPECT_EQ(Design().Tonnage, 20);
-  WithModal(window->ui.OptionsDefaultsItem, [](QDialog* d) {
+  WithModal(Find<QAction>("OptionsDefaultsItem"), [](QDialog* d) {
     d->findChild<TSpinEdit*>("sedtTonnage")->setValue(60);
     d->findChild<TSpinEdit*>("sedtWalkMP")->setValue(5);
     d->findChild<QRadioButton*>("rbTechnology1")->click();
@@ -296,7 +296,7 @@ TEST_F(DisplayColors, NewStartsFromTheDefaultValuesOnceTheyAreChosen) {
 
 TEST_F(DisplayColors, AnHtmlImportsColoursShowInTheHtmlOptions) {
   window->LoadFromFile(TFD_TEST_DATA "/hollow-warden-hw3.html");
-  WithModal(window->ui.OptionsHTMLItem, [](QDialog* d) {
+  WithModal(Find<QAction>("OptionsHTMLItem"), [](QDialog* d) {
     auto* html = qobject_cast<TfrmColor*>(d);
     ASSERT_NE(html, nullptr);
     EXPECT_EQ(html->TextChannels(), (std::array<int, 3>{192, 192, 192}));

@@ -25,10 +25,7 @@ constexpr int kMediumLaser = 102, kClanMediumLaser = 201;
 class ErrorReport : public TWindowTest {
  protected:
   void Type(const char* editName, const QString& text) {
-    auto* edit = Find<TSpinEdit>(editName);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
+    TWindowTest::Type(editName, text);
     // The heat-sink and tonnage edits store what was typed when they lose the focus.
     Find<TSpinEdit>("sedtW_MP")->setFocus();
   }
@@ -134,7 +131,7 @@ TEST_F(ErrorReport, ADoubleClickTakesTheUserWhereTheLineCanBeFixed) {
   ASSERT_NE(placed->currentItem(), nullptr);
   EXPECT_EQ(placed->currentItem()->text(), "Medium Laser");
 
-  window->ui.OptionsUseBINItem->trigger();
+  Find<QAction>("OptionsUseBINItem")->trigger();
   ASSERT_TRUE(window->UseBin());
   DoubleClick("Error: Medium Laser is in the BIN");
   EXPECT_EQ(CurrentTab(), "tsCriticals");

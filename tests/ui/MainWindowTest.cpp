@@ -16,13 +16,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/Startup.h"
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
 #include "ui/common/MessageSeam.h"
 #include "ui/main/ComponentMenus.h"
-#include "ui/main/Startup.h"
 #include "ui/main/TfrmTFD.h"
 #include "ui/widgets/DropButton.h"
 #include "ui/widgets/Gauge.h"
@@ -33,16 +33,7 @@ using namespace tfd;
 
 namespace {
 
-class MainWindow : public TWindowTest {
- protected:
-  // Types into a spin edit the way a user does: everything selected, then keys.
-  void Type(const char* editName, const QString& text) {
-    auto* edit = Find<TSpinEdit>(editName);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-  }
-};
+class MainWindow : public TWindowTest {};
 
 }  // namespace
 

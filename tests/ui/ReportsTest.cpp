@@ -94,7 +94,7 @@ class Reports : public TWindowTest {
   void SetOptionsThroughTheWindow(std::uint8_t boxes, const char* button) {
     auto* options = window->GraphOptionsWindow();
     WhileModal(options, [options, boxes] { options->Check(boxes); }, button);
-    window->ui.OptionsGraphItem->trigger();
+    Find<QAction>("OptionsGraphItem")->trigger();
   }
 };
 
@@ -201,7 +201,7 @@ TEST_F(Reports, ClickReadoutAndTooltipStayWithinTheRanges) {
 }
 
 TEST_F(Reports, GraphOptionsOkCancelAndTheSeriesThatFollowThem) {
-  ASSERT_TRUE(window->ui.OptionsGraphItem->isEnabled());
+  ASSERT_TRUE(Find<QAction>("OptionsGraphItem")->isEnabled());
   Load("vashti-prime.TFC");
   window->ReportsPage()->SetReadout(9);
 
@@ -216,7 +216,7 @@ TEST_F(Reports, GraphOptionsOkCancelAndTheSeriesThatFollowThem) {
   std::uint8_t shown = 0;
   auto* options = window->GraphOptionsWindow();
   WhileModal(options, [&] { shown = options->Checked(); }, "btnCancel");
-  window->ui.OptionsGraphItem->trigger();
+  Find<QAction>("OptionsGraphItem")->trigger();
   EXPECT_EQ(shown, 16);
 
   for (std::uint8_t set : {std::uint8_t{0}, std::uint8_t{goHeatUltra | goDamageUltra},

@@ -14,11 +14,11 @@
 #include <QTextDocument>
 
 #include "WindowTestKit.h"
+#include "app/LoadServing.h"
 #include "equipment/EquipmentLists.h"
 #include "files/HtmlSettings.h"
 #include "files/LoadDesign.h"
 #include "ui/common/FileDialogSeam.h"
-#include "ui/main/LoadServing.h"
 #include "ui/main/SaveCommands.h"
 
 namespace tfd {
@@ -191,13 +191,13 @@ TEST_F(Saving, YesToTheQuestionsSavesAndGoesOnOnlyWhenSaved) {
 
   // Loading: Yes and a cancelled dialog loads nothing.
   TMessageSeam::SetNextAnswer(QMessageBox::Yes);
-  window->LoadServing()->ServeFile(Sample("brennock-bk1.TFI"));
+  serving->ServeFile(Sample("brennock-bk1.TFI"));
   EXPECT_NE(Design().Texts[txtModel], "Brennock BK-1");
   EXPECT_TRUE(window->Modified());
   // ... and with a name, saves and then loads.
   TMessageSeam::SetNextAnswer(QMessageBox::Yes);
   TFileDialogSeam::SetNextAnswer(Path("before-load.TFC"));
-  window->LoadServing()->ServeFile(Sample("brennock-bk1.TFI"));
+  serving->ServeFile(Sample("brennock-bk1.TFI"));
   EXPECT_TRUE(QFile::exists(Path("before-load.TFC")));
   EXPECT_EQ(Design().Texts[txtModel], "Brennock BK-1");
 

@@ -283,7 +283,7 @@ TEST_F(Specifications, EditsAreTheDesignsAndSurviveTabAndConfigurationChanges) {
 
   // New empties every field.
   TMessageSeam::SetNextAnswer(QMessageBox::No);
-  window->ui.FileNewItem->trigger();
+  Find<QAction>("FileNewItem")->trigger();
   ShowTab("tsSpecifications");
   EXPECT_EQ(type->text(), "");
   EXPECT_EQ(BoxText("cbArmr"), "");

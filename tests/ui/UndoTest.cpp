@@ -345,8 +345,7 @@ TEST_F(Undo, SearchOfEveryCategoryFindsAndAddsAcrossTheLists) {
     EXPECT_TRUE(name.contains("LRM 10", Qt::CaseInsensitive)) << name.toStdString();
   // Only what the technology filter allows: no Clan entries in an Inner Sphere design.
   for (int i = 0; i < list->count(); ++i) {
-    const auto* info =
-        reinterpret_cast<const TWepInfo*>(list->item(i)->data(Qt::UserRole + 1).value<quintptr>());
+    const auto* info = list->item(i)->data(Qt::UserRole + 1).value<const TWepInfo*>();
     ASSERT_NE(info, nullptr);
     EXPECT_EQ(info->Info.Tech & Design().WeaponFilter, Design().WeaponFilter) << info->Info.Name;
   }

@@ -234,7 +234,7 @@ TEST_F(UnitRosterPageTest, PositionsFillFromEveryFormatAndTheCurrentDesign) {
   EXPECT_FALSE(put->isEnabled());
   EXPECT_TRUE(put->toolTip().contains("changes"));
   TMessageSeam::SetNextAnswer(QMessageBox::No);  // do not save before New
-  window->ui.FileNewItem->trigger();
+  Find<QAction>("FileNewItem")->trigger();
   window->LoadFromFile(Sample("torvek-tk4q.TFI"));
   ShowTab("tsUnitRoster");
   SlotMenu(1, "Put Current Design Here");
@@ -244,7 +244,7 @@ TEST_F(UnitRosterPageTest, PositionsFillFromEveryFormatAndTheCurrentDesign) {
   // And a position's design goes into the editor the way File > Open loads.
   SlotMenu(4, "Load This Titanframe");
   EXPECT_EQ(Design().Texts[txtModel], "Vashti Prime");
-  EXPECT_EQ(window->ui.pcMain->currentWidget(), window->ui.tsMain);
+  EXPECT_EQ(Find<QTabWidget>("pcMain")->currentWidget(), Find<QWidget>("tsMain"));
 }
 
 TEST_F(UnitRosterPageTest, AnOmniPositionFieldsTheChosenConfiguration) {

@@ -12,10 +12,10 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "app/Startup.h"
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
 #include "ui/common/MessageSeam.h"
-#include "ui/main/Startup.h"
 #include "ui/main/TfrmTFD.h"
 #include "ui/main/WeaponsPage.h"
 #include "ui/widgets/DropButton.h"

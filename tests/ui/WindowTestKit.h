@@ -15,10 +15,12 @@
 #include <memory>
 #include <set>
 
+#include "app/LoadServing.h"
+#include "app/Startup.h"
 #include "model/Mech.h"
 #include "ui/common/MessageSeam.h"
-#include "ui/main/Startup.h"
 #include "ui/main/TfrmTFD.h"
+#include "ui/widgets/SpinEdit.h"
 
 namespace tfd {
 
@@ -27,12 +29,15 @@ class TWindowTest : public ::testing::Test {
   void SetUp() override {
     TMessageSeam::ClearShown();
     window = std::make_unique<TfrmTFD>(LoadEquipmentLists());
+    // Wired as the program wires it: File > Open and the roster load through it.
+    serving = std::make_unique<TLoadServing>(*window);
     window->show();
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
   }
   void TearDown() override {
     TMessageSeam::SetNextAnswer(QMessageBox::No);  // never block on the close question
+    serving.reset();
     window.reset();
     TMessageSeam::ClearShown();
   }
@@ -44,6 +49,13 @@ class TWindowTest : public ::testing::Test {
     return w;
   }
   QString Text(const char* label) { return Find<QLabel>(label)->text(); }
+  // Types into a spin edit the way a user does: everything selected, then keys.
+  void Type(const char* editName, const QString& text) {
+    auto* edit = Find<TSpinEdit>(editName);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+  }
   TMech& Design() { return window->Design(); }
 
   // Pops a menu up (its rules run) and returns the entry of that caption.
@@ -67,6 +79,7 @@ class TWindowTest : public ::testing::Test {
   }
 
   std::unique_ptr<TfrmTFD> window;
+  std::unique_ptr<TLoadServing> serving;
 };
 
 // Every placed item's chain holds exactly the slots that name it; a BIN item

@@ -8,13 +8,12 @@
 #include <QWidgetAction>
 
 #include "model/UnitRoster.h"
+#include "ui/common/Formats.h"
 #include "ui_UnitInfo.h"
 
 namespace tfd {
 
 namespace {
-
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 struct TForceColumn {
   const char* heading;

@@ -1,39 +1,31 @@
 #include "ui/common/ColorDialogSeam.h"
 
 #include <QColorDialog>
-#include <QList>
+
+#include "ui/common/SeamAnswers.h"
 
 namespace tfd {
 
 namespace {
 
-QList<QColor>& Answers() {
-  static QList<QColor> answers;
+TSeamAnswers<QColor>& Answers() {
+  static TSeamAnswers<QColor> answers;
   return answers;
-}
-int& AskedCount() {
-  static int asked = 0;
-  return asked;
-}
-bool& Answering() {
-  static bool answering = false;
-  return answering;
 }
 
 }  // namespace
 
 QColor TColorDialogSeam::GetColor(QWidget* parent, const QColor& initial) {
-  ++AskedCount();
-  if (!Answers().isEmpty()) return Answers().takeFirst();
-  if (Answering()) return {};
+  if (const auto answer = Answers().Take()) return *answer;
+  if (Answers().NeverShows()) return {};
   const QColor chosen = QColorDialog::getColor(initial, parent);
   return chosen.isValid() ? chosen : QColor();
 }
 
-void TColorDialogSeam::SetNextAnswer(const QColor& color) { Answers() << color; }
+void TColorDialogSeam::SetNextAnswer(const QColor& color) { Answers().Add(color); }
 
-void TColorDialogSeam::NeverShow() { Answering() = true; }
+void TColorDialogSeam::NeverShow() { Answers().NeverShow(); }
 
-int TColorDialogSeam::Asked() { return AskedCount(); }
+int TColorDialogSeam::Asked() { return Answers().Asked(); }
 
 }  // namespace tfd

@@ -2,21 +2,15 @@
 
 #include <QFileDialog>
 
+#include "ui/common/SeamAnswers.h"
+
 namespace tfd {
 
 namespace {
 
-QStringList& Answers() {
-  static QStringList answers;
+TSeamAnswers<QString>& Answers() {
+  static TSeamAnswers<QString> answers;
   return answers;
-}
-int& AskedCount() {
-  static int asked = 0;
-  return asked;
-}
-bool& Answering() {
-  static bool answering = false;
-  return answering;
 }
 
 }  // namespace
@@ -50,9 +44,8 @@ QString TFileDialogSeam::GetSaveFileName(QWidget* parent, const TOpenDialogSetti
 }
 
 QString TFileDialogSeam::Ask(QWidget* parent, const TOpenDialogSettings& settings, bool save) {
-  ++AskedCount();
-  if (!Answers().isEmpty()) return Answers().takeFirst();
-  if (Answering()) return {};
+  if (const auto answer = Answers().Take()) return *answer;
+  if (Answers().NeverShows()) return {};
   if (qEnvironmentVariableIsSet("TFD_FILE_ANSWER")) return qEnvironmentVariable("TFD_FILE_ANSWER");
   auto dialog = save ? MakeSaveDialog(parent, settings) : MakeOpenDialog(parent, settings);
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
@@ -69,15 +62,12 @@ std::unique_ptr<QFileDialog> TFileDialogSeam::MakeSaveDialog(QWidget* parent,
   return dialog;
 }
 
-void TFileDialogSeam::SetNextAnswer(const QString& fileName) { Answers() << fileName; }
+void TFileDialogSeam::SetNextAnswer(const QString& fileName) { Answers().Add(fileName); }
 
-void TFileDialogSeam::NeverShow() { Answering() = true; }
+void TFileDialogSeam::NeverShow() { Answers().NeverShow(); }
 
-int TFileDialogSeam::Asked() { return AskedCount(); }
+int TFileDialogSeam::Asked() { return Answers().Asked(); }
 
-void TFileDialogSeam::Clear() {
-  Answers().clear();
-  AskedCount() = 0;
-}
+void TFileDialogSeam::Clear() { Answers().Clear(); }
 
 }  // namespace tfd

@@ -4,8 +4,12 @@
 
 #include <QString>
 #include <cstdint>
+#include <string_view>
 
 namespace tfd {
+
+// The core's text (UTF-8) as the windows show it.
+QString Text(std::string_view utf8);
 
 // Tons with 2 decimals at a level-3 rules level, 1 otherwise.
 QString FormatTonnage(double tons, std::uint8_t rulesLevel);

@@ -2,25 +2,22 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QList>
 #include <QTextStream>
+
+#include "ui/common/SeamAnswers.h"
 
 namespace tfd {
 
 namespace {
 
 // Test state of the seam; the program itself never sets it.
-QList<QMessageBox::StandardButton>& Answers() {
-  static QList<QMessageBox::StandardButton> answers;
+TSeamAnswers<QMessageBox::StandardButton>& Answers() {
+  static TSeamAnswers<QMessageBox::StandardButton> answers;
   return answers;
 }
 QStringList& ShownBoxes() {
   static QStringList shown;
   return shown;
-}
-bool& Answering() {
-  static bool answering = false;
-  return answering;
 }
 
 QMessageBox::StandardButton FromEnvironment(QMessageBox::StandardButton fallback) {
@@ -47,8 +44,8 @@ QMessageBox::StandardButton TMessageSeam::Show(QWidget* parent, QMessageBox::Ico
                                                QMessageBox::StandardButton fallback) {
   ShownBoxes() << title + '|' + text;
   Log(title, text);
-  if (!Answers().isEmpty()) return Answers().takeFirst();
-  if (Answering()) return fallback;
+  if (const auto answer = Answers().Take()) return *answer;
+  if (Answers().NeverShows()) return fallback;
   if (qEnvironmentVariableIsSet("TFD_MESSAGE_ANSWER")) return FromEnvironment(fallback);
   // The file readers break their messages with a carriage return.
   QString shown = text;
@@ -81,17 +78,17 @@ void TMessageSeam::ErrorTitled(QWidget* parent, const QString& title, const QStr
 }
 
 void TMessageSeam::SetNextAnswer(QMessageBox::StandardButton answer) {
-  Answering() = true;
-  Answers() << answer;
+  Answers().NeverShow();
+  Answers().Add(answer);
 }
 
-void TMessageSeam::NeverShow() { Answering() = true; }
+void TMessageSeam::NeverShow() { Answers().NeverShow(); }
 
 QStringList TMessageSeam::Shown() { return ShownBoxes(); }
 
 void TMessageSeam::ClearShown() {
   ShownBoxes().clear();
-  Answers().clear();
+  Answers().Clear();
 }
 
 }  // namespace tfd

@@ -10,6 +10,7 @@
 #include "ui/main/ComponentMenus.h"
 #include "ui/main/DesignHost.h"
 #include "ui/main/SpinText.h"
+#include "ui_ArmorPage.h"
 
 namespace tfd {
 
@@ -19,23 +20,23 @@ constexpr int kHeadArmor = 9;
 }  // namespace
 
 TArmorPage::TArmorPage(IDesignHost& host, TComponentMenus& menus, QWidget* parent)
-    : QWidget(parent),
+    : QWidget(parent), ui_(std::make_unique<Ui::ArmorPage>()),
       host_(host) {
-  ui.setupUi(this);
+  ui_->setupUi(this);
   setObjectName("pgArmor");
   ArrangeArmorBody(*this);
   sections_ = {{
-      {ui.sedtAF_H, asHead, kNone, kNone, 0, bsHead, 1, 1},
-      {ui.sedtAF_CT, asCenterTorso, asCenterTorsoRear, kNone, 0, bsCenterTorso, 2, 2},
-      {ui.sedtAF_CTR, asCenterTorsoRear, asCenterTorso, kNone, 0, bsCenterTorso, 2, 2},
-      {ui.sedtAF_RT, asRightTorso, asRightTorsoRear, asLeftTorso, 1, bsSideTorso, 3, 9},
-      {ui.sedtAF_RTR, asRightTorsoRear, asRightTorso, asLeftTorsoRear, 2, bsSideTorso, 3, 9},
-      {ui.sedtAF_LT, asLeftTorso, asLeftTorsoRear, asRightTorso, 1, bsSideTorso, 4, 9},
-      {ui.sedtAF_LTR, asLeftTorsoRear, asLeftTorso, asRightTorsoRear, 2, bsSideTorso, 4, 9},
-      {ui.sedtAF_RA, asRightArm, kNone, asLeftArm, 4, bsArm, 5, 10},
-      {ui.sedtAF_LA, asLeftArm, kNone, asRightArm, 4, bsArm, 6, 10},
-      {ui.sedtAF_RL, asRightLeg, kNone, asLeftLeg, 8, bsLeg, 7, 11},
-      {ui.sedtAF_LL, asLeftLeg, kNone, asRightLeg, 8, bsLeg, 8, 11},
+      {ui_->sedtAF_H, asHead, kNone, kNone, 0, bsHead, 1, 1},
+      {ui_->sedtAF_CT, asCenterTorso, asCenterTorsoRear, kNone, 0, bsCenterTorso, 2, 2},
+      {ui_->sedtAF_CTR, asCenterTorsoRear, asCenterTorso, kNone, 0, bsCenterTorso, 2, 2},
+      {ui_->sedtAF_RT, asRightTorso, asRightTorsoRear, asLeftTorso, 1, bsSideTorso, 3, 9},
+      {ui_->sedtAF_RTR, asRightTorsoRear, asRightTorso, asLeftTorsoRear, 2, bsSideTorso, 3, 9},
+      {ui_->sedtAF_LT, asLeftTorso, asLeftTorsoRear, asRightTorso, 1, bsSideTorso, 4, 9},
+      {ui_->sedtAF_LTR, asLeftTorsoRear, asLeftTorso, asRightTorsoRear, 2, bsSideTorso, 4, 9},
+      {ui_->sedtAF_RA, asRightArm, kNone, asLeftArm, 4, bsArm, 5, 10},
+      {ui_->sedtAF_LA, asLeftArm, kNone, asRightArm, 4, bsArm, 6, 10},
+      {ui_->sedtAF_RL, asRightLeg, kNone, asLeftLeg, 8, bsLeg, 7, 11},
+      {ui_->sedtAF_LL, asLeftLeg, kNone, asRightLeg, 8, bsLeg, 8, 11},
   }};
   for (std::size_t i = 0; i < sections_.size(); ++i) {
     const TArmorSection& s = sections_[i];
@@ -47,9 +48,9 @@ TArmorPage::TArmorPage(IDesignHost& host, TComponentMenus& menus, QWidget* paren
 
   // The armour type buttons share one menu; the one that has the focus (or is
   // down while the menu shows) is its target.
-  armorButtons_ = {ui.btnArmrType, ui.btnArmr_H,  ui.btnArmr_CT, ui.btnArmr_CTR,
-                   ui.btnArmr_RT,  ui.btnArmr_RTR, ui.btnArmr_LT, ui.btnArmr_LTR,
-                   ui.btnArmr_RA,  ui.btnArmr_LA,  ui.btnArmr_RL, ui.btnArmr_LL};
+  armorButtons_ = {ui_->btnArmrType, ui_->btnArmr_H,  ui_->btnArmr_CT, ui_->btnArmr_CTR,
+                   ui_->btnArmr_RT,  ui_->btnArmr_RTR, ui_->btnArmr_LT, ui_->btnArmr_LTR,
+                   ui_->btnArmr_RA,  ui_->btnArmr_LA,  ui_->btnArmr_RL, ui_->btnArmr_LL};
   for (std::size_t i = 0; i < armorButtons_.size(); ++i) {
     TDropButton* b = armorButtons_[i];
     b->setTag(static_cast<int>(i) + 1);
@@ -58,11 +59,11 @@ TArmorPage::TArmorPage(IDesignHost& host, TComponentMenus& menus, QWidget* paren
   }
 
   const std::pair<QCheckBox*, int> mirrors[] = {
-      {ui.chkEQ_ST, 1}, {ui.chkEQ_STR, 2}, {ui.chkEQ_A, 4}, {ui.chkEQ_L, 8}};
+      {ui_->chkEQ_ST, 1}, {ui_->chkEQ_STR, 2}, {ui_->chkEQ_A, 4}, {ui_->chkEQ_L, 8}};
   for (auto [box, bit] : mirrors)
     connect(box, &QCheckBox::clicked, this, [this, bit = bit] { OnMirrorClicked(bit); });
 
-  for (TSpinEdit* e : {ui.sedtTorsoRatioF, ui.sedtTorsoRatioR}) {
+  for (TSpinEdit* e : {ui_->sedtTorsoRatioF, ui_->sedtTorsoRatioR}) {
     connect(EditorOf(*e), &QLineEdit::textChanged, this, [this, e] { OnRatioEdited(e); });
     connect(e, &TSpinEdit::focusOut, this, [this, e] {
       if (!e->textEmpty()) return;
@@ -72,12 +73,16 @@ TArmorPage::TArmorPage(IDesignHost& host, TComponentMenus& menus, QWidget* paren
   }
 
   const std::pair<QPushButton*, int> presets[] = {
-      {ui.btnArmrClear, 0}, {ui.btnArmr25, 25}, {ui.btnArmr50, 50}, {ui.btnArmr75, 75}, {ui.btnArmrFull, 100}};
+      {ui_->btnArmrClear, 0}, {ui_->btnArmr25, 25}, {ui_->btnArmr50, 50}, {ui_->btnArmr75, 75}, {ui_->btnArmrFull, 100}};
   for (auto [button, percent] : presets)
     connect(button, &QPushButton::clicked, this, [this, percent = percent] { OnPreset(percent); });
-  connect(ui.Image2, &TStatusLight::clicked, this, [this] { host_.ShowErrorReport(); });
+  connect(ui_->Image2, &TStatusLight::clicked, this, [this] { host_.ShowErrorReport(); });
   NameSections();
 }
+
+TArmorPage::~TArmorPage() = default;
+
+void TArmorPage::ClearDiagramHighlight() { ui_->imgOwens->setPicture(0); }
 
 int TArmorPage::PressedArmorButton() const {
   for (TDropButton* b : armorButtons_)
@@ -116,7 +121,7 @@ void TArmorPage::OnArmorEdited(const TArmorSection& s) {
 void TArmorPage::OnArmorFocus(const TArmorSection& s, bool in) {
   if (in) {
     const bool equalised = s.MirrorBit != 0 && (host_.Design().ArmorMirror & s.MirrorBit);
-    ui.imgOwens->setPicture(equalised ? s.EqualisedPicture : s.Picture);
+    ui_->imgOwens->setPicture(equalised ? s.EqualisedPicture : s.Picture);
     return;
   }
   // An emptied edit means no armour: it is put back to 0 and stored.
@@ -124,7 +129,7 @@ void TArmorPage::OnArmorFocus(const TArmorSection& s, bool in) {
     s.Edit->setValue(0);
     OnArmorEdited(s);
   }
-  ui.imgOwens->setPicture(0);
+  ui_->imgOwens->setPicture(0);
 }
 
 void TArmorPage::OnMirrorClicked(int bit) {
@@ -145,7 +150,7 @@ void TArmorPage::OnRatioEdited(TSpinEdit* edit) {
   const std::optional<int> v = TypedValue(*edit);
   if (!v) return;
   TMech& m = host_.Design();
-  std::uint8_t& field = edit == ui.sedtTorsoRatioF ? m.TorsoRatioFront : m.TorsoRatioRear;
+  std::uint8_t& field = edit == ui_->sedtTorsoRatioF ? m.TorsoRatioFront : m.TorsoRatioRear;
   const std::uint8_t before = field;
   field = static_cast<std::uint8_t>(*v);
   host_.Recalc(rqArmor);
@@ -201,18 +206,26 @@ void TArmorPage::NameSections() {
 void TArmorPage::UpdateTabOrder() {
   const std::uint8_t mirror = host_.Design().ArmorMirror;
   const std::pair<TSpinEdit*, int> left[] = {
-      {ui.sedtAF_LT, 1}, {ui.sedtAF_LTR, 2}, {ui.sedtAF_LA, 4}, {ui.sedtAF_LL, 8}};
+      {ui_->sedtAF_LT, 1}, {ui_->sedtAF_LTR, 2}, {ui_->sedtAF_LA, 4}, {ui_->sedtAF_LL, 8}};
   for (auto [edit, bit] : left) edit->setFocusPolicy((mirror & bit) ? Qt::ClickFocus : Qt::StrongFocus);
 }
 
 void TArmorPage::Refresh(QObject* sender) {
   TMech& m = host_.Design();
-  const std::uint8_t lv = m.RulesLevel;
 
   // Turret mounting without a turret falls back to the front.
   if (m.MountMode == mmTurret && m.Config->Turret == trNone) m.MountMode = mmFront;
+  ShowValuesAndTotals(m);
+  // Typing armour values does not rebuild the rest of the page.
+  if (qobject_cast<QAbstractSpinBox*>(sender)) return;
+  ShowArmorTypes(m);
+  ShowStructureAndEqualising(m);
+  ShowBodyShape(m);
+}
 
-  // The eleven values, each edit limited as the armour rules limit it.
+// The eleven values, each edit limited as the armour rules limit it, and the
+// totals with their gauge.
+void TArmorPage::ShowValuesAndTotals(const TMech& m) {
   const bool armless = m.MiscFlags & mfArmless;
   for (const TArmorSection& s : sections_) {
     int maximum = 2 * m.Structure[static_cast<std::size_t>(s.Structure)];
@@ -222,60 +235,64 @@ void TArmorPage::Refresh(QObject* sender) {
   }
 
   // Totals and the gauge.
-  ui.lblArmrTng->setText(FormatTonnage(m.Weights[wArmor], lv));
-  ui.lblArmrPtsMax->setText(QString::number(m.MaxArmor));
-  ui.lblArmrPtsTotal->setText(QString::number(m.ArmorFactor));
-  ui.lblArmrPtsUsd->setText(QString::number(m.ArmorPoints));
+  ui_->lblArmrTng->setText(FormatTonnage(m.Weights[wArmor], m.RulesLevel));
+  ui_->lblArmrPtsMax->setText(QString::number(m.MaxArmor));
+  ui_->lblArmrPtsTotal->setText(QString::number(m.ArmorFactor));
+  ui_->lblArmrPtsUsd->setText(QString::number(m.ArmorPoints));
   const TDisplayColors& colors = host_.Colors();
-  SetGauge(*ui.GaugeArmr, m.MaxArmor, m.ArmorPoints, colors[dcGaugeN], colors[dcGaugeE]);
+  SetGauge(*ui_->GaugeArmr, m.MaxArmor, m.ArmorPoints, colors[dcGaugeN], colors[dcGaugeE]);
+}
 
-  // Typing armour values does not rebuild the rest of the page.
-  if (qobject_cast<QAbstractSpinBox*>(sender)) return;
-
-  // Armour types.
-  ui.btnArmrType->setText(QString::fromStdString(m.ArmorTypeName(m.ArmorType, false)));
-  ui.btnArmrType->setEnabled(lv != rlIS1);
+// The design's armour type and, for patchwork, each section's.
+void TArmorPage::ShowArmorTypes(const TMech& m) {
+  ui_->btnArmrType->setText(QString::fromStdString(m.ArmorTypeName(m.ArmorType, false)));
+  ui_->btnArmrType->setEnabled(m.RulesLevel != rlIS1);
   for (std::size_t tag = 2; tag <= 12; ++tag) {
     TDropButton* b = armorButtons_[tag - 1];
     b->setEnabled(m.ArmorType == atPatchwork);
     b->setText(QString::fromStdString(
         m.ArmorTypeName(m.ArmorTypes[static_cast<std::size_t>(ArmorSectionOfTag(static_cast<int>(tag)))], true)));
   }
+}
 
-  // Structure.
+// The internal structure of each location, the equalising boxes and the
+// torso ratio.
+void TArmorPage::ShowStructureAndEqualising(const TMech& m) {
   const std::pair<QLabel*, int> structure[] = {
-      {ui.lblIS_H, bsHead},  {ui.lblIS_CT, bsCenterTorso}, {ui.lblIS_RT, bsSideTorso},
-      {ui.lblIS_LT, bsSideTorso}, {ui.lblIS_RA, bsArm}, {ui.lblIS_LA, bsArm},
-      {ui.lblIS_RL, bsLeg},  {ui.lblIS_LL, bsLeg}};
+      {ui_->lblIS_H, bsHead},  {ui_->lblIS_CT, bsCenterTorso}, {ui_->lblIS_RT, bsSideTorso},
+      {ui_->lblIS_LT, bsSideTorso}, {ui_->lblIS_RA, bsArm}, {ui_->lblIS_LA, bsArm},
+      {ui_->lblIS_RL, bsLeg},  {ui_->lblIS_LL, bsLeg}};
   for (auto [label, index] : structure)
     label->setText(QString::number(m.Structure[static_cast<std::size_t>(index)]));
 
   // Equalising.
-  ui.chkEQ_ST->setChecked(m.ArmorMirror & 1);
-  ui.chkEQ_STR->setChecked(m.ArmorMirror & 2);
-  ui.chkEQ_A->setChecked(m.ArmorMirror & 4);
-  ui.chkEQ_L->setChecked(m.ArmorMirror & 8);
+  ui_->chkEQ_ST->setChecked(m.ArmorMirror & 1);
+  ui_->chkEQ_STR->setChecked(m.ArmorMirror & 2);
+  ui_->chkEQ_A->setChecked(m.ArmorMirror & 4);
+  ui_->chkEQ_L->setChecked(m.ArmorMirror & 8);
   UpdateTabOrder();
-  SetRangeAndValue(*ui.sedtTorsoRatioF, 1, 10, m.TorsoRatioFront);
-  SetRangeAndValue(*ui.sedtTorsoRatioR, 1, 10, m.TorsoRatioRear);
+  SetRangeAndValue(*ui_->sedtTorsoRatioF, 1, 10, m.TorsoRatioFront);
+  SetRangeAndValue(*ui_->sedtTorsoRatioR, 1, 10, m.TorsoRatioRear);
+}
 
-  // Limb names follow the body shape.
+// Limb names follow the body shape; no arms, no arm armour.
+void TArmorPage::ShowBodyShape(const TMech& m) {
   const bool quad = m.IsQuad();
-  ui.lblArmr_RA->setText(quad ? "Right Front Leg" : "Right Arm");
-  ui.lblArmr_LA->setText(quad ? "Left Front Leg" : "Left Arm");
-  ui.lblArmr_RL->setText(quad ? "Right Rear Leg" : "Right Leg");
-  ui.lblArmr_LL->setText(quad ? "Left Rear Leg" : "Left Leg");
-  ui.imgOwens->setQuad(quad);
+  ui_->lblArmr_RA->setText(quad ? "Right Front Leg" : "Right Arm");
+  ui_->lblArmr_LA->setText(quad ? "Left Front Leg" : "Left Arm");
+  ui_->lblArmr_RL->setText(quad ? "Right Rear Leg" : "Right Leg");
+  ui_->lblArmr_LL->setText(quad ? "Left Rear Leg" : "Left Leg");
+  ui_->imgOwens->setQuad(quad);
   NameSections();
 
-  // No arms, no arm armour.
-  for (QWidget* w : {static_cast<QWidget*>(ui.lblArmr_RA), static_cast<QWidget*>(ui.lblArmr_LA),
-                     static_cast<QWidget*>(ui.lblIS_RA), static_cast<QWidget*>(ui.lblIS_LA),
-                     static_cast<QWidget*>(ui.sedtAF_RA), static_cast<QWidget*>(ui.sedtAF_LA)})
+  const bool armless = m.MiscFlags & mfArmless;
+  for (QWidget* w : {static_cast<QWidget*>(ui_->lblArmr_RA), static_cast<QWidget*>(ui_->lblArmr_LA),
+                     static_cast<QWidget*>(ui_->lblIS_RA), static_cast<QWidget*>(ui_->lblIS_LA),
+                     static_cast<QWidget*>(ui_->sedtAF_RA), static_cast<QWidget*>(ui_->sedtAF_LA)})
     w->setEnabled(!armless);
   if (armless) {
-    ui.btnArmr_RA->setEnabled(false);
-    ui.btnArmr_LA->setEnabled(false);
+    ui_->btnArmr_RA->setEnabled(false);
+    ui_->btnArmr_LA->setEnabled(false);
   }
 }
 

@@ -4,13 +4,19 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 
-#include "ui_ArmorPage.h"
+namespace Ui {
+class ArmorPage;
+}
 
 namespace tfd {
 
 class IDesignHost;
 class TComponentMenus;
+class TDropButton;
+class TMech;
+class TSpinEdit;
 
 // One armour edit: its section, the other member of its torso pair, its
 // mirror across the body and the equalise bit that joins them, the structure
@@ -31,14 +37,15 @@ class TArmorPage : public QWidget {
 
  public:
   TArmorPage(IDesignHost& host, TComponentMenus& menus, QWidget* parent = nullptr);
+  ~TArmorPage() override;
 
   // The Armor section of the refresh. Edits typed in a spin edit refresh only
   // the figures, not the buttons and headings.
   void Refresh(QObject* sender);
   // The armour button (tag 1 the design, 2..12 a section) that is down, or 0.
   int PressedArmorButton() const;
-
-  Ui::ArmorPage ui;
+  // The diagram without a highlighted section.
+  void ClearDiagramHighlight();
 
  private:
   void OnArmorEdited(const TArmorSection& s);
@@ -48,7 +55,13 @@ class TArmorPage : public QWidget {
   void OnPreset(int percent);
   void UpdateTabOrder();
   void NameSections();
+  // The parts of the refresh.
+  void ShowValuesAndTotals(const TMech& m);
+  void ShowArmorTypes(const TMech& m);
+  void ShowStructureAndEqualising(const TMech& m);
+  void ShowBodyShape(const TMech& m);
 
+  std::unique_ptr<Ui::ArmorPage> ui_;
   IDesignHost& host_;
   std::array<TArmorSection, 11> sections_;
   bool presetInProgress_ = false;

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDataStream>
 #include <QDrag>
 #include <QIODevice>
 #include <QLabel>
@@ -28,18 +27,17 @@
 #include "ui/main/ActuatorNotice.h"
 #include "ui/main/ComponentMenus.h"
 #include "ui/main/DesignHost.h"
+#include "ui/main/EquipmentDelegate.h"
 #include "ui/widgets/Gauge.h"
 #include "ui/widgets/StatusLight.h"
+#include "ui_CriticalsPage.h"
 
 namespace tfd {
 
 namespace {
 
 constexpr const char* kDragFormat = "application/x-titanframe-slot-item";
-constexpr int kItemRole = Qt::UserRole;       // BIN entries: the item, as a quintptr
 constexpr int kMountRole = Qt::UserRole + 1;  // "R" rear, "T" turret, drawn at the right edge
-
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 const QColor kArmouredTint(205, 218, 236);
 
@@ -85,29 +83,16 @@ class TSlotDelegate : public QStyledItemDelegate {
   TSlotList& list_;
 };
 
-struct TDragPayload {
-  quintptr Item = 0;
-  quintptr Source = 0;
+// What a drag of a slot item carries within the program: the item and the
+// list it left. A drag from elsewhere carries plain data and is refused.
+class TSlotDragData final : public QMimeData {
+ public:
+  TSlotDragData(const TWeapon* item, const QWidget* source) : Item(item), Source(source) {
+    setData(kDragFormat, QByteArray());
+  }
+  const TWeapon* const Item;
+  const QWidget* const Source;
 };
-
-QByteArray Encode(const TDragPayload& p) {
-  QByteArray bytes;
-  QDataStream out(&bytes, QIODevice::WriteOnly);
-  out << static_cast<quint64>(p.Item) << static_cast<quint64>(p.Source);
-  return bytes;
-}
-
-bool DecodePayload(const QMimeData* data, TDragPayload& p) {
-  if (!data || !data->hasFormat(kDragFormat)) return false;
-  QByteArray bytes = data->data(kDragFormat);
-  QDataStream in(&bytes, QIODevice::ReadOnly);
-  quint64 item = 0, source = 0;
-  in >> item >> source;
-  if (in.status() != QDataStream::Ok) return false;
-  p.Item = static_cast<quintptr>(item);
-  p.Source = static_cast<quintptr>(source);
-  return true;
-}
 
 // The text of a slot: the fixed item's name, the equipment's abbreviation, or
 // for equipment the table has no abbreviation for (custom items) the item's own.
@@ -232,17 +217,17 @@ void TSlotList::SetDropRow(int row) {
 // ---- the page ----
 
 TCriticalsPage::TCriticalsPage(IDesignHost& host, TComponentMenus& menus, QWidget* parent)
-    : QWidget(parent), host_(host) {
-  ui.setupUi(this);
+    : QWidget(parent), ui_(std::make_unique<Ui::CriticalsPage>()), host_(host) {
+  ui_->setupUi(this);
   setObjectName("pgCriticals");
 
-  lists_ = {ui.lbCS_H, ui.lbCS_CT, ui.lbCS_RT, ui.lbCS_LT, ui.lbCS_RA, ui.lbCS_LA, ui.lbCS_RL, ui.lbCS_LL};
-  headings_ = {ui.lblCS_H, ui.lblCS_CT, ui.lblCS_RT, ui.lblCS_LT,
-               ui.lblCS_RA, ui.lblCS_LA, ui.lblCS_RL, ui.lblCS_LL};
-  caseButtons_ = {ui.btnCASE_H, ui.btnCASE_CT, ui.btnCASE_RT, ui.btnCASE_LT,
-                  ui.btnCASE_RA, ui.btnCASE_LA, ui.btnCASE_RL, ui.btnCASE_LL};
-  QBoxLayout* const slotColumns[] = {ui.laySlots_H,  ui.laySlots_CT, ui.laySlots_RT, ui.laySlots_LT,
-                                     ui.laySlots_RA, ui.laySlots_LA, ui.laySlots_RL, ui.laySlots_LL};
+  lists_ = {ui_->lbCS_H, ui_->lbCS_CT, ui_->lbCS_RT, ui_->lbCS_LT, ui_->lbCS_RA, ui_->lbCS_LA, ui_->lbCS_RL, ui_->lbCS_LL};
+  headings_ = {ui_->lblCS_H, ui_->lblCS_CT, ui_->lblCS_RT, ui_->lblCS_LT,
+               ui_->lblCS_RA, ui_->lblCS_LA, ui_->lblCS_RL, ui_->lblCS_LL};
+  caseButtons_ = {ui_->btnCASE_H, ui_->btnCASE_CT, ui_->btnCASE_RT, ui_->btnCASE_LT,
+                  ui_->btnCASE_RA, ui_->btnCASE_LA, ui_->btnCASE_RL, ui_->btnCASE_LL};
+  QBoxLayout* const slotColumns[] = {ui_->laySlots_H,  ui_->laySlots_CT, ui_->laySlots_RT, ui_->laySlots_LT,
+                                     ui_->laySlots_RA, ui_->laySlots_LA, ui_->laySlots_RL, ui_->laySlots_LL};
   const char* const codes[] = {"H", "CT", "RT", "LT", "RA", "LA", "RL", "LL"};
 
   const int rowHeight = std::max(18, fontMetrics().height() + 4);
@@ -264,29 +249,31 @@ TCriticalsPage::TCriticalsPage(IDesignHost& host, TComponentMenus& menus, QWidge
     connect(caseButtons_[static_cast<std::size_t>(loc)], &QToolButton::clicked, this,
             [this, loc] { OnCaseClicked(loc); });
   }
-  ui.lbCS_BIN->SetLocation(TSlotList::kBin);
-  ui.lbCS_BIN->SetSheet(this);
-  ui.lbCS_BIN->SetRowHeight(rowHeight);
+  ui_->lbCS_BIN->SetLocation(TSlotList::kBin);
+  ui_->lbCS_BIN->SetSheet(this);
+  ui_->lbCS_BIN->SetRowHeight(rowHeight);
 
-  actuatorBoxes_ = {ui.chkRA_HA, ui.chkRA_LAA, ui.chkLA_HA, ui.chkLA_LAA};
+  actuatorBoxes_ = {ui_->chkRA_HA, ui_->chkRA_LAA, ui_->chkLA_HA, ui_->chkLA_LAA};
   for (int i = 0; i < 4; ++i)
     connect(actuatorBoxes_[static_cast<std::size_t>(i)], &QCheckBox::clicked, this,
             [this, i] { OnActuatorClicked(i); });
-  connect(ui.chkLmtCrits, &QCheckBox::clicked, this, [this] { OnMiscFlagClicked(mfLimiting); });
-  connect(ui.chkArmless, &QCheckBox::clicked, this, [this] { OnMiscFlagClicked(mfArmless); });
+  connect(ui_->chkLmtCrits, &QCheckBox::clicked, this, [this] { OnMiscFlagClicked(mfLimiting); });
+  connect(ui_->chkArmless, &QCheckBox::clicked, this, [this] { OnMiscFlagClicked(mfArmless); });
 
-  ui.btnCritConfig->setMenu(menus.pmConfig);
-  ui.GaugeCritTng->setKind(TGauge::EKind::Pie);
-  ui.GuageCritCrits->setKind(TGauge::EKind::Pie);
-  connect(ui.Image4, &TStatusLight::clicked, this, [this] { host_.ShowErrorReport(); });
+  ui_->btnCritConfig->setMenu(menus.pmConfig);
+  ui_->GaugeCritTng->setKind(TGauge::EKind::Pie);
+  ui_->GuageCritCrits->setKind(TGauge::EKind::Pie);
+  connect(ui_->Image4, &TStatusLight::clicked, this, [this] { host_.ShowErrorReport(); });
 
   // Rearranging and optimising the sheet have no command yet.
-  for (QPushButton* b : {ui.btnOptimize, ui.btnMoveUp, ui.btnMoveDn}) b->setEnabled(false);
-  connect(ui.btnCritDelete, &QPushButton::clicked, this, [this] { OnDeleteClicked(); });
+  for (QPushButton* b : {ui_->btnOptimize, ui_->btnMoveUp, ui_->btnMoveDn}) b->setEnabled(false);
+  connect(ui_->btnCritDelete, &QPushButton::clicked, this, [this] { OnDeleteClicked(); });
 }
 
+TCriticalsPage::~TCriticalsPage() = default;
+
 TSlotList* TCriticalsPage::List(int location) const {
-  if (location == TSlotList::kBin) return ui.lbCS_BIN;
+  if (location == TSlotList::kBin) return ui_->lbCS_BIN;
   if (location < 0 || location >= kLocationCount) return nullptr;
   return lists_[static_cast<std::size_t>(location)];
 }
@@ -298,31 +285,29 @@ QToolButton* TCriticalsPage::SlotButton(int location, int slot) const {
 
 TWeapon* TCriticalsPage::ItemAt(const TSlotList& list, int row) const {
   if (row < 0 || row >= list.count()) return nullptr;
-  if (list.IsBin()) return reinterpret_cast<TWeapon*>(list.item(row)->data(kItemRole).value<quintptr>());
+  if (list.IsBin()) return list.item(row)->data(kBinItemRole).value<TWeapon*>();
   return host_.Design().Config->Crits.SlotAt(list.Location(), row + 1).Item;
 }
 
 // ---- dragging ----
 
 QMimeData* TCriticalsPage::DragData(TWeapon* item, const QWidget& source) {
-  auto* data = new QMimeData;
-  data->setData(kDragFormat, Encode({reinterpret_cast<quintptr>(item), reinterpret_cast<quintptr>(&source)}));
-  return data;
+  return new TSlotDragData(item, &source);
 }
 
 bool TCriticalsPage::Decode(const QMimeData* mime, TWeapon*& item, const TSlotList*& source) const {
-  TDragPayload p;
-  if (!DecodePayload(mime, p)) return false;
+  const auto* p = dynamic_cast<const TSlotDragData*>(mime);
+  if (!p) return false;
   // Only our own lists, and only an item the configuration still owns: the
   // pointers are compared, never followed, until they are known.
   source = nullptr;
   for (const TSlotList* list : lists_)
-    if (reinterpret_cast<quintptr>(list) == p.Source) source = list;
-  if (reinterpret_cast<quintptr>(ui.lbCS_BIN) == p.Source) source = ui.lbCS_BIN;
+    if (list == p->Source) source = list;
+  if (ui_->lbCS_BIN == p->Source) source = ui_->lbCS_BIN;
   if (!source) return false;
   const TMech& m = host_.Design();
   for (const auto& own : m.Config->Items)
-    if (reinterpret_cast<quintptr>(own.get()) == p.Item) {
+    if (own.get() == p->Item) {
       item = own.get();
       return true;
     }
@@ -476,7 +461,7 @@ void TCriticalsPage::OnMiscFlagClicked(int bit) {
   host_.RefreshPages(pgMain | pgCriticals, this);
   if (m.MiscFlags == before) return;
   host_.NameStep(
-      tr("Toggle %1").arg((bit == mfArmless ? ui.chkArmless : ui.chkLmtCrits)->text().remove('&')));
+      tr("Toggle %1").arg((bit == mfArmless ? ui_->chkArmless : ui_->chkLmtCrits)->text().remove('&')));
   host_.SetModified();
 }
 
@@ -514,12 +499,12 @@ void TCriticalsPage::Refresh(QObject* sender) {
 
   // Actuators and the two switches.
   for (std::size_t i = 0; i < 4; ++i) actuatorBoxes_[i]->setChecked(c.Actuators[i] != 0);
-  ui.chkArmless->setChecked(armless);
-  ui.chkLmtCrits->setChecked(m.MiscFlags & mfLimiting);
+  ui_->chkArmless->setChecked(armless);
+  ui_->chkLmtCrits->setChecked(m.MiscFlags & mfLimiting);
 
   // The configuration.
-  ui.btnCritConfig->setText(QString::fromStdString(m.ConfigName(m.ConfigIndex)));
-  ui.btnCritConfig->setEnabled(m.IsOmni());
+  ui_->btnCritConfig->setText(QString::fromStdString(m.ConfigName(m.ConfigIndex)));
+  ui_->btnCritConfig->setEnabled(m.IsOmni());
 
   // CASE by rules level; the actuators unless the arms are legs or gone.
   for (int loc = 0; loc < kLocationCount; ++loc) {
@@ -533,16 +518,16 @@ void TCriticalsPage::Refresh(QObject* sender) {
   RefreshHeadings(quad);
 
   // Weights of the sheet.
-  ui.lblArmrCptTng->setText(FormatSlotSheetTonnage(c.ArmouredWeight));
-  ui.lblCASETng->setText(FormatSlotSheetTonnage(c.CaseWeight));
+  ui_->lblArmrCptTng->setText(FormatSlotSheetTonnage(c.ArmouredWeight));
+  ui_->lblCASETng->setText(FormatSlotSheetTonnage(c.CaseWeight));
 
   // Level 3 switches.
-  ui.chkArmless->setEnabled(ArmlessAllowed(m));
-  ui.chkLmtCrits->setEnabled(level3);
+  ui_->chkArmless->setEnabled(ArmlessAllowed(m));
+  ui_->chkLmtCrits->setEnabled(level3);
 
   // Tonnage left.
   const TDisplayColors& colors = host_.Colors();
-  SetGauge(*ui.GaugeCritTng, m.Tonnage * 10, static_cast<int>(Round(m.Weights[wFree] * 10)), colors[dcGaugeN],
+  SetGauge(*ui_->GaugeCritTng, m.Tonnage * 10, static_cast<int>(Round(m.Weights[wFree] * 10)), colors[dcGaugeN],
            colors[dcGaugeE]);
 
   // The BIN.
@@ -609,8 +594,8 @@ void TCriticalsPage::RefreshSlots(bool quad, bool armless) {
     caseButtons_[static_cast<std::size_t>(loc)]->setVisible(!armless);
   }
   const TDisplayColors& colors = host_.Colors();
-  SetGauge(*ui.GuageCritCrits, total, free, colors[dcGaugeN], colors[dcGaugeE]);
-  ui.GuageCritCrits->setToolTip(tr("%1 of %2 slots free (% of Criticals Remaining)").arg(free).arg(total));
+  SetGauge(*ui_->GuageCritCrits, total, free, colors[dcGaugeN], colors[dcGaugeE]);
+  ui_->GuageCritCrits->setToolTip(tr("%1 of %2 slots free (% of Criticals Remaining)").arg(free).arg(total));
 }
 
 void TCriticalsPage::RefreshHeadings(bool quad) {
@@ -643,9 +628,9 @@ void TCriticalsPage::NameLocationControls(int loc, const QString& location, cons
 
 void TCriticalsPage::RefreshBin() {
   TMech& m = host_.Design();
-  TSlotList* bin = ui.lbCS_BIN;
+  TSlotList* bin = ui_->lbCS_BIN;
   const bool useBin = host_.UseBin();
-  ui.Panel2->setVisible(!useBin);
+  ui_->Panel2->setVisible(!useBin);
   bin->setVisible(useBin);
   const TWeapon* selected = bin->currentRow() >= 0 && bin->currentItem()->isSelected()
                                 ? ItemAt(*bin, bin->currentRow())
@@ -657,13 +642,13 @@ void TCriticalsPage::RefreshBin() {
     ++binCount;
     if (!useBin) continue;
     auto* entry = new QListWidgetItem(QString::fromStdString(item->Name), bin);
-    entry->setData(kItemRole, QVariant::fromValue(reinterpret_cast<quintptr>(item.get())));
+    entry->setData(kBinItemRole, QVariant::fromValue(item.get()));
     if (item.get() == selected) {
       bin->setCurrentItem(entry);
       entry->setSelected(true);
     }
   }
-  ui.lblBinHint->setText(
+  ui_->lblBinHint->setText(
       binCount == 0 ? tr("The BIN is off. Turn on Options, Use BIN to keep items off the sheet.")
                     : tr("The BIN is off and holds %n item(s). Turn on Options, Use BIN to see them.", "", binCount));
 }

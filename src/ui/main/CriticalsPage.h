@@ -6,11 +6,16 @@
 #include <QListWidget>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
 class QMimeData;
 class QToolButton;
+
+namespace Ui {
+class CriticalsPage;
+}
 
 namespace tfd {
 
@@ -38,7 +43,6 @@ class ISlotSheet {
 // a list is exactly as tall as its slots and lines up with its slot buttons.
 // Dragging starts after the platform's drag distance; whether a drop is taken
 // is the sheet's decision, row by row.
-// (Declared before the form's header, which makes lists of this class.)
 class TSlotList : public QListWidget {
   Q_OBJECT
 
@@ -82,17 +86,15 @@ class TSlotList : public QListWidget {
   int dropRow_ = -1;
 };
 
-}  // namespace tfd
-
-#include "ui_CriticalsPage.h"
-
-namespace tfd {
-
 class TCriticalsPage : public QWidget, private ISlotSheet {
   Q_OBJECT
 
  public:
+  // The BIN list's entries hold their item (TWeapon*) in this role.
+  static constexpr int kBinItemRole = Qt::UserRole;
+
   TCriticalsPage(IDesignHost& host, TComponentMenus& menus, QWidget* parent = nullptr);
+  ~TCriticalsPage() override;
 
   // The Critical Sheet section of the refresh.
   void Refresh(QObject* sender);
@@ -105,8 +107,6 @@ class TCriticalsPage : public QWidget, private ISlotSheet {
   TWeapon* ItemAt(const TSlotList& list, int row) const;
   // What a drag of `item` out of `source` carries.
   static QMimeData* DragData(TWeapon* item, const QWidget& source);
-
-  Ui::CriticalsPage ui;
 
  private:
   struct TDropOutcome {
@@ -139,6 +139,7 @@ class TCriticalsPage : public QWidget, private ISlotSheet {
   void RefreshBin();
   void NameLocationControls(int loc, const QString& location, const QString& caseName);
 
+  std::unique_ptr<Ui::CriticalsPage> ui_;
   IDesignHost& host_;
   std::array<TSlotList*, 8> lists_{};
   std::array<QLabel*, 8> headings_{};

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QShortcut>
+#include <QTabWidget>
 
 #include "equipment/EquipmentLists.h"
 #include "files/HtmlReadoutWriter.h"
@@ -37,7 +38,8 @@ TEditCommands::TEditCommands(TfrmTFD& window, TDesignUndo& undo)
   menu_ = new QMenu(tr("&Edit"), &window);
   menu_->setObjectName("EditMenu");
   // Between File and Options.
-  window.menuBar()->insertMenu(window.ui.OptionsMenu->menuAction(), menu_);
+  const QMenu* options = window.findChild<QMenu*>("OptionsMenu");
+  window.menuBar()->insertMenu(options ? options->menuAction() : nullptr, menu_);
 
   undo_ = menu_->addAction(tr("&Undo"));
   undo_->setObjectName("EditUndoItem");
@@ -97,26 +99,31 @@ void TEditCommands::AddSearch() {
   };
   sources.Rebuild = [this] { window_.WeaponsPage()->FillEquipmentList(); };
   search_ = new TEquipmentSearch(*list, *add, std::move(sources));
-  connect(find_, &QAction::triggered, this, [this] {
-    window_.ui.pcMain->setCurrentWidget(window_.ui.tsWeapons);
+  auto* tabs = window_.findChild<QTabWidget*>("pcMain");
+  auto* weapons = window_.findChild<QWidget*>("tsWeapons");
+  connect(find_, &QAction::triggered, this, [this, tabs, weapons] {
+    if (tabs && weapons) tabs->setCurrentWidget(weapons);
     search_->Field()->setFocus(Qt::ShortcutFocusReason);
     search_->Field()->selectAll();
   });
 }
 
 void TEditCommands::AddStandardShortcuts() {
-  Ui::TfrmTFD& ui = window_.ui;
-  AddKey(ui.FileNewItem, QKeySequence(Qt::CTRL | Qt::Key_N));
-  AddKey(ui.FileOpenItem, QKeySequence(Qt::CTRL | Qt::Key_O));
-  AddKey(ui.FileSaveItem, QKeySequence(Qt::CTRL | Qt::Key_S));
-  AddKey(ui.FileSaveAsItem, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-  AddKey(ui.FilePrintItem, QKeySequence(Qt::CTRL | Qt::Key_P));
-  AddKey(ui.FileExitItem, QKeySequence(Qt::CTRL | Qt::Key_Q));
-  AddKey(ui.HelpAboutItem, QKeySequence(Qt::Key_F1));
+  auto key = [this](const char* action, const QKeySequence& sequence) {
+    AddKey(window_.findChild<QAction*>(action), sequence);
+  };
+  key("FileNewItem", QKeySequence(Qt::CTRL | Qt::Key_N));
+  key("FileOpenItem", QKeySequence(Qt::CTRL | Qt::Key_O));
+  key("FileSaveItem", QKeySequence(Qt::CTRL | Qt::Key_S));
+  key("FileSaveAsItem", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  key("FilePrintItem", QKeySequence(Qt::CTRL | Qt::Key_P));
+  key("FileExitItem", QKeySequence(Qt::CTRL | Qt::Key_Q));
+  key("HelpAboutItem", QKeySequence(Qt::Key_F1));
 }
 
 void TEditCommands::AddTabKeys() {
-  QTabWidget* tabs = window_.ui.pcMain;
+  QTabWidget* tabs = window_.findChild<QTabWidget*>("pcMain");
+  if (!tabs) return;
   // Clicking the tab bar is what the program's tab change expects; going by
   // key is the same user action.
   auto step = [tabs](int by) {
@@ -159,7 +166,7 @@ void TEditCommands::AddDeleteKeys() {
     });
   }
   // The slot lists of the critical sheet share one delete button.
-  QWidget* sheet = window_.ui.tsCriticals;
+  QWidget* sheet = window_.findChild<QWidget*>("tsCriticals");
   auto* button = window_.findChild<QAbstractButton*>("btnCritDelete");
   if (sheet && button) {
     auto* key = new QShortcut(QKeySequence::Delete, sheet, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);

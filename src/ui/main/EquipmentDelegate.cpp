@@ -92,7 +92,7 @@ void TEquipmentDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
 
   switch (kind_) {
     case EKind::Equipment: {
-      const auto* info = reinterpret_cast<const TWepInfo*>(index.data(roleRecord).value<quintptr>());
+      const auto* info = index.data(roleRecord).value<const TWepInfo*>();
       const int textWidth = r.width();
       const int nameWidth = NameColumnWidth(fm, textWidth);
       left(0, fm.elidedText(text, Qt::ElideRight, nameWidth), nameWidth);

@@ -7,8 +7,11 @@
 // The whole list is filled with the entries' background, below the last one too.
 
 #include <QColor>
+#include <QMetaType>
 #include <QStyledItemDelegate>
 #include <functional>
+
+#include "model/Weapon.h"
 
 class QAbstractItemView;
 class QFontMetrics;
@@ -17,8 +20,8 @@ namespace tfd {
 
 // Data roles of the list entries.
 enum : int {
-  roleRecord = Qt::UserRole + 1,  // const TWepInfo* (as quintptr)
-  roleItem,                        // TWeapon* (as quintptr)
+  roleRecord = Qt::UserRole + 1,  // const TWepInfo*
+  roleItem,                        // TWeapon*
   roleSlot,                        // slot number 1..12
   roleRear,                        // the slot's item is rear-mounted
   roleLocationText,                // the item's location abbreviation
@@ -66,3 +69,8 @@ class TEquipmentDelegate : public QStyledItemDelegate {
 };
 
 }  // namespace tfd
+
+// List entries carry the equipment row and the item they stand for as typed
+// pointers.
+Q_DECLARE_METATYPE(const tfd::TWepInfo*)
+Q_DECLARE_METATYPE(tfd::TWeapon*)

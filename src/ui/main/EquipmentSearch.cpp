@@ -16,7 +16,7 @@ namespace tfd {
 namespace {
 
 const TWepInfo* RecordOf(const QListWidgetItem* item) {
-  return reinterpret_cast<const TWepInfo*>(item->data(roleRecord).value<quintptr>());
+  return item ? item->data(roleRecord).value<const TWepInfo*>() : nullptr;
 }
 
 bool Matches(const TWepInfo& info, const QString& text) {
@@ -53,7 +53,7 @@ bool CategoryOffered(const TMech& m, ECategory category) {
 
 QListWidgetItem* AddEquipmentEntry(QListWidget& list, const TWepInfo& info) {
   auto* item = new QListWidgetItem(QString::fromStdString(info.Info.Name), &list);
-  item->setData(roleRecord, QVariant::fromValue(reinterpret_cast<quintptr>(&info)));
+  item->setData(roleRecord, QVariant::fromValue<const TWepInfo*>(&info));
   return item;
 }
 

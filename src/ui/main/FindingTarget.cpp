@@ -7,6 +7,7 @@
 
 #include "model/Mech.h"
 #include "rules/Validation.h"
+#include "ui/main/CriticalsPage.h"
 #include "ui/main/EquipmentDelegate.h"
 
 namespace tfd {
@@ -18,9 +19,6 @@ constexpr std::array<const char*, kLocationCount> kSlotLists = {
 constexpr std::array<const char*, kArmorSectionCount> kArmorEdits = {
     "sedtAF_H",  "sedtAF_CT", "sedtAF_CTR", "sedtAF_RT", "sedtAF_RTR", "sedtAF_LT",
     "sedtAF_LTR", "sedtAF_RA", "sedtAF_LA",  "sedtAF_RL", "sedtAF_LL"};
-
-// The Critical Sheet's BIN list keeps its item in the first user role.
-constexpr int kBinItemRole = Qt::UserRole;
 
 void ShowTab(QWidget& window, const char* page) {
   auto* tabs = window.findChild<QTabWidget*>("pcMain");
@@ -34,7 +32,7 @@ void ShowTab(QWidget& window, const char* page) {
 void ChooseItem(QListWidget* list, const TWeapon* item, int role) {
   if (!list) return;
   for (int row = 0; row < list->count(); ++row)
-    if (list->item(row)->data(role).value<quintptr>() == reinterpret_cast<quintptr>(item)) {
+    if (list->item(row)->data(role).value<TWeapon*>() == item) {
       list->setFocus();
       list->setCurrentRow(row);
       return;
@@ -74,7 +72,7 @@ void ShowFinding(QWidget& window, const TMech& m, const TFinding& f, bool useBin
       if (item && item->Location == lcBin && !useBin) break;
       ShowTab(window, "tsCriticals");
       if (item && item->Location == lcBin) {
-        ChooseItem(window.findChild<QListWidget*>("lbCS_BIN"), item, kBinItemRole);
+        ChooseItem(window.findChild<QListWidget*>("lbCS_BIN"), item, TCriticalsPage::kBinItemRole);
       } else if (item && item->SlotsFirst != 0) {
         ChooseSlot(window, item->SlotsFirst >> 8, item->SlotsFirst & 0xFF);
       } else {

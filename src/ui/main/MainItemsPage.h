@@ -3,19 +3,25 @@
 // sinks and the level-3 items, with every weight the rules pass computes.
 
 #include <QWidget>
+#include <memory>
 
-#include "ui_MainItemsPage.h"
+namespace Ui {
+class MainItemsPage;
+}
 
 namespace tfd {
 
 class IDesignHost;
 class TComponentMenus;
+class TMech;
+class TSpinEdit;
 
 class TMainItemsPage : public QWidget {
   Q_OBJECT
 
  public:
   TMainItemsPage(IDesignHost& host, TComponentMenus& menus, QWidget* parent = nullptr);
+  ~TMainItemsPage() override;
 
   // The Main Items section of the refresh.
   void Refresh();
@@ -23,8 +29,8 @@ class TMainItemsPage : public QWidget {
   bool StoreControls();
   // The Main Items commit: store, rules pass and refresh of this page.
   void Commit();
-
-  Ui::MainItemsPage ui;
+  // Whether the armour type button is down (its menu is up).
+  bool ArmorButtonDown() const;
 
  private:
   void OnClearWeapons();
@@ -36,7 +42,14 @@ class TMainItemsPage : public QWidget {
   QString StepName(const TSpinEdit* edit) const;
   // A typed number changed the design: the step is named after its edit.
   void Modified(const TSpinEdit* edit);
+  // The parts of the refresh.
+  void EnableByRules(const TMech& m);
+  void ShowComponents(const TMech& m);
+  void ShowEdits(const TMech& m);
+  void ShowWeights(const TMech& m);
+  void ShowArmorAndMiscItems(const TMech& m);
 
+  std::unique_ptr<Ui::MainItemsPage> ui_;
   IDesignHost& host_;
 };
 

@@ -16,7 +16,7 @@
 #include "files/LoadSupport.h"
 #include "files/SaveDesign.h"
 #include "ui/common/MessageSeam.h"
-#include "ui/main/LoadServing.h"
+#include "ui/main/OpenDesign.h"
 #include "ui/main/TfrmTFD.h"
 
 namespace tfd {

@@ -9,6 +9,7 @@
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
 #include "ui/common/Accessibility.h"
+#include "ui/common/Formats.h"
 #include "ui/main/DesignHost.h"
 #include "ui_SpecificationsPage.h"
 
@@ -32,8 +33,6 @@ class TNoRows final : public IQuery {
   bool Active() const override { return false; }
 };
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
 constexpr int kIdRole = Qt::UserRole;
 
 }  // namespace
@@ -42,7 +41,7 @@ TSpecificationsPage::TSpecificationsPage(IDesignHost& host, QWidget* parent)
     : QWidget(parent), host_(host), ui_(std::make_unique<Ui::SpecificationsPage>()) {
   ui_->setupUi(this);
   setObjectName("pgSpecs");
-  for (const std::string& entry : SourceEntries()) ui_->cbDate->addItem(Q(entry));
+  for (const std::string& entry : SourceEntries()) ui_->cbDate->addItem(Text(entry));
   ui_->cbWeps->setEnabled(false);
 
   connect(ui_->edtType, &QLineEdit::textEdited, this, [this] { edtType_Change(); });
@@ -117,7 +116,7 @@ void TSpecificationsPage::Refresh(QObject* /*sender*/) {
   ShowList(ui_->cbTTSys, lists_.TTSystem, ttShown_);
   ShowList(ui_->cbMfg, lists_.Manufacturer, mfgShown_);
 
-  const QString type = Q(m.Texts[txtModel]);
+  const QString type = Text(m.Texts[txtModel]);
   if (ui_->edtType->text() != type) ui_->edtType->setText(type);
   ui_->cbDate->setCurrentIndex(SourceEntryOf(m.Source));
   ShowManufacturers();
@@ -128,13 +127,13 @@ void TSpecificationsPage::Refresh(QObject* /*sender*/) {
 void TSpecificationsPage::ShowList(QComboBox* box, const TPickList& list, unsigned& shownRevision) {
   if (list.Revision != shownRevision) {
     box->clear();
-    for (const std::string& entry : list.Entries) box->addItem(Q(entry));
+    for (const std::string& entry : list.Entries) box->addItem(Text(entry));
     shownRevision = list.Revision;
   }
   // An empty box offers its first entry as a hint; the text is the design's.
-  box->lineEdit()->setPlaceholderText(Q(list.FirstEntry));
+  box->lineEdit()->setPlaceholderText(Text(list.FirstEntry));
   if (box->currentIndex() != list.ItemIndex) box->setCurrentIndex(list.ItemIndex);
-  const QString text = Q(list.Text);
+  const QString text = Text(list.Text);
   if (box->currentText() != text) box->setEditText(text);
 }
 
@@ -142,15 +141,15 @@ void TSpecificationsPage::ShowManufacturers() {
   const std::vector<std::string>& names = host_.Design().Manufacturers;
   QListWidget* lb = ui_->lbMfg;
   bool same = lb->count() == static_cast<int>(names.size());
-  for (int i = 0; same && i < lb->count(); ++i) same = lb->item(i)->text() == Q(names[static_cast<std::size_t>(i)]);
+  for (int i = 0; same && i < lb->count(); ++i) same = lb->item(i)->text() == Text(names[static_cast<std::size_t>(i)]);
   if (same) return;
   lb->clear();
-  for (const std::string& name : names) lb->addItem(Q(name));
+  for (const std::string& name : names) lb->addItem(Text(name));
 }
 
 void TSpecificationsPage::ShowOverview() {
   QStringList lines;
-  for (const std::string& line : host_.Design().Overview) lines << Q(line);
+  for (const std::string& line : host_.Design().Overview) lines << Text(line);
   const QString text = lines.join('\n');
   if (ui_->memoRemarks->toPlainText() != text) ui_->memoRemarks->setPlainText(text);
 }
@@ -175,7 +174,7 @@ void TSpecificationsPage::ShowArmament() {
   int chosenRow = -1;
   for (const TWepName& e : brands) {
     QListWidgetItem* item = lb->item(row);
-    const QString text = Q(ArmamentEntryText(e));
+    const QString text = Text(ArmamentEntryText(e));
     if (item->text() != text) item->setText(text);
     if (e.Id == chosenBrand_) chosenRow = row;
     ++row;
@@ -222,7 +221,7 @@ void TSpecificationsPage::RebuildPowerPlant() {
   TMech& m = host_.Design();
   std::string& plant = m.Texts[txtPowerPlant];
   plant = lists_.RebuildPowerPlant(ui_->cbPowPlnt->currentText().toStdString(), m);
-  const QString text = Q(plant);
+  const QString text = Text(plant);
   if (ui_->cbPowPlnt->currentText() != text) {
     ui_->cbPowPlnt->setCurrentIndex(-1);
     ui_->cbPowPlnt->setEditText(text);
@@ -325,7 +324,7 @@ void TSpecificationsPage::btnClrSpec_Click() {
   ui_->cbMfg->setCurrentIndex(-1);
   ui_->cbMfg->setEditText({});
   ui_->cbPowPlnt->setCurrentIndex(-1);
-  ui_->cbPowPlnt->setEditText(Q(host_.Design().Texts[txtPowerPlant]));
+  ui_->cbPowPlnt->setEditText(Text(host_.Design().Texts[txtPowerPlant]));
   Edited(tr("Clear Specifications"));
   host_.RefreshPages(pgSpecs, this);
 }

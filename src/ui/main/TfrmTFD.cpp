@@ -31,14 +31,15 @@
 #include "ui/main/DesignUndo.h"
 #include "ui/main/EditCommands.h"
 #include "ui/main/FindingTarget.h"
-#include "ui/main/LoadServing.h"
 #include "ui/main/MainItemsPage.h"
+#include "ui/main/OpenDesign.h"
 #include "ui/main/ReportsPage.h"
 #include "ui/main/SaveCommands.h"
 #include "ui/main/SpecificationsPage.h"
 #include "ui/main/UnitRosterPage.h"
 #include "ui/main/WeaponsPage.h"
 #include "ui/widgets/StatusLight.h"
+#include "ui_TfrmTFD.h"
 
 namespace tfd {
 
@@ -58,37 +59,59 @@ QScrollArea* Scrolling(QWidget* page) {
 }  // namespace
 
 TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
-    : QMainWindow(parent),
+    : QMainWindow(parent), ui_(std::make_unique<Ui::TfrmTFD>()),
       equipment_(std::move(equipment)),
       colors_(ResolveColorSet(activeSet_, QApplication::palette())),
       schemes_(std::make_unique<TColorSchemeStore>(TColorSchemeStore::OpenUserStore(
           [](const std::string& path) { return OpenSqliteDatabase(path, EOpenMode::Create); }))) {
   InstallDropButtonAccessibility();
-  ui.setupUi(this);
+  ui_->setupUi(this);
   colorApplier_ = new TColorApplier(this);
   // Schemes made of system colours follow a change of the desktop's theme.
   connect(colorApplier_, &TColorApplier::DesktopPaletteChanged, this, [this] { SetActiveColorSet(activeSet_); });
   if (equipment_) design_.Equipment = &equipment_->Index();
+  CreatePages();
+  CreateWindows();
+  CreateRosterPage();
+  save_ = new TSaveCommands(*this);
+  ConnectCommands();
+  CreateStatusBar();
 
+  connect(&timer_, &QTimer::timeout, this, &TfrmTFD::TimerTick);
+  // The size the pages like, within the screen.
+  QSize size(1100, 760);
+  if (const QScreen* screen = this->screen()) size = size.boundedTo(screen->availableGeometry().size());
+  resize(size);
+
+  SetModifiedFlag(false);
+  Recalc(rqAll);
+  SetUpUndo();
+}
+
+// The component menus and the pages of the tabs, the roster's aside.
+void TfrmTFD::CreatePages() {
   menus_ = new TComponentMenus(*this, this);
-  pageMain_ = new TMainItemsPage(*this, *menus_, ui.tsMain);
-  ui.lay_tsMain->addWidget(Scrolling(pageMain_));
-  pageArmor_ = new TArmorPage(*this, *menus_, ui.tsArmor);
-  ui.lay_tsArmor->addWidget(Scrolling(pageArmor_));
-  pageWeapons_ = new TWeaponsPage(*this, *menus_, ui.tsWeapons);
-  ui.lay_tsWeapons->addWidget(Scrolling(pageWeapons_));
-  pageCriticals_ = new TCriticalsPage(*this, *menus_, ui.tsCriticals);
-  ui.lay_tsCriticals->addWidget(Scrolling(pageCriticals_));
-  pageReports_ = new TReportsPage(*this, *menus_, ui.tsReports);
-  ui.lay_tsReports->addWidget(Scrolling(pageReports_));
-  pageSpecs_ = new TSpecificationsPage(*this, ui.tsSpecifications);
-  ui.lay_tsSpecifications->addWidget(Scrolling(pageSpecs_));
+  pageMain_ = new TMainItemsPage(*this, *menus_, ui_->tsMain);
+  ui_->lay_tsMain->addWidget(Scrolling(pageMain_));
+  pageArmor_ = new TArmorPage(*this, *menus_, ui_->tsArmor);
+  ui_->lay_tsArmor->addWidget(Scrolling(pageArmor_));
+  pageWeapons_ = new TWeaponsPage(*this, *menus_, ui_->tsWeapons);
+  ui_->lay_tsWeapons->addWidget(Scrolling(pageWeapons_));
+  pageCriticals_ = new TCriticalsPage(*this, *menus_, ui_->tsCriticals);
+  ui_->lay_tsCriticals->addWidget(Scrolling(pageCriticals_));
+  pageReports_ = new TReportsPage(*this, *menus_, ui_->tsReports);
+  ui_->lay_tsReports->addWidget(Scrolling(pageReports_));
+  pageSpecs_ = new TSpecificationsPage(*this, ui_->tsSpecifications);
+  ui_->lay_tsSpecifications->addWidget(Scrolling(pageSpecs_));
   if (equipment_) rosterPositions_ = std::make_unique<TRosterPositions>(roster_, *equipment_);
   menus_->FindArmorTarget = [this] {
-    if (pageMain_->ui.btnMainArmrType->isDown()) return 1;
+    if (pageMain_->ArmorButtonDown()) return 1;
     return pageArmor_->PressedArmorButton();
   };
+}
 
+// The error report, the about box, and the settings and ratings windows.
+void TfrmTFD::CreateWindows() {
   errorReport_ = new TfrmErrorRpt(this);
   // After the double click is over: the tab change refreshes the report's list.
   connect(errorReport_, &TfrmErrorRpt::findingActivated, this, [this](int index) {
@@ -108,53 +131,48 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   graphOptions_ = new TfrmGrphOpts(this);
   connect(pageReports_, &TReportsPage::battleValueRequested, this, [this] { ShowRatingsWindow(*bv_); });
   connect(pageReports_, &TReportsPage::costRequested, this, [this] { ShowRatingsWindow(*cost_); });
+}
 
-  connect(ui.FileNewItem, &QAction::triggered, this, [this] { FileNewItem_Click(); });
-  loadServing_ = new TLoadServing(*this);
-  ui.FileOpenItem->setEnabled(true);
-  connect(ui.FileOpenItem, &QAction::triggered, loadServing_, &TLoadServing::OpenWithDialog);
+// The Unit Roster tab, with what it asks of the window.
+void TfrmTFD::CreateRosterPage() {
   TRosterPageLinks rosterLinks;
   rosterLinks.ChooseDesignFile = [this] { return TFileDialogSeam::GetOpenFileName(this, OpenDialogSettings()); };
-  rosterLinks.LoadIntoEditor = [this](const QString& file) {
-    if (loadServing_) loadServing_->ServeFile(file);
-  };
+  rosterLinks.LoadIntoEditor = [this](const QString& file) { emit loadRequested(file); };
   rosterLinks.DesignModified = [this] { return modified_; };
   rosterLinks.DescribeWarning = WarningLine;
   rosterLinks.PrintDocument = [this](QTextDocument& document) { save_->PrintDocument(document); };
-  pageRoster_ = new TUnitRosterPage(*this, roster_, rosterPositions_.get(), std::move(rosterLinks), ui.tsUnitRoster);
-  ui.lay_tsUnitRoster->addWidget(Scrolling(pageRoster_));
-  save_ = new TSaveCommands(*this);
-  for (QAction* a : {ui.FileSaveItem, ui.FileSaveAsItem, ui.FilePrintItem, ui.FilePrintSetupItem})
-    a->setEnabled(true);
-  connect(ui.FileSaveItem, &QAction::triggered, this, [this] { FileSave(); });
-  connect(ui.FileSaveAsItem, &QAction::triggered, this, [this] { save_->SaveAs(); });
-  connect(ui.FilePrintItem, &QAction::triggered, this, [this] { save_->Print(); });
-  connect(ui.FilePrintSetupItem, &QAction::triggered, this, [this] { save_->PrintSetup(); });
-  connect(ui.FileExitItem, &QAction::triggered, this, &QWidget::close);
-  connect(ui.OptionsUseBINItem, &QAction::triggered, this, [this](bool c) { OptionsUseBINItem_Click(c); });
-  connect(ui.OptionsErrorReportItem, &QAction::triggered, this, [this] { ShowErrorReport(); });
-  connect(ui.OptionsGraphItem, &QAction::triggered, this, [this] { OptionsGraphItem_Click(); });
-  connect(ui.HelpAboutItem, &QAction::triggered, this, [this] { about_->exec(); });
-  connect(ui.OptionsDisplayItem, &QAction::triggered, this, [this] { OptionsDisplayItem_Click(); });
-  connect(ui.OptionsHTMLItem, &QAction::triggered, this, [this] { htmlOptions_->exec(); });
-  connect(ui.OptionsDefaultsItem, &QAction::triggered, this, [this] { defValues_->exec(); });
-  connect(ui.pcMain, &QTabWidget::currentChanged, this, [this](int index) { pcMain_Change(index); });
+  pageRoster_ = new TUnitRosterPage(*this, roster_, rosterPositions_.get(), std::move(rosterLinks), ui_->tsUnitRoster);
+  ui_->lay_tsUnitRoster->addWidget(Scrolling(pageRoster_));
+}
 
+// The menus' commands and the tab change.
+void TfrmTFD::ConnectCommands() {
+  connect(ui_->FileNewItem, &QAction::triggered, this, [this] { FileNewItem_Click(); });
+  ui_->FileOpenItem->setEnabled(true);
+  connect(ui_->FileOpenItem, &QAction::triggered, this, &TfrmTFD::openRequested);
+  for (QAction* a : {ui_->FileSaveItem, ui_->FileSaveAsItem, ui_->FilePrintItem, ui_->FilePrintSetupItem})
+    a->setEnabled(true);
+  connect(ui_->FileSaveItem, &QAction::triggered, this, [this] { FileSave(); });
+  connect(ui_->FileSaveAsItem, &QAction::triggered, this, [this] { save_->SaveAs(); });
+  connect(ui_->FilePrintItem, &QAction::triggered, this, [this] { save_->Print(); });
+  connect(ui_->FilePrintSetupItem, &QAction::triggered, this, [this] { save_->PrintSetup(); });
+  connect(ui_->FileExitItem, &QAction::triggered, this, &QWidget::close);
+  connect(ui_->OptionsUseBINItem, &QAction::triggered, this, [this](bool c) { OptionsUseBINItem_Click(c); });
+  connect(ui_->OptionsErrorReportItem, &QAction::triggered, this, [this] { ShowErrorReport(); });
+  connect(ui_->OptionsGraphItem, &QAction::triggered, this, [this] { OptionsGraphItem_Click(); });
+  connect(ui_->HelpAboutItem, &QAction::triggered, this, [this] { about_->exec(); });
+  connect(ui_->OptionsDisplayItem, &QAction::triggered, this, [this] { OptionsDisplayItem_Click(); });
+  connect(ui_->OptionsHTMLItem, &QAction::triggered, this, [this] { htmlOptions_->exec(); });
+  connect(ui_->OptionsDefaultsItem, &QAction::triggered, this, [this] { defValues_->exec(); });
+  connect(ui_->pcMain, &QTabWidget::currentChanged, this, [this](int index) { pcMain_Change(index); });
+}
+
+void TfrmTFD::CreateStatusBar() {
   sbTonnage_ = new QLabel(this);
   sbArmor_ = new QLabel(this);
   sbHeat_ = new QLabel(this);
   sbRatings_ = new QLabel(this);
   for (QLabel* l : {sbTonnage_, sbArmor_, sbHeat_, sbRatings_}) statusBar()->addPermanentWidget(l);
-
-  connect(&timer_, &QTimer::timeout, this, &TfrmTFD::TimerTick);
-  // The size the pages like, within the screen.
-  QSize size(1100, 760);
-  if (const QScreen* screen = this->screen()) size = size.boundedTo(screen->availableGeometry().size());
-  resize(size);
-
-  SetModifiedFlag(false);
-  Recalc(rqAll);
-  SetUpUndo();
 }
 
 void TfrmTFD::SetUpUndo() {
@@ -162,7 +180,7 @@ void TfrmTFD::SetUpUndo() {
   undo_->Restored = [this] { ShowRestoredDesign(); };
   // A command that names no step is named after the tab it was given on.
   undo_->DefaultName = [this] {
-    QString tab = ui.pcMain->tabText(ui.pcMain->currentIndex());
+    QString tab = ui_->pcMain->tabText(ui_->pcMain->currentIndex());
     tab.remove('&');
     return tr("%1 Change").arg(tab);
   };
@@ -186,7 +204,7 @@ void TfrmTFD::ShowRestoredDesign() {
   // they are shown.
   const int mask = ActivePageMask();
   Recalc(mask);
-  RefreshPages(mask, ui.pcMain);
+  RefreshPages(mask, ui_->pcMain);
   UpdateCaption();
 }
 
@@ -200,9 +218,6 @@ TfrmTFD::~TfrmTFD() {
     undo_->Restored = nullptr;
     undo_->DefaultName = nullptr;
   }
-  // No activation may serve a request into a window being torn down.
-  delete loadServing_;
-  loadServing_ = nullptr;
   // The pages go first: closing the window moves the focus, and an edit that
   // loses it must not reach a design that is being destroyed.
   ++refreshing_;
@@ -243,9 +258,9 @@ void TfrmTFD::RefreshPages(int mask, QObject* sender) {
 }
 
 int TfrmTFD::ActivePageMask() const {
-  const QWidget* page = ui.pcMain->currentWidget();
-  const QWidget* pages[] = {ui.tsMain,    ui.tsArmor,          ui.tsWeapons,  ui.tsCriticals,
-                            ui.tsReports, ui.tsSpecifications, ui.tsUnitRoster};
+  const QWidget* page = ui_->pcMain->currentWidget();
+  const QWidget* pages[] = {ui_->tsMain,    ui_->tsArmor,          ui_->tsWeapons,  ui_->tsCriticals,
+                            ui_->tsReports, ui_->tsSpecifications, ui_->tsUnitRoster};
   for (int bit = 0; bit < 7; ++bit)
     if (pages[bit] == page) return 1 << bit;
   return 0;
@@ -255,17 +270,15 @@ void TfrmTFD::pcMain_Change(int index) {
   if (refreshing_ > 0) return;  // a tab chosen by the program itself
   // Leaving the Main Items tab stores what was typed there, even when the edit
   // never lost the focus (clicking a tab does not take it).
-  if (ui.pcMain->widget(lastTab_) == ui.tsMain && pageMain_->StoreControls()) {
+  if (ui_->pcMain->widget(lastTab_) == ui_->tsMain && pageMain_->StoreControls()) {
     SetModified();
     Recalc(rqChassis | rqArmor);
   }
   lastTab_ = index;
   const int mask = ActivePageMask();
   Recalc(mask);
-  RefreshPages(mask, ui.pcMain);
+  RefreshPages(mask, ui_->pcMain);
 }
-
-void TfrmTFD::SetLoadRequests(TLoadRequests* requests) { loadServing_->SetRequests(requests); }
 
 bool TfrmTFD::LoadFromFile(const QString& fileName) {
   // The file is read into a design of its own: one that cannot be read leaves
@@ -335,7 +348,7 @@ void TfrmTFD::FileNewItem_Click() {
 
 bool TfrmTFD::FileSave() {
   // What was typed on the Main Items tab counts, even before the edit lost the focus.
-  if (ui.pcMain->currentWidget() == ui.tsMain && pageMain_->StoreControls()) {
+  if (ui_->pcMain->currentWidget() == ui_->tsMain && pageMain_->StoreControls()) {
     SetModified();
     Recalc(rqChassis | rqArmor);
   }
@@ -350,8 +363,8 @@ void TfrmTFD::MarkSaved() {
 
 void TfrmTFD::ResetDesign() {
   ++refreshing_;  // the program chooses the tab, not the user
-  ui.pcMain->setCurrentWidget(ui.tsMain);
-  lastTab_ = ui.pcMain->currentIndex();
+  ui_->pcMain->setCurrentWidget(ui_->tsMain);
+  lastTab_ = ui_->pcMain->currentIndex();
   --refreshing_;
   tfd::NewDesign(design_);
   FollowDesignTechnology();
@@ -414,7 +427,7 @@ void TfrmTFD::ShowRatingsWindow(QDialog& window) {
 
 void TfrmTFD::ShowErrorReport() { errorReport_->showReport(); }
 
-bool TfrmTFD::UseBin() const { return ui.OptionsUseBINItem->isChecked(); }
+bool TfrmTFD::UseBin() const { return ui_->OptionsUseBINItem->isChecked(); }
 
 void TfrmTFD::SetErrorLightSpeed(int speed) {
   timer_.stop();
@@ -448,17 +461,16 @@ void TfrmTFD::showEvent(QShowEvent* event) {
 
 void TfrmTFD::OnFirstShow() {
   ++refreshing_;  // the program chooses the tab, not the user
-  ui.pcMain->setCurrentWidget(ui.tsReports);
-  ui.pcMain->setCurrentWidget(ui.tsMain);
+  ui_->pcMain->setCurrentWidget(ui_->tsReports);
+  ui_->pcMain->setCurrentWidget(ui_->tsMain);
   --refreshing_;
   ResetDesign();
   SetModifiedFlag(false);
   Recalc(rqAll);
   SetErrorLightSpeed(speed_);
-  // Served once the window is on screen, so that an error box stands over it.
-  QTimer::singleShot(0, loadServing_, &TLoadServing::ServeOnShow);
+  emit firstShown();
   ApplyColors();
-  pageArmor_->ui.imgOwens->setPicture(0);
+  pageArmor_->ClearDiagramHighlight();
   UpdateCaption();
 }
 

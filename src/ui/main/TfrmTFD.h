@@ -16,9 +16,12 @@
 #include "rules/Validation.h"
 #include "ui/common/DisplayColors.h"
 #include "ui/main/DesignHost.h"
-#include "ui_TfrmTFD.h"
 
 class QLabel;
+
+namespace Ui {
+class TfrmTFD;
+}
 
 namespace tfd {
 
@@ -42,8 +45,6 @@ class TfrmBV;
 class TfrmCost;
 class TfrmGrphOpts;
 class TEquipmentLists;
-class TLoadRequests;
-class TLoadServing;
 class TDesignUndo;
 class TEditCommands;
 class TSaveCommands;
@@ -102,9 +103,6 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   // The designs and pilots of the roster's positions; null without equipment.
   TRosterPositions* RosterPositions() const { return rosterPositions_.get(); }
 
-  // The load-request block this copy registered with (before the first show).
-  void SetLoadRequests(TLoadRequests* requests);
-  TLoadServing* LoadServing() const { return loadServing_; }
   // A new design read from the file, recalculated and shown; a failure is
   // reported in the error box, what the reader could not read in the error
   // report (shown without taking the focus). True when the design read was put in place.
@@ -134,13 +132,25 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   // Puts the display colours on every control of the window and its dialogs.
   void ApplyColors();
 
-  Ui::TfrmTFD ui;
+ signals:
+  // File > Open was chosen.
+  void openRequested();
+  // A design file should replace the one being edited (the roster's "edit").
+  void loadRequested(const QString& fileName);
+  // The window was shown for the first time and shows its new design.
+  void firstShown();
 
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The parts of the window, made in this order.
+  void CreatePages();
+  void CreateWindows();
+  void CreateRosterPage();
+  void ConnectCommands();
+  void CreateStatusBar();
   void FileNewItem_Click();
   void OptionsUseBINItem_Click(bool checked);
   void OptionsGraphItem_Click();
@@ -162,6 +172,7 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   void ShowLoadWarnings(const QString& fileName);
   QList<TStatusLight*> StatusLights() const;
 
+  std::unique_ptr<Ui::TfrmTFD> ui_;
   TMech design_;
   TUnitRoster roster_;
   std::unique_ptr<TEquipmentLists> equipment_;
@@ -188,7 +199,6 @@ class TfrmTFD : public QMainWindow, public IDesignHost {
   TfrmBV* bv_ = nullptr;
   TfrmCost* cost_ = nullptr;
   TfrmGrphOpts* graphOptions_ = nullptr;
-  TLoadServing* loadServing_ = nullptr;
   TDesignUndo* undo_ = nullptr;
   TEditCommands* edit_ = nullptr;
   TSaveCommands* save_ = nullptr;

@@ -1,3 +1,4 @@
+#include "ui/common/Formats.h"
 #include "ui/main/UnitRosterPage.h"
 
 #include <QActionGroup>
@@ -31,8 +32,6 @@ namespace {
 
 constexpr int kImageSide = 22;
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 std::string FileName(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
 // The refresh sets only what differs, so an edit being typed in keeps its cursor.

@@ -7,6 +7,7 @@
 
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
+#include "rules/MenuRules.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
 #include "rules/TargetingComputer.h"
@@ -18,19 +19,18 @@
 #include "ui/main/DesignHost.h"
 #include "ui/main/EquipmentDelegate.h"
 #include "ui/main/EquipmentSearch.h"
+#include "ui_WeaponsPage.h"
 
 namespace tfd {
 
 namespace {
 
 const TWepInfo* RecordOf(const QListWidgetItem* item) {
-  return item ? reinterpret_cast<const TWepInfo*>(item->data(roleRecord).value<quintptr>()) : nullptr;
+  return item ? item->data(roleRecord).value<const TWepInfo*>() : nullptr;
 }
 TWeapon* PlacedOf(const QListWidgetItem* item) {
-  return item ? reinterpret_cast<TWeapon*>(item->data(roleItem).value<quintptr>()) : nullptr;
+  return item ? item->data(roleItem).value<TWeapon*>() : nullptr;
 }
-
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 // Rebuilding a list selects and deselects entries; those are not the user's choices.
 class Filling {
@@ -48,29 +48,64 @@ class Filling {
 }  // namespace
 
 TWeaponsPage::TWeaponsPage(IDesignHost& host, TComponentMenus& menus, QWidget* parent)
-    : QWidget(parent), host_(host) {
-  ui.setupUi(this);
+    : QWidget(parent), ui_(std::make_unique<Ui::WeaponsPage>()), host_(host) {
+  ui_->setupUi(this);
   setObjectName("pgWeapons");
 
   categories_ = new QButtonGroup(this);
-  const QToolButton* buttons[] = {ui.btnEnergy,    ui.btnBallistic,  ui.btnLRM,      ui.btnSRM,
-                                  ui.btnMiscellan, ui.btnElectronic, ui.btnStructure};
+  const QToolButton* buttons[] = {ui_->btnEnergy,    ui_->btnBallistic,  ui_->btnLRM,      ui_->btnSRM,
+                                  ui_->btnMiscellan, ui_->btnElectronic, ui_->btnStructure};
   for (int i = 0; i < 7; ++i) categories_->addButton(const_cast<QToolButton*>(buttons[i]), i);
-  ui.btnEnergy->setChecked(true);
+  ui_->btnEnergy->setChecked(true);
   connect(categories_, &QButtonGroup::idClicked, this, [this] { OnCategoryClicked(); });
-  connect(ui.btnAmmo, &QToolButton::clicked, this, [this] { OnCategoryClicked(); });
+  connect(ui_->btnAmmo, &QToolButton::clicked, this, [this] { OnCategoryClicked(); });
 
   locations_ = new QButtonGroup(this);
-  QToolButton* locs[] = {ui.btnLoc_H,  ui.btnLoc_CT, ui.btnLoc_RT, ui.btnLoc_LT,
-                         ui.btnLoc_RA, ui.btnLoc_LA, ui.btnLoc_RL, ui.btnLoc_LL};
+  QToolButton* locs[] = {ui_->btnLoc_H,  ui_->btnLoc_CT, ui_->btnLoc_RT, ui_->btnLoc_LT,
+                         ui_->btnLoc_RA, ui_->btnLoc_LA, ui_->btnLoc_RL, ui_->btnLoc_LL};
   for (int i = 0; i < kLocationCount; ++i) locations_->addButton(locs[i], i);
   connect(locations_, &QButtonGroup::idClicked, this, [this](int id) { OnLocationButton(id); });
 
-  ui.btnWepType->setMenu(menus.pmWepType);
-  ui.btnConfig->setMenu(menus.pmConfig);
+  ui_->btnWepType->setMenu(menus.pmWepType);
+  ui_->btnConfig->setMenu(menus.pmConfig);
   connect(&menus, &TComponentMenus::weaponFilterChosen, this, [this] { FillEquipmentList(); });
 
-  // The mounting direction of the next placement.
+  CreateLocationMenu();
+  ui_->btnLocation->setMenu(pmLocation_);
+
+  const auto background = [this](EDisplayColor c) { return [this, c] { return host_.Colors()[c]; }; };
+  const auto* columns = TEquipmentDelegate::Install(*ui_->lbWepType, TEquipmentDelegate::EKind::Equipment,
+                                                    background(dcEditB));
+  TEquipmentDelegate::Install(*ui_->lbWepList, TEquipmentDelegate::EKind::Placed, background(dcTextB));
+  TEquipmentDelegate::Install(*ui_->lbLocation, TEquipmentDelegate::EKind::Slots, background(dcTextB));
+  // The headings follow the columns when the list changes width.
+  connect(columns, &TEquipmentDelegate::widthChanged, this, [this] { PlaceHeadings(); });
+  for (QListWidget* l : {ui_->lbWepType, ui_->lbWepList, ui_->lbLocation}) l->setUniformItemSizes(true);
+  // Wide enough for every column at the font in use.
+  ui_->lbWepType->setMinimumWidth(ColumnRight(ecCost, QFontMetrics(ui_->lbWepType->font())) +
+                                2 * ui_->lbWepType->frameWidth() +
+                                style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12);
+  for (QToolButton* b : {ui_->btnLoc_H, ui_->btnLoc_CT, ui_->btnLoc_RT, ui_->btnLoc_LT, ui_->btnLoc_RA, ui_->btnLoc_LA,
+                         ui_->btnLoc_RL, ui_->btnLoc_LL})
+    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+
+  connect(ui_->lbWepType, &QListWidget::currentItemChanged, this, [this] { SetUpEdits(); });
+  connect(ui_->lbWepType, &QListWidget::itemDoubleClicked, this, [this] { AddChosenItem(); });
+  connect(ui_->lbLocation, &QListWidget::itemDoubleClicked, this, [this] { AddChosenItem(); });
+  connect(ui_->lbLocation, &QListWidget::currentRowChanged, this, [this] { OnSlotChosen(); });
+  connect(ui_->lbWepList, &QListWidget::currentRowChanged, this, [this] { OnPlacedItemChosen(); });
+  connect(ui_->btnAddWep, &QPushButton::clicked, this, [this] { AddChosenItem(); });
+  connect(ui_->btnDelWep, &QPushButton::clicked, this, [this] { DeleteChosenItem(); });
+  // "Auto" and "Clear" have no command: they stay visible but disabled.
+  ui_->btnAutoAlloc->setEnabled(false);
+  ui_->btnClearCfg->setEnabled(false);
+  connect(ui_->Image3, &TStatusLight::clicked, this, [this] { host_.ShowErrorReport(); });
+  ui_->GaugeCrits->setKind(TGauge::EKind::Bar);
+  SetUpEdits();
+}
+
+// The menu of the mounting direction of the next placement.
+void TWeaponsPage::CreateLocationMenu() {
   pmLocation_ = new QMenu(this);
   pmLocation_->setObjectName("pmLocation");
   auto* directions = new QActionGroup(pmLocation_);
@@ -92,43 +127,14 @@ TWeaponsPage::TWeaponsPage(IDesignHost& host, TComponentMenus& menus, QWidget* p
       if (tag == mmTurret) a->setEnabled(m.Config->Turret != trNone);
     }
   });
-  ui.btnLocation->setMenu(pmLocation_);
-
-  const auto background = [this](EDisplayColor c) { return [this, c] { return host_.Colors()[c]; }; };
-  const auto* columns = TEquipmentDelegate::Install(*ui.lbWepType, TEquipmentDelegate::EKind::Equipment,
-                                                    background(dcEditB));
-  TEquipmentDelegate::Install(*ui.lbWepList, TEquipmentDelegate::EKind::Placed, background(dcTextB));
-  TEquipmentDelegate::Install(*ui.lbLocation, TEquipmentDelegate::EKind::Slots, background(dcTextB));
-  // The headings follow the columns when the list changes width.
-  connect(columns, &TEquipmentDelegate::widthChanged, this, [this] { PlaceHeadings(); });
-  for (QListWidget* l : {ui.lbWepType, ui.lbWepList, ui.lbLocation}) l->setUniformItemSizes(true);
-  // Wide enough for every column at the font in use.
-  ui.lbWepType->setMinimumWidth(ColumnRight(ecCost, QFontMetrics(ui.lbWepType->font())) +
-                                2 * ui.lbWepType->frameWidth() +
-                                style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12);
-  for (QToolButton* b : {ui.btnLoc_H, ui.btnLoc_CT, ui.btnLoc_RT, ui.btnLoc_LT, ui.btnLoc_RA, ui.btnLoc_LA,
-                         ui.btnLoc_RL, ui.btnLoc_LL})
-    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-
-  connect(ui.lbWepType, &QListWidget::currentItemChanged, this, [this] { SetUpEdits(); });
-  connect(ui.lbWepType, &QListWidget::itemDoubleClicked, this, [this] { AddChosenItem(); });
-  connect(ui.lbLocation, &QListWidget::itemDoubleClicked, this, [this] { AddChosenItem(); });
-  connect(ui.lbLocation, &QListWidget::currentRowChanged, this, [this] { OnSlotChosen(); });
-  connect(ui.lbWepList, &QListWidget::currentRowChanged, this, [this] { OnPlacedItemChosen(); });
-  connect(ui.btnAddWep, &QPushButton::clicked, this, [this] { AddChosenItem(); });
-  connect(ui.btnDelWep, &QPushButton::clicked, this, [this] { DeleteChosenItem(); });
-  // "Auto" and "Clear" have no command: they stay visible but disabled.
-  ui.btnAutoAlloc->setEnabled(false);
-  ui.btnClearCfg->setEnabled(false);
-  connect(ui.Image3, &TStatusLight::clicked, this, [this] { host_.ShowErrorReport(); });
-  ui.GaugeCrits->setKind(TGauge::EKind::Bar);
-  SetUpEdits();
 }
 
+TWeaponsPage::~TWeaponsPage() = default;
+
 void TWeaponsPage::PressEnergy() {
-  ui.btnEnergy->setChecked(true);
-  ui.btnAmmo->setChecked(false);
-  ui.btnAmmo->setEnabled(false);
+  ui_->btnEnergy->setChecked(true);
+  ui_->btnAmmo->setChecked(false);
+  ui_->btnAmmo->setEnabled(false);
 }
 
 int TWeaponsPage::PressedCategory() const {
@@ -136,24 +142,24 @@ int TWeaponsPage::PressedCategory() const {
   return id < 0 ? catEnergy : id;
 }
 
-const TWepInfo* TWeaponsPage::ChosenRecord() const { return RecordOf(ui.lbWepType->currentItem()); }
-TWeapon* TWeaponsPage::ChosenPlacedItem() const { return PlacedOf(ui.lbWepList->currentItem()); }
+const TWepInfo* TWeaponsPage::ChosenRecord() const { return RecordOf(ui_->lbWepType->currentItem()); }
+TWeapon* TWeaponsPage::ChosenPlacedItem() const { return PlacedOf(ui_->lbWepList->currentItem()); }
 
 // Energy, Electronics and Structure have no ammunition: the toggle is released and disabled.
 void TWeaponsPage::OnCategoryClicked() {
   const int category = PressedCategory();
   const bool hasAmmo = category == catBallistic || category == catLRM || category == catSRM ||
                        category == catMiscellaneous;
-  if (!hasAmmo) ui.btnAmmo->setChecked(false);
-  ui.btnAmmo->setEnabled(hasAmmo);
+  if (!hasAmmo) ui_->btnAmmo->setChecked(false);
+  ui_->btnAmmo->setEnabled(hasAmmo);
   FillEquipmentList();
 }
 
 void TWeaponsPage::FillEquipmentList() {
   TEquipmentLists* lists = host_.Equipment();
   TMech& m = host_.Design();
-  QString chosen = ui.lbWepType->currentItem() ? ui.lbWepType->currentItem()->text() : QString();
-  const bool ammo = ui.btnAmmo->isChecked();
+  QString chosen = ui_->lbWepType->currentItem() ? ui_->lbWepType->currentItem()->text() : QString();
+  const bool ammo = ui_->btnAmmo->isChecked();
   // The ammunition toggle keeps the choice on a weapon's ammunition and back.
   if (!chosen.isEmpty()) {
     if (ammo && !chosen.startsWith('@')) chosen.prepend('@');
@@ -161,17 +167,17 @@ void TWeaponsPage::FillEquipmentList() {
   }
   {
     Filling guard(filling_);
-    ui.lbWepType->clear();
+    ui_->lbWepType->clear();
     if (lists) {
       lists->UpdateDesignDependent(m);
       const std::uint8_t filter = m.WeaponFilter;
       QListWidgetItem* again = nullptr;
       for (const TWepInfo* info :
            OfferedEquipment(*lists, static_cast<ECategory>(PressedCategory()), filter, ammo)) {
-        QListWidgetItem* item = AddEquipmentEntry(*ui.lbWepType, *info);
+        QListWidgetItem* item = AddEquipmentEntry(*ui_->lbWepType, *info);
         if (!again && !chosen.isEmpty() && item->text() == chosen) again = item;
       }
-      ui.lbWepType->setCurrentItem(again);
+      ui_->lbWepType->setCurrentItem(again);
     }
   }
   SetUpEdits();
@@ -179,23 +185,23 @@ void TWeaponsPage::FillEquipmentList() {
 }
 
 void TWeaponsPage::SetUpEdits() {
-  for (TSpinEdit* e : {ui.sedtNumber, ui.sedtCriticals, ui.sedtShots}) {
+  for (TSpinEdit* e : {ui_->sedtNumber, ui_->sedtCriticals, ui_->sedtShots}) {
     e->setEnabled(false);
     e->setRange(0, 0);
     e->setValue(0);
     e->setSingleStep(1);
   }
-  ui.lblWepTonnage->setText(FormatFixed(0.0, 2));
+  ui_->lblWepTonnage->setText(FormatFixed(0.0, 2));
   const TWepInfo* record = ChosenRecord();
   if (!record) return;
   const TWepInfoStruct& w = record->Info;
-  ui.sedtCriticals->setRange(w.Crits, w.Crits);
-  ui.sedtCriticals->setValue(w.Crits);
-  ui.lblWepTonnage->setText(FormatFixed(w.Tons, 2));
+  ui_->sedtCriticals->setRange(w.Crits, w.Crits);
+  ui_->sedtCriticals->setValue(w.Crits);
+  ui_->lblWepTonnage->setText(FormatFixed(w.Tons, 2));
   if (w.Options & woCanSplit) {
-    ui.sedtCriticals->setEnabled(true);
-    ui.sedtCriticals->setRange(1, std::max<int>(1, w.Crits));
-    ui.sedtCriticals->setValue(w.Crits);
+    ui_->sedtCriticals->setEnabled(true);
+    ui_->sedtCriticals->setRange(1, std::max<int>(1, w.Crits));
+    ui_->sedtCriticals->setValue(w.Crits);
   }
   if (IsTargetingComputer(host_.Design(), w.SaveNum)) {
     // Shown at the size it will be placed with: that of the weapons carried now.
@@ -203,22 +209,22 @@ void TWeaponsPage::SetUpEdits() {
     const double weight =
         TargetingComputerWeight(DirectFireTonnage(*m.Config, m), IsClanTargetingComputer(m, w.SaveNum));
     const int slotCount = TargetingComputerSlots(weight);
-    ui.sedtCriticals->setRange(slotCount, slotCount);
-    ui.sedtCriticals->setValue(slotCount);
-    ui.lblWepTonnage->setText(FormatFixed(weight, 2));
+    ui_->sedtCriticals->setRange(slotCount, slotCount);
+    ui_->sedtCriticals->setValue(slotCount);
+    ui_->lblWepTonnage->setText(FormatFixed(weight, 2));
   }
   if (w.Options & woAppendNumber) {
-    ui.sedtNumber->setEnabled(true);
-    ui.sedtNumber->setRange(1, std::max<int>(1, w.Crits));
-    ui.sedtNumber->setValue(1);
+    ui_->sedtNumber->setEnabled(true);
+    ui_->sedtNumber->setRange(1, std::max<int>(1, w.Crits));
+    ui_->sedtNumber->setValue(1);
   }
   if (IsAmmunition(w.SaveNum) && w.Damage > 0) {
     // A lot is a ton of shots; machine-gun ammunition also comes by the half ton.
-    ui.sedtShots->setEnabled(true);
-    ui.sedtShots->setSingleStep(w.Damage);
-    ui.sedtShots->setRange(w.Damage == 200 ? 100 : w.Damage, w.Damage * 12);
-    ui.sedtShots->setValue(w.Damage);
-    ui.lblWepTonnage->setText(FormatFixed(1.0, 2));
+    ui_->sedtShots->setEnabled(true);
+    ui_->sedtShots->setSingleStep(w.Damage);
+    ui_->sedtShots->setRange(w.Damage == 200 ? 100 : w.Damage, w.Damage * 12);
+    ui_->sedtShots->setValue(w.Damage);
+    ui_->lblWepTonnage->setText(FormatFixed(1.0, 2));
   }
 }
 
@@ -229,9 +235,9 @@ void TWeaponsPage::AddChosenItem() {
   request.Record = record ? &record->Info : nullptr;
   request.Direction = m.MountMode;
   request.Location = m.CurrentLocation;
-  request.Slot = ui.lbLocation->currentRow() + 1;
-  request.Criticals = ui.sedtCriticals->value();
-  request.Shots = ui.sedtShots->value();
+  request.Slot = ui_->lbLocation->currentRow() + 1;
+  request.Criticals = ui_->sedtCriticals->value();
+  request.Shots = ui_->sedtShots->value();
   // By the record: a search of every list offers weapons while the ammunition is shown, and the reverse.
   request.Ammunition = record && IsAmmunition(record->Info.SaveNum);
   const auto actuators = m.Config->Actuators;
@@ -269,16 +275,16 @@ void TWeaponsPage::OnPlacedItemChosen() {
   host_.RefreshPages(pgWeapons, this);
   const int row = (item->SlotsFirst & 0xFF) - 1;
   Filling guard(filling_);
-  if (row >= 0 && row < ui.lbLocation->count()) ui.lbLocation->setCurrentRow(row);
+  if (row >= 0 && row < ui_->lbLocation->count()) ui_->lbLocation->setCurrentRow(row);
 }
 
 // Choosing a slot chooses its item.
 void TWeaponsPage::OnSlotChosen() {
   if (host_.Refreshing() || filling_) return;
-  const TWeapon* item = PlacedOf(ui.lbLocation->currentItem());
+  const TWeapon* item = PlacedOf(ui_->lbLocation->currentItem());
   Filling guard(filling_);
-  for (int i = 0; i < ui.lbWepList->count(); ++i)
-    if (PlacedOf(ui.lbWepList->item(i)) == item && item) ui.lbWepList->setCurrentRow(i);
+  for (int i = 0; i < ui_->lbWepList->count(); ++i)
+    if (PlacedOf(ui_->lbWepList->item(i)) == item && item) ui_->lbWepList->setCurrentRow(i);
 }
 
 void TWeaponsPage::OnLocationButton(int location) {
@@ -298,7 +304,7 @@ void TWeaponsPage::OnDirectionChosen(int direction) {
 void TWeaponsPage::ChooseDefaultLocation() {
   TMech& m = host_.Design();
   int chosen = -1;
-  if (m.MountMode == mmBin || ui.btnLoc_H->isEnabled()) {
+  if (m.MountMode == mmBin || ui_->btnLoc_H->isEnabled()) {
     chosen = locHead;
   } else {
     for (int loc = locCenterTorso; loc < kLocationCount && chosen < 0; ++loc)
@@ -311,112 +317,135 @@ void TWeaponsPage::ChooseDefaultLocation() {
 
 void TWeaponsPage::Refresh(QObject* sender) {
   TMech& m = host_.Design();
-  const TConfiguration& c = *m.Config;
-  const std::uint8_t lv = m.RulesLevel;
-  const bool quad = m.IsQuad();
 
   // Turret mounting without a turret falls back to the front.
-  if (m.MountMode == mmTurret && c.Turret == trNone) m.MountMode = mmFront;
-
-  // The technology of the lists.
-  const bool chooseTech = m.IsMixed() || m.IsOmni();
-  ui.btnWepType->setEnabled(chooseTech);
-  if (!chooseTech) {
-    m.WeaponFilter = lv;
-  } else {
-    const bool level3 = IsLevel3(lv);
-    const std::uint8_t is = lv == rlIS2 || lv == rlClan2 ? rlIS2 : lv == rlIS1 ? rlIS1 : rlIS3;
-    const std::uint8_t clan = lv == rlIS2 || lv == rlClan2 || lv == rlIS1 ? rlClan2 : rlClan3;
-    const std::uint8_t f = m.WeaponFilter;
-    if (f & (rlIS1 | rlIS2 | rlIS3)) m.WeaponFilter = is;
-    else if (f & (rlClan2 | rlClan3)) m.WeaponFilter = clan;
-    else m.WeaponFilter = level3 && m.IsMixed() ? std::uint8_t{rlMixed3} : is;
-  }
-  const std::uint8_t f = m.WeaponFilter;
-  ui.btnWepType->setText(f & (rlClan2 | rlClan3) ? "Clan" : f == rlMixed3 ? "Custom" : "Inner Sphere");
-
-  // Categories; a tab change rebuilds the list.
-  ui.btnElectronic->setEnabled(CategoryOffered(m, catElectronics));
-  bool rebuild = qobject_cast<QTabWidget*>(sender) || (sender && sender->parent() &&
-                                                       qobject_cast<QTabWidget*>(sender->parent()));
-  if (lv == rlIS1 && ui.btnElectronic->isChecked()) {
-    PressEnergy();
-    rebuild = true;
-  }
-  if (rebuild) {
+  if (m.MountMode == mmTurret && m.Config->Turret == trNone) m.MountMode = mmFront;
+  ChooseListTechnology(m);
+  if (RefreshCategories(sender)) {
     OnCategoryClicked();  // refreshes this page again, as a refresh of its own
     return;
   }
 
   // Configuration.
-  ui.btnConfig->setText(QString::fromStdString(m.ConfigName(m.ConfigIndex)));
-  ui.btnConfig->setEnabled(m.IsOmni());
+  ui_->btnConfig->setText(QString::fromStdString(m.ConfigName(m.ConfigIndex)));
+  ui_->btnConfig->setEnabled(m.IsOmni());
 
-  // Where the next item may go.
-  const std::uint8_t mode = m.MountMode;
-  const bool frontOrRear = mode == mmFront || mode == mmRear;
-  const bool turret = mode == mmTurret;
-  const std::uint8_t t = c.Turret;
-  ui.btnLoc_H->setEnabled(frontOrRear || (turret && t == trHead));
-  for (QToolButton* b : {ui.btnLoc_CT, ui.btnLoc_RL, ui.btnLoc_LL}) b->setEnabled(frontOrRear);
-  ui.btnLoc_RT->setEnabled(frontOrRear || (turret && (t == trRightTorso || t == trDualTorso)));
-  ui.btnLoc_LT->setEnabled(frontOrRear || (turret && (t == trLeftTorso || t == trDualTorso)));
-  const bool armless = m.MiscFlags & mfArmless;
-  for (QToolButton* b : {ui.btnLoc_RA, ui.btnLoc_LA})
-    b->setEnabled(!armless && (mode == mmFront || (mode == mmRear && quad)));
-
-  // The BIN, or a location that can take the item.
-  if (!host_.UseBin() && m.MountMode == mmBin) m.MountMode = mmFront;
-  const bool binMode = m.MountMode == mmBin;
-  if (binMode) {
-    ui.btnLoc_H->setChecked(true);
-  } else {
-    QAbstractButton* pressed = locations_->button(std::clamp<int>(m.CurrentLocation, 0, 7));
-    pressed->setChecked(true);
-    if (!pressed->isEnabled()) ChooseDefaultLocation();
-  }
-
-  // Captions.
-  ui.btnLocation->setText(QString("Location (%1)").arg(Text(MountModeName(m.MountMode))));
-  ui.lblLocation->setText(binMode ? QString("BIN") : Text(LocationName(m.CurrentLocation, quad)));
-  for (int loc = locRightArm; loc <= locLeftLeg; ++loc)
-    locations_->button(loc)->setText(Text(LocationName(loc, quad)));
-
-  // Column headings; ammunition shows only its name, shots, battle value and cost.
-  const bool ammo = ui.btnAmmo->isChecked();
-  ui.lblWep5->setText(ammo ? "Shots per Ton" : "Dmg");
-  for (QLabel* l : {ui.lblWep2, ui.lblWep3, ui.lblWep4, ui.lblWep6, ui.lblWep7, ui.lblWep8, ui.lblWep9,
-                    ui.lblWep11})
-    l->setVisible(!ammo);
-  PlaceHeadings();
+  EnableLocations(m);
+  PressMountLocation(m);
+  ShowCaptions(m);
 
   // The slots of the location (or the BIN) and the configuration's items.
   FillSlotList();
   FillPlacedList();
 
-  // The free slots of the configuration, out of all it has.
+  ShowFreeSlots(*m.Config);
+  for (QListWidget* l : {ui_->lbWepType, ui_->lbWepList, ui_->lbLocation}) l->viewport()->update();
+}
+
+// The technology of the lists: the design's own, or the one chosen where a
+// Mixed or Omni design lets the user choose, within the rules level.
+void TWeaponsPage::ChooseListTechnology(TMech& m) {
+  const std::uint8_t lv = m.RulesLevel;
+  const bool chooseTech = m.IsMixed() || m.IsOmni();
+  ui_->btnWepType->setEnabled(chooseTech);
+  if (!chooseTech) {
+    m.WeaponFilter = lv;
+  } else {
+    const bool level3 = IsLevel3(lv);
+    const TWeaponFilterTags tags = WeaponFilterTags(lv);
+    const std::uint8_t f = m.WeaponFilter;
+    if (f & (rlIS1 | rlIS2 | rlIS3)) m.WeaponFilter = tags.InnerSphere;
+    else if (f & (rlClan2 | rlClan3)) m.WeaponFilter = tags.Clan;
+    else m.WeaponFilter = level3 && m.IsMixed() ? std::uint8_t{rlMixed3} : tags.InnerSphere;
+  }
+  const std::uint8_t f = m.WeaponFilter;
+  ui_->btnWepType->setText(f & (rlClan2 | rlClan3) ? "Clan" : f == rlMixed3 ? "Custom" : "Inner Sphere");
+}
+
+// The categories the rules level offers; true when the equipment list must be
+// rebuilt (a tab change, or a category the level no longer offers).
+bool TWeaponsPage::RefreshCategories(QObject* sender) {
+  const std::uint8_t lv = host_.Design().RulesLevel;
+  ui_->btnElectronic->setEnabled(CategoryOffered(host_.Design(), catElectronics));
+  bool rebuild = qobject_cast<QTabWidget*>(sender) || (sender && sender->parent() &&
+                                                       qobject_cast<QTabWidget*>(sender->parent()));
+  if (lv == rlIS1 && ui_->btnElectronic->isChecked()) {
+    PressEnergy();
+    rebuild = true;
+  }
+  return rebuild;
+}
+
+// The location buttons where the next item may go.
+void TWeaponsPage::EnableLocations(const TMech& m) {
+  const bool quad = m.IsQuad();
+  const std::uint8_t mode = m.MountMode;
+  const bool frontOrRear = mode == mmFront || mode == mmRear;
+  const bool turret = mode == mmTurret;
+  const std::uint8_t t = m.Config->Turret;
+  ui_->btnLoc_H->setEnabled(frontOrRear || (turret && t == trHead));
+  for (QToolButton* b : {ui_->btnLoc_CT, ui_->btnLoc_RL, ui_->btnLoc_LL}) b->setEnabled(frontOrRear);
+  ui_->btnLoc_RT->setEnabled(frontOrRear || (turret && (t == trRightTorso || t == trDualTorso)));
+  ui_->btnLoc_LT->setEnabled(frontOrRear || (turret && (t == trLeftTorso || t == trDualTorso)));
+  const bool armless = m.MiscFlags & mfArmless;
+  for (QToolButton* b : {ui_->btnLoc_RA, ui_->btnLoc_LA})
+    b->setEnabled(!armless && (mode == mmFront || (mode == mmRear && quad)));
+}
+
+// The BIN, or a location that can take the item.
+void TWeaponsPage::PressMountLocation(TMech& m) {
+  if (!host_.UseBin() && m.MountMode == mmBin) m.MountMode = mmFront;
+  const bool binMode = m.MountMode == mmBin;
+  if (binMode) {
+    ui_->btnLoc_H->setChecked(true);
+  } else {
+    QAbstractButton* pressed = locations_->button(std::clamp<int>(m.CurrentLocation, 0, 7));
+    pressed->setChecked(true);
+    if (!pressed->isEnabled()) ChooseDefaultLocation();
+  }
+}
+
+// The captions of the mounting and the locations, and the column headings.
+void TWeaponsPage::ShowCaptions(const TMech& m) {
+  const bool quad = m.IsQuad();
+  const bool binMode = m.MountMode == mmBin;
+  ui_->btnLocation->setText(QString("Location (%1)").arg(Text(MountModeName(m.MountMode))));
+  ui_->lblLocation->setText(binMode ? QString("BIN") : Text(LocationName(m.CurrentLocation, quad)));
+  for (int loc = locRightArm; loc <= locLeftLeg; ++loc)
+    locations_->button(loc)->setText(Text(LocationName(loc, quad)));
+
+  // Column headings; ammunition shows only its name, shots, battle value and cost.
+  const bool ammo = ui_->btnAmmo->isChecked();
+  ui_->lblWep5->setText(ammo ? "Shots per Ton" : "Dmg");
+  for (QLabel* l : {ui_->lblWep2, ui_->lblWep3, ui_->lblWep4, ui_->lblWep6, ui_->lblWep7, ui_->lblWep8, ui_->lblWep9,
+                    ui_->lblWep11})
+    l->setVisible(!ammo);
+  PlaceHeadings();
+}
+
+// The gauge of the configuration's free slots, out of all it has.
+void TWeaponsPage::ShowFreeSlots(const TConfiguration& c) {
   int total = 0, used = 0;
   for (int loc = 0; loc < kLocationCount; ++loc) {
     const int n = c.Crits.UsableSlots(loc);
     total += n;
     for (int s = 1; s <= n; ++s) used += c.Crits.SlotAt(loc, s).Code != ciEmpty;
   }
-  SetGauge(*ui.GaugeCrits, total, total - used, host_.Colors()[dcGaugeN], host_.Colors()[dcGaugeE]);
-  ui.GaugeCrits->setTextKind(TGauge::EText::Value);
-  for (QListWidget* l : {ui.lbWepType, ui.lbWepList, ui.lbLocation}) l->viewport()->update();
+  SetGauge(*ui_->GaugeCrits, total, total - used, host_.Colors()[dcGaugeN], host_.Colors()[dcGaugeE]);
+  ui_->GaugeCrits->setTextKind(TGauge::EText::Value);
 }
 
 void TWeaponsPage::PlaceHeadings() {
-  const QFontMetrics fm(ui.lbWepType->font());
-  const int origin = ui.lbWepType->geometry().left() - ui.pnlWepHeader->geometry().left() +
-                     ui.lbWepType->frameWidth() + 2;
-  const int textWidth = EntryTextWidth(*ui.lbWepType);
+  const QFontMetrics fm(ui_->lbWepType->font());
+  const int origin = ui_->lbWepType->geometry().left() - ui_->pnlWepHeader->geometry().left() +
+                     ui_->lbWepType->frameWidth() + 2;
+  const int textWidth = EntryTextWidth(*ui_->lbWepType);
   const std::pair<QLabel*, EEquipmentColumn> columns[] = {
-      {ui.lblWep2, ecTons},   {ui.lblWep3, ecSlots},  {ui.lblWep4, ecHeat},     {ui.lblWep5, ecDamage},
-      {ui.lblWep6, ecMin},    {ui.lblWep7, ecShort},  {ui.lblWep8, ecMedium},   {ui.lblWep9, ecLong},
-      {ui.lblWep11, ecExtreme}, {ui.lblWep10, ecBV}, {ui.lblWep12, ecCost}};
-  ui.lblWep1->adjustSize();
-  ui.lblWep1->move(origin, 0);
+      {ui_->lblWep2, ecTons},   {ui_->lblWep3, ecSlots},  {ui_->lblWep4, ecHeat},     {ui_->lblWep5, ecDamage},
+      {ui_->lblWep6, ecMin},    {ui_->lblWep7, ecShort},  {ui_->lblWep8, ecMedium},   {ui_->lblWep9, ecLong},
+      {ui_->lblWep11, ecExtreme}, {ui_->lblWep10, ecBV}, {ui_->lblWep12, ecCost}};
+  ui_->lblWep1->adjustSize();
+  ui_->lblWep1->move(origin, 0);
   for (auto [label, column] : columns) {
     label->adjustSize();
     label->move(origin + ColumnRight(column, fm, textWidth) - label->width(), 0);
@@ -428,16 +457,16 @@ void TWeaponsPage::FillSlotList() {
   const TConfiguration& c = *m.Config;
   const bool binMode = m.MountMode == mmBin;
   const int shows = binMode ? -2 : m.CurrentLocation;
-  const int row = ui.lbLocation->currentRow();
+  const int row = ui_->lbLocation->currentRow();
   Filling guard(filling_);
-  ui.lbLocation->clear();
+  ui_->lbLocation->clear();
   if (binMode) {
     for (const auto& item : c.Items) {
       if (!(item->Location & lcBin)) continue;
       auto* entry = new QListWidgetItem(QString::fromStdString(CritName(item->SaveNum, m.IsQuad(), *m.Equipment)),
-                                        ui.lbLocation);
+                                        ui_->lbLocation);
       if (entry->text().isEmpty()) entry->setText(QString::fromStdString(item->Name));
-      entry->setData(roleItem, QVariant::fromValue(reinterpret_cast<quintptr>(item.get())));
+      entry->setData(roleItem, QVariant::fromValue(item.get()));
       entry->setData(roleSlot, 0);
     }
   } else {
@@ -446,13 +475,13 @@ void TWeaponsPage::FillSlotList() {
       const TSlot slot = c.Crits.SlotAt(m.CurrentLocation, s);
       QString text = QString::fromStdString(CritName(slot.Code, m.IsQuad(), *m.Equipment));
       if (text.isEmpty() && slot.Item) text = QString::fromStdString(slot.Item->Abbrev);  // custom items
-      auto* entry = new QListWidgetItem(text, ui.lbLocation);
+      auto* entry = new QListWidgetItem(text, ui_->lbLocation);
       entry->setData(roleSlot, s);
-      entry->setData(roleItem, QVariant::fromValue(reinterpret_cast<quintptr>(slot.Item)));
+      entry->setData(roleItem, QVariant::fromValue(slot.Item));
       entry->setData(roleRear, slot.Item && (slot.Item->Location & lcRear) != 0);
     }
   }
-  if (shows == slotListLocation_ && row < ui.lbLocation->count()) ui.lbLocation->setCurrentRow(row);
+  if (shows == slotListLocation_ && row < ui_->lbLocation->count()) ui_->lbLocation->setCurrentRow(row);
   slotListLocation_ = shows;
 }
 
@@ -460,12 +489,12 @@ void TWeaponsPage::FillPlacedList() {
   TMech& m = host_.Design();
   const TWeapon* chosen = ChosenPlacedItem();
   Filling guard(filling_);
-  ui.lbWepList->clear();
+  ui_->lbWepList->clear();
   for (const auto& item : m.Config->Items) {
-    auto* entry = new QListWidgetItem(QString::fromStdString(item->Name), ui.lbWepList);
-    entry->setData(roleItem, QVariant::fromValue(reinterpret_cast<quintptr>(item.get())));
+    auto* entry = new QListWidgetItem(QString::fromStdString(item->Name), ui_->lbWepList);
+    entry->setData(roleItem, QVariant::fromValue(item.get()));
     entry->setData(roleLocationText, QString::fromStdString(m.LocationAbbrev(item->Location)));
-    if (item.get() == chosen) ui.lbWepList->setCurrentItem(entry);
+    if (item.get() == chosen) ui_->lbWepList->setCurrentItem(entry);
   }
 }
 

@@ -4,16 +4,22 @@
 // BIN; the configuration's items and the slots of the chosen location.
 
 #include <QWidget>
-
-#include "ui_WeaponsPage.h"
+#include <memory>
 
 class QButtonGroup;
+class QMenu;
 class QListWidgetItem;
+
+namespace Ui {
+class WeaponsPage;
+}
 
 namespace tfd {
 
 class IDesignHost;
 class TComponentMenus;
+class TConfiguration;
+class TMech;
 class TWepInfo;
 class TWeapon;
 
@@ -22,6 +28,7 @@ class TWeaponsPage : public QWidget {
 
  public:
   TWeaponsPage(IDesignHost& host, TComponentMenus& menus, QWidget* parent = nullptr);
+  ~TWeaponsPage() override;
 
   // The Weapons section of the refresh; a tab change (the page control as
   // sender) also rebuilds the equipment list.
@@ -38,9 +45,8 @@ class TWeaponsPage : public QWidget {
   // The equipment list built again for the category, ammunition and technology chosen.
   void FillEquipmentList();
 
-  Ui::WeaponsPage ui;
-
  private:
+  void CreateLocationMenu();
   void OnCategoryClicked();
   void SetUpEdits();
   void OnPlacedItemChosen();
@@ -52,7 +58,15 @@ class TWeaponsPage : public QWidget {
   void FillSlotList();
   void FillPlacedList();
   void PlaceHeadings();
+  // The parts of the refresh.
+  void ChooseListTechnology(TMech& m);
+  bool RefreshCategories(QObject* sender);
+  void EnableLocations(const TMech& m);
+  void PressMountLocation(TMech& m);
+  void ShowCaptions(const TMech& m);
+  void ShowFreeSlots(const TConfiguration& c);
 
+  std::unique_ptr<Ui::WeaponsPage> ui_;
   IDesignHost& host_;
   QButtonGroup* categories_ = nullptr;
   QButtonGroup* locations_ = nullptr;

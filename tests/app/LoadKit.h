@@ -11,7 +11,7 @@
 #include <QSharedMemory>
 #include <QTemporaryDir>
 
-#include "ui/main/LoadRequests.h"
+#include "app/LoadRequests.h"
 
 // Failures print the text, not its code units.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

@@ -9,7 +9,7 @@
 #include <QSignalSpy>
 
 #include "LoadKit.h"
-#include "ui/main/LoadRequests.h"
+#include "app/LoadRequests.h"
 
 using namespace tfd;
 using loadkit::Peek;

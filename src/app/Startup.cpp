@@ -1,4 +1,4 @@
-#include "ui/main/Startup.h"
+#include "app/Startup.h"
 
 #include "db/SqliteDatabase.h"
 #include "equipment/DataPaths.h"

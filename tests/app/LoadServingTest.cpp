@@ -19,14 +19,15 @@
 #include <QTest>
 
 #include "LoadKit.h"
+#include "app/LoadRequests.h"
+#include "app/LoadServing.h"
+#include "app/Startup.h"
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
 #include "ui/common/FileDialogSeam.h"
 #include "ui/common/MessageSeam.h"
-#include "ui/main/LoadRequests.h"
-#include "ui/main/LoadServing.h"
-#include "ui/main/Startup.h"
 #include "ui/Errs/Errs.h"
+#include "ui/main/OpenDesign.h"
 #include "ui/main/TfrmTFD.h"
 
 using namespace tfd;
@@ -51,6 +52,7 @@ class Serving : public ::testing::Test {
   }
   void TearDown() override {
     TMessageSeam::SetNextAnswer(QMessageBox::No);  // never block on the close question
+    serving.reset();
     window.reset();
     requests.reset();
     TMessageSeam::ClearShown();
@@ -62,7 +64,8 @@ class Serving : public ::testing::Test {
     ASSERT_EQ(requests->Attach(CommandLineRequest(commandLine, QDir::currentPath())),
               TLoadRequests::ERole::Owner);
     window = std::make_unique<TfrmTFD>(LoadEquipmentLists());
-    window->SetLoadRequests(requests.get());
+    serving = std::make_unique<TLoadServing>(*window);
+    serving->SetRequests(requests.get());
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
   }
@@ -95,6 +98,7 @@ class Serving : public ::testing::Test {
   loadkit::TIsolated iso;
   std::unique_ptr<TLoadRequests> requests;
   std::unique_ptr<TfrmTFD> window;
+  std::unique_ptr<TLoadServing> serving;
 };
 
 }  // namespace
@@ -230,7 +234,7 @@ TEST_F(Serving, FailedLoadKeepsTheDesignBeingEdited) {
   for (const auto& c : cases) {
     TMessageSeam::ClearShown();
     TMessageSeam::SetNextAnswer(QMessageBox::No);
-    window->LoadServing()->ServeFile(c.file);
+    serving->ServeFile(c.file);
     ASSERT_EQ(Shown().size(), 2) << c.file.toStdString();  // the save question, then the error
     if (!c.message.isEmpty()) EXPECT_EQ(Shown()[1], "Titanframe Designer|" + c.message);
     else EXPECT_TRUE(Shown()[1].contains("noise.TFC") || Shown()[1].contains("Wrong Version"));
@@ -250,7 +254,7 @@ TEST_F(Serving, ClanDesignShowsTheClanLists) {
   ASSERT_NE(technology, nullptr);
   for (const char* clan : {"vashti-prime.TFC", "skarn-prime.txt"}) {
     window->Design().WeaponFilter = rlIS3;  // as left by an Inner Sphere design
-    window->LoadServing()->ServeFile(Sample(clan));
+    serving->ServeFile(Sample(clan));
     ASSERT_TRUE(Shown().isEmpty()) << Shown().join('\n').toStdString();
     EXPECT_TRUE(window->Design().WeaponFilter & (rlClan2 | rlClan3)) << clan;
     EXPECT_EQ(technology->text(), "Clan") << clan;

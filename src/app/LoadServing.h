@@ -1,47 +1,29 @@
 #pragma once
 // Serving load requests in the main window: a request handed over through
 // the shared block (at the first showing, at every activation of the window
-// or the application, and on a later copy's nudge) and a file chosen with
-// File > Open. One guard covers every trigger, so a question or an error box
-// (whose closing activates the window again) never leads to a second serving
-// of the same event.
+// or the application, and on a later copy's nudge), a file chosen with
+// File > Open and a roster design opened in the editor. One guard covers
+// every trigger, so a question or an error box (whose closing activates the
+// window again) never leads to a second serving of the same event.
+//
+// The application wires it to its window; it must end before the window
+// does, so that no activation serves a request into a window being torn
+// down.
 
 #include <QObject>
 #include <QString>
-
-#include "files/LoadDesign.h"
-#include "ui/common/FileDialogSeam.h"
 
 namespace tfd {
 
 class TfrmTFD;
 class TLoadRequests;
-class TMech;
-class TEquipmentLists;
-class TEngineMakers;
-struct THtmlSettings;
-
-// The open dialog's entries, the third chosen at first.
-TOpenDialogSettings OpenDialogSettings();
-
-// Reads a design file or readout into the design through the loader the
-// command line uses too: its status, the message for the user (empty when it
-// loaded) and what the reader could not read. The engine makers give a
-// power-plant text its default maker.
-TLoadResult ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html, const QString& fileName,
-                           const TEngineMakers* makers = nullptr);
-// A load warning as one line of the error report: "line 12, unknown
-// equipment: Quantum Cannon RT 3 9 7.00".
-QString WarningLine(const TLoadWarning& warning);
-
-// What the user is told of a load that failed: the file by its name and what
-// went wrong in plain words.
-QString LoadFailureMessage(const QString& fileName, const TLoadResult& result);
 
 class TLoadServing : public QObject {
   Q_OBJECT
 
  public:
+  // Serves the window's File > Open, its requests to load a file and its
+  // first showing, and watches its activation.
   explicit TLoadServing(TfrmTFD& window);
 
   // The block this copy registered with; none: only File > Open loads.

@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "LoadKit.h"
-#include "ui/main/LoadRequests.h"
+#include "app/LoadRequests.h"
 
 using namespace tfd;
 using loadkit::Peek;

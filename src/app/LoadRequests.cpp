@@ -1,4 +1,4 @@
-#include "ui/main/LoadRequests.h"
+#include "app/LoadRequests.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
