@@ -1,7 +1,7 @@
 // How the main window looks where a look can be measured: the equipment
-// list's columns follow its width, the Armor tab is laid out as the body, and
-// the drop-down buttons read as buttons, disabled ones as disabled, in both
-// built-in colour schemes.
+// list's columns follow its width, the Armor tab is laid out as the body, the
+// Weapons tab fits the smallest window, and the drop-down buttons read as
+// buttons, disabled ones as disabled, in both built-in colour schemes.
 
 #include <gtest/gtest.h>
 
@@ -97,6 +97,22 @@ TEST_F(Looks, ArmorEditsOfOneWidthStandAroundADiagramThatGrowsWithThePage) {
   EXPECT_GT(diagram->height(), small.height());
   EXPECT_GT(diagram->width(), small.width());
   EXPECT_EQ(Find<QAbstractSpinBox>("sedtAF_CT")->width(), width);
+}
+
+TEST_F(Looks, WeaponsPageFitsTheSmallestWindowWithoutScrollingSideways) {
+  ShowTab("tsWeapons");
+  window->resize(1024, 700);
+  Settle();
+  // Neither the page nor the equipment list with all its columns scrolls sideways.
+  EXPECT_EQ(Find<QScrollArea>("pgWeaponsScroll")->horizontalScrollBar()->maximum(), 0);
+  EXPECT_EQ(Find<QListWidget>("lbWepType")->horizontalScrollBar()->maximum(), 0);
+  // The categories, the technology and configuration choices and the buttons
+  // stand inside the window, none squeezed below what its caption needs.
+  for (const char* name : {"btnEnergy", "btnAmmo", "btnWepType", "btnConfig", "btnAddWep", "btnClearCfg", "Image3"}) {
+    auto* w = Find<QWidget>(name);
+    EXPECT_LE(RightIn(w), window->width()) << name;
+    EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name;
+  }
 }
 
 TEST_F(Looks, DropButtonsAreButtonsAndDisabledOnesReadAsDisabledInEveryBuiltInScheme) {

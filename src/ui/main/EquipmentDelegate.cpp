@@ -16,8 +16,11 @@ namespace tfd {
 
 namespace {
 
-// Right edges of the columns for a font whose digits are 6 pixels wide.
-constexpr std::array<int, ecCount> kRight = {187, 231, 266, 309, 344, 379, 414, 449, 484, 519, 585};
+// Right edges of the columns for a font whose digits are 6 pixels wide: the
+// name column holds the longest name, each figure column its heading or its
+// widest figure ("25/20/10", seven-digit costs) and a small gap, so the list
+// and the slot blocks beside it fit a window 1024 pixels wide.
+constexpr std::array<int, ecCount> kRight = {160, 190, 220, 268, 296, 326, 354, 384, 412, 440, 490};
 
 double Scale(const QFontMetrics& m) { return m.horizontalAdvance(QLatin1Char('0')) / 6.0; }
 int Scaled(int x, const QFontMetrics& m) { return static_cast<int>(x * Scale(m) + 0.5); }
