@@ -45,8 +45,9 @@ void LoadAndRate(benchmark::State& state, const char* name) {
 // A readout of about 1 MB that names the seven alternates in turn, again and
 // again, one item per section: the load must stay linear in the file's size.
 std::string RepeatedSections(std::size_t size) {
-  static const char* kNames[] = {"Primary Configuration",     "Alternate Configuration A", "Alternate Configuration B",
-                                 "Alternate Configuration C", "Alternate Configuration D", "Alternate Configuration E",
+  static const char* kNames[] = {"Primary Configuration",     "Alternate Configuration A",
+                                 "Alternate Configuration B", "Alternate Configuration C",
+                                 "Alternate Configuration D", "Alternate Configuration E",
                                  "Alternate Configuration F"};
   const std::string sample = Sample("skarn-prime.txt");
   std::string s = sample.substr(0, sample.find("Primary Configuration"));
@@ -66,7 +67,8 @@ std::string RepeatedTables(std::size_t size) {
   std::string s = sample.substr(0, sample.rfind("<TABLE>", sample.find("<!-- Fixed -->")));
   for (std::size_t i = 0; s.size() < size; ++i) {
     s += std::string("<TABLE>\n<!-- ") + kCaptions[i % 7] + " -->\n";
-    s += "<TR><TD>Weapons and Ammo</TD><TD></TD><TD>Location</TD><TD>Critical</TD><TD>Heat</TD><TD>Tonnage</TD></TR>\n"
+    s += "<TR><TD>Weapons and "
+         "Ammo</TD><TD></TD><TD>Location</TD><TD>Critical</TD><TD>Heat</TD><TD>Tonnage</TD></TR>\n"
          "<TR><TD>Medium Laser</TD><TD> </TD><TD>RA</TD><TD>1</TD><TD>3</TD><TD>1.0</TD></TR>\n"
          "<!-- RA 0008 0009 0066 0000 0000 0000 0000 0000 0000 0000 0000 0000 -->\n</TABLE>\n";
   }
@@ -83,7 +85,8 @@ void LoadLarge(benchmark::State& state, const char* name, std::string (*make)(st
     if (!r.Ok() || design.Configs[7]->Items.Size() < 100) state.SkipWithError("not read whole");
     benchmark::DoNotOptimize(design.Configs[1]->Items.Size());
   }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes.size()));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(bytes.size()));
 }
 
 BENCHMARK_CAPTURE(LoadLarge, TextReadoutRepeatedSections1MB, "large.txt", RepeatedSections)

@@ -11,8 +11,8 @@ using namespace tfd;
 
 namespace {
 
-TWeapon* Add(TConfiguration& c, std::int16_t id, int location, int heat, int damage, double bv,
-             double cost, std::int16_t options, std::array<std::uint8_t, 4> ranges = {0, 3, 6, 9}) {
+TWeapon* Add(TConfiguration& c, std::int16_t id, int location, int heat, int damage, double bv, double cost,
+             std::int16_t options, std::array<std::uint8_t, 4> ranges = {0, 3, 6, 9}) {
   auto w = std::make_unique<TWeapon>();
   w->SaveNum = w->IdNum = id;
   w->Location = static_cast<std::int16_t>(location);

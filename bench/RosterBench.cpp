@@ -20,8 +20,7 @@ using tfd_bench::Lists;
 void BM_OpenRoster45(benchmark::State& state) {
   const char* samples[] = {"brennock-bk1.TFI", "torvek-tk4q.TFI", "vashti-prime.TFC", "skarn-prime.txt",
                            "hollow-warden-hw3.html"};
-  const std::string rosterPath =
-      (std::filesystem::temp_directory_path() / "tfd-bench-cluster.tfr").string();
+  const std::string rosterPath = (std::filesystem::temp_directory_path() / "tfd-bench-cluster.tfr").string();
   {
     tfd::TUnitRoster roster;
     tfd::TRosterPositions positions(roster, Lists());

@@ -40,7 +40,8 @@ inline void Load(const std::uint8_t* data, std::size_t size, const char* name) {
       for (int loc = 0; loc < 8; ++loc)
         for (int s = 1; s <= 12; ++s)
           if (c->Crits.SlotAt(loc, s).Item == item.get()) {
-            std::fprintf(stderr, "slot %d/%d still holds \"%s\" after its release\n", loc, s, item->Name.c_str());
+            std::fprintf(stderr, "slot %d/%d still holds \"%s\" after its release\n", loc, s,
+                         item->Name.c_str());
             std::abort();
           }
     }

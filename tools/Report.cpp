@@ -216,10 +216,11 @@ void JsonBattleValue(TJson& j, const TMech& m, const TConfiguration& c, const TR
 void JsonCost(TJson& j, const TMech& m, const TConfiguration& c) {
   j.Key("cost").Num(m.Cost);
   j.Key("costParts").Open('{');
-  static constexpr const char* kParts[] = {"cockpit",   "lifeSupport",  "sensors", "musculature", "structure",
-                                           "legActuators", "engine",    "gyro",    "armor",       "multiplier"};
+  static constexpr const char* kParts[] = {"cockpit",   "lifeSupport",  "sensors", "musculature",
+                                           "structure", "legActuators", "engine",  "gyro",
+                                           "armor",     "multiplier"};
   for (std::size_t i = 0; i < std::size(kParts); ++i) j.Key(kParts[i]).Num(m.CostParts[i]);
-  static constexpr const char* kLines[] = {"armActuators", "heatSinks", "jumpJets",   "equipment", "omni",
+  static constexpr const char* kLines[] = {"armActuators", "heatSinks",    "jumpJets", "equipment", "omni",
                                            "case",         "supercharger", "powerAmp", "turret"};
   for (std::size_t i = 0; i < std::size(kLines); ++i) j.Key(kLines[i]).Num(c.CostLines[i]);
   j.Key("config").Num(c.ConfigCost);
@@ -255,11 +256,15 @@ void JsonFindings(TJson& j, const TMech& m) {
     j.Open('{');
     j.Key("rule").Str(std::string(f.Rule)).Key("severity").Num(f.Severity);
     j.Key("location");
-    if (f.Place.empty()) j.Raw("null");
-    else j.Str(f.Place);
+    if (f.Place.empty())
+      j.Raw("null");
+    else
+      j.Str(f.Place);
     j.Key("item");
-    if (f.Item) j.Str(f.Item->Name);
-    else j.Raw("null");
+    if (f.Item)
+      j.Str(f.Item->Name);
+    else
+      j.Raw("null");
     j.Key("message").Str(f.Message);
     j.Close('}');
   }
@@ -294,13 +299,14 @@ void TextHeader(std::ostringstream& o, const TMech& m, const std::string& file,
   if (!warnings.empty()) {
     o << "  Not read:\n";
     for (const auto& w : warnings)
-      o << "    " << (w.Line > 0 ? "line " + std::to_string(w.Line) + ": " : std::string()) << w.Text << " (" << w.Why
-        << ")\n";
+      o << "    " << (w.Line > 0 ? "line " + std::to_string(w.Line) + ": " : std::string()) << w.Text << " ("
+        << w.Why << ")\n";
     o << "\n";
   }
   o << "  Type:          " << m.Texts[txtModel] << "\n";
   o << "  Tonnage:       " << int(m.Tonnage) << " tons\n";
-  o << "  Rules level:   " << RulesLevelName(m.RulesLevel) << (m.MixedTech ? " (mixed technology)" : "") << "\n";
+  o << "  Rules level:   " << RulesLevelName(m.RulesLevel) << (m.MixedTech ? " (mixed technology)" : "")
+    << "\n";
   o << "  Options:       " << OptionsSummary(m.Options) << "\n";
   o << "  Configuration: " << m.ConfigName(m.ConfigIndex) << "\n";
   o << "  Source:        " << SourceName(m.Source) << "\n\n";
@@ -310,20 +316,27 @@ void TextComponents(std::ostringstream& o, const TMech& m, const TConfiguration&
   const int td = IsLevel3(m.RulesLevel) ? 2 : 1;
   auto row = [&](const std::string& label, const std::string& what, double tons) {
     char buf[160];
-    std::snprintf(buf, sizeof buf, "  %-22s %-28s %8s\n", label.c_str(), what.c_str(), Fixed(tons, td).c_str());
+    std::snprintf(buf, sizeof buf, "  %-22s %-28s %8s\n", label.c_str(), what.c_str(),
+                  Fixed(tons, td).c_str());
     o << buf;
   };
   o << "  Component              Kind                            Tons\n";
   row("Internal structure", std::string(StructureTypeName(m.StructureType)), m.Weights[wStructure]);
-  row("Engine", std::to_string(m.EngineRating) + " " + std::string(EngineTypeName(m.EngineType)), m.Weights[wEngine]);
-  row("Heat sinks", std::to_string(m.HeatSinks) + " " + std::string(HeatSinkTypeName(m.HeatSinkType)) + " [" +
-                        std::to_string(m.Dissipation) + "]", m.Weights[wHeatSinks]);
-  row("Jump jets", std::to_string(m.JumpMP) + " " + std::string(JumpJetTypeName(m.JumpJetType)), m.Weights[wJumpJets]);
+  row("Engine", std::to_string(m.EngineRating) + " " + std::string(EngineTypeName(m.EngineType)),
+      m.Weights[wEngine]);
+  row("Heat sinks",
+      std::to_string(m.HeatSinks) + " " + std::string(HeatSinkTypeName(m.HeatSinkType)) + " [" +
+          std::to_string(m.Dissipation) + "]",
+      m.Weights[wHeatSinks]);
+  row("Jump jets", std::to_string(m.JumpMP) + " " + std::string(JumpJetTypeName(m.JumpJetType)),
+      m.Weights[wJumpJets]);
   row("Gyro", std::string(GyroTypeName(m.GyroType)), m.Weights[wGyro]);
   row("Cockpit", std::string(CockpitTypeName(m.CockpitType)), m.Weights[wCockpit]);
   row("Targeting", std::string(TargetingTypeName(m.TargetingType)), m.Weights[wTargeting]);
-  row("Armor", m.ArmorTypeName(m.ArmorType, false) + ", " + std::to_string(m.ArmorPoints) + " of " +
-                   std::to_string(m.MaxArmor), m.Weights[wArmor]);
+  row("Armor",
+      m.ArmorTypeName(m.ArmorType, false) + ", " + std::to_string(m.ArmorPoints) + " of " +
+          std::to_string(m.MaxArmor),
+      m.Weights[wArmor]);
   row("Equipment", std::to_string(c.Items.Size()) + " items", c.TotalWeight);
   row("Free", "", m.Weights[wFree]);
   o << "\n  Movement: walk " << int(m.WalkMP) << ", run " << int(m.RunMP) << ", sprint " << int(m.SprintMP)
@@ -333,17 +346,19 @@ void TextComponents(std::ostringstream& o, const TMech& m, const TConfiguration&
 }
 
 void TextArmor(std::ostringstream& o, const TMech& m) {
-  static constexpr const char* kSections[] = {"Head", "Center Torso", "Center Torso (rear)", "Right Torso",
-                                              "Right Torso (rear)", "Left Torso", "Left Torso (rear)",
-                                              "Right Arm", "Left Arm", "Right Leg", "Left Leg"};
-  static constexpr int kStructureOf[] = {bsHead, bsCenterTorso, -1, bsSideTorso, -1, bsSideTorso, -1,
-                                         bsArm, bsArm, bsLeg, bsLeg};
+  static constexpr const char* kSections[] = {
+      "Head",       "Center Torso",      "Center Torso (rear)", "Right Torso", "Right Torso (rear)",
+      "Left Torso", "Left Torso (rear)", "Right Arm",           "Left Arm",    "Right Leg",
+      "Left Leg"};
+  static constexpr int kStructureOf[] = {bsHead, bsCenterTorso, -1,    bsSideTorso, -1,   bsSideTorso,
+                                         -1,     bsArm,         bsArm, bsLeg,       bsLeg};
   o << "  Armor section          Structure   Armor\n";
   for (std::size_t s = 0; s < std::size(kSections); ++s) {
     char buf[120];
     const int st = kStructureOf[s];
     std::snprintf(buf, sizeof buf, "  %-22s %9s %7d\n", kSections[s],
-                  st < 0 ? "" : std::to_string(m.Structure[static_cast<std::size_t>(st)]).c_str(), int(m.Armor[s]));
+                  st < 0 ? "" : std::to_string(m.Structure[static_cast<std::size_t>(st)]).c_str(),
+                  int(m.Armor[s]));
     o << buf;
   }
 }
@@ -365,7 +380,8 @@ void FigureLine(std::ostringstream& o, const char* label, double v, int decimals
   o << buf;
 }
 
-void TextBattleValue(std::ostringstream& o, const TMech& m, const TConfiguration& c, const TReportOptions& options) {
+void TextBattleValue(std::ostringstream& o, const TMech& m, const TConfiguration& c,
+                     const TReportOptions& options) {
   o << "\n  Battle value: " << m.BattleValue << "; with gunnery " << options.Gunnery << " and piloting "
     << options.Piloting << ": " << FinalBattleValue(m.BattleValue, options.Gunnery, options.Piloting) << "\n";
   // The factors to three decimals, the ratings to two.
@@ -388,20 +404,23 @@ void TextBattleValue(std::ostringstream& o, const TMech& m, const TConfiguration
                  {"Offensive rating", c.OffensiveRating, 2}};
   for (const auto& f : figures) FigureLine(o, f.Label, f.Value, f.Decimals);
   const TPhysicalDamage physical = PhysicalDamage(m);
-  o << "  Physical attacks: punch " << physical.Punch << ", kick " << physical.Kick << ", club " << physical.Club
-    << "\n";
+  o << "  Physical attacks: punch " << physical.Punch << ", kick " << physical.Kick << ", club "
+    << physical.Club << "\n";
   const TSlotCount slots = FreeCriticalSlots(m);
-  o << "  Heat potential: " << HeatPotential(c) << "; free slots " << slots.Free << " of " << slots.Total << "\n";
+  o << "  Heat potential: " << HeatPotential(c) << "; free slots " << slots.Free << " of " << slots.Total
+    << "\n";
 }
 
 void TextCost(std::ostringstream& o, const TMech& m, const TConfiguration& c) {
   o << "\n  Cost: " << Fixed(m.Cost, 0) << " C-bills; " << Fixed(BangPerBuck(m.BattleValue, m.Cost), 2)
     << " battle value per 100,000 C-bills\n";
-  static constexpr const char* kParts[] = {"Cockpit", "Life support", "Sensors", "Musculature", "Structure",
-                                           "Leg actuators", "Engine", "Gyro", "Armor"};
+  static constexpr const char* kParts[] = {"Cockpit",     "Life support", "Sensors",
+                                           "Musculature", "Structure",    "Leg actuators",
+                                           "Engine",      "Gyro",         "Armor"};
   for (std::size_t i = 0; i < std::size(kParts); ++i) FigureLine(o, kParts[i], m.CostParts[i], 0);
-  static constexpr const char* kLines[] = {"Arm actuators", "Heat sinks", "Jump jets", "Equipment", "Omni",
-                                           "CASE", "Supercharger", "Power amplifiers", "Turret"};
+  static constexpr const char* kLines[] = {"Arm actuators", "Heat sinks", "Jump jets",    "Equipment",
+                                           "Omni",          "CASE",       "Supercharger", "Power amplifiers",
+                                           "Turret"};
   for (std::size_t i = 0; i < std::size(kLines); ++i) FigureLine(o, kLines[i], c.CostLines[i], 0);
   FigureLine(o, "Configuration subtotal", c.ConfigCost, 0);
   FigureLine(o, "Multiplier", m.CostParts[cpMultiplier], 3);
@@ -420,7 +439,8 @@ void TextFindings(std::ostringstream& o, const TMech& m) {
   Validate(m, findings);
   o << "\n  Findings:" << (findings.Empty() ? " none" : "") << "\n";
   for (const TFinding& f : findings)
-    o << "    " << (f.Severity >= svError ? "Error    " : "Warning  ") << f.Message << "  [" << f.Rule << "]\n";
+    o << "    " << (f.Severity >= svError ? "Error    " : "Warning  ") << f.Message << "  [" << f.Rule
+      << "]\n";
 }
 
 }  // namespace

@@ -27,8 +27,8 @@
 #include "equipment/Database.h"
 #include "equipment/EquipmentLists.h"
 #include "equipment/Specs.h"
-#include "files/HtmlSettings.h"
 #include "files/AtomicWrite.h"
+#include "files/HtmlSettings.h"
 #include "files/LoadDesign.h"
 #include "files/SaveDesign.h"
 #include "model/Mech.h"
@@ -62,8 +62,8 @@ bool ParseInt(std::string_view s, int low, int high, int& out) {
 }
 
 // Writes the design into `outDir` under the file's own name with `extension`.
-bool Convert(tfd::TMech& design, const std::string& file, const std::string& outDir, const std::string& extension,
-             const tfd::TEquipmentLists& lists) {
+bool Convert(tfd::TMech& design, const std::string& file, const std::string& outDir,
+             const std::string& extension, const tfd::TEquipmentLists& lists) {
   std::error_code ec;
   std::filesystem::create_directories(outDir, ec);
   const std::string target =

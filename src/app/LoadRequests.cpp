@@ -219,8 +219,10 @@ TLoadRequests::ERole TLoadRequests::Attach(const QByteArray& request) {
 
   const char* failure = nullptr;
   if (!memory_.create(kLoadInfoSize)) {
-    if (memory_.error() != QSharedMemory::AlreadyExists) failure = kLoadInfoCreateError;
-    else if (!memory_.attach()) failure = kLoadInfoMapError;
+    if (memory_.error() != QSharedMemory::AlreadyExists)
+      failure = kLoadInfoCreateError;
+    else if (!memory_.attach())
+      failure = kLoadInfoMapError;
   }
   if (!failure && memory_.size() < kLoadInfoSize) {
     memory_.detach();
@@ -289,8 +291,7 @@ void TLoadRequests::Register(const QByteArray& request) {
     // request the owner has not taken yet is not overwritten unless the owner
     // keeps it (its user is still answering the save question).
     QDeadlineTimer deadline(kWaitForTakenMs);
-    while (Read().Pending && !deadline.hasExpired() && OwnerLockHeld(base_ + ".lock"))
-      QThread::msleep(20);
+    while (Read().Pending && !deadline.hasExpired() && OwnerLockHeld(base_ + ".lock")) QThread::msleep(20);
   }
   request_ = request.left(kMaxRequestBytes);
   if (request_.isEmpty()) return;

@@ -19,8 +19,10 @@ TLoadServing::TLoadServing(TfrmTFD& window) : window_(window) {
   connect(&window_, &TfrmTFD::firstShown, this, &TLoadServing::ServeOnShow, Qt::QueuedConnection);
   // The application's activation serves as the window's does.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-    if (state == Qt::ApplicationActive) Returned();
-    else Left();
+    if (state == Qt::ApplicationActive)
+      Returned();
+    else
+      Left();
   });
 }
 
@@ -32,8 +34,10 @@ void TLoadServing::SetRequests(TLoadRequests* requests) {
 
 bool TLoadServing::eventFilter(QObject* watched, QEvent* event) {
   if (watched == &window_) {
-    if (event->type() == QEvent::WindowDeactivate) Left();
-    else if (event->type() == QEvent::WindowActivate) Returned();
+    if (event->type() == QEvent::WindowDeactivate)
+      Left();
+    else if (event->type() == QEvent::WindowActivate)
+      Returned();
   }
   return QObject::eventFilter(watched, event);
 }
@@ -111,7 +115,8 @@ bool TLoadServing::Serve(const QString* fileName) {
   } done{*this};
 
   QString name;
-  if (fileName) name = *fileName;
+  if (fileName)
+    name = *fileName;
   else if (!requests_ || !requests_->PendingRequest(&name))
     return false;
   const QString shown = QFileInfo(name).fileName();

@@ -16,8 +16,7 @@ using Connection = std::shared_ptr<sqlite3>;
 
 bool SameName(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
          });
 }
 
@@ -41,8 +40,10 @@ ColumnInfo DescribeColumn(const char* name, const char* decl) {
   if (!decl || !*decl) return c;
   const std::string t = Upper(decl);
   c.declared = true;
-  if (t == "SMALLINT") c.cls = EFieldClass::SmallInt;
-  else if (t.find("INT") != std::string::npos) c.cls = EFieldClass::Integer;
+  if (t == "SMALLINT")
+    c.cls = EFieldClass::SmallInt;
+  else if (t.find("INT") != std::string::npos)
+    c.cls = EFieldClass::Integer;
   else if (t.find("FLOA") != std::string::npos || t.find("REAL") != std::string::npos ||
            t.find("DOUB") != std::string::npos)
     c.cls = EFieldClass::Float;
@@ -91,8 +92,8 @@ class FieldReader {
     if (!c.declared) return;
     const bool ok = c.cls == wanted || (wanted == EFieldClass::Integer && c.cls == EFieldClass::SmallInt);
     if (!ok)
-      throw TDatabaseError("Type mismatch for field '" + c.name + "', expecting: " +
-                           std::string(FieldClassName(wanted)) +
+      throw TDatabaseError("Type mismatch for field '" + c.name +
+                           "', expecting: " + std::string(FieldClassName(wanted)) +
                            " actual: " + std::string(FieldClassName(c.cls)));
   }
   [[noreturn]] static void BadValue(const ColumnInfo& c, EFieldClass wanted) {
@@ -133,8 +134,8 @@ class SqliteQuery final : public IQuery, private FieldReader {
   void Open() override {
     Close();
     const char* tail = nullptr;
-    if (sqlite3_prepare_v2(db_.get(), Text().c_str(), static_cast<int>(Text().size()), &stmt_,
-                           &tail) != SQLITE_OK) {
+    if (sqlite3_prepare_v2(db_.get(), Text().c_str(), static_cast<int>(Text().size()), &stmt_, &tail) !=
+        SQLITE_OK) {
       stmt_ = nullptr;
       Fail(db_.get(), "Cannot open query");
     }
@@ -162,7 +163,8 @@ class SqliteQuery final : public IQuery, private FieldReader {
 
   std::int16_t AsSmallInt(int i) const override {
     const auto& c = Current(i);
-    return static_cast<std::int16_t>(IntegerOf(c, Type(i), sqlite3_column_int64(stmt_, i), EFieldClass::SmallInt));
+    return static_cast<std::int16_t>(
+        IntegerOf(c, Type(i), sqlite3_column_int64(stmt_, i), EFieldClass::SmallInt));
   }
   std::int64_t AsInteger(int i) const override {
     const auto& c = Current(i);
@@ -188,8 +190,10 @@ class SqliteQuery final : public IQuery, private FieldReader {
   }
   void Step() {
     const int rc = sqlite3_step(stmt_);
-    if (rc == SQLITE_ROW) row_ = true;
-    else if (rc == SQLITE_DONE) row_ = false;
+    if (rc == SQLITE_ROW)
+      row_ = true;
+    else if (rc == SQLITE_DONE)
+      row_ = false;
     else {
       row_ = false;
       Fail(db_.get(), "Cannot read query");
@@ -300,7 +304,8 @@ class SqliteTable final : public ITable, private FieldReader {
     const int i = Settable(column);
     const ColumnInfo& c = Column(i);
     CheckClass(c, EFieldClass::Integer);
-    if (c.cls == EFieldClass::SmallInt && (value < -32768 || value > 32767)) BadValue(c, EFieldClass::SmallInt);
+    if (c.cls == EFieldClass::SmallInt && (value < -32768 || value > 32767))
+      BadValue(c, EFieldClass::SmallInt);
     buffer_[static_cast<std::size_t>(i)] = value;
   }
   void Post() override {

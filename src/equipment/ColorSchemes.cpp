@@ -12,7 +12,9 @@ namespace tfd {
 
 namespace {
 
-constexpr std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) { return r | (g << 8) | (b << 16); }
+constexpr std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+  return r | (g << 8) | (b << 16);
+}
 
 constexpr const char* kTable = "Colors";
 
@@ -25,9 +27,9 @@ bool SameText(const std::string& a, const std::string& b) {
 }  // namespace
 
 const TColorSet& StandardColorSet() {
-  static const TColorSet s = {Rgb(0, 0, 0),     Rgb(0, 0, 0),   Rgb(192, 192, 192),
-                              Rgb(192, 192, 192), Rgb(0, 0, 255), Rgb(255, 0, 0),
-                              Rgb(255, 0, 0),   Rgb(0, 128, 128), Rgb(0, 0, 255)};
+  static const TColorSet s = {Rgb(0, 0, 0),       Rgb(0, 0, 0),     Rgb(192, 192, 192),
+                              Rgb(192, 192, 192), Rgb(0, 0, 255),   Rgb(255, 0, 0),
+                              Rgb(255, 0, 0),     Rgb(0, 128, 128), Rgb(0, 0, 255)};
   return s;
 }
 
@@ -39,9 +41,9 @@ const TColorSet& Windows95ColorSet() {
 }
 
 const TColorSet& StartupColorSet() {
-  static const TColorSet s = {Rgb(0, 0, 0),     Rgb(0, 0, 0),   kSystemColor + 15,
-                              kSystemColor + 15, Rgb(0, 0, 255), Rgb(255, 0, 0),
-                              Rgb(255, 0, 0),   Rgb(0, 128, 128), Rgb(0, 0, 255)};
+  static const TColorSet s = {Rgb(0, 0, 0),      Rgb(0, 0, 0),     kSystemColor + 15,
+                              kSystemColor + 15, Rgb(0, 0, 255),   Rgb(255, 0, 0),
+                              Rgb(255, 0, 0),    Rgb(0, 128, 128), Rgb(0, 0, 255)};
   return s;
 }
 
@@ -50,7 +52,7 @@ bool IsBuiltInScheme(const std::string& name) {
 }
 
 const std::array<const char*, 9>& ColorFieldNames() {
-  static const std::array<const char*, 9> names = {"TextF",  "EditF",  "TextB",    "EditB",    "GaugeN",
+  static const std::array<const char*, 9> names = {"TextF",  "EditF",    "TextB",    "EditB",    "GaugeN",
                                                    "GaugeE", "GraphHtP", "GraphHtD", "GraphDmgP"};
   return names;
 }
@@ -120,7 +122,8 @@ std::optional<TColorSet> TColorSchemeStore::Find(const std::string& name) const 
 void TColorSchemeStore::Store(const std::string& name, const TColorSet& colors) {
   if (IsBuiltInScheme(name)) return;
   if (!table_) throw TDatabaseError(error_.empty() ? "The colour-scheme table is not open" : error_);
-  if (Locate(name)) table_->Edit();
+  if (Locate(name))
+    table_->Edit();
   else {
     table_->Append();
     table_->SetString("Name", name);
@@ -158,7 +161,8 @@ int ErrorLightSpeed(int position) {
 std::string NextNewSchemeName(const std::vector<std::string>& names) {
   for (int n = 1;; ++n) {
     const std::string candidate = "New" + std::to_string(n);
-    if (std::none_of(names.begin(), names.end(), [&](const std::string& s) { return SameText(s, candidate); }))
+    if (std::none_of(names.begin(), names.end(),
+                     [&](const std::string& s) { return SameText(s, candidate); }))
       return candidate;
   }
 }

@@ -66,7 +66,8 @@ fs::path FindDatabase(const TDatabaseSearch& s) {
 fs::path UserDataFolder() {
   fs::path base;
   const std::string xdg = Env("XDG_DATA_HOME");
-  if (!xdg.empty() && fs::path(xdg).is_absolute()) base = xdg;
+  if (!xdg.empty() && fs::path(xdg).is_absolute())
+    base = xdg;
   else {
     const std::string home = Env("HOME");
     base = fs::path(home.empty() ? "." : home) / ".local" / "share";

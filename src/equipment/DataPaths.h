@@ -17,9 +17,9 @@ inline constexpr const char* kUserDatabaseFileName = "TFDUser.sqlite";
 // mistyped name is reported instead of quietly replaced.
 struct TDatabaseSearch {
   std::string explicitPath;
-  std::string environment;               // the value of TFD_DATA, empty when unset
-  std::filesystem::path executableDir;   // empty when unknown
-  std::filesystem::path installedDir;    // the share folder of the installation
+  std::string environment;              // the value of TFD_DATA, empty when unset
+  std::filesystem::path executableDir;  // empty when unknown
+  std::filesystem::path installedDir;   // the share folder of the installation
 };
 
 // The search with TFD_DATA, the running executable and the installation.

@@ -15,8 +15,8 @@ namespace tfd {
 namespace {
 
 constexpr int kFirstId = 100;
-constexpr int kEndId = 3400;            // first identifier after the custom blocks
-constexpr int kFirstOldId = 100;        // the older numbering: 100 .. 1199
+constexpr int kEndId = 3400;      // first identifier after the custom blocks
+constexpr int kFirstOldId = 100;  // the older numbering: 100 .. 1199
 constexpr int kEndOldId = 1200;
 
 // Which code names each Inner Sphere or Clan block is searched for.
@@ -33,13 +33,12 @@ const std::vector<CodeBlock>& CodeBlocks() {
       {400, techClan, {C::Gauss}},
       {900, techInnerSphere, {C::Hatchet, C::Sword, C::Arrow_IV, C::A_Pod}},
       {1000, techClan, {C::Arrow_IV, C::A_Pod}},
-      {1100, techInnerSphere,
-       {C::TAG, C::Artemis_IV, C::C3Computer, C::C3Slave, C::Laser_AMS, C::Targ_Comp}},
+      {1100, techInnerSphere, {C::TAG, C::Artemis_IV, C::C3Computer, C::C3Slave, C::Laser_AMS, C::Targ_Comp}},
       {1200, techClan, {C::TAG, C::Artemis_IV, C::Artemis_V, C::Targ_Comp, C::Laser_AMS}},
-      {1300, techInnerSphere,
+      {1300,
+       techInnerSphere,
        {C::HS, C::DoubleHS, C::FF, C::ES, C::TSM, C::MASC, C::Jump_Jet, C::CompactHS, C::Imprvd_JJ}},
-      {1400, techClan,
-       {C::HS, C::DoubleHS, C::FF, C::ES, C::MASC, C::Jump_Jet, C::LaserHS, C::Imprvd_JJ}},
+      {1400, techClan, {C::HS, C::DoubleHS, C::FF, C::ES, C::MASC, C::Jump_Jet, C::LaserHS, C::Imprvd_JJ}},
       {1500, techInnerSphere, {C::AmmoMG, C::AmmoLtGauss, C::AmmoGauss}},
       {1600, techClan, {C::AmmoMG, C::AmmoGauss}},
   };
@@ -54,27 +53,44 @@ const CodeBlock* CodeBlockOf(int start) {
 
 // The columns of a row, found once per block.
 struct Columns {
-  int idnum, savenum, save97, name, abbr, tech, tons, crits, dmg, heat, minrng, srt, med, lng, bv,
-      cost, options, inlist, locs, dmgtxt, calccost, calctons, calccrits, calcdmg, calcbv, calcheat;
+  int idnum, savenum, save97, name, abbr, tech, tons, crits, dmg, heat, minrng, srt, med, lng, bv, cost,
+      options, inlist, locs, dmgtxt, calccost, calctons, calccrits, calcdmg, calcbv, calcheat;
 
   explicit Columns(const IQuery& q)
-      : idnum(q.Require("IDNUM")), savenum(q.Require("SAVENUM")), save97(q.Require("SAVE97")),
-        name(q.Require("NAME")), abbr(q.Require("ABBR")), tech(q.Require("TECH")),
-        tons(q.Require("TONS")), crits(q.Require("CRITS")), dmg(q.Require("DMG")),
-        heat(q.Require("HEAT")), minrng(q.Require("MINRNG")), srt(q.Require("SRT")),
-        med(q.Require("MED")), lng(q.Require("LNG")), bv(q.Require("BV")), cost(q.Require("COST")),
-        options(q.Require("OPTIONS")), inlist(q.Require("INLIST")), locs(q.Require("LOCS")),
-        dmgtxt(q.Require("DMGTXT")), calccost(q.Require("CALCCOST")),
-        calctons(q.Require("CALCTONS")), calccrits(q.Require("CALCCRITS")),
-        calcdmg(q.Require("CALCDMG")), calcbv(q.Require("CALCBV")), calcheat(q.Require("CALCHEAT")) {}
+      : idnum(q.Require("IDNUM")),
+        savenum(q.Require("SAVENUM")),
+        save97(q.Require("SAVE97")),
+        name(q.Require("NAME")),
+        abbr(q.Require("ABBR")),
+        tech(q.Require("TECH")),
+        tons(q.Require("TONS")),
+        crits(q.Require("CRITS")),
+        dmg(q.Require("DMG")),
+        heat(q.Require("HEAT")),
+        minrng(q.Require("MINRNG")),
+        srt(q.Require("SRT")),
+        med(q.Require("MED")),
+        lng(q.Require("LNG")),
+        bv(q.Require("BV")),
+        cost(q.Require("COST")),
+        options(q.Require("OPTIONS")),
+        inlist(q.Require("INLIST")),
+        locs(q.Require("LOCS")),
+        dmgtxt(q.Require("DMGTXT")),
+        calccost(q.Require("CALCCOST")),
+        calctons(q.Require("CALCTONS")),
+        calccrits(q.Require("CALCCRITS")),
+        calcdmg(q.Require("CALCDMG")),
+        calcbv(q.Require("CALCBV")),
+        calcheat(q.Require("CALCHEAT")) {}
 };
 
 // A small integer column that fills a byte of the record.
 std::uint8_t Byte(const IQuery& q, int column, std::string_view name, std::int16_t id) {
   const std::int16_t v = q.AsSmallInt(column);
   if (v < 0 || v > 255)
-    throw TDatabaseError("Field '" + std::string(name) + "' of equipment " + std::to_string(id) +
-                         " holds " + std::to_string(v) + ", outside 0 to 255");
+    throw TDatabaseError("Field '" + std::string(name) + "' of equipment " + std::to_string(id) + " holds " +
+                         std::to_string(v) + ", outside 0 to 255");
   return static_cast<std::uint8_t>(v);
 }
 
@@ -109,7 +125,8 @@ const std::array<std::int16_t, TEquipmentLists::kBlockCount>& TEquipmentLists::L
     int k = 0;
     for (ETechColumn t : {tcInnerSphere, tcClan, tcCustom})
       for (int c = 0; c < kCategoryCount; ++c)
-        o[static_cast<std::size_t>(k++)] = static_cast<std::int16_t>(BlockStart(static_cast<ECategory>(c), t));
+        o[static_cast<std::size_t>(k++)] =
+            static_cast<std::int16_t>(BlockStart(static_cast<ECategory>(c), t));
     return o;
   }();
   return order;
@@ -214,9 +231,8 @@ void TEquipmentLists::RememberFacts() {
     for (const auto& rec : list) {
       const TWepInfoStruct& r = rec->Info;
       const bool usesAmmo =
-          !IsAmmunition(r.SaveNum) && std::any_of(ammunition.begin(), ammunition.end(), [&r](std::string_view a) {
-            return AmmoFeeds(a, r.Name);
-          });
+          !IsAmmunition(r.SaveNum) && std::any_of(ammunition.begin(), ammunition.end(),
+                                                  [&r](std::string_view a) { return AmmoFeeds(a, r.Name); });
       index_.SetFacts(r.SaveNum, r.Tech, usesAmmo);
     }
 }

@@ -21,8 +21,17 @@ class IQuery;
 class TMech;
 
 enum ECategory : std::uint8_t {
-  catEnergy, catBallistic, catLRM, catSRM, catMiscellaneous, catElectronics, catStructure,
-  catBallisticAmmo, catLRMAmmo, catSRMAmmo, catMiscAmmo
+  catEnergy,
+  catBallistic,
+  catLRM,
+  catSRM,
+  catMiscellaneous,
+  catElectronics,
+  catStructure,
+  catBallisticAmmo,
+  catLRMAmmo,
+  catSRMAmmo,
+  catMiscAmmo
 };
 constexpr int kCategoryCount = 11;
 

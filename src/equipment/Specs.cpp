@@ -15,8 +15,8 @@ namespace tfd {
 namespace {
 
 constexpr std::array<const char*, kEngineMakerCount> kMakers = {
-    "Omni", "GM", "Pitban", "Nissan", "VOX", "DAV", "Leenex", "Hermes", "Vlar", "Magna", "LTV",
-    "Core Tek", "Strand"};
+    "Omni",   "GM",   "Pitban", "Nissan", "VOX",      "DAV",   "Leenex",
+    "Hermes", "Vlar", "Magna",  "LTV",    "Core Tek", "Strand"};
 
 // Ratings / 5 to the maker, from rating 0 to 400.
 constexpr int kMaxMakerRating = 400;
@@ -40,7 +40,8 @@ const std::array<std::int8_t, kMaxMakerRating / 5 + 1>& MakerByRating() {
         {255},
     }};
     for (int m = 0; m < kEngineMakerCount; ++m)
-      for (int r : ratings[static_cast<std::size_t>(m)]) t[static_cast<std::size_t>(r / 5)] = static_cast<std::int8_t>(m);
+      for (int r : ratings[static_cast<std::size_t>(m)])
+        t[static_cast<std::size_t>(r / 5)] = static_cast<std::int8_t>(m);
     return t;
   }();
   return table;
@@ -121,7 +122,8 @@ void TEngineMakers::Locate(const std::vector<std::string>& entries) {
   entries_ = entries;
   for (int m = 0; m < kEngineMakerCount; ++m) {
     const auto it = std::find(entries.begin(), entries.end(), kMakers[static_cast<std::size_t>(m)]);
-    positions_[static_cast<std::size_t>(m)] = it == entries.end() ? -1 : static_cast<int>(it - entries.begin());
+    positions_[static_cast<std::size_t>(m)] =
+        it == entries.end() ? -1 : static_cast<int>(it - entries.begin());
   }
 }
 
@@ -165,7 +167,8 @@ std::string RebuildPowerPlant(const std::string& text, const TMech& design, cons
   }
   if (SameText(maker, "Unknown")) maker.clear();
 
-  std::string out = maker + " " + std::to_string(design.EngineRating) + " " + std::string(EngineWord(design.EngineType));
+  std::string out =
+      maker + " " + std::to_string(design.EngineRating) + " " + std::string(EngineWord(design.EngineType));
   return Trim(out);
 }
 

@@ -14,11 +14,24 @@ class TMech;
 
 // Pick-list numbers of SPECS.TYPE. Armament brands use the item's SAVENUM.
 enum ESpecsList : int {
-  spPatchworkArmor = 0, spChassisStandard = 1, spChassisEndo = 2, spChassisComposite = 3,
-  spChassisReinforced = 4, spPowerPlant = 5, spJumpJets = 6, spImprovedJumpJets = 7,
-  spArmorStandard = 8, spArmorFerro = 9, spArmorLightFerro = 10, spArmorHeavyFerro = 11,
-  spArmorHardened = 12, spArmorReflective = 13, spArmorReactive = 14, spComSystem = 15,
-  spTTSystem = 16, spManufacturer = 17
+  spPatchworkArmor = 0,
+  spChassisStandard = 1,
+  spChassisEndo = 2,
+  spChassisComposite = 3,
+  spChassisReinforced = 4,
+  spPowerPlant = 5,
+  spJumpJets = 6,
+  spImprovedJumpJets = 7,
+  spArmorStandard = 8,
+  spArmorFerro = 9,
+  spArmorLightFerro = 10,
+  spArmorHeavyFerro = 11,
+  spArmorHardened = 12,
+  spArmorReflective = 13,
+  spArmorReactive = 14,
+  spComSystem = 15,
+  spTTSystem = 16,
+  spManufacturer = 17
 };
 
 // A combo box's contents: its entries, the picked one, the shown text, and the

@@ -112,15 +112,18 @@ std::optional<TSpecsCategory> JumpJetCategory(const TMech& design) {
 }
 
 std::string TargetingDefault(std::uint8_t targetingType) {
-  static constexpr std::array<const char*, 7> kNames = {
-      "Unknown", "Long-Range", "Short-Range", "Variable-Range", "Anti-Aircraft", "Multi-Trac", "Multi-Trac II"};
+  static constexpr std::array<const char*, 7> kNames = {"Unknown",        "Long-Range",    "Short-Range",
+                                                        "Variable-Range", "Anti-Aircraft", "Multi-Trac",
+                                                        "Multi-Trac II"};
   return targetingType < kNames.size() ? kNames[targetingType] : kNames[0];
 }
 
 bool KeepPickList(IQuery& query, TPickList& list, const TSpecsCategory& category, const std::string& text) {
   const bool refill = list.Tag != category.Type;
-  if (refill) FillPickList(query, list, category.Type, text, category.FirstEntry);
-  else ReplaceFirstEntry(list, category.FirstEntry);
+  if (refill)
+    FillPickList(query, list, category.Type, text, category.FirstEntry);
+  else
+    ReplaceFirstEntry(list, category.FirstEntry);
   PickText(list, text);
   return refill;
 }
@@ -169,8 +172,10 @@ void TakeArmamentBrands(TMech& design) {
   std::vector<std::string_view> unnamed;
   for (const std::string& text : design.Armament) {
     const TArmamentLine line = SplitArmamentLine(text);
-    if (line.Name.empty()) unnamed.push_back(line.Brand);
-    else if (TWepName* e = entryNamed(line.Name)) e->Brand = line.Brand;
+    if (line.Name.empty())
+      unnamed.push_back(line.Brand);
+    else if (TWepName* e = entryNamed(line.Name))
+      e->Brand = line.Brand;
   }
   // Lines as the list shows them carry no name: they follow the entries'
   // order, which is only sure when there is one line per entry.
@@ -183,16 +188,17 @@ void TakeArmamentBrands(TMech& design) {
 }
 
 const std::vector<std::string>& SourceEntries() {
-  static const std::vector<std::string> kEntries = {
-      "Custom Design", "2750", "3025", "3050", "3055", "3058", "3060", "Scenario Pack", "Sourcebook",
-      "Unknown Origin"};
+  static const std::vector<std::string> kEntries = {"Custom Design", "2750",          "3025", "3050",
+                                                    "3055",          "3058",          "3060", "Scenario Pack",
+                                                    "Sourcebook",    "Unknown Origin"};
   return kEntries;
 }
 
 namespace {
 // The source code of each entry of the source box, in its order.
-constexpr std::array<std::uint8_t, 10> kSourceOfEntry = {
-    srcCustom, src2750, src3025, src3050, src3055, src3058, src3060, srcScenarioPack, srcSourcebook, srcOther};
+constexpr std::array<std::uint8_t, 10> kSourceOfEntry = {srcCustom,     src2750, src3025, src3050,
+                                                         src3055,       src3058, src3060, srcScenarioPack,
+                                                         srcSourcebook, srcOther};
 }  // namespace
 
 int SourceEntryOf(std::uint8_t source) {
@@ -219,8 +225,10 @@ void TSpecsLists::Refresh(IQuery& query, TMech& design) {
   KeepPickList(query, Chassis, ChassisCategory(design.StructureType), design.Texts[txtChassis]);
 
   JumpJetsEnabled = design.JumpMP > 0;
-  if (const auto jets = JumpJetCategory(design)) KeepPickList(query, JumpJets, *jets, design.Texts[txtJumpJets]);
-  else ShowNoJumpJets(JumpJets);
+  if (const auto jets = JumpJetCategory(design))
+    KeepPickList(query, JumpJets, *jets, design.Texts[txtJumpJets]);
+  else
+    ShowNoJumpJets(JumpJets);
 
   KeepPickList(query, Armor, ArmorCategory(design.ArmorType), design.Texts[txtArmor]);
   KeepPickList(query, ComSystem, {spComSystem, "Unknown"}, design.Texts[txtComSystem]);

@@ -117,21 +117,24 @@ void ReadItems(TByteReader& in, TMech& design, TEquipmentLists& lists, TLoadLog&
     const TWepInfo* rec = lists.BySave97(number);
     if (!rec) {
       // Not in the equipment table: the item is left out, its slots empty.
-      log.Warn(0, "item " + std::to_string(i + 1) + " of the " + design.ConfigName(k) + ", number " +
-                      std::to_string(number),
+      log.Warn(0,
+               "item " + std::to_string(i + 1) + " of the " + design.ConfigName(k) + ", number " +
+                   std::to_string(number),
                kWhyUnknownEquipment);
       continue;
     }
     const TWepInfoStruct& row = rec->Info;
     auto w = MakeWeapon(row, EItemSource::Read);
-    w->Location = static_cast<std::int16_t>(location == lcBin ? lcBin : (location & (lcLocationMask | lcRear | lcSplit)));
+    w->Location = static_cast<std::int16_t>(
+        location == lcBin ? lcBin : (location & (lcLocationMask | lcRear | lcSplit)));
     w->Slots = static_cast<std::int16_t>(std::clamp(slots, 0, 2 * TCritAlloc::kMaxSlots));
     if (IsClanFileNumber(number) != clan) design.MixedTech = true;
     const int hsType = HeatSinkTypeOf(index, w->SaveNum);
     if (hsType >= 0) design.HeatSinkType = static_cast<std::uint8_t>(hsType);
     TWeapon* item = AppendItem(design, config, std::move(w));
     byPosition[static_cast<std::size_t>(i)] = item;
-    log.Defer([item, &row, number, tons, k, &index] { CompleteFileItem(*item, row, number, tons, k, index); });
+    log.Defer(
+        [item, &row, number, tons, k, &index] { CompleteFileItem(*item, row, number, tons, k, index); });
   }
 }
 
@@ -162,7 +165,9 @@ void ReadConfiguration(TByteReader& in, TMech& design, TEquipmentLists& lists, T
   // Actuators: lower arm then hand, right arm first. The configuration keeps
   // them as right hand, right lower arm, left hand, left lower arm.
   const std::uint8_t act = in.Byte();
-  auto two = [](std::uint8_t byte, int field) { return static_cast<std::uint8_t>((byte >> (2 * field)) & 3) == 1 ? 1 : 0; };
+  auto two = [](std::uint8_t byte, int field) {
+    return static_cast<std::uint8_t>((byte >> (2 * field)) & 3) == 1 ? 1 : 0;
+  };
   config.Actuators = {static_cast<std::uint8_t>(two(act, 1)), static_cast<std::uint8_t>(two(act, 0)),
                       static_cast<std::uint8_t>(two(act, 3)), static_cast<std::uint8_t>(two(act, 2))};
   const std::uint8_t cases = in.Byte();

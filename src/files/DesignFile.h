@@ -32,7 +32,11 @@ inline constexpr std::array<std::uint8_t, 7> kFileArmorSections = {
 
 // The design flags byte: the technology base in the top two bits, then flags.
 enum EDesignFileFlag : std::uint8_t {
-  dfEndoSteel = 2, dfXLEngine = 4, dfOmni = 8, dfQuad = 16, dfFerroFibrous = 32
+  dfEndoSteel = 2,
+  dfXLEngine = 4,
+  dfOmni = 8,
+  dfQuad = 16,
+  dfFerroFibrous = 32
 };
 inline constexpr int kFileTechBaseShift = 6;
 enum EFileTechBase : std::uint8_t { tbInnerSphere1, tbInnerSphere2, tbClan };

@@ -23,15 +23,15 @@ namespace {
 constexpr char kExtensionMark[4] = {'T', 'F', 'D', 'X'};
 constexpr int kExtensionVersion = 1;
 
-constexpr int kDesignTexts[] = {txtModel,  txtChassis,   txtPowerPlant,     txtJumpJets,
+constexpr int kDesignTexts[] = {txtModel, txtChassis,   txtPowerPlant,     txtJumpJets,
                                 txtArmor, txtComSystem, txtTargetingSystem};
 
 // The chassis codes of the extension, in their order.
 constexpr std::uint8_t TMech::*kChassisFields[] = {
-    &TMech::RulesLevel,  &TMech::Options,       &TMech::StructureType, &TMech::EngineType, &TMech::HeatSinkType,
-    &TMech::GyroType,    &TMech::CockpitType,   &TMech::TargetingType, &TMech::JumpJetType,
-    &TMech::JumpBoosterMP, &TMech::ArmorType,   &TMech::ArmorMirror,   &TMech::TorsoRatioFront,
-    &TMech::TorsoRatioRear};
+    &TMech::RulesLevel,      &TMech::Options,       &TMech::StructureType, &TMech::EngineType,
+    &TMech::HeatSinkType,    &TMech::GyroType,      &TMech::CockpitType,   &TMech::TargetingType,
+    &TMech::JumpJetType,     &TMech::JumpBoosterMP, &TMech::ArmorType,     &TMech::ArmorMirror,
+    &TMech::TorsoRatioFront, &TMech::TorsoRatioRear};
 constexpr std::size_t kChassisFieldCount = std::size(kChassisFields);
 constexpr std::size_t kOptionsField = 1;
 static_assert(kChassisFields[kOptionsField] == &TMech::Options);
@@ -68,7 +68,8 @@ int FileLocation(int code) { return (code & lcBin) ? lcBin : (code & (lcLocation
 std::vector<const TWeapon*> WrittenItems(const TConfiguration& c, const TEquipmentLists& lists) {
   std::vector<const TWeapon*> items;
   for (const auto& item : c.Items)
-    if (items.size() < static_cast<std::size_t>(kFileMaxItems) && lists.Save97Of(item->SaveNum) != 0) items.push_back(item.get());
+    if (items.size() < static_cast<std::size_t>(kFileMaxItems) && lists.Save97Of(item->SaveNum) != 0)
+      items.push_back(item.get());
   return items;
 }
 
@@ -211,7 +212,8 @@ std::vector<std::string> DesignFileLosses(const TMech& m, const TEquipmentLists&
   }
   std::vector<std::string> losses;
   if (unnumbered > 0)
-    losses.push_back(std::to_string(unnumbered) + " item(s) of custom equipment, which the design files cannot name");
+    losses.push_back(std::to_string(unnumbered) +
+                     " item(s) of custom equipment, which the design files cannot name");
   if (beyondCount > 0)
     losses.push_back(std::to_string(beyondCount) + " item(s) beyond the " + std::to_string(kFileMaxItems) +
                      " a configuration can hold");
@@ -228,7 +230,8 @@ std::string WriteDesignFile(const TMech& m, const TEquipmentLists& lists) {
   const std::vector<std::string> armament = ArmamentForFile(m);
   for (const auto* list : {&m.Manufacturers, &armament}) {
     out.Word(static_cast<int>(std::min<std::size_t>(list->size(), kFileMaxListLines)));
-    for (std::size_t i = 0; i < list->size() && i < kFileMaxListLines; ++i) out.String(Text1252((*list)[i], textsExact));
+    for (std::size_t i = 0; i < list->size() && i < kFileMaxListLines; ++i)
+      out.String(Text1252((*list)[i], textsExact));
   }
   out.Byte(DesignFlags(m));
   out.Byte(m.Source);
@@ -239,9 +242,11 @@ std::string WriteDesignFile(const TMech& m, const TEquipmentLists& lists) {
   out.Real(m.Weights[wArmor]);
   const auto& a = m.Armor;
   for (std::uint8_t section : kFileArmorSections) out.Byte(a[section]);
-  for (int k = 0; k < BlockCount(m); ++k) WriteConfiguration(out, *m.Configs[static_cast<std::size_t>(k)], lists);
+  for (int k = 0; k < BlockCount(m); ++k)
+    WriteConfiguration(out, *m.Configs[static_cast<std::size_t>(k)], lists);
   out.Word(static_cast<int>(std::min<std::size_t>(m.Overview.size(), kFileMaxListLines)));
-  for (std::size_t i = 0; i < m.Overview.size() && i < kFileMaxListLines; ++i) out.String(Text1252(m.Overview[i], textsExact));
+  for (std::size_t i = 0; i < m.Overview.size() && i < kFileMaxListLines; ++i)
+    out.String(Text1252(m.Overview[i], textsExact));
   WriteExtension(out, m, lists, textsExact);
   return std::move(out.Bytes());
 }
@@ -319,7 +324,8 @@ void TakeBlocks(const TExtension& x, TMech& m) {
     std::size_t i = 0;
     for (const auto& item : c.Items) {
       const int code = b.Locations[i++];
-      if (FileLocation(code) == FileLocation(item->Location)) item->Location = static_cast<std::int16_t>(code);
+      if (FileLocation(code) == FileLocation(item->Location))
+        item->Location = static_cast<std::int16_t>(code);
     }
   }
 }

@@ -55,8 +55,8 @@ std::pair<char, std::size_t> CharacterReference(std::string_view s) {
 
 std::string HtmlLineText(std::string_view line) {
   std::string out;
-  bool separatorLast = false;  // a separator was appended with no text or blank since
-  bool blankLast = false;      // the previous character outside the tags was a blank
+  bool separatorLast = false;    // a separator was appended with no text or blank since
+  bool blankLast = false;        // the previous character outside the tags was a blank
   bool afterClosingTag = false;  // the last tag closed a cell or row, and no text came since
   for (std::size_t i = 0; i < line.size(); ++i) {
     char c = line[i];
@@ -136,7 +136,8 @@ class THtmlLines {
   static std::string CommentText(const std::string& line) {
     const std::size_t open = line.find("<!--") + 4;
     const std::size_t close = line.find("-->", open);
-    return TrimText(std::string_view(line).substr(open, close == std::string::npos ? std::string::npos : close - open));
+    return TrimText(
+        std::string_view(line).substr(open, close == std::string::npos ? std::string::npos : close - open));
   }
 
   // Tags are known by their names without regard to case.
@@ -147,7 +148,8 @@ class THtmlLines {
     if (at != std::string::npos) {
       const std::size_t close = line.find('>', at);
       return {EHtmlLineKind::BodyStart,
-              TrimText(std::string_view(line).substr(at, close == std::string::npos ? std::string::npos : close - at))};
+              TrimText(std::string_view(line).substr(
+                  at, close == std::string::npos ? std::string::npos : close - at))};
     }
     if (FindTag(line, "/table") != std::string::npos) return {EHtmlLineKind::TableEnd, {}};
     if (FindTag(line, "table") != std::string::npos) {
@@ -215,7 +217,8 @@ int HexValue(std::string_view s) {
 
 class THtmlImport {
  public:
-  THtmlImport(std::string_view text, TMech& design, TEquipmentLists& lists, THtmlSettings& settings, TLoadLog& log)
+  THtmlImport(std::string_view text, TMech& design, TEquipmentLists& lists, THtmlSettings& settings,
+              TLoadLog& log)
       : lines_(text), m_(design), lists_(lists), settings_(settings), log_(log) {}
 
   EHtmlImport Run() {
@@ -241,7 +244,8 @@ class THtmlImport {
     std::size_t at = upper.find("TEXT");
     settings_.TextColor = at == std::string::npos ? "FFFFFF" : colour(at + 6);
     at = upper.find("BGCOLOR");
-    settings_.BackgroundColor = at == std::string::npos ? ComplementColor(settings_.TextColor) : colour(at + 9);
+    settings_.BackgroundColor =
+        at == std::string::npos ? ComplementColor(settings_.TextColor) : colour(at + 9);
     at = upper.find("BACKGROUND");
     settings_.UseTexture = at != std::string::npos;
     settings_.Texture.clear();
@@ -303,9 +307,13 @@ class THtmlImport {
       return;
     }
     m_.RulesLevel = Has(cell, "Level 2") ? rlIS2 : rlIS1;
-    static constexpr std::pair<std::string_view, int> kSources[] = {
-        {"Custom", srcCustom}, {"2750", src2750}, {"3025", src3025}, {"3050", src3050},
-        {"3055", src3055},     {"3058", src3058}, {"Sourcebook", srcSourcebook}};
+    static constexpr std::pair<std::string_view, int> kSources[] = {{"Custom", srcCustom},
+                                                                    {"2750", src2750},
+                                                                    {"3025", src3025},
+                                                                    {"3050", src3050},
+                                                                    {"3055", src3055},
+                                                                    {"3058", src3058},
+                                                                    {"Sourcebook", srcSourcebook}};
     m_.Source = srcOther;
     for (auto [word, code] : kSources)
       if (Has(cell, word)) {
@@ -324,7 +332,8 @@ class THtmlImport {
       const std::string& t = line.Text;
       const std::string label = LabelCell(t);
       auto last = [&] { return ToByte(WholeOr(TrimText(LastCell(t)), 0)); };
-      if (Has(label, "Internal Structure") && Has(t, "ES")) m_.StructureType = clan ? stClanEndoSteel : stEndoSteel;
+      if (Has(label, "Internal Structure") && Has(t, "ES"))
+        m_.StructureType = clan ? stClanEndoSteel : stEndoSteel;
       if (Has(label, "Engine") && Has(t, "XL")) m_.EngineType = clan ? etClanXL : etXL;
       if (Has(label, "Walking MP")) m_.WalkMP = ToByte(WholeOr(AfterFirst(t, 3), 1));
       if (Has(label, "Jumping MP")) m_.JumpMP = ToByte(WholeOr(AfterFirst(t, 3), 0));
@@ -355,7 +364,8 @@ class THtmlImport {
     }
     if (armStructure == legStructure) m_.Options |= optQuad;
     const std::uint8_t on = m_.IsQuad() ? 1 : 0;
-    for (int k = 0; k < kSavedConfigCount; ++k) m_.Configs[static_cast<std::size_t>(k)]->Actuators = {on, on, on, on};
+    for (int k = 0; k < kSavedConfigCount; ++k)
+      m_.Configs[static_cast<std::size_t>(k)]->Actuators = {on, on, on, on};
   }
 
   static int ConfigOfCaption(const std::string& caption) {
@@ -418,7 +428,8 @@ class THtmlImport {
       primary = a;
       return a;
     }
-    if (!ParseWhole(TrimText(t.substr(0, slash)), a) || !ParseWhole(TrimText(t.substr(slash + 1)), b)) return -1;
+    if (!ParseWhole(TrimText(t.substr(0, slash)), a) || !ParseWhole(TrimText(t.substr(slash + 1)), b))
+      return -1;
     primary = std::clamp(a, 0L, static_cast<long>(TCritAlloc::kMaxSlots));
     return primary + std::clamp(b, 0L, static_cast<long>(TCritAlloc::kMaxSlots));
   }
@@ -429,7 +440,8 @@ class THtmlImport {
     std::size_t from = 0;
     for (;;) {
       const std::size_t sep = t.find(kCellSeparator, from);
-      const std::string cell = TrimText(std::string_view(t).substr(from, sep == std::string::npos ? sep : sep - from));
+      const std::string cell =
+          TrimText(std::string_view(t).substr(from, sep == std::string::npos ? sep : sep - from));
       if (!cell.empty()) line += (line.empty() ? "" : " ") + cell;
       if (sep == std::string::npos) return line;
       from = sep + 1;
@@ -511,7 +523,8 @@ class THtmlImport {
     const std::string_view rest = t.size() > 3 ? std::string_view(t).substr(3) : std::string_view();
     if (t.rfind("HS", 0) == 0) return AddSlotGroups(rest, ESlotGroup::HeatSinks, m_, lists_, k, log_, number);
     if (t.rfind("ES", 0) == 0) return AddSlotGroups(rest, ESlotGroup::EndoSteel, m_, lists_, k, log_, number);
-    if (t.rfind("FF", 0) == 0) return AddSlotGroups(rest, ESlotGroup::FerroFibrous, m_, lists_, k, log_, number);
+    if (t.rfind("FF", 0) == 0)
+      return AddSlotGroups(rest, ESlotGroup::FerroFibrous, m_, lists_, k, log_, number);
     if (SlotLine(t, c))
       slotLines_[static_cast<std::size_t>(k)] = true;
     else

@@ -153,30 +153,33 @@ class THtmlWriter {
   }
 
   static std::string Caption(int k) {
-    static constexpr const char* kCaptions[kSavedConfigCount] = {"Fixed", "Prime", "A", "B", "C", "D", "E", "F"};
+    static constexpr const char* kCaptions[kSavedConfigCount] = {"Fixed", "Prime", "A", "B",
+                                                                 "C",     "D",     "E", "F"};
     return kCaptions[k];
   }
 
   void ItemRow(const std::string& name, char marker, const std::string& location, int slots, int heat,
                double tons) {
-    Line("<TR><TD>" + Cell(name) + "</TD><TD>" + std::string(1, marker) + "</TD><TD>" + location + "</TD><TD>" +
-         std::to_string(slots) + "</TD><TD>" + std::to_string(heat) + "</TD><TD>" + Fixed(tons, 2) +
-         "</TD></TR>");
+    Line("<TR><TD>" + Cell(name) + "</TD><TD>" + std::string(1, marker) + "</TD><TD>" + location +
+         "</TD><TD>" + std::to_string(slots) + "</TD><TD>" + std::to_string(heat) + "</TD><TD>" +
+         Fixed(tons, 2) + "</TD></TR>");
   }
 
   void ConfigurationTable(int k) {
     const TConfiguration& c = *m_.Configs[static_cast<std::size_t>(k)];
     Line("<TABLE>");
     Line("<!-- " + Caption(k) + " -->");
-    Line("<TR><TD>Weapons and Ammo</TD><TD> </TD><TD>Location</TD><TD>Critical</TD><TD>Heat</TD><TD>Tonnage</TD></TR>");
+    Line(
+        "<TR><TD>Weapons and Ammo</TD><TD> "
+        "</TD><TD>Location</TD><TD>Critical</TD><TD>Heat</TD><TD>Tonnage</TD></TR>");
     for (int loc = locCenterTorso; loc <= locLeftTorso; ++loc)
       if (c.CaseKind[static_cast<std::size_t>(loc)] != caseNone)
         ItemRow("CASE", ' ', ReadoutLocation(loc, false), 1, 0, 0.5);
     for (const auto& item : c.Items) {
       const TWepInfoStruct* row = RowOf(*item, lists_);
       if (!row) continue;
-      ItemRow(row->Name, TechnologyMarker(*item, m_), ReadoutLocation(item->Location, m_.IsQuad()), item->Slots,
-              item->Heat, item->Tons);
+      ItemRow(row->Name, TechnologyMarker(*item, m_), ReadoutLocation(item->Location, m_.IsQuad()),
+              item->Slots, item->Heat, item->Tons);
     }
     static constexpr const char* kActuators[4] = {"RH", "RA", "LH", "LA"};
     std::string act;
@@ -204,7 +207,8 @@ class THtmlWriter {
 
 }  // namespace
 
-std::string HtmlReadout(const TMech& design, const TEquipmentLists& lists, const THtmlPage& page, int configIndex) {
+std::string HtmlReadout(const TMech& design, const TEquipmentLists& lists, const THtmlPage& page,
+                        int configIndex) {
   return THtmlWriter(design, lists, page).Run(configIndex);
 }
 

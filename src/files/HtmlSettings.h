@@ -16,7 +16,7 @@ struct THtmlSettings {
   bool IncludeHeader = false;
   bool IncludeFooter = false;
   bool UseTexture = false;
-  std::string Texture;          // the texture's URL
+  std::string Texture;  // the texture's URL
 };
 
 // The red, green and blue channels of a colour text; `fallback` when the

@@ -39,7 +39,8 @@ TLoadResult Read(TMech& design, const std::string& fileName, std::string_view by
       case EFileKind::TextReadout: ImportTextReadout(bytes, design, context.Lists, log); break;
       case EFileKind::HtmlReadout:
         if (ImportHtmlReadout(bytes, design, context.Lists, context.Html, log) == EHtmlImport::OtherVersion)
-          return {ELoadStatus::OtherVersion, "Not loaded: the page is not an HTML readout of version 2311", {}};
+          return {
+              ELoadStatus::OtherVersion, "Not loaded: the page is not an HTML readout of version 2311", {}};
         break;
       case EFileKind::DesignFile:
         ReadDesignFile(bytes, design, context.Lists, log);

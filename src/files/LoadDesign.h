@@ -19,10 +19,10 @@ struct THtmlSettings;
 
 enum class ELoadStatus {
   Loaded,
-  WrongVersion,   // a design file of another version: "Cannot Open File\rWrong Version"
-  OtherVersion,   // an HTML readout of another version: nothing read (the window says nothing)
-  Failed,         // the file could not be opened, its layout did not match, or it
-                  // went past what a design may hold
+  WrongVersion,  // a design file of another version: "Cannot Open File\rWrong Version"
+  OtherVersion,  // an HTML readout of another version: nothing read (the window says nothing)
+  Failed,        // the file could not be opened, its layout did not match, or it
+                 // went past what a design may hold
 };
 
 struct TLoadResult {

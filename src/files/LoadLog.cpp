@@ -17,8 +17,7 @@ void TLoadLog::Warn(int line, std::string_view text, const char* why) {
 std::vector<TLoadWarning> TLoadLog::TakeWarnings() {
   std::vector<TLoadWarning> out = std::move(warnings_);
   warnings_.clear();
-  if (leftOut_ > 0)
-    out.push_back({0, std::to_string(leftOut_) + " more", "further warnings left out"});
+  if (leftOut_ > 0) out.push_back({0, std::to_string(leftOut_) + " more", "further warnings left out"});
   leftOut_ = 0;
   return out;
 }

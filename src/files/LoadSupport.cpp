@@ -70,7 +70,9 @@ void CompleteReadoutItem(TWeapon& w, const TWepInfoStruct& row, bool split, doub
 void DeferReadoutItem(TLoadLog& log, const TEquipmentLists& lists, TWeapon* item, const TWepInfoStruct& row,
                       double tons, int k) {
   const bool split = item->Location >= 0 && (item->Location & lcSplit) && !(item->Location & lcBin);
-  log.Defer([&lists, item, &row, split, tons, k] { CompleteReadoutItem(*item, row, split, tons, k, lists.Index()); });
+  log.Defer([&lists, item, &row, split, tons, k] {
+    CompleteReadoutItem(*item, row, split, tons, k, lists.Index());
+  });
 }
 
 std::int16_t SlotCodeOfFileNumber(const TEquipmentLists& lists, int number) {
@@ -92,7 +94,8 @@ int LocationSlots(const TMech& design, int location) {
 
 // Fills up to `n` empty slots of a location with the item: from the first
 // empty slot on, or (backward) from the last empty slot down.
-void PlaceInLocation(const TMech& design, TCritAlloc& crits, TWeapon* item, int location, int n, bool backward) {
+void PlaceInLocation(const TMech& design, TCritAlloc& crits, TWeapon* item, int location, int n,
+                     bool backward) {
   const int last = LocationSlots(design, location);
   for (int i = 1; i <= last && n > 0; ++i) {
     const int s = backward ? last + 1 - i : i;
@@ -116,7 +119,8 @@ void PlaceInFirstFreeSlots(TMech& design, int k) {
   if (k > 0) {
     const TCritAlloc& fixed = design.Configs[0]->Crits;
     for (int loc = 0; loc < kLocationCount; ++loc)
-      for (int s = 1; s <= TCritAlloc::kMaxSlots; ++s) crits.LoadSlot(loc, s, fixed.SlotAt(loc, s).Code, nullptr);
+      for (int s = 1; s <= TCritAlloc::kMaxSlots; ++s)
+        crits.LoadSlot(loc, s, fixed.SlotAt(loc, s).Code, nullptr);
   }
   crits.LoadSlot(locRightArm, 3, c.Actuators[1] ? ciLowerArm : ciEmpty, nullptr);
   crits.LoadSlot(locRightArm, 4, c.Actuators[0] ? ciHand : ciEmpty, nullptr);

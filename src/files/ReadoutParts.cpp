@@ -29,13 +29,13 @@ std::string ReadoutConfigName(int k) {
 std::string ReadoutLocation(int code, bool quad) {
   if (code < 0 || code >= 32) return "BIN";
   static constexpr const char* kBiped[32] = {
-      "H",    "CT",    "RT",   "LT",   "RA",     "LA",     "RL",    "LL",    "HR",   "CTR",  "RTR",
-      "LTR",  "RFLR",  "LFLR", "RLR",  "LLR",    "H/CT",   "CT/H",  "R/CT",  "L/CT", "RA/T", "LA/T",
-      "RL/T", "LL/T",  "H/CTR", "CT/HR", "R/CTR", "L/CTR", "RFL/TR", "LFL/TR", "RL/TR", "LL/TR"};
+      "H",    "CT",   "RT",    "LT",    "RA",    "LA",    "RL",     "LL",     "HR",    "CTR",  "RTR",
+      "LTR",  "RFLR", "LFLR",  "RLR",   "LLR",   "H/CT",  "CT/H",   "R/CT",   "L/CT",  "RA/T", "LA/T",
+      "RL/T", "LL/T", "H/CTR", "CT/HR", "R/CTR", "L/CTR", "RFL/TR", "LFL/TR", "RL/TR", "LL/TR"};
   static constexpr const char* kQuad[32] = {
-      "H",     "CT",     "RT",    "LT",    "RFL",    "LFL",    "RRL",    "LRL",    "HR",    "CTR",   "RTR",
-      "LTR",   "RFLR",   "LFLR",  "RRLR",  "LRLR",   "H/CT",   "CT/H",   "R/CT",   "L/CT",  "RFL/T", "LFL/T",
-      "RRL/T", "LRL/T",  "H/CTR", "CT/HR", "R/CTR",  "L/CTR",  "RFL/TR", "LFL/TR", "RRL/TR", "LRL/TR"};
+      "H",     "CT",    "RT",    "LT",    "RFL",   "LFL",   "RRL",    "LRL",    "HR",     "CTR",   "RTR",
+      "LTR",   "RFLR",  "LFLR",  "RRLR",  "LRLR",  "H/CT",  "CT/H",   "R/CT",   "L/CT",   "RFL/T", "LFL/T",
+      "RRL/T", "LRL/T", "H/CTR", "CT/HR", "R/CTR", "L/CTR", "RFL/TR", "LFL/TR", "RRL/TR", "LRL/TR"};
   return (quad ? kQuad : kBiped)[code];
 }
 
@@ -118,13 +118,13 @@ std::string HeatSinkWord(const TMech& m) {
   }
 }
 
-bool IsEndoSteel(const TMech& m) { return m.StructureType == stEndoSteel || m.StructureType == stClanEndoSteel; }
+bool IsEndoSteel(const TMech& m) {
+  return m.StructureType == stEndoSteel || m.StructureType == stClanEndoSteel;
+}
 bool IsXLEngine(const TMech& m) { return m.EngineType == etXL || m.EngineType == etClanXL; }
 bool IsFerroFibrous(const TMech& m) { return m.ArmorType == atFerroFibrous || m.ArmorType == atClanFF; }
 
-int Dissipation(const TMech& m) {
-  return m.HeatSinks * (HeatSinksDissipateTwice(m.HeatSinkType) ? 2 : 1);
-}
+int Dissipation(const TMech& m) { return m.HeatSinks * (HeatSinksDissipateTwice(m.HeatSinkType) ? 2 : 1); }
 
 std::string Fixed(double value, int decimals) {
   char buf[64];

@@ -43,8 +43,8 @@ std::string Text(const json& object, const char* key) {
 int Whole(const json& object, const char* key, int low, int high) {
   const json& v = Member(object, key);
   if (!v.is_number_integer() || v.get<std::int64_t>() < low || v.get<std::int64_t>() > high)
-    throw TBadField{std::string("\"") + key + "\" is not a whole number from " + std::to_string(low) + " to " +
-                    std::to_string(high)};
+    throw TBadField{std::string("\"") + key + "\" is not a whole number from " + std::to_string(low) +
+                    " to " + std::to_string(high)};
   return static_cast<int>(v.get<std::int64_t>());
 }
 
@@ -90,7 +90,8 @@ TRosterFileData DataFrom(const json& root) {
   if (root.contains("positions")) {
     const json& list = root["positions"];
     if (!list.is_array()) throw TBadField{"\"positions\" is not a list"};
-    if (list.size() > static_cast<std::size_t>(kRosterPositions)) throw TBadField{"more than " + std::to_string(kRosterPositions) + " positions"};
+    if (list.size() > static_cast<std::size_t>(kRosterPositions))
+      throw TBadField{"more than " + std::to_string(kRosterPositions) + " positions"};
     std::set<int> seen;
     for (const json& p : list) {
       data.Positions.push_back(PositionFrom(p));

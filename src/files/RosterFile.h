@@ -18,10 +18,10 @@ constexpr int kRosterFileVersion = 1;
 constexpr const char* kRosterFileExtension = ".tfr";
 
 struct TRosterFilePosition {
-  int Position = 0;            // 1..45
-  std::string DesignPath;      // as the file stores it; empty for a pilot without a design
-  std::string DesignName;      // the type name when saved, shown while the file is missing
-  int Configuration = 0;       // 0..27
+  int Position = 0;        // 1..45
+  std::string DesignPath;  // as the file stores it; empty for a pilot without a design
+  std::string DesignName;  // the type name when saved, shown while the file is missing
+  int Configuration = 0;   // 0..27
   TPilot Pilot;
 };
 

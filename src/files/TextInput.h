@@ -48,7 +48,7 @@ class TTextInput {
 };
 
 // Text helpers shared by the readers.
-std::string TrimText(std::string_view s);  // drops characters up to code 32 at both ends
+std::string TrimText(std::string_view s);               // drops characters up to code 32 at both ends
 bool SameText(std::string_view a, std::string_view b);  // ASCII case-insensitive
 bool ContainsText(std::string_view hay, std::string_view needle);  // case-insensitive
 // A whole number made of the whole text (an optional sign, digits); false otherwise.

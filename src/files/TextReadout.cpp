@@ -328,8 +328,9 @@ class TTextImport {
       if (text.find("LH") != std::string::npos) c.Actuators[2] = 1;
       return;
     }
-    for (auto [keyword, kind] : {std::pair{"HS", ESlotGroup::HeatSinks}, std::pair{"FF", ESlotGroup::FerroFibrous},
-                                 std::pair{"ES", ESlotGroup::EndoSteel}}) {
+    for (auto [keyword, kind] :
+         {std::pair{"HS", ESlotGroup::HeatSinks}, std::pair{"FF", ESlotGroup::FerroFibrous},
+          std::pair{"ES", ESlotGroup::EndoSteel}}) {
       at = text.find(keyword);
       if (at == std::string::npos) continue;
       const std::size_t from = at + 3;
@@ -426,16 +427,20 @@ class TTextImport {
 }  // namespace
 
 int SourceOfWord(std::string_view word) {
-  static constexpr std::pair<std::string_view, int> kWords[] = {
-      {"Custom", srcCustom}, {"2750", src2750}, {"3025", src3025}, {"3050", src3050},
-      {"3055", src3055},     {"3058", src3058}, {"Sourcebook", srcSourcebook}};
+  static constexpr std::pair<std::string_view, int> kWords[] = {{"Custom", srcCustom},
+                                                                {"2750", src2750},
+                                                                {"3025", src3025},
+                                                                {"3050", src3050},
+                                                                {"3055", src3055},
+                                                                {"3058", src3058},
+                                                                {"Sourcebook", srcSourcebook}};
   for (auto [w, code] : kWords)
     if (SameText(word, w)) return code;
   return srcOther;
 }
 
-void AddSlotGroups(std::string_view tokens, ESlotGroup kind, TMech& design, const TEquipmentLists& lists, int k,
-                   TLoadLog& log, int line) {
+void AddSlotGroups(std::string_view tokens, ESlotGroup kind, TMech& design, const TEquipmentLists& lists,
+                   int k, TLoadLog& log, int line) {
   const TEquipmentIndex& index = lists.Index();
   const bool clan = IsClanDesign(design);
   const ETech tech = clan ? techClan : techInnerSphere;

@@ -74,7 +74,8 @@ class TTextWriter {
   void EquipmentBlock() {
     const auto& w = m_.Weights;
     Line("Internal Structure: " + StructureWord(m_) + "    " + Fixed(w[wStructure], 1));
-    Line("Engine: " + std::to_string(m_.EngineRating) + " " + EngineKindWord(m_) + "    " + Fixed(w[wEngine], 1));
+    Line("Engine: " + std::to_string(m_.EngineRating) + " " + EngineKindWord(m_) + "    " +
+         Fixed(w[wEngine], 1));
     Line("    Walking MP: " + std::to_string(m_.WalkMP));
     Line("    Running MP: " + std::to_string(m_.RunMP));
     Line("    Jumping MP: " + std::to_string(m_.JumpMP));

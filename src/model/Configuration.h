@@ -7,8 +7,8 @@
 #include <string>
 #include <unordered_map>
 
-#include "model/Weapon.h"
 #include "model/CritAlloc.h"
+#include "model/Weapon.h"
 
 namespace tfd {
 
@@ -18,8 +18,15 @@ constexpr int kSavedConfigCount = 8;
 
 // Indices of TConfiguration::CostLines, in the order of the cost window.
 enum ECostLine : std::uint8_t {
-  clArmActuators, clHeatSinks, clJumpJets, clEquipment, clOmni, clCase, clSupercharger,
-  clPowerAmp, clTurret
+  clArmActuators,
+  clHeatSinks,
+  clJumpJets,
+  clEquipment,
+  clOmni,
+  clCase,
+  clSupercharger,
+  clPowerAmp,
+  clTurret
 };
 
 class TConfiguration {
@@ -53,27 +60,28 @@ class TConfiguration {
   std::array<double, 9> CostLines{};
   // What the ratings pass last computed for this loadout; the battle-value
   // and cost windows lay these out line by line.
-  double ConfigCost = 0.0;            // subtotal of the lines above, the Omni line aside
-  double OffensiveRating = 0.0;       // modified weapon rating x speed factor
+  double ConfigCost = 0.0;       // subtotal of the lines above, the Omni line aside
+  double OffensiveRating = 0.0;  // modified weapon rating x speed factor
   double DefensiveRating = 0.0;
-  double DefensiveEquipment = 0.0;    // battle value of the non-offensive items
-  double ExplosivePenalty = 0.0;      // explosive items where they can take the design with them
-  double HeatModifier = 0.0;          // 5 per point of heat beyond what the sinks take away
+  double DefensiveEquipment = 0.0;  // battle value of the non-offensive items
+  double ExplosivePenalty = 0.0;    // explosive items where they can take the design with them
+  double HeatModifier = 0.0;        // 5 per point of heat beyond what the sinks take away
   double MovementFactor = 0.0;
-  double ArtemisRating = 0.0;         // share of the base weapon rating due to Artemis fire control
-  double TargetingRating = 0.0;       // share of the base weapon rating due to a targeting computer
+  double ArtemisRating = 0.0;    // share of the base weapon rating due to Artemis fire control
+  double TargetingRating = 0.0;  // share of the base weapon rating due to a targeting computer
   double BaseWeaponRating = 0.0;
   double ModifiedWeaponRating = 0.0;  // base weapon rating reduced for heat
   double SpeedFactor = 0.0;
   std::int16_t WeaponHeat = 0;
-  std::int16_t HeatEfficiency = 0;    // heat the sinks take away in a turn
-  std::int16_t MovementHeat = 0;      // running or jumping heat
-  std::int16_t HeatSinkCount = 0;     // the design's heat sinks plus pod-mounted ones
-  std::int16_t JumpCount = 0;         // jump MP plus pod-mounted jump jets, within the jump cap
+  std::int16_t HeatEfficiency = 0;  // heat the sinks take away in a turn
+  std::int16_t MovementHeat = 0;    // running or jumping heat
+  std::int16_t HeatSinkCount = 0;   // the design's heat sinks plus pod-mounted ones
+  std::int16_t JumpCount = 0;       // jump MP plus pod-mounted jump jets, within the jump cap
   double CaseWeight = 0.0;
   TCritAlloc Crits;
-  std::array<std::uint8_t, 8> CaseKind{};     // per location: 0 none, 1..4 the CASE kinds
-  std::array<std::uint8_t, 4> Actuators{1, 1, 1, 1};  // right hand, right lower arm, left hand, left lower arm
+  std::array<std::uint8_t, 8> CaseKind{};  // per location: 0 none, 1..4 the CASE kinds
+  std::array<std::uint8_t, 4> Actuators{1, 1, 1,
+                                        1};  // right hand, right lower arm, left hand, left lower arm
   std::int16_t Reserved = 0;
   std::array<std::uint8_t, 2> ReservedBytes{};
   std::uint8_t Supercharger = 0;  // low two bits: 0 none, 1 centre, 2 right, 3 left torso

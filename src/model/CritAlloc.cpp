@@ -9,19 +9,38 @@ namespace tfd {
 
 namespace {
 
-constexpr std::array<std::string_view, 25> kFixedNames = {
-    "",              "Cockpit",       "Gunner",        "Pilot",         "Sensors",
-    "Life Support",  "Engine",        "Gyro",          "Shoulder",      "Upper Arm Act",
-    "Lower Arm Act", "Hand Actuator", "Hip",           "Upper Leg Act", "Lower Leg Act",
-    "Foot Actuator", "Command Cons",  "Turret Ring",   "CASE",          "CASE II",
-    "Variable-Range", "Muli-Track II", "Supercharger", "Jump Boosters", "Null-Signature"};
+constexpr std::array<std::string_view, 25> kFixedNames = {"",
+                                                          "Cockpit",
+                                                          "Gunner",
+                                                          "Pilot",
+                                                          "Sensors",
+                                                          "Life Support",
+                                                          "Engine",
+                                                          "Gyro",
+                                                          "Shoulder",
+                                                          "Upper Arm Act",
+                                                          "Lower Arm Act",
+                                                          "Hand Actuator",
+                                                          "Hip",
+                                                          "Upper Leg Act",
+                                                          "Lower Leg Act",
+                                                          "Foot Actuator",
+                                                          "Command Cons",
+                                                          "Turret Ring",
+                                                          "CASE",
+                                                          "CASE II",
+                                                          "Variable-Range",
+                                                          "Muli-Track II",
+                                                          "Supercharger",
+                                                          "Jump Boosters",
+                                                          "Null-Signature"};
 constexpr std::array<std::string_view, 4> kQuadLimbNames = {"Hip", "Upper Leg Act", "Lower Leg Act",
                                                             "Foot Actuator"};
 
 // The location that takes the rest of a split item: the one toward the body centre.
 constexpr std::array<int, kLocationCount> kSecondary = {locCenterTorso, locHead,       locCenterTorso,
-                                           locCenterTorso, locRightTorso, locLeftTorso,
-                                           locRightTorso,  locLeftTorso};
+                                                        locCenterTorso, locRightTorso, locLeftTorso,
+                                                        locRightTorso,  locLeftTorso};
 
 bool IsArm(int location) { return location == locRightArm || location == locLeftArm; }
 
@@ -57,8 +76,7 @@ TCritAlloc TCritAlloc::Scratch() const {
   return copy;
 }
 
-void TCritAlloc::AssignRemapped(const TCritAlloc& from,
-                                const std::function<TWeapon*(const TWeapon*)>& item) {
+void TCritAlloc::AssignRemapped(const TCritAlloc& from, const std::function<TWeapon*(const TWeapon*)>& item) {
   CockpitType = from.CockpitType;
   EngineType = from.EngineType;
   LargeEngine = from.LargeEngine;
@@ -238,7 +256,10 @@ bool TCritAlloc::SetCockpit(std::uint8_t type) {
   // The head slots this cockpit needs, and what goes in each.
   const bool console = type == cpCommandConsole;
   const bool small = type == cpSmall;
-  struct Need { int slot; std::int16_t code; };
+  struct Need {
+    int slot;
+    std::int16_t code;
+  };
   Need needs[4] = {{1, ciLifeSupport}, {3, ciCockpit}, {6, ciLifeSupport}, {4, ciCommandConsole}};
   const int needCount = small ? 2 : (console ? 4 : 3);
   for (int i = 0; i < needCount; ++i) {
@@ -369,10 +390,23 @@ bool TCritAlloc::SetTurret(std::uint8_t kind) {
 std::array<std::int32_t, 5> SlotLimitsOf(int tonnage, bool limiting, bool quad) {
   std::int32_t side = 12, arm = 12, leg = 6;
   if (limiting) {
-    if (tonnage < 20) { side = 9; arm = 9; leg = 5; }
-    else if (tonnage < 40) { side = 10; arm = 10; leg = 6; }
-    else if (tonnage < 60) { side = 11; arm = 11; leg = 6; }
-    else if (tonnage < 80) { side = 12; arm = 11; leg = 6; }
+    if (tonnage < 20) {
+      side = 9;
+      arm = 9;
+      leg = 5;
+    } else if (tonnage < 40) {
+      side = 10;
+      arm = 10;
+      leg = 6;
+    } else if (tonnage < 60) {
+      side = 11;
+      arm = 11;
+      leg = 6;
+    } else if (tonnage < 80) {
+      side = 12;
+      arm = 11;
+      leg = 6;
+    }
   }
   if (quad) arm = leg;  // a quad's front legs are legs
   return {6, 12, side, arm, leg};
@@ -396,7 +430,10 @@ bool TCritAlloc::SetQuad(bool on) {
 }
 
 bool TCritAlloc::SetActuators(const std::array<std::uint8_t, 4>& flags) {
-  struct ArmFlags { int location; std::uint8_t hand, lower; };
+  struct ArmFlags {
+    int location;
+    std::uint8_t hand, lower;
+  };
   const ArmFlags arms[2] = {{locRightArm, flags[0], flags[1]}, {locLeftArm, flags[2], flags[3]}};
   for (const ArmFlags& a : arms) {
     // An equipment item that displaced an actuator keeps its slot.
@@ -418,8 +455,7 @@ bool TCritAlloc::SetNullSignature(bool on) {
   for (int loc = 0; loc < kLocationCount; ++loc) RemoveFrom(loc, ciNullSignature);
   if (!on) return true;
   bool ok = true;
-  for (int loc = locCenterTorso; loc < kLocationCount; ++loc)
-    ok = PutFirstFree(loc, ciNullSignature) && ok;
+  for (int loc = locCenterTorso; loc < kLocationCount; ++loc) ok = PutFirstFree(loc, ciNullSignature) && ok;
   return ok;
 }
 
@@ -527,7 +563,9 @@ void TCritAlloc::LoadSlot(int location, int slot, std::int16_t code, TWeapon* it
   armoured_[location][slot - 1] = 0;
 }
 
-int TCritAlloc::SecondaryOf(int primary) { return kSecondary[static_cast<std::size_t>(primary & lcLocationMask)]; }
+int TCritAlloc::SecondaryOf(int primary) {
+  return kSecondary[static_cast<std::size_t>(primary & lcLocationMask)];
+}
 
 int TCritAlloc::Link(TWeapon* item) {
   if (!item) return 0;
@@ -563,7 +601,11 @@ int TCritAlloc::Link(TWeapon* item) {
 bool TCritAlloc::Move(TWeapon* item, int locationCode, int start) {
   if (!item) return false;
   // Remember the old chain, give it up, and take it back if the new place refuses.
-  struct Held { int loc, slot; TSlot cell; std::uint8_t armoured; };
+  struct Held {
+    int loc, slot;
+    TSlot cell;
+    std::uint8_t armoured;
+  };
   std::array<Held, 2 * kMaxSlots> held{};
   int n = 0;
   const std::int16_t oldFirst = item->SlotsFirst;
@@ -597,8 +639,8 @@ bool TCritAlloc::ArmouredAt(int location, int slot) const {
 void TCritAlloc::SetArmoured(int location, int slot, bool on) {
   if (!Valid(location, slot)) return;
   const TSlot target = At(location, slot);
-  const bool refused = target.Code == ciEmpty || target.Code == ciCase || target.Code == ciCase2 ||
-                       IsAmmunition(target.Code);
+  const bool refused =
+      target.Code == ciEmpty || target.Code == ciCase || target.Code == ciCase2 || IsAmmunition(target.Code);
   if (target.Code >= ciShoulder && target.Code <= ciFoot) {
     armoured_[location][slot - 1] = on ? 1 : 0;  // each actuator is armoured alone
     return;

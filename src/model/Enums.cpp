@@ -19,25 +19,25 @@ int BitIndex(unsigned bit) {
   return -1;
 }
 
-constexpr std::array<std::string_view, 6> kRulesLevels = {
-    "Inner Sphere Level 1", "Inner Sphere Level 2", "Inner Sphere Level 3",
-    "Clan Level 2",         "Clan Level 3",         "Mixed/Custom Level 3"};
+constexpr std::array<std::string_view, 6> kRulesLevels = {"Inner Sphere Level 1", "Inner Sphere Level 2",
+                                                          "Inner Sphere Level 3", "Clan Level 2",
+                                                          "Clan Level 3",         "Mixed/Custom Level 3"};
 constexpr std::array<std::string_view, 4> kOptions = {"LAM", "Omni", "Quad", "Utility"};
-constexpr std::array<std::string_view, 5> kStructures = {"Standard", "Endo Steel", "Composite",
-                                                         "Reinforced", "Clan Endo Steel"};
-constexpr std::array<std::string_view, 7> kEngines = {
-    "Fusion", "XL Fusion", "XXL Fusion", "Compact", "I.C.E.", "Clan XL Fusion", "Clan XXL Fusion"};
+constexpr std::array<std::string_view, 5> kStructures = {"Standard", "Endo Steel", "Composite", "Reinforced",
+                                                         "Clan Endo Steel"};
+constexpr std::array<std::string_view, 7> kEngines = {"Fusion", "XL Fusion",      "XXL Fusion",     "Compact",
+                                                      "I.C.E.", "Clan XL Fusion", "Clan XXL Fusion"};
 constexpr std::array<std::string_view, 5> kHeatSinks = {"Single", "Double", "Compact", "Laser",
                                                         "Clan Double"};
 constexpr std::array<std::string_view, 4> kGyros = {"Standard", "Compact", "Heavy-Duty", "XL Gyro"};
-constexpr std::array<std::string_view, 5> kCockpits = {
-    "Standard", "Command Console", "Enhanced Imaging", "Small Cockpit", "Torso-Mounted"};
-constexpr std::array<std::string_view, 7> kTargeting = {
-    "Standard",      "Long-Range",  "Short-Range",  "Variable-Range",
-    "Anti-Aircraft", "Multi-Trac", "Multi-Trac II"};
+constexpr std::array<std::string_view, 5> kCockpits = {"Standard", "Command Console", "Enhanced Imaging",
+                                                       "Small Cockpit", "Torso-Mounted"};
+constexpr std::array<std::string_view, 7> kTargeting = {"Standard",       "Long-Range",    "Short-Range",
+                                                        "Variable-Range", "Anti-Aircraft", "Multi-Trac",
+                                                        "Multi-Trac II"};
 constexpr std::array<std::string_view, 2> kJumpJets = {"Standard", "Improved"};
-constexpr std::array<std::string_view, 4> kMiscFlags = {
-    "Limiting", "Armless", "Enhanced Satellite Uplink", "Null-Signature System"};
+constexpr std::array<std::string_view, 4> kMiscFlags = {"Limiting", "Armless", "Enhanced Satellite Uplink",
+                                                        "Null-Signature System"};
 constexpr std::array<std::string_view, 5> kTurrets = {"None", "Head", "Right Torso", "Left Torso",
                                                       "Dual Torso"};
 constexpr std::array<std::string_view, 4> kSuperchargers = {"None", "Center Torso", "Right Torso",
@@ -48,35 +48,33 @@ constexpr std::array<std::string_view, 10> kSources = {
 // Long and short armour names; the Clan kinds 7..9 have a second, prefixed pair.
 constexpr std::array<std::string_view, 11> kArmorLong = {
     "Standard", "Ferro-Fibrous", "Light Ferro-Fibrous", "Heavy Ferro-Fibrous", "Laser Reflective",
-    "Reactive", "Hardened", "Ferro-Fibrous", "Laser Reflective", "Reactive", "Patchwork"};
-constexpr std::array<std::string_view, 11> kArmorShort = {
-    "Standard", "FF", "Light FF", "Heavy FF", "Reflec", "Reactive", "Hardened",
-    "FF",       "Reflec", "Reactive", "ERROR"};
-constexpr std::array<std::string_view, 3> kClanArmorLong = {
-    "Clan Ferro-Fibrous", "Clan Laser Reflective", "Clan Reactive"};
+    "Reactive", "Hardened",      "Ferro-Fibrous",       "Laser Reflective",    "Reactive",
+    "Patchwork"};
+constexpr std::array<std::string_view, 11> kArmorShort = {"Standard", "FF",       "Light FF", "Heavy FF",
+                                                          "Reflec",   "Reactive", "Hardened", "FF",
+                                                          "Reflec",   "Reactive", "ERROR"};
+constexpr std::array<std::string_view, 3> kClanArmorLong = {"Clan Ferro-Fibrous", "Clan Laser Reflective",
+                                                            "Clan Reactive"};
 constexpr std::array<std::string_view, 3> kClanArmorShort = {"Cl FF", "Cl Reflec", "Cl React"};
 
 constexpr std::array<std::string_view, 8> kLocations = {
-    "Head", "Center Torso", "Right Torso", "Left Torso", "Right Arm", "Left Arm", "Right Leg",
-    "Left Leg"};
+    "Head", "Center Torso", "Right Torso", "Left Torso", "Right Arm", "Left Arm", "Right Leg", "Left Leg"};
 constexpr std::array<std::string_view, 8> kQuadLocations = {
-    "Head", "Center Torso", "Right Torso", "Left Torso", "Right Front Leg", "Left Front Leg",
-    "Right Rear Leg", "Left Rear Leg"};
+    "Head",           "Center Torso",   "Right Torso",  "Left Torso", "Right Front Leg",
+    "Left Front Leg", "Right Rear Leg", "Left Rear Leg"};
 constexpr std::array<std::string_view, 8> kAbbrevs = {"H", "CT", "RT", "LT", "RA", "LA", "RL", "LL"};
-constexpr std::array<std::string_view, 8> kQuadAbbrevs = {"H",   "CT",  "RT",  "LT",
-                                                          "RFL", "LFL", "RRL", "LRL"};
+constexpr std::array<std::string_view, 8> kQuadAbbrevs = {"H", "CT", "RT", "LT", "RFL", "LFL", "RRL", "LRL"};
 
 // Location codes 8..35 (rear, split and turret); "XXX" cannot occur for that body shape.
 constexpr std::array<std::string_view, 28> kCodes8to35 = {
-    "HR",    "CTR",   "RTR",   "LTR",   "XXX",   "XXX",   "RLR",   "LLR",    // 8..15
-    "H/CT",  "CT/H",  "R/CT",  "L/CT",  "RA/T",  "LA/T",  "RL/T",  "LL/T",   // 16..23
-    "H/CTR", "CT/HR", "R/CTR", "L/CTR", "XXX",   "XXX",   "RL/TR", "LL/TR",  // 24..31
-    "HT",    "XXX",   "RTT",   "LTT"};                                       // 32..35
+    "HR",    "CTR",   "RTR",   "LTR",   "XXX",  "XXX",  "RLR",   "LLR",    // 8..15
+    "H/CT",  "CT/H",  "R/CT",  "L/CT",  "RA/T", "LA/T", "RL/T",  "LL/T",   // 16..23
+    "H/CTR", "CT/HR", "R/CTR", "L/CTR", "XXX",  "XXX",  "RL/TR", "LL/TR",  // 24..31
+    "HT",    "XXX",   "RTT",   "LTT"};                                     // 32..35
 constexpr std::array<std::string_view, 28> kQuadCodes8to35 = {
-    "HR",    "CTR",   "RTR",   "LTR",   "RFLR",   "LFLR",   "RRLR",   "LRLR",
-    "H/CT",  "CT/H",  "R/CT",  "L/CT",  "RFL/T",  "LFL/T",  "RRL/T",  "LRL/T",
-    "H/CTR", "CT/HR", "R/CTR", "L/CTR", "RFL/TR", "LFL/TR", "RRL/TR", "LRL/TR",
-    "HT",    "XXX",   "RTT",   "LTT"};
+    "HR",     "CTR",    "RTR",    "LTR",    "RFLR",  "LFLR",  "RRLR",  "LRLR",  "H/CT",  "CT/H",
+    "R/CT",   "L/CT",   "RFL/T",  "LFL/T",  "RRL/T", "LRL/T", "H/CTR", "CT/HR", "R/CTR", "L/CTR",
+    "RFL/TR", "LFL/TR", "RRL/TR", "LRL/TR", "HT",    "XXX",   "RTT",   "LTT"};
 
 }  // namespace
 

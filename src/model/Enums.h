@@ -32,12 +32,27 @@ enum EHeatSinkType : std::uint8_t { hsSingle, hsDouble, hsCompact, hsLaser, hsCl
 enum EGyroType : std::uint8_t { gyStandard, gyCompact, gyHeavyDuty, gyXL };
 enum ECockpitType : std::uint8_t { cpStandard, cpCommandConsole, cpEnhancedImaging, cpSmall, cpTorsoMounted };
 enum ETargetingType : std::uint8_t {
-  tgStandard, tgLongRange, tgShortRange, tgVariableRange, tgAntiAircraft, tgMultiTrac, tgMultiTrac2
+  tgStandard,
+  tgLongRange,
+  tgShortRange,
+  tgVariableRange,
+  tgAntiAircraft,
+  tgMultiTrac,
+  tgMultiTrac2
 };
 enum EJumpJetType : std::uint8_t { jjStandard, jjImproved };
 enum EArmorType : std::uint8_t {
-  atStandard, atFerroFibrous, atLightFF, atHeavyFF, atLaserReflective, atReactive, atHardened,
-  atClanFF, atClanLaserReflective, atClanReactive, atPatchwork
+  atStandard,
+  atFerroFibrous,
+  atLightFF,
+  atHeavyFF,
+  atLaserReflective,
+  atReactive,
+  atHardened,
+  atClanFF,
+  atClanLaserReflective,
+  atClanReactive,
+  atPatchwork
 };
 constexpr int kArmorTypeCount = 11;
 
@@ -63,15 +78,33 @@ constexpr int lcLocationMask = 7;  // the body location of a location code
 
 // Armour sections, the order of TMech::Armor and TMech::ArmorTypes.
 enum EArmorSection : std::uint8_t {
-  asHead, asCenterTorso, asCenterTorsoRear, asRightTorso, asRightTorsoRear, asLeftTorso,
-  asLeftTorsoRear, asRightArm, asLeftArm, asRightLeg, asLeftLeg
+  asHead,
+  asCenterTorso,
+  asCenterTorsoRear,
+  asRightTorso,
+  asRightTorsoRear,
+  asLeftTorso,
+  asLeftTorsoRear,
+  asRightArm,
+  asLeftArm,
+  asRightLeg,
+  asLeftLeg
 };
 constexpr int kArmorSectionCount = 11;
 
 // Source of a design: the design file records 0 to 7; 3060 and the scenario
 // packs can be chosen on the description tab but a file records them as 7.
 enum ESource : std::uint8_t {
-  srcCustom, src2750, src3025, src3050, src3055, src3058, srcSourcebook, srcOther, src3060, srcScenarioPack
+  srcCustom,
+  src2750,
+  src3025,
+  src3050,
+  src3055,
+  src3058,
+  srcSourcebook,
+  srcOther,
+  src3060,
+  srcScenarioPack
 };
 
 // Display names. Each returns an empty text for a code it does not know.

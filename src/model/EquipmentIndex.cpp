@@ -4,10 +4,10 @@ namespace tfd {
 
 namespace {
 constexpr std::array<std::string_view, kCodeCount> kCodeNames = {
-    "Gauss",    "LightGauss", "Hatchet",  "Sword", "Arrow_IV",  "A-Pod",    "TAG",
-    "Artemis_IV", "Artemis_V", "C3Computer", "C3Slave", "Laser_AMS", "Targ_Comp", "HS",
-    "DoubleHS", "FF",         "ES",       "TSM",   "MASC",      "Jump_Jet", "CompactHS",
-    "LaserHS",  "Imprvd_JJ",  "@MG",      "@Lt_Gauss", "@Gauss"};
+    "Gauss",      "LightGauss", "Hatchet",    "Sword",     "Arrow_IV",  "A-Pod",     "TAG",
+    "Artemis_IV", "Artemis_V",  "C3Computer", "C3Slave",   "Laser_AMS", "Targ_Comp", "HS",
+    "DoubleHS",   "FF",         "ES",         "TSM",       "MASC",      "Jump_Jet",  "CompactHS",
+    "LaserHS",    "Imprvd_JJ",  "@MG",        "@Lt_Gauss", "@Gauss"};
 }
 
 std::string_view CodeNameText(ECode code) {

@@ -14,9 +14,32 @@
 namespace tfd {
 
 enum class ECode : std::uint8_t {
-  Gauss, LightGauss, Hatchet, Sword, Arrow_IV, A_Pod, TAG, Artemis_IV, Artemis_V, C3Computer,
-  C3Slave, Laser_AMS, Targ_Comp, HS, DoubleHS, FF, ES, TSM, MASC, Jump_Jet, CompactHS, LaserHS,
-  Imprvd_JJ, AmmoMG, AmmoLtGauss, AmmoGauss,
+  Gauss,
+  LightGauss,
+  Hatchet,
+  Sword,
+  Arrow_IV,
+  A_Pod,
+  TAG,
+  Artemis_IV,
+  Artemis_V,
+  C3Computer,
+  C3Slave,
+  Laser_AMS,
+  Targ_Comp,
+  HS,
+  DoubleHS,
+  FF,
+  ES,
+  TSM,
+  MASC,
+  Jump_Jet,
+  CompactHS,
+  LaserHS,
+  Imprvd_JJ,
+  AmmoMG,
+  AmmoLtGauss,
+  AmmoGauss,
   Count
 };
 constexpr std::size_t kCodeCount = static_cast<std::size_t>(ECode::Count);
@@ -35,12 +58,8 @@ class TEquipmentIndex {
   static constexpr int kFactCount = 3300;
 
   // The remembered identifier, 0 when none was remembered.
-  std::int16_t Id(ETech tech, ECode code) const {
-    return ids_[tech][static_cast<std::size_t>(code)];
-  }
-  void Remember(ETech tech, ECode code, std::int16_t id) {
-    ids_[tech][static_cast<std::size_t>(code)] = id;
-  }
+  std::int16_t Id(ETech tech, ECode code) const { return ids_[tech][static_cast<std::size_t>(code)]; }
+  void Remember(ETech tech, ECode code, std::int16_t id) { ids_[tech][static_cast<std::size_t>(code)] = id; }
   // True when `id` is the identifier remembered for `code` in either technology.
   bool Is(std::int16_t id, ECode code) const {
     return id != 0 && (id == Id(techInnerSphere, code) || id == Id(techClan, code));

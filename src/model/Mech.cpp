@@ -1,6 +1,5 @@
 #include "model/Mech.h"
 
-
 namespace tfd {
 
 namespace {
@@ -106,8 +105,10 @@ TMech& TMech::operator=(const TMech& other) {
   TConfiguration::ItemMap items;
   for (int i = 0; i < kConfigCount; ++i) {
     if (!Configs[i]) Configs[i] = std::make_unique<TConfiguration>(Configs[0].get());
-    if (other.Configs[i]) Configs[i]->AssignItems(*other.Configs[i], items);
-    else Configs[i]->Reset();
+    if (other.Configs[i])
+      Configs[i]->AssignItems(*other.Configs[i], items);
+    else
+      Configs[i]->Reset();
   }
   Config = Configs[0].get();
   for (int i = 0; i < kConfigCount; ++i) {

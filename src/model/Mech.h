@@ -18,8 +18,8 @@ namespace tfd {
 
 // Indices of TMech::Texts (1-based, as the design's descriptive texts are numbered).
 enum EDesignText : std::uint8_t {
-  txtModel = 1,       // type name (the "Type" field of the design description)
-  txtFilePath = 2,    // the file the design was loaded from, shown in the caption
+  txtModel = 1,     // type name (the "Type" field of the design description)
+  txtFilePath = 2,  // the file the design was loaded from, shown in the caption
   txtChassis = 3,
   txtPowerPlant = 4,
   txtJumpJets = 5,
@@ -31,8 +31,23 @@ constexpr int kTextCount = 12;
 
 // Indices of TMech::Weights.
 enum EWeight : std::uint8_t {
-  wFree, wStructure, wEngine, wWalkSpeed, wRunSpeed, wSprintSpeed, wJumpDistance, wJumpJets,
-  wHeatSinks, wGyro, wCockpit, wTargeting, wArmor, wReserved1, wReserved2, wJumpBoosters, wLAM
+  wFree,
+  wStructure,
+  wEngine,
+  wWalkSpeed,
+  wRunSpeed,
+  wSprintSpeed,
+  wJumpDistance,
+  wJumpJets,
+  wHeatSinks,
+  wGyro,
+  wCockpit,
+  wTargeting,
+  wArmor,
+  wReserved1,
+  wReserved2,
+  wJumpBoosters,
+  wLAM
 };
 constexpr int kWeightCount = 17;
 
@@ -41,8 +56,16 @@ enum EBodySection : std::uint8_t { bsHead, bsCenterTorso, bsSideTorso, bsArm, bs
 
 // Indices of TMech::CostParts.
 enum ECostPart : std::uint8_t {
-  cpCockpitCost, cpLifeSupport, cpSensors, cpMusculature, cpStructureCost, cpLegActuators,
-  cpEngineCost, cpGyroCost, cpArmorCost, cpMultiplier
+  cpCockpitCost,
+  cpLifeSupport,
+  cpSensors,
+  cpMusculature,
+  cpStructureCost,
+  cpLegActuators,
+  cpEngineCost,
+  cpGyroCost,
+  cpArmorCost,
+  cpMultiplier
 };
 
 constexpr double kDefaultCost = 18093451.0;
@@ -109,8 +132,8 @@ class TMech {
   std::uint8_t TorsoRatioFront = 3;
   std::uint8_t WeaponFilter = rlIS3;  // user-interface state: not reset by Clear
   std::uint8_t TorsoRatioRear = 1;
-  std::uint8_t MountMode = mmFront;   // not reset by Clear
-  std::uint8_t CurrentLocation = 0;   // not reset by Clear
+  std::uint8_t MountMode = mmFront;  // not reset by Clear
+  std::uint8_t CurrentLocation = 0;  // not reset by Clear
   std::int16_t EngineRating = 20;
   std::int16_t Reserved2 = 0;
   std::int16_t Reserved3 = 0;

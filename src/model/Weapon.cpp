@@ -44,8 +44,7 @@ TWeapon* TWeaponList::Insert(std::unique_ptr<TWeapon> item) {
 }
 
 void TWeaponList::Delete(const TWeapon* item) {
-  auto it = std::find_if(items_.begin(), items_.end(),
-                         [item](const auto& p) { return p.get() == item; });
+  auto it = std::find_if(items_.begin(), items_.end(), [item](const auto& p) { return p.get() == item; });
   if (it == items_.end()) return;
   const bool atCursor = cursor_ == it;
   auto next = items_.erase(it);
@@ -63,9 +62,7 @@ TWeapon* TWeaponList::NextEntry() {
   return cursor_ == items_.end() ? nullptr : cursor_->get();
 }
 
-bool TWeaponList::Last() const {
-  return cursor_ != items_.end() && std::next(cursor_) == items_.end();
-}
+bool TWeaponList::Last() const { return cursor_ != items_.end() && std::next(cursor_) == items_.end(); }
 
 int TWeaponList::IndexOf(const TWeapon* item) const {
   int i = 0;
@@ -91,8 +88,7 @@ void TWeaponNameList::Clear() {
 }
 
 bool TWeaponNameList::Insert(std::int16_t id, const std::string& name) {
-  auto it = std::find_if(entries_.begin(), entries_.end(),
-                         [id](const TWepName& e) { return e.Id >= id; });
+  auto it = std::find_if(entries_.begin(), entries_.end(), [id](const TWepName& e) { return e.Id >= id; });
   if (it != entries_.end() && it->Id == id) {
     ++it->Uses;
     return false;
@@ -102,8 +98,7 @@ bool TWeaponNameList::Insert(std::int16_t id, const std::string& name) {
 }
 
 void TWeaponNameList::Delete(std::int16_t id) {
-  auto it = std::find_if(entries_.begin(), entries_.end(),
-                         [id](const TWepName& e) { return e.Id == id; });
+  auto it = std::find_if(entries_.begin(), entries_.end(), [id](const TWepName& e) { return e.Id == id; });
   if (it == entries_.end()) return;
   if (--it->Uses > 0) return;
   const bool atCursor = cursor_ == it;

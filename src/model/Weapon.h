@@ -33,8 +33,8 @@ constexpr std::int16_t kLastStructureId = 1499;
 constexpr std::int16_t kFirstBallisticId = 300;  // below: energy weapons
 
 struct TWepInfoStruct {
-  std::string Name;       // NAME; ammunition names begin with "@"
-  std::string Abbrev;     // ABBR, the code name
+  std::string Name;    // NAME; ammunition names begin with "@"
+  std::string Abbrev;  // ABBR, the code name
   std::int16_t IdNum = 0;
   std::int16_t SaveNum = 0;
   std::int16_t Save97 = 0;  // the older save identifier of the design files
@@ -45,11 +45,11 @@ struct TWepInfoStruct {
   std::uint8_t Heat = 0;
   std::uint8_t Damage = 0;  // for ammunition: shots per ton
   std::uint8_t Crits = 0;
-  float Tons = 0.0f;        // for ammunition: the weight of one lot
+  float Tons = 0.0f;  // for ammunition: the weight of one lot
   std::int16_t BV = 0;
   std::uint8_t InList = 0;
   std::uint8_t Tech = 0;
-  double Cost = 0.0;        // for ammunition: the cost of one ton
+  double Cost = 0.0;  // for ammunition: the cost of one ton
   std::int16_t Options = 0;
   std::uint8_t Locs = 0;
   std::string DamageText;

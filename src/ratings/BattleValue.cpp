@@ -70,16 +70,19 @@ bool IsExposed(int code, const std::array<bool, kLocationCount>& exposed) {
 }
 
 // Heat sinks and jump jets carried as pods; `improved` is set by improved jets.
-void CountPod(const TWeapon& item, const TEquipmentIndex& eq, int& sinks, int& jumps,
-              bool& improved) {
+void CountPod(const TWeapon& item, const TEquipmentIndex& eq, int& sinks, int& jumps, bool& improved) {
   const std::int16_t id = item.SaveNum;
   const int slots = std::max<int>(0, item.Slots);
-  if (eq.Is(id, ECode::HS)) sinks += slots;
+  if (eq.Is(id, ECode::HS))
+    sinks += slots;
   else if (eq.Is(id, ECode::DoubleHS))
     sinks += id == eq.Id(techClan, ECode::DoubleHS) ? slots / 2 : slots / 3;
-  else if (eq.Is(id, ECode::CompactHS)) sinks += static_cast<int>(Round(item.Tons * 2.0 / 3.0));
-  else if (eq.Is(id, ECode::LaserHS)) sinks += slots / 2;
-  else if (eq.Is(id, ECode::Jump_Jet)) jumps += slots;
+  else if (eq.Is(id, ECode::CompactHS))
+    sinks += static_cast<int>(Round(item.Tons * 2.0 / 3.0));
+  else if (eq.Is(id, ECode::LaserHS))
+    sinks += slots / 2;
+  else if (eq.Is(id, ECode::Jump_Jet))
+    jumps += slots;
   else if (eq.Is(id, ECode::Imprvd_JJ)) {
     jumps += slots / 2;
     improved = true;
@@ -162,8 +165,10 @@ TItemSums SumItems(const TConfiguration& c, const TMech& m, bool alternate, TFir
     if (eq.Is(item.SaveNum, ECode::TSM)) sum.Tsm = true;
     if (eq.Is(item.SaveNum, ECode::MASC)) sum.Masc = true;
     sum.Heat += HeatFired(item);
-    if (item.Options & woOffensive) AddOffensiveItem(item, pod, fc, sum);
-    else sum.Defensive += item.BV;
+    if (item.Options & woOffensive)
+      AddOffensiveItem(item, pod, fc, sum);
+    else
+      sum.Defensive += item.BV;
     if (pod) CountPod(item, eq, sum.Sinks, sum.Jumps, sum.ImprovedPods);
     if ((item.Options & woExplosive) && IsExposed(item.Location, exposed))
       sum.Explosive += item.IsAmmo() ? kExplosivePoints * std::max<int>(0, item.Slots) : kExplosivePoints;
@@ -192,7 +197,7 @@ void RateMovement(TConfiguration& c, const TMech& m, int jumps, bool tsm, bool m
   const bool level3 = IsLevel3(m.RulesLevel);
   const int walk = m.WalkMP;
   const int jump = std::max(jumps, static_cast<int>(m.JumpBoosterMP));
-  const int run = tsm ? static_cast<int>(Round((walk + 1) * 1.5))
+  const int run = tsm    ? static_cast<int>(Round((walk + 1) * 1.5))
                   : masc ? walk * 2
                          : static_cast<int>(Round(walk * 1.5));
   const int jumpModifier = jump > 0 ? TargetMovementModifier(jump, level3) + 1 : 0;

@@ -145,8 +145,7 @@ void ConfigCostLines(TConfiguration& c, const TMech& m, int heatSinks, int jumps
   line[clArmActuators] = ArmActuatorCost(c, m);
   line[clHeatSinks] = HeatSinkCost(m.HeatSinkType, heatSinks);
   const double jumpPrice = m.JumpJetType == jjImproved ? 500.0 : 200.0;
-  line[clJumpJets] = t * jumps * jumps * jumpPrice +
-                     t * m.JumpBoosterMP * m.JumpBoosterMP * 150.0;
+  line[clJumpJets] = t * jumps * jumps * jumpPrice + t * m.JumpBoosterMP * m.JumpBoosterMP * 150.0;
   line[clCase] = CaseCost(c);
   line[clSupercharger] = c.SuperchargerLocation() != scNone ? m.EngineRating * 10000.0 : 0.0;
   line[clPowerAmp] = c.PowerAmpWeight * 20000.0;

@@ -43,7 +43,7 @@ std::int16_t ToWord(double v) {
 }  // namespace
 
 int ClusterHitsOnSeven(int size) {
-  static constexpr std::array<int, 21> kHits = {0, 1, 1, 2, 2, 3, 4, 4, 5, 5, 6,
+  static constexpr std::array<int, 21> kHits = {0, 1, 1, 2, 2, 3,  4,  4,  5,  5, 6,
                                                 7, 8, 8, 9, 9, 10, 10, 11, 11, 12};
   if (size <= 0) return 0;
   if (size < static_cast<int>(kHits.size())) return kHits[static_cast<std::size_t>(size)];

@@ -10,13 +10,13 @@ class TMech;
 
 // Switches of the graph options window; the set starts empty.
 enum EGraphOption : std::uint8_t {
-  goHeatUltra = 1,         // Ultra autocannons fire twice (heat)
-  goHeatStreak = 2,        // Streaks lock half of the time (heat)
-  goHeatMinRange = 4,      // nothing fires within its minimum range (heat)
-  goDamageUltra = 8,       // Ultra autocannons fire twice (damage)
-  goDamageStreak = 16,     // Streaks lock half of the time (damage)
-  goDamageMinRange = 32,   // nothing fires within its minimum range (damage)
-  goDamageCluster = 64,    // missiles and LB-X clusters hit as with a roll of 7
+  goHeatUltra = 1,        // Ultra autocannons fire twice (heat)
+  goHeatStreak = 2,       // Streaks lock half of the time (heat)
+  goHeatMinRange = 4,     // nothing fires within its minimum range (heat)
+  goDamageUltra = 8,      // Ultra autocannons fire twice (damage)
+  goDamageStreak = 16,    // Streaks lock half of the time (damage)
+  goDamageMinRange = 32,  // nothing fires within its minimum range (damage)
+  goDamageCluster = 64,   // missiles and LB-X clusters hit as with a roll of 7
 };
 constexpr std::uint8_t kGraphOptionsMask = 127;
 

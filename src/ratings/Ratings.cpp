@@ -82,8 +82,8 @@ TConfiguration& ComputeRatings(TMech& m) {
   DesignCostLines(m);
   m.Cost = TotalCost(m, c);
   const long total = Round(c.DefensiveRating + c.OffensiveRating);
-  m.BattleValue = static_cast<std::int32_t>(
-      std::clamp<long>(total, 0, std::numeric_limits<std::int32_t>::max()));
+  m.BattleValue =
+      static_cast<std::int32_t>(std::clamp<long>(total, 0, std::numeric_limits<std::int32_t>::max()));
   return c;
 }
 

@@ -21,9 +21,7 @@ constexpr std::array<std::array<double, kSkillLevels>, kSkillLevels> kMultiplier
     {0.85, 0.75, 0.67, 0.61, 0.57, 0.55, 0.53, 0.49},
 }};
 
-std::size_t SkillIndex(int skill) {
-  return static_cast<std::size_t>(std::clamp(skill, 0, kSkillLevels - 1));
-}
+std::size_t SkillIndex(int skill) { return static_cast<std::size_t>(std::clamp(skill, 0, kSkillLevels - 1)); }
 
 }  // namespace
 

@@ -5,7 +5,7 @@
 
 namespace tfd {
 
-constexpr int kSkillLevels = 8;        // skills 0 (best) to 7
+constexpr int kSkillLevels = 8;  // skills 0 (best) to 7
 constexpr int kDefaultGunnery = 4;
 constexpr int kDefaultPiloting = 5;
 

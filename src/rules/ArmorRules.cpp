@@ -14,7 +14,9 @@ namespace {
 constexpr int kHeadCap = 9;
 
 // The left and right sections each mirror bit joins: side-torso front, side-torso rear, arms, legs.
-struct MirrorPair { std::uint8_t bit, right, left; };
+struct MirrorPair {
+  std::uint8_t bit, right, left;
+};
 constexpr MirrorPair kMirrorPairs[] = {
     {1, asRightTorso, asLeftTorso},
     {2, asRightTorsoRear, asLeftTorsoRear},
@@ -31,7 +33,10 @@ void CapTorso(std::uint8_t& front, std::uint8_t& rear, int structure) {
   int excess = f + r - 2 * structure;
   if (excess <= 0) return;
   if (excess % 2 != 0) {
-    if (r > 0) --r; else --f;
+    if (r > 0)
+      --r;
+    else
+      --f;
     --excess;
   }
   const int half = excess / 2;
@@ -55,9 +60,7 @@ void Cap(std::uint8_t& value, int cap) {
   if (value > cap) value = static_cast<std::uint8_t>(std::max(0, cap));
 }
 
-std::uint8_t ToPoints(long points) {
-  return static_cast<std::uint8_t>(std::clamp(points, 0L, 255L));
-}
+std::uint8_t ToPoints(long points) { return static_cast<std::uint8_t>(std::clamp(points, 0L, 255L)); }
 
 }  // namespace
 
@@ -115,8 +118,7 @@ void ApplyArmorRules(TMech& m) {
     weight = CarriedArmorWeight(points, m.ArmorType, level3);
   }
   // The factor is what the carried tonnage buys.
-  m.ArmorFactor =
-      static_cast<std::int16_t>(level3 ? m.ArmorPoints : ArmorPointsFor(weight, m.ArmorType));
+  m.ArmorFactor = static_cast<std::int16_t>(level3 ? m.ArmorPoints : ArmorPointsFor(weight, m.ArmorType));
   m.Weights[wArmor] = weight;
 }
 

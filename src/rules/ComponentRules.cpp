@@ -27,10 +27,12 @@ std::uint8_t StructureAtLevel(std::uint8_t level, std::uint8_t type) {
   switch (level) {
     case rlIS1: return stStandard;
     case rlIS2:
-      return Swap(type, {{stComposite, stStandard}, {stReinforced, stStandard}, {stClanEndoSteel, stEndoSteel}});
+      return Swap(type,
+                  {{stComposite, stStandard}, {stReinforced, stStandard}, {stClanEndoSteel, stEndoSteel}});
     case rlIS3: return Swap(type, {{stClanEndoSteel, stEndoSteel}});
     case rlClan2:
-      return Swap(type, {{stEndoSteel, stClanEndoSteel}, {stComposite, stStandard}, {stReinforced, stStandard}});
+      return Swap(type,
+                  {{stEndoSteel, stClanEndoSteel}, {stComposite, stStandard}, {stReinforced, stStandard}});
     case rlClan3: return Swap(type, {{stEndoSteel, stClanEndoSteel}});
     default: return type;
   }
@@ -40,11 +42,9 @@ std::uint8_t EngineAtLevel(std::uint8_t level, std::uint8_t options, std::uint8_
   switch (level) {
     case rlIS1: return etFusion;
     case rlIS2:
-      return Swap(type, {{etXXL, etXL},
-                         {etCompact, etFusion},
-                         {etICE, etFusion},
-                         {etClanXL, etXL},
-                         {etClanXXL, etXL}});
+      return Swap(
+          type,
+          {{etXXL, etXL}, {etCompact, etFusion}, {etICE, etFusion}, {etClanXL, etXL}, {etClanXXL, etXL}});
     case rlIS3: return Swap(type, {{etClanXL, etXL}, {etClanXXL, etXXL}});
     case rlClan2:
       return Swap(type, {{etXL, etClanXL},
@@ -63,8 +63,7 @@ std::uint8_t EngineAtLevel(std::uint8_t level, std::uint8_t options, std::uint8_
 std::uint8_t HeatSinkAtLevel(std::uint8_t level, std::uint8_t type) {
   switch (level) {
     case rlIS1: return hsSingle;
-    case rlIS2:
-      return Swap(type, {{hsCompact, hsSingle}, {hsLaser, hsDouble}, {hsClanDouble, hsDouble}});
+    case rlIS2: return Swap(type, {{hsCompact, hsSingle}, {hsLaser, hsDouble}, {hsClanDouble, hsDouble}});
     case rlIS3: return Swap(type, {{hsLaser, hsDouble}, {hsClanDouble, hsDouble}});
     case rlClan2:
       return Swap(type, {{hsDouble, hsClanDouble}, {hsCompact, hsSingle}, {hsLaser, hsClanDouble}});

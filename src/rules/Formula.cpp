@@ -37,8 +37,7 @@ Int Saturate(double x, Int lo, Int hi) {
 
 }  // namespace
 
-double EvalFormula(const TMech& design, std::string_view formula, double B, double D, double T,
-                   double F) {
+double EvalFormula(const TMech& design, std::string_view formula, double B, double D, double T, double F) {
   if (formula.size() < 2) return 0.0;
   const char mode = formula[0];
   double acc = 0.0;

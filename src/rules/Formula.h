@@ -16,8 +16,7 @@ struct TWepInfoStruct;
 // tonnage, E the engine rating, and the arguments B, D, T and F. A number
 // directly followed by a variable is dropped. Never NaN or infinite: a division
 // by zero gives 0, and so does a result that is not finite.
-double EvalFormula(const TMech& design, std::string_view formula, double B, double D, double T,
-                   double F);
+double EvalFormula(const TMech& design, std::string_view formula, double B, double D, double T, double F);
 
 // Brings a record's design-dependent values up to date from its formulas:
 // tons first (T = 0), then slots, heat, damage, cost and battle value (T = the

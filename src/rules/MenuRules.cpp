@@ -80,54 +80,59 @@ TMenu OptionsMenu(const TMech& m) {
 
 TMenu StructureMenu(const TMech& m) {
   const std::uint8_t lv = m.RulesLevel;
-  return LevelMenu(NamedKinds(stStandard, stClanEndoSteel, StructureTypeName),
-                   [lv](std::uint8_t t) { return StructureAtLevel(lv, t); }, kAlways, m.StructureType);
+  return LevelMenu(
+      NamedKinds(stStandard, stClanEndoSteel, StructureTypeName),
+      [lv](std::uint8_t t) { return StructureAtLevel(lv, t); }, kAlways, m.StructureType);
 }
 
 TMenu EngineMenu(const TMech& m) {
   const std::uint8_t lv = m.RulesLevel, options = m.Options;
-  return LevelMenu(NamedKinds(etFusion, etClanXXL, EngineTypeName),
-                   [lv, options](std::uint8_t t) { return EngineAtLevel(lv, options, t); },
-                   [&m](std::uint8_t t) { return EngineAllowed(m, t); }, m.EngineType);
+  return LevelMenu(
+      NamedKinds(etFusion, etClanXXL, EngineTypeName),
+      [lv, options](std::uint8_t t) { return EngineAtLevel(lv, options, t); },
+      [&m](std::uint8_t t) { return EngineAllowed(m, t); }, m.EngineType);
 }
 
 TMenu HeatSinkMenu(const TMech& m) {
   const std::uint8_t lv = m.RulesLevel;
   // The menu lists "Clan Double" before "Laser".
-  return LevelMenu({{hsSingle, HeatSinkTypeName(hsSingle)},
-                    {hsDouble, HeatSinkTypeName(hsDouble)},
-                    {hsCompact, HeatSinkTypeName(hsCompact)},
-                    {hsClanDouble, HeatSinkTypeName(hsClanDouble)},
-                    {hsLaser, HeatSinkTypeName(hsLaser)}},
-                   [lv](std::uint8_t t) { return HeatSinkAtLevel(lv, t); }, kAlways, m.HeatSinkType);
+  return LevelMenu(
+      {{hsSingle, HeatSinkTypeName(hsSingle)},
+       {hsDouble, HeatSinkTypeName(hsDouble)},
+       {hsCompact, HeatSinkTypeName(hsCompact)},
+       {hsClanDouble, HeatSinkTypeName(hsClanDouble)},
+       {hsLaser, HeatSinkTypeName(hsLaser)}},
+      [lv](std::uint8_t t) { return HeatSinkAtLevel(lv, t); }, kAlways, m.HeatSinkType);
 }
 
 TMenu GyroMenu(const TMech& m) {
   const std::uint8_t lv = m.RulesLevel;
-  return LevelMenu(NamedKinds(gyStandard, gyXL, GyroTypeName),
-                   [lv](std::uint8_t t) { return GyroAtLevel(lv, t); },
-                   [&m](std::uint8_t t) { return GyroAllowed(m, t) && GyroFits(m, t); }, m.GyroType);
+  return LevelMenu(
+      NamedKinds(gyStandard, gyXL, GyroTypeName), [lv](std::uint8_t t) { return GyroAtLevel(lv, t); },
+      [&m](std::uint8_t t) { return GyroAllowed(m, t) && GyroFits(m, t); }, m.GyroType);
 }
 
 TMenu CockpitMenu(const TMech& m) {
   const std::uint8_t lv = m.RulesLevel;
-  return LevelMenu(NamedKinds(cpStandard, cpTorsoMounted, CockpitTypeName),
-                   [lv](std::uint8_t t) { return CockpitAtLevel(lv, t); },
-                   [&m](std::uint8_t t) { return CockpitAllowed(m, t) && CockpitFits(m, t); },
-                   m.CockpitType);
+  return LevelMenu(
+      NamedKinds(cpStandard, cpTorsoMounted, CockpitTypeName),
+      [lv](std::uint8_t t) { return CockpitAtLevel(lv, t); },
+      [&m](std::uint8_t t) { return CockpitAllowed(m, t) && CockpitFits(m, t); }, m.CockpitType);
 }
 
 TMenu TargetingMenu(const TMech& m) {
   const std::uint8_t lv = m.RulesLevel;
-  return LevelMenu(NamedKinds(tgStandard, tgMultiTrac2, TargetingTypeName),
-                   [lv](std::uint8_t t) { return TargetingAtLevel(lv, t); },
-                   [&m](std::uint8_t t) { return TargetingAllowed(m, t); }, m.TargetingType);
+  return LevelMenu(
+      NamedKinds(tgStandard, tgMultiTrac2, TargetingTypeName),
+      [lv](std::uint8_t t) { return TargetingAtLevel(lv, t); },
+      [&m](std::uint8_t t) { return TargetingAllowed(m, t); }, m.TargetingType);
 }
 
 TMenu JumpJetMenu(const TMech& m) {
   const std::uint8_t lv = m.RulesLevel;
-  return LevelMenu(NamedKinds(jjStandard, jjImproved, JumpJetTypeName),
-                   [lv](std::uint8_t t) { return JumpJetAtLevel(lv, t); }, kAlways, m.JumpJetType);
+  return LevelMenu(
+      NamedKinds(jjStandard, jjImproved, JumpJetTypeName),
+      [lv](std::uint8_t t) { return JumpJetAtLevel(lv, t); }, kAlways, m.JumpJetType);
 }
 
 TMenu ArmorMenu(const TMech& m, int target) {
@@ -135,19 +140,20 @@ TMenu ArmorMenu(const TMech& m, int target) {
   const int current =
       section ? m.ArmorTypes[static_cast<std::size_t>(ArmorSectionOfTag(target))] : m.ArmorType;
   const std::uint8_t lv = m.RulesLevel;
-  TMenu menu = LevelMenu({{atStandard, "Standard"},
-                          {atFerroFibrous, "Ferro-Fibrous"},
-                          {atLightFF, "Light Ferro-Fibrous"},
-                          {atHeavyFF, "Heavy Ferro-Fibrous"},
-                          {atLaserReflective, "Laser Reflective"},
-                          {atReactive, "Reactive"},
-                          {atHardened, "Hardened"},
-                          {atClanFF, "Clan Ferro-Fibrous"},
-                          {atClanLaserReflective, "Clan Laser Reflective"},
-                          {atClanReactive, "Clan Reactive"},
-                          {atPatchwork, "Patchwork"}},
-                         [lv](std::uint8_t t) { return ArmorAtLevel(lv, t); },
-                         [&m](std::uint8_t t) { return ArmorAllowed(m, t); }, current);
+  TMenu menu = LevelMenu(
+      {{atStandard, "Standard"},
+       {atFerroFibrous, "Ferro-Fibrous"},
+       {atLightFF, "Light Ferro-Fibrous"},
+       {atHeavyFF, "Heavy Ferro-Fibrous"},
+       {atLaserReflective, "Laser Reflective"},
+       {atReactive, "Reactive"},
+       {atHardened, "Hardened"},
+       {atClanFF, "Clan Ferro-Fibrous"},
+       {atClanLaserReflective, "Clan Laser Reflective"},
+       {atClanReactive, "Clan Reactive"},
+       {atPatchwork, "Patchwork"}},
+      [lv](std::uint8_t t) { return ArmorAtLevel(lv, t); },
+      [&m](std::uint8_t t) { return ArmorAllowed(m, t); }, current);
   // One section cannot be patchwork.
   if (section) menu[atPatchwork].Shown = false;
   return menu;
@@ -155,17 +161,17 @@ TMenu ArmorMenu(const TMech& m, int target) {
 
 TMenu TurretMenu(const TMech& m) {
   const std::uint8_t lv = m.RulesLevel;
-  return LevelMenu(NamedKinds(trNone, trDualTorso, TurretName),
-                   [lv](std::uint8_t k) { return TurretAtLevel(lv, k); },
-                   [&m](std::uint8_t k) { return TurretAllowed(m, k); }, m.Config->Turret);
+  return LevelMenu(
+      NamedKinds(trNone, trDualTorso, TurretName), [lv](std::uint8_t k) { return TurretAtLevel(lv, k); },
+      [&m](std::uint8_t k) { return TurretAllowed(m, k); }, m.Config->Turret);
 }
 
 TMenu SuperchargerMenu(const TMech& m) {
   const std::uint8_t lv = m.RulesLevel;
-  return LevelMenu(NamedKinds(scNone, scLeftTorso, SuperchargerName),
-                   [lv](std::uint8_t l) { return SuperchargerAtLevel(lv, l); },
-                   [&m](std::uint8_t l) { return SuperchargerAllowed(m, l); },
-                   m.Config->SuperchargerLocation());
+  return LevelMenu(
+      NamedKinds(scNone, scLeftTorso, SuperchargerName),
+      [lv](std::uint8_t l) { return SuperchargerAtLevel(lv, l); },
+      [&m](std::uint8_t l) { return SuperchargerAllowed(m, l); }, m.Config->SuperchargerLocation());
 }
 
 TMenu ConfigMenu(const TMech& m) {
@@ -261,20 +267,12 @@ TMenuChoice StoreMenuChoice(TMech& m, EMenu menu, int tag, int armorTarget) {
       c.Crits.SetEngine(value, m.EngineRating > 400);
       return Store(m.EngineType, tag, rqChassis);
     case EMenu::HeatSink: return Store(m.HeatSinkType, tag, rqChassis);
-    case EMenu::Gyro:
-      c.Crits.SetGyro(value);
-      return Store(m.GyroType, tag, rqChassis);
-    case EMenu::Cockpit:
-      c.Crits.SetCockpit(value);
-      return Store(m.CockpitType, tag, rqChassis);
-    case EMenu::Targeting:
-      c.Crits.SetTargeting(value);
-      return Store(m.TargetingType, tag, rqChassis);
+    case EMenu::Gyro: c.Crits.SetGyro(value); return Store(m.GyroType, tag, rqChassis);
+    case EMenu::Cockpit: c.Crits.SetCockpit(value); return Store(m.CockpitType, tag, rqChassis);
+    case EMenu::Targeting: c.Crits.SetTargeting(value); return Store(m.TargetingType, tag, rqChassis);
     case EMenu::JumpJet: return Store(m.JumpJetType, tag, rqChassis);
     case EMenu::Armor: return StoreArmorChoice(m, value, armorTarget);
-    case EMenu::Turret:
-      c.Crits.SetTurret(value);
-      return Store(c.Turret, tag, rqChassis);
+    case EMenu::Turret: c.Crits.SetTurret(value); return Store(c.Turret, tag, rqChassis);
     case EMenu::Supercharger:
       // Only the location bits of the configuration's supercharger byte change.
       return Store(c.Supercharger, (c.Supercharger & ~3) | (tag & 3), rqChassis);

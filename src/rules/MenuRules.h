@@ -25,7 +25,17 @@ using TMenu = std::vector<TMenuEntry>;
 
 // The menus that choose a design value.
 enum class EMenu {
-  Tech, Options, Structure, Engine, HeatSink, Gyro, Cockpit, Targeting, JumpJet, Armor, Turret,
+  Tech,
+  Options,
+  Structure,
+  Engine,
+  HeatSink,
+  Gyro,
+  Cockpit,
+  Targeting,
+  JumpJet,
+  Armor,
+  Turret,
   Supercharger
 };
 

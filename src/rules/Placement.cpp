@@ -158,9 +158,7 @@ EPlacement AddItem(TMech& m, const TAddRequest& r, TWeapon** placed) {
   return EPlacement::Placed;
 }
 
-bool IsOwnItem(const TMech& m, const TWeapon* item) {
-  return item && m.Config->Items.IndexOf(item) >= 0;
-}
+bool IsOwnItem(const TMech& m, const TWeapon* item) { return item && m.Config->Items.IndexOf(item) >= 0; }
 
 void DeleteItem(TMech& m, TWeapon* item) {
   if (!IsOwnItem(m, item)) return;
@@ -180,8 +178,7 @@ int ClearWeapons(TMech& m) {
 }
 
 bool MayDropOnSlot(const TConfiguration& c, int location, int slot) {
-  return slot >= 1 && slot <= c.Crits.UsableSlots(location) &&
-         c.Crits.SlotAt(location, slot).Code == ciEmpty;
+  return slot >= 1 && slot <= c.Crits.UsableSlots(location) && c.Crits.SlotAt(location, slot).Code == ciEmpty;
 }
 
 EPlacement MoveItem(TMech& m, TWeapon* item, int location, int slot) {

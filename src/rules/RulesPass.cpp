@@ -14,8 +14,8 @@ namespace tfd {
 namespace {
 
 bool KnownRulesLevel(std::uint8_t level) {
-  return level == rlIS1 || level == rlIS2 || level == rlIS3 || level == rlClan2 ||
-         level == rlClan3 || level == rlMixed3;
+  return level == rlIS1 || level == rlIS2 || level == rlIS3 || level == rlClan2 || level == rlClan3 ||
+         level == rlMixed3;
 }
 
 // Codes that no table knows (a damaged file, say) become the first code, so no
@@ -44,7 +44,9 @@ void KeepCodesInRange(TConfiguration& c) {
 
 // Which CASE kinds a rules level keeps, for the head, the torsos and the limbs.
 // A bit per kind: 1 << kind.
-struct CaseRule { std::uint8_t head, torso, limb; };
+struct CaseRule {
+  std::uint8_t head, torso, limb;
+};
 CaseRule CaseKindsKept(std::uint8_t level) {
   constexpr std::uint8_t is = 1 << caseIS, is2 = 1 << caseIS2, cl = 1 << caseClan, cl2 = 1 << caseClan2;
   switch (level) {
@@ -70,7 +72,7 @@ bool CaseKindKept(std::uint8_t rulesLevel, int location, std::uint8_t kind) {
   if (kind == caseNone) return true;
   if (kind > caseClan2) return false;
   const CaseRule rule = CaseKindsKept(rulesLevel);
-  const std::uint8_t kept = location == locHead ? rule.head
+  const std::uint8_t kept = location == locHead        ? rule.head
                             : location <= locLeftTorso ? rule.torso
                                                        : rule.limb;
   return (kept & (1u << kind)) != 0;
@@ -305,8 +307,7 @@ void LayChassisSlots(TMech& m) {
 void ApplyFixedItemWeights(TMech& m) {
   m.Weights[wGyro] = ((m.EngineRating + 99) / 100) * GyroFactor(m.GyroType);
   m.Weights[wCockpit] = CockpitWeight(m.CockpitType);
-  m.Weights[wTargeting] =
-      (m.TargetingType == tgVariableRange || m.TargetingType == tgMultiTrac2) ? 0.5 : 0.0;
+  m.Weights[wTargeting] = (m.TargetingType == tgVariableRange || m.TargetingType == tgMultiTrac2) ? 0.5 : 0.0;
   m.Weights[wJumpBoosters] = RoundHalfTon(m.Tonnage * 0.05 * m.JumpBoosterMP);
   m.Weights[wLAM] = (m.Options & optLAM) ? m.Tonnage * 0.1 : 0.0;
   m.Weights[wReserved1] = m.Weights[wReserved2] = 0.0;
@@ -366,7 +367,8 @@ double ConfigWeight(TConfiguration& c, const TMech& m) {
       equipment += item->Tons;
       if (item->SaveNum < kFirstBallisticId || m.Equipment->Is(item->SaveNum, ECode::Laser_AMS))
         energy += item->Tons;
-      if (item->Location & lcTurret) turretMounted[static_cast<std::size_t>(item->Location & 3)] += item->Tons;
+      if (item->Location & lcTurret)
+        turretMounted[static_cast<std::size_t>(item->Location & 3)] += item->Tons;
     }
   };
   add(c.Items);
@@ -381,14 +383,13 @@ double ConfigWeight(TConfiguration& c, const TMech& m) {
     if (kind == caseIS2) caseWeight += 1.0;
   }
   c.EquipmentWeight = equipment;
-  c.SuperchargerWeight =
-      c.SuperchargerLocation() != scNone ? CeilHalfTon(m.Weights[wEngine] * 0.1) : 0.0;
+  c.SuperchargerWeight = c.SuperchargerLocation() != scNone ? CeilHalfTon(m.Weights[wEngine] * 0.1) : 0.0;
   c.PowerAmpWeight = m.EngineType == etICE ? static_cast<double>(Ceil(energy * 0.1)) : 0.0;
   c.TurretWeight = turret;
   c.CaseWeight = caseWeight;
   c.ArmouredWeight = c.Crits.ArmouredWeight();
-  c.TotalWeight = equipment + caseWeight + turret + c.PowerAmpWeight + c.SuperchargerWeight +
-                  c.ArmouredWeight;
+  c.TotalWeight =
+      equipment + caseWeight + turret + c.PowerAmpWeight + c.SuperchargerWeight + c.ArmouredWeight;
   return c.TotalWeight;
 }
 
@@ -413,9 +414,9 @@ TRulesReport Recalculate(TMech& m, int request) {
 
   const double total = ConfigWeight(*m.Config, m);
   const auto& w = m.Weights;
-  m.Weights[wFree] = m.Tonnage - (w[wStructure] + w[wEngine] + w[wJumpJets] + w[wHeatSinks] +
-                                  w[wGyro] + w[wCockpit] + w[wTargeting] + w[wArmor] +
-                                  w[wJumpBoosters] + w[wLAM] + total);
+  m.Weights[wFree] =
+      m.Tonnage - (w[wStructure] + w[wEngine] + w[wJumpJets] + w[wHeatSinks] + w[wGyro] + w[wCockpit] +
+                   w[wTargeting] + w[wArmor] + w[wJumpBoosters] + w[wLAM] + total);
   return report;
 }
 

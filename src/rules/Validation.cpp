@@ -83,7 +83,9 @@ void CheckWeight(const TMech& m, TFindings& out) {
 void CheckArmor(const TMech& m, TFindings& out) {
   const auto& a = m.Armor;
   const auto& s = m.Structure;
-  struct Part { int front, rear, body, cap; };
+  struct Part {
+    int front, rear, body, cap;
+  };
   const int arm = 2 * s[bsArm], leg = 2 * s[bsLeg], side = 2 * s[bsSideTorso];
   const Part parts[] = {
       {asHead, -1, locHead, 3 * s[bsHead]},
@@ -97,8 +99,8 @@ void CheckArmor(const TMech& m, TFindings& out) {
   };
   long total = 0, max = 0;
   for (const Part& p : parts) {
-    const int points = a[static_cast<std::size_t>(p.front)] +
-                       (p.rear >= 0 ? a[static_cast<std::size_t>(p.rear)] : 0);
+    const int points =
+        a[static_cast<std::size_t>(p.front)] + (p.rear >= 0 ? a[static_cast<std::size_t>(p.rear)] : 0);
     total += points;
     max += p.cap;
     if (points <= p.cap) continue;
@@ -106,8 +108,9 @@ void CheckArmor(const TMech& m, TFindings& out) {
     f.Location = p.body;
     f.ArmorSection = p.front;
     f.Place = LocationName(p.body, m.IsQuad());
-    f.Message = f.Place + ": " + Number(points) + (p.rear >= 0 ? " armor points front and rear" : " armor points") +
-                ", at most " + Number(p.cap) + ".";
+    f.Message = f.Place + ": " + Number(points) +
+                (p.rear >= 0 ? " armor points front and rear" : " armor points") + ", at most " +
+                Number(p.cap) + ".";
   }
   // Half the maximum, rounded down, as a half allocation may leave it.
   if (total < max / 2) {
@@ -140,8 +143,8 @@ void CheckSlots(const TMech& m, TFindings& out) {
       f.Location = loc;
       f.Place = place;
       f.Message = used > limit ? f.Place + ": " + Number(used) + " of " + Number(limit) + " slots used."
-                               : f.Place + ": slot " + Number(beyond) + " lies beyond the " +
-                                     Number(limit) + " usable slots.";
+                               : f.Place + ": slot " + Number(beyond) + " lies beyond the " + Number(limit) +
+                                     " usable slots.";
     }
     if (armoured && !level3) {
       TFinding& f = out.Add("armored.level", svError, EFindingKind::Slots);
@@ -186,14 +189,13 @@ void CheckAmmunition(const TMech& m, TFindings& out) {
   const TConfiguration& c = *m.Config;
   auto carriesWeapon = [&](std::string_view name) {
     bool found = false;
-    ForEachCarried(c, m, [&](const TWeapon& w) { found = found || (!w.IsAmmo() && AmmoFeeds(name, w.Name)); });
+    ForEachCarried(c, m,
+                   [&](const TWeapon& w) { found = found || (!w.IsAmmo() && AmmoFeeds(name, w.Name)); });
     return found;
   };
   auto carriesAmmoFor = [&](std::string_view name) {
     bool found = false;
-    ForEachCarried(c, m, [&](const TWeapon& w) {
-      found = found || (w.IsAmmo() && AmmoFeeds(w.Name, name));
-    });
+    ForEachCarried(c, m, [&](const TWeapon& w) { found = found || (w.IsAmmo() && AmmoFeeds(w.Name, name)); });
     return found;
   };
   for (auto it = c.Items.begin(); it != c.Items.end(); ++it) {
@@ -207,9 +209,8 @@ void CheckAmmunition(const TMech& m, TFindings& out) {
     }
     if (!m.Equipment->UsesAmmo(item.SaveNum) || carriesAmmoFor(item.Name)) continue;
     // One line per kind of weapon.
-    const bool reported = std::any_of(c.Items.begin(), it, [&item](const auto& before) {
-      return before->Name == item.Name;
-    });
+    const bool reported =
+        std::any_of(c.Items.begin(), it, [&item](const auto& before) { return before->Name == item.Name; });
     if (reported) continue;
     TFinding& f = out.Add("ammo.missing", svWarning, EFindingKind::Equipment);
     Concerns(f, item, m);

@@ -38,7 +38,7 @@ struct TFinding {
   int Location = -1;      // body location 0..7 (an item's: where it sits), lcBin for the BIN, -1 for none
   int ArmorSection = -1;  // armour section 0..10 (the front one of a torso), -1 for none
   const TWeapon* Item = nullptr;  // the item concerned (not owned), null for none
-  std::string Place;      // the location or section as the player reads it; empty for none
+  std::string Place;              // the location or section as the player reads it; empty for none
   std::string Message;
 };
 

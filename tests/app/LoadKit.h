@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QStringList>
-#include <ostream>
 #include <QSharedMemory>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <ostream>
 
 #include "app/LoadRequests.h"
 

@@ -132,7 +132,8 @@ TEST(LoadInfoBlock, LaterCopyWhoseOwnerEndsTakesItsPlace) {
   QString name;
   ASSERT_TRUE(later.PendingRequest(&name));  // it serves its file itself
   EXPECT_EQ(name, "/g/c.tfi");
-  EXPECT_EQ(TLoadRequests::ProbeOwner(iso.key), static_cast<std::uint32_t>(QCoreApplication::applicationPid()));
+  EXPECT_EQ(TLoadRequests::ProbeOwner(iso.key),
+            static_cast<std::uint32_t>(QCoreApplication::applicationPid()));
   // And it listens for the copies after it.
   QSignalSpy nudges(&later, &TLoadRequests::nudged);
   TLoadRequests next(iso.key);

@@ -14,8 +14,8 @@
 #include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "LoadKit.h"
@@ -24,9 +24,9 @@
 #include "app/Startup.h"
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
+#include "ui/Errs/Errs.h"
 #include "ui/common/FileDialogSeam.h"
 #include "ui/common/MessageSeam.h"
-#include "ui/Errs/Errs.h"
 #include "ui/main/OpenDesign.h"
 #include "ui/main/TfrmTFD.h"
 
@@ -236,8 +236,10 @@ TEST_F(Serving, FailedLoadKeepsTheDesignBeingEdited) {
     TMessageSeam::SetNextAnswer(QMessageBox::No);
     serving->ServeFile(c.file);
     ASSERT_EQ(Shown().size(), 2) << c.file.toStdString();  // the save question, then the error
-    if (!c.message.isEmpty()) EXPECT_EQ(Shown()[1], "Titanframe Designer|" + c.message);
-    else EXPECT_TRUE(Shown()[1].contains("noise.TFC") || Shown()[1].contains("Wrong Version"));
+    if (!c.message.isEmpty())
+      EXPECT_EQ(Shown()[1], "Titanframe Designer|" + c.message);
+    else
+      EXPECT_TRUE(Shown()[1].contains("noise.TFC") || Shown()[1].contains("Wrong Version"));
     EXPECT_EQ(window->Design().Tonnage, 65) << c.file.toStdString();
     EXPECT_EQ(window->Design().RulesLevel, level);
     EXPECT_EQ(window->Design().Config->Items.Size(), items);
@@ -364,7 +366,8 @@ TEST_F(Serving, HandedOverRequestWaitsForTheDialogAndAsksBeforeReplacing) {
 
   TMessageSeam::SetNextAnswer(QMessageBox::No);
   SwitchAwayAndBack();
-  EXPECT_EQ(Shown(), QStringList{"Confirm|Replace the design you have just opened with hollow-warden-hw3.html?"});
+  EXPECT_EQ(Shown(),
+            QStringList{"Confirm|Replace the design you have just opened with hollow-warden-hw3.html?"});
   EXPECT_FALSE(Pending());
   EXPECT_EQ(window->Design().Tonnage, 50);
   SwitchAwayAndBack();
@@ -444,7 +447,8 @@ TEST(OpenDialog, EntriesShowTheirCaptionsAndMatchWithoutRegardToCase) {
     QTest::qWait(50);  // the model filters on its next turn of the event loop
     const QModelIndex root = model->index(dir.path());
     QStringList names;
-    for (int row = 0; row < model->rowCount(root); ++row) names << model->index(row, 0, root).data().toString();
+    for (int row = 0; row < model->rowCount(root); ++row)
+      names << model->index(row, 0, root).data().toString();
     names.sort(Qt::CaseInsensitive);
     return names;
   };

@@ -87,7 +87,8 @@ TEST(SqliteQuery, AnotherClassAMissingColumnOrAValueBeyondItsClassIsAnError) {
   }
 
   // SQLite would store text in a small-integer column: that is no small integer.
-  db->Execute("INSERT INTO T VALUES ('x', 1, 1, 'd'); CREATE TABLE U (ID SMALLINT); INSERT INTO U VALUES (40000);");
+  db->Execute(
+      "INSERT INTO T VALUES ('x', 1, 1, 'd'); CREATE TABLE U (ID SMALLINT); INSERT INTO U VALUES (40000);");
   q->Close();
   q->ClearText();
   q->AddLine("SELECT * FROM T WHERE S='d'");
@@ -137,9 +138,10 @@ class SqliteTableTest : public ::testing::Test {
  protected:
   void SetUp() override {
     db_ = OpenSqliteDatabase(":memory:", EOpenMode::Create);
-    db_->Execute("CREATE TABLE C (Name TEXT NOT NULL, A INTEGER, B SMALLINT);"
-                 "INSERT INTO C VALUES ('one', 1, 1); INSERT INTO C VALUES ('two', 2, 2);"
-                 "INSERT INTO C VALUES ('three', 3, 3);");
+    db_->Execute(
+        "CREATE TABLE C (Name TEXT NOT NULL, A INTEGER, B SMALLINT);"
+        "INSERT INTO C VALUES ('one', 1, 1); INSERT INTO C VALUES ('two', 2, 2);"
+        "INSERT INTO C VALUES ('three', 3, 3);");
     table_ = db_->NewTable("C");
     table_->Open();
   }

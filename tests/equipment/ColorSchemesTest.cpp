@@ -29,8 +29,10 @@ class UserFolder : public ::testing::Test {
     ::setenv("XDG_DATA_HOME", root_.c_str(), 1);
   }
   void TearDown() override {
-    if (hadOld_) ::setenv("XDG_DATA_HOME", saved_.c_str(), 1);
-    else ::unsetenv("XDG_DATA_HOME");
+    if (hadOld_)
+      ::setenv("XDG_DATA_HOME", saved_.c_str(), 1);
+    else
+      ::unsetenv("XDG_DATA_HOME");
     fs::remove_all(root_);
   }
   static TColorSchemeStore Open() {

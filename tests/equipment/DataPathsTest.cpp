@@ -65,8 +65,10 @@ TEST(UserData, FollowsXdgDataHomeOrTheHomeFolder) {
   ::setenv("XDG_DATA_HOME", "relative/is/ignored", 1);
   EXPECT_EQ(UserDataFolder().filename(), "titanframe-designer");
   EXPECT_NE(UserDataFolder().string().find(".local/share"), std::string::npos);
-  if (old) ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
-  else ::unsetenv("XDG_DATA_HOME");
+  if (old)
+    ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
+  else
+    ::unsetenv("XDG_DATA_HOME");
 }
 
 }  // namespace

@@ -107,7 +107,8 @@ TEST(ShippedData, AmmunitionNamesItsWeaponAndCarriesShotsPerTon) {
   for (const auto* r : d.rows) {
     if (!IsAmmunition(r->SaveNum)) continue;
     ASSERT_EQ(r->Name.substr(0, 1), "@") << r->IdNum;
-    EXPECT_EQ(r->Name.find('('), std::string::npos) << r->Name << ": readouts drop bracketed text after an \"@\"";
+    EXPECT_EQ(r->Name.find('('), std::string::npos)
+        << r->Name << ": readouts drop bracketed text after an \"@\"";
     EXPECT_GT(r->Damage, 0) << r->Name;
     EXPECT_FLOAT_EQ(r->Tons, 1.0f) << r->Name;
     EXPECT_GT(r->Cost, 0.0) << r->Name;
@@ -232,7 +233,8 @@ TEST(ShippedData, FormulasUseOnlyKnownValuesAndGiveFiniteValuesForEveryDesign) {
       if (f.empty()) continue;
       any = true;
       EXPECT_NE(std::string("HQWRN").find(f[0]), std::string::npos) << r->Name << ": " << f;
-      for (char c : Letters(f)) EXPECT_NE(std::string("MEDT").find(c), std::string::npos) << r->Name << ": " << f;
+      for (char c : Letters(f))
+        EXPECT_NE(std::string("MEDT").find(c), std::string::npos) << r->Name << ": " << f;
     }
     if (!any) continue;
     ++withFormulas;

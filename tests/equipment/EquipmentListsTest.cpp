@@ -100,7 +100,8 @@ std::unique_ptr<IDatabase> DbWithColumn(const std::string& column, const std::st
   const auto at = schema.find("\n  " + column + " ");
   const auto end = schema.find('\n', at + 1);
   const bool last = schema[end - 1] != ',';
-  schema.replace(at, end - at, declaration.empty() ? "" : "\n  " + column + " " + declaration + (last ? "" : ","));
+  schema.replace(at, end - at,
+                 declaration.empty() ? "" : "\n  " + column + " " + declaration + (last ? "" : ","));
   if (declaration.empty() && last) schema.erase(schema.rfind(',', at), 1);  // the comma before goes too
   db->Execute(schema);
   return db;
@@ -155,7 +156,8 @@ TEST(EquipmentLists, DesignDependentValuesFollowTheDesignInMiscellaneousAndStruc
   auto db = test::SchemaDb();
   const std::string cols = ", TONS, CRITS, DMG, CALCTONS, CALCCRITS, CALCDMG, CALCBV";
   AddRow(*db, 900, "Chopper", "Hatchet", 0, cols, ", 0, 0, 0, 'WM/15', 'WM/15', 'NM/5', 'ND*1.5'");
-  AddRow(*db, 1400, "Clan Booster", "MASC", 0, ", CALCTONS, CALCCRITS, CALCCOST", ", 'WM/25', 'NT', 'NE*T*1000'");
+  AddRow(*db, 1400, "Clan Booster", "MASC", 0, ", CALCTONS, CALCCRITS, CALCCOST",
+         ", 'WM/25', 'NT', 'NE*T*1000'");
   AddRow(*db, 100, "Odd Laser", "", 0, ", TONS, CALCTONS", ", 1, 'NM'");
   AddRow(*db, 2700, "Custom Chopper", "", 0, ", TONS, CALCTONS", ", 2, 'NM'");
   TEquipmentLists lists;

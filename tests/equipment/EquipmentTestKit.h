@@ -25,7 +25,6 @@ inline std::unique_ptr<IDatabase> SchemaDb() {
   return db;
 }
 
-
 inline void AddRow(IDatabase& db, int id, const std::string& name, const std::string& abbr = "",
                    int save97 = 0, const std::string& moreColumns = "", const std::string& moreValues = "") {
   db.Execute("INSERT INTO WepTable (IDNUM, SAVENUM, SAVE97, NAME, ABBR" + moreColumns + ") VALUES (" +
@@ -34,6 +33,8 @@ inline void AddRow(IDatabase& db, int id, const std::string& name, const std::st
 }
 
 // The database the build made from the text sources in data/.
-inline std::unique_ptr<IDatabase> ShippedDb() { return OpenSqliteDatabase(TFD_TEST_DATABASE, EOpenMode::ReadOnly); }
+inline std::unique_ptr<IDatabase> ShippedDb() {
+  return OpenSqliteDatabase(TFD_TEST_DATABASE, EOpenMode::ReadOnly);
+}
 
 }  // namespace tfd::test

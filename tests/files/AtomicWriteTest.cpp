@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "files/AtomicWrite.h"
 
@@ -34,7 +34,9 @@ class AtomicWrite : public ::testing::Test {
     all << in.rdbuf();
     return all.str();
   }
-  static void Put(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+  static void Put(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
   // Names in the folder besides `keep`: temporary files left behind.
   int Leftovers(const std::string& keep) const {
     int n = 0;

@@ -55,7 +55,8 @@ TEST(DesignFile, HeaderValuesGoToTheirFields) {
   d.source = 5;
   d.texts[0] = "Sch\xe9rzo \x80";  // Windows-1252 text
   kit::TLoader l;
-  ASSERT_TRUE(l.Load("q.TFC", kit::Write(d)).Ok());  // technology bits 0: Inner Sphere Level 1, whatever the name
+  ASSERT_TRUE(
+      l.Load("q.TFC", kit::Write(d)).Ok());  // technology bits 0: Inner Sphere Level 1, whatever the name
   const TMech& m = l.design;
   EXPECT_EQ(m.RulesLevel, rlIS1);
   EXPECT_EQ(m.Tonnage, 45);
@@ -115,12 +116,12 @@ TEST(DesignFile, ActuatorByteIsLowerArmThenHand) {
 TFileDesign Loaded() {
   TFileDesign d;
   TFileConfig c;
-  c.items = {{102, locRightArm, 1},                  // Medium Laser
-             {202, locRightTorso, 7},                // Autocannon/10
-             {802, locLeftTorso, 2, 2.0},            // @Autocannon/10, two tons
-             {701, locLeftTorso, 6},                 // two Double Heat Sinks
-             {605, locCenterTorso, 1},               // Anti-Missile System ("Inventory")
-             {203, locLeftArm | lcSplit, 10}};       // Autocannon/20 over left arm and left torso
+  c.items = {{102, locRightArm, 1},             // Medium Laser
+             {202, locRightTorso, 7},           // Autocannon/10
+             {802, locLeftTorso, 2, 2.0},       // @Autocannon/10, two tons
+             {701, locLeftTorso, 6},            // two Double Heat Sinks
+             {605, locCenterTorso, 1},          // Anti-Missile System ("Inventory")
+             {203, locLeftArm | lcSplit, 10}};  // Autocannon/20 over left arm and left torso
   c.slots.push_back({locRightArm, 5, 102, 0});
   for (int s = 1; s <= 7; ++s) c.slots.push_back({locRightTorso, s, 202, 1});
   for (int s = 1; s <= 2; ++s) c.slots.push_back({locLeftTorso, s, 802, 2});

@@ -31,7 +31,10 @@ TEST(Windows1252Writer, KeepsTheCodePageAndMarksWhatItCannot) {
   std::string out;
   EXPECT_TRUE(ToWindows1252("Sch\xc3\xa9rzo \xe2\x82\xac", out));
   EXPECT_EQ(out, "Sch\xe9rzo \x80");
-  EXPECT_FALSE(ToWindows1252("a\xd0\x96" "b", out));
+  EXPECT_FALSE(
+      ToWindows1252("a\xd0\x96"
+                    "b",
+                    out));
   EXPECT_EQ(out, "a?b");
   EXPECT_FALSE(ToWindows1252("\xff\xc3", out));  // not UTF-8
   EXPECT_EQ(out, "??");

@@ -114,7 +114,7 @@ class TDesignFileWriter {
 };
 
 struct TFileItem {
-  int number;      // file number of the row
+  int number;  // file number of the row
   int location;
   int slots;
   double tons = 0.0;
@@ -132,8 +132,8 @@ struct TFileConfig {
 };
 
 struct TFileDesign {
-  std::vector<std::string> texts = {"Brennock BK-1", "Cindral Frame", "Hollins 200", "", "Tessary Plate",
-                                    "Vox 5", "Sightline 3"};
+  std::vector<std::string> texts = {"Brennock BK-1", "Cindral Frame", "Hollins 200", "",
+                                    "Tessary Plate", "Vox 5",         "Sightline 3"};
   std::vector<std::string> manufacturers = {"Brennock Works"};
   std::vector<std::string> armament = {"Medium Laser: Orrin Mk1"};
   int flags = 0x40;  // Inner Sphere Level 2
@@ -158,7 +158,8 @@ inline std::string Write(const TFileDesign& d, int version = 2311) {
     w.Byte(c.actuators).Byte(c.cases).Byte(static_cast<int>(c.items.size()));
     for (const auto& i : c.items) w.Word(i.number).Word(i.location).Word(i.slots).Real(i.tons);
     std::vector<std::pair<int, int>> table(78, {0, -1});
-    for (const auto& s : c.slots) table[static_cast<std::size_t>(kStart[s.location] + s.slot - 1)] = {s.code, s.index};
+    for (const auto& s : c.slots)
+      table[static_cast<std::size_t>(kStart[s.location] + s.slot - 1)] = {s.code, s.index};
     for (const auto& [code, index] : table) w.Word(code).Word(index);
   }
   w.Strings(d.overview);
@@ -173,18 +174,23 @@ inline std::string Readout(const std::string& technology, const std::string& hea
   std::string s = "Titanframe Technical Readout\n\nTest Frame TF-1\n\nMass: " + std::to_string(mass) +
                   " tons\nChassis: C\nPower Plant: P 200\n"
                   "a\nb\nJump Jets: J\nx\nArmor: A\nArmament: 0\nManufacturer: 0\nCommunications System: Cm\n"
-                  "Targeting & Tracking System: T\n\nOverview: 0\n\n\nTechnology: " + technology + "\n\n\n\n"
+                  "Targeting & Tracking System: T\n\nOverview: 0\n\n\nTechnology: " +
+                  technology +
+                  "\n\n\n\n"
                   "Internal Structure: Standard\nEngine: 200 Fusion\n  Walking MP: 4\n  Running MP: 6\n"
-                  "  Jumping MP: 0\nHeat Sinks: " + heatSinks + "\nGyro\nCockpit\nArmor Factor: 100 Std 6.0\n\n\n"
+                  "  Jumping MP: 0\nHeat Sinks: " +
+                  heatSinks +
+                  "\nGyro\nCockpit\nArmor Factor: 100 Std 6.0\n\n\n"
                   "  Head: 3 9\n  Center Torso: 16 20\n  Center Torso (rear): 6\n  R/L Torso: 12 15\n"
-                  "  R/L Torso (rear): 4\n  R/L Arm: " + std::to_string(arm) + " 12\n  R/L Leg: " +
-                  std::to_string(leg) + " 14\n\n";
+                  "  R/L Torso (rear): 4\n  R/L Arm: " +
+                  std::to_string(arm) + " 12\n  R/L Leg: " + std::to_string(leg) + " 14\n\n";
   s += firstConfig.empty() ? " Weapons\n----\n" : firstConfig + "\n----\n header\n";
   for (const auto& i : items) s += i + "\n";
   return s + "\n";
 }
 
-inline std::string Line(const std::string& name, const std::string& location, const std::string& numbers, char marker = ' ') {
+inline std::string Line(const std::string& name, const std::string& location, const std::string& numbers,
+                        char marker = ' ') {
   std::string field = name;
   field.resize(26, ' ');
   return field + marker + location + " " + numbers;
@@ -212,7 +218,8 @@ inline std::string Section(const std::string& name, const std::vector<std::strin
 }
 
 // A page with the given body tag, version comment and body lines.
-inline std::string Page(const std::string& body, const std::string& version, const std::vector<std::string>& lines) {
+inline std::string Page(const std::string& body, const std::string& version,
+                        const std::vector<std::string>& lines) {
   std::string s = "<HTML>\n" + body + "\n<!-- VER " + version + " -->\n";
   for (const auto& l : lines) s += l + "\n";
   return s + "</BODY>\n";
@@ -225,10 +232,20 @@ inline std::string Row(std::initializer_list<std::string> cells) {
 }
 
 inline std::vector<std::string> Chassis(const std::string& arm, const std::string& leg) {
-  return {"<TABLE>", "<TR><TH>Specs</TH></TR>", Row({"Type:", "Test Frame"}), Row({"Tonnage:", "50"}),
-          Row({"Technology Base:", "Inner Sphere Level 2 Sourcebook"}), "</TABLE>", "<TABLE>", "<!-- Equipment -->",
-          Row({"Walking MP:", "4"}), Row({"Heat Sinks:", "10", "[10]"}), Row({"Armor Factor:", "100", "6.0"}),
-          Row({"R/L Arm", arm, "12"}), Row({"R/L Leg", leg, "14"}), "</TABLE>"};
+  return {"<TABLE>",
+          "<TR><TH>Specs</TH></TR>",
+          Row({"Type:", "Test Frame"}),
+          Row({"Tonnage:", "50"}),
+          Row({"Technology Base:", "Inner Sphere Level 2 Sourcebook"}),
+          "</TABLE>",
+          "<TABLE>",
+          "<!-- Equipment -->",
+          Row({"Walking MP:", "4"}),
+          Row({"Heat Sinks:", "10", "[10]"}),
+          Row({"Armor Factor:", "100", "6.0"}),
+          Row({"R/L Arm", arm, "12"}),
+          Row({"R/L Leg", leg, "14"}),
+          "</TABLE>"};
 }
 
 }  // namespace tfd::kit

@@ -10,7 +10,8 @@ namespace {
 const std::string kSep(1, kCellSeparator);
 
 TEST(HtmlLines, TagsBecomeSeparatorsAndBlanksCollapse) {
-  EXPECT_EQ(HtmlLineText("<TR><TD>Chassis:</TD><TD>Oskar  Type\t4</TD></TR>"), "Chassis:" + kSep + "Oskar Type 4");
+  EXPECT_EQ(HtmlLineText("<TR><TD>Chassis:</TD><TD>Oskar  Type\t4</TD></TR>"),
+            "Chassis:" + kSep + "Oskar Type 4");
   // An empty cell leaves no trace; a blank cell keeps its blank.
   EXPECT_EQ(HtmlLineText("<TD>A</TD><TD></TD><TD>B</TD>"), "A" + kSep + "B");
   EXPECT_EQ(HtmlLineText("<TD>A</TD><TD> </TD><TD>B</TD>"), "A" + kSep + " " + kSep + "B");
@@ -19,7 +20,8 @@ TEST(HtmlLines, TagsBecomeSeparatorsAndBlanksCollapse) {
   // Blanks between cells belong to no cell; references are their characters.
   EXPECT_EQ(HtmlLineText("<TD>Tonnage:</TD> <TD>55</TD>"), "Tonnage:" + kSep + "55");
   EXPECT_EQ(HtmlLineText("<td>A</td>\t<td> </td> <td>B</td>"), "A" + kSep + " " + kSep + "B");
-  EXPECT_EQ(HtmlLineText("<TD>T &amp; T &AMP; &lt;x&gt; caf&#233; &#x41;&nbsp;&bogus;</TD>"), "T & T & <x> caf\xe9 A &bogus;");
+  EXPECT_EQ(HtmlLineText("<TD>T &amp; T &AMP; &lt;x&gt; caf&#233; &#x41;&nbsp;&bogus;</TD>"),
+            "T & T & <x> caf\xe9 A &bogus;");
 }
 
 using kit::Chassis;
@@ -27,11 +29,17 @@ using kit::Page;
 using kit::Row;
 
 TEST(HtmlReadout, BodyColoursAndTextureGoToTheSettings) {
-  struct Case { const char* body; const char* text; const char* background; bool texture; const char* url; };
+  struct Case {
+    const char* body;
+    const char* text;
+    const char* background;
+    bool texture;
+    const char* url;
+  };
   for (const Case& c : {Case{"<BODY TEXT=#C0C0C0>", "C0C0C0", "3F3F3F", false, ""},
                         Case{"<BODY>", "FFFFFF", "000000", false, ""},
-                        Case{"<BODY TEXT=#102030 BGCOLOR=#A0B0C0 BACKGROUND=\"plates.gif\">", "102030", "A0B0C0",
-                             true, "plates.gif"}}) {
+                        Case{"<BODY TEXT=#102030 BGCOLOR=#A0B0C0 BACKGROUND=\"plates.gif\">", "102030",
+                             "A0B0C0", true, "plates.gif"}}) {
     kit::TLoader l;
     l.html.UseTexture = !c.texture;
     l.Load("p.htm", Page(c.body, "0907", Chassis("8", "12")));
@@ -86,8 +94,7 @@ TEST(HtmlReadout, OmniTablesKeywordsSlotLinesAndLinking) {
         Row({"Medium Laser", " ", "LA", "1", "3", "1.0"}), Row({"Medium Laser", " ", "LA", "1", "3", "1.0"}),
         Row({"SRM 6", " ", "LT", "2", "4", "3.0"}), Row({"@SRM 6 (15)", " ", "LT", "1", "0", "1.0"}),
         Row({"CASE", " ", "LT", "1", "0", "0.5"}), Row({"Unknown Gadget", " ", "RT", "1", "0", "1.0"}),
-        std::string("<!-- ACT RA LA -->"),
-        std::string("<!-- H 0005 0004 0001 0000 0004 0005 -->"),
+        std::string("<!-- ACT RA LA -->"), std::string("<!-- H 0005 0004 0001 0000 0004 0005 -->"),
         "<!-- LT " + srm + " " + srm + " " + ammo + " 0012 0000 0000 0000 0000 0000 0000 0000 0000 -->",
         "<!-- LA 0008 0009 000A " + laser + " " + laser + " 0000 0000 0000 0000 0000 0000 0000 -->",
         std::string("</TABLE>")})
@@ -119,10 +126,11 @@ TEST(HtmlReadout, OmniTablesKeywordsSlotLinesAndLinking) {
 
 TEST(HtmlReadout, AnItemWithNoSlotOfItsCodeStaysUnlinked) {
   auto lines = Chassis("8", "12");
-  for (const std::string& l : {std::string("<TABLE>"), std::string("<!-- Fixed -->"), std::string("<TR></TR>"),
-                               Row({"Medium Laser", " ", "RA", "1", "3", "1.0"}),
-                               std::string("<!-- RA 0008 0009 000A 000B 0065 0000 0000 0000 0000 0000 00 -->"),
-                               std::string("</TABLE>")})
+  for (const std::string& l :
+       {std::string("<TABLE>"), std::string("<!-- Fixed -->"), std::string("<TR></TR>"),
+        Row({"Medium Laser", " ", "RA", "1", "3", "1.0"}),
+        std::string("<!-- RA 0008 0009 000A 000B 0065 0000 0000 0000 0000 0000 00 -->"),
+        std::string("</TABLE>")})
     lines.push_back(l);
   kit::TLoader l;
   ASSERT_TRUE(l.Load("u.htm", Page("<BODY>", "0907", lines)).Ok());
@@ -135,13 +143,21 @@ TEST(HtmlReadout, AnItemWithNoSlotOfItsCodeStaysUnlinked) {
 TEST(HtmlReadout, LowerCaseTagsBlanksBetweenCellsAndReferences) {
   // The same page as written by other hands: lower-case tags, blanks between
   // the cells, "&amp;" for "&".
-  std::vector<std::string> lines = {
-      "<table>", "<tr><th>Specs</th></tr>", "<tr><td>Type:</td> <td>Test Frame</td></tr>",
-      "<tr><td>Tonnage:</td> <td>55</td></tr>", "<tr><td>Technology Base:</td> <td>Inner Sphere Level 2</td></tr>",
-      "<tr><td>Targeting &amp; Tracking System:</td> <td>Vigil 2</td></tr>", "</table>", "<table>",
-      "<!-- Equipment -->", "<tr><td>Walking MP:</td> <td>5</td></tr>",
-      "<tr><td>Heat Sinks:</td> <td>12</td> <td>[12]</td></tr>", "<tr><td>Armor Factor:</td> <td>100</td> <td>6.0</td></tr>",
-      "<tr><td>R/L Arm</td> <td>9</td> <td>12</td></tr>", "<tr><td>R/L Leg</td> <td>13</td> <td>14</td></tr>", "</table>"};
+  std::vector<std::string> lines = {"<table>",
+                                    "<tr><th>Specs</th></tr>",
+                                    "<tr><td>Type:</td> <td>Test Frame</td></tr>",
+                                    "<tr><td>Tonnage:</td> <td>55</td></tr>",
+                                    "<tr><td>Technology Base:</td> <td>Inner Sphere Level 2</td></tr>",
+                                    "<tr><td>Targeting &amp; Tracking System:</td> <td>Vigil 2</td></tr>",
+                                    "</table>",
+                                    "<table>",
+                                    "<!-- Equipment -->",
+                                    "<tr><td>Walking MP:</td> <td>5</td></tr>",
+                                    "<tr><td>Heat Sinks:</td> <td>12</td> <td>[12]</td></tr>",
+                                    "<tr><td>Armor Factor:</td> <td>100</td> <td>6.0</td></tr>",
+                                    "<tr><td>R/L Arm</td> <td>9</td> <td>12</td></tr>",
+                                    "<tr><td>R/L Leg</td> <td>13</td> <td>14</td></tr>",
+                                    "</table>"};
   kit::TLoader l;
   const TLoadResult r = l.Load("lower.html", Page("<body text=#c0c0c0>", "0907", lines));
   ASSERT_TRUE(r.Ok()) << r.Message;
@@ -155,8 +171,8 @@ TEST(HtmlReadout, LowerCaseTagsBlanksBetweenCellsAndReferences) {
 
 TEST(HtmlReadout, ItemsWithoutSlotCommentsArePlacedAsInATextReadout) {
   auto lines = Chassis("8", "12");
-  for (const std::string& l : {std::string("<TABLE>"), std::string("<!-- Fixed -->"), std::string("<TR></TR>"),
-                               Row({"Medium Laser", " ", "RA", "1", "3", "1.0"}),
+  for (const std::string& l : {std::string("<TABLE>"), std::string("<!-- Fixed -->"),
+                               std::string("<TR></TR>"), Row({"Medium Laser", " ", "RA", "1", "3", "1.0"}),
                                Row({"Double Heat Sink", " ", "RA/T", "2/1", "0", "1.0"}),
                                Row({"SRM 6", " ", "LT", "2", "4", "3.0"}), std::string("</TABLE>")})
     lines.push_back(l);
@@ -178,9 +194,10 @@ TEST(HtmlReadout, ItemsWithoutSlotCommentsArePlacedAsInATextReadout) {
 TEST(HtmlReadout, DesignDependentEquipmentFollowsTheCorrectedDesign) {
   auto lines = Chassis("8", "12");
   lines[3] = Row({"Tonnage:", "103"});
-  for (const std::string& l : {std::string("<TABLE>"), std::string("<!-- Fixed -->"), std::string("<TR></TR>"),
-                               Row({"Triple Strength Myomer", " ", "RT", "6", "0", "0.0"}),
-                               Row({"MASC", " ", "LT", "5", "0", "5.0"}), std::string("</TABLE>")})
+  for (const std::string& l :
+       {std::string("<TABLE>"), std::string("<!-- Fixed -->"), std::string("<TR></TR>"),
+        Row({"Triple Strength Myomer", " ", "RT", "6", "0", "0.0"}),
+        Row({"MASC", " ", "LT", "5", "0", "5.0"}), std::string("</TABLE>")})
     lines.push_back(l);
   kit::TLoader l;
   ASSERT_TRUE(l.Load("m.htm", Page("<BODY>", "0907", lines)).Ok());
@@ -192,26 +209,30 @@ TEST(HtmlReadout, DesignDependentEquipmentFollowsTheCorrectedDesign) {
 
 TEST(HtmlReadout, WhatCannotBeReadBecomesAWarning) {
   auto lines = Chassis("8", "12");
-  const std::vector<std::string> table = {"<TABLE>", "<!-- Fixed -->", "<TR></TR>",
-                                          Row({"Medium Laser", " ", "RA", "1", "3", "1.0"}),
-                                          Row({"Quantum Flux Cannon", " ", "RT", "3", "9", "7.0"}),
-                                          Row({"Large Laser", " ", "ZZ", "2", "8", "5.0"}),
-                                          "<TR><TD>stray words</TR>",
-                                          "<!-- HS: CT1 QQ2 -->",
-                                          "<!-- written by hand -->",
-                                          "<!-- RA 0008 0009 0066 0000 0000 0000 0000 0000 0000 0000 0000 0000 -->",
-                                          "</TABLE>"};
+  const std::vector<std::string> table = {
+      "<TABLE>",
+      "<!-- Fixed -->",
+      "<TR></TR>",
+      Row({"Medium Laser", " ", "RA", "1", "3", "1.0"}),
+      Row({"Quantum Flux Cannon", " ", "RT", "3", "9", "7.0"}),
+      Row({"Large Laser", " ", "ZZ", "2", "8", "5.0"}),
+      "<TR><TD>stray words</TR>",
+      "<!-- HS: CT1 QQ2 -->",
+      "<!-- written by hand -->",
+      "<!-- RA 0008 0009 0066 0000 0000 0000 0000 0000 0000 0000 0000 0000 -->",
+      "</TABLE>"};
   lines.insert(lines.end(), table.begin(), table.end());
   const std::string page = Page("<BODY>", "0907", lines);
   kit::TLoader l;
   const TLoadResult r = l.Load("w.htm", page);
   ASSERT_TRUE(r.Ok()) << r.Message;
-  EXPECT_EQ(kit::WarningLines(r), (std::vector<std::string>{
-                                      std::to_string(kit::LineOf(page, "Quantum")) + ": unknown equipment",
-                                      std::to_string(kit::LineOf(page, "Large Laser")) + ": no location",
-                                      std::to_string(kit::LineOf(page, "stray")) + ": line not understood",
-                                      std::to_string(kit::LineOf(page, "HS:")) + ": no location",
-                                      std::to_string(kit::LineOf(page, "by hand")) + ": line not understood"}));
+  EXPECT_EQ(
+      kit::WarningLines(r),
+      (std::vector<std::string>{std::to_string(kit::LineOf(page, "Quantum")) + ": unknown equipment",
+                                std::to_string(kit::LineOf(page, "Large Laser")) + ": no location",
+                                std::to_string(kit::LineOf(page, "stray")) + ": line not understood",
+                                std::to_string(kit::LineOf(page, "HS:")) + ": no location",
+                                std::to_string(kit::LineOf(page, "by hand")) + ": line not understood"}));
   EXPECT_EQ(r.Warnings[0].Text, "Quantum Flux Cannon RT 3 9 7.0");
   const TConfiguration& c = *l.design.Configs[0];
   ASSERT_EQ(c.Items.Size(), 3);  // the laser, the laser in the BIN, one heat sink
@@ -248,7 +269,8 @@ TEST(HtmlReadout, SampleMatchesItsTextReadout) {
     EXPECT_EQ(x->SlotsFirst, y->SlotsFirst) << x->Name;
   }
   for (int loc = 0; loc < 8; ++loc)
-    for (int s = 1; s <= 12; ++s) EXPECT_EQ(ca.Crits.SlotAt(loc, s).Code, cb.Crits.SlotAt(loc, s).Code) << loc << "/" << s;
+    for (int s = 1; s <= 12; ++s)
+      EXPECT_EQ(ca.Crits.SlotAt(loc, s).Code, cb.Crits.SlotAt(loc, s).Code) << loc << "/" << s;
   EXPECT_EQ(html.html.TextColor, "C0C0C0");
   EXPECT_EQ(html.html.BackgroundColor, "3F3F3F");
   EXPECT_TRUE(html.html.UseTexture);

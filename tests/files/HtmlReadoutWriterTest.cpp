@@ -11,8 +11,8 @@ namespace {
 constexpr kit::TCompareOptions kReadout{.Texts = true, .Slots = false, .ExactChassis = false, .Configs = 8};
 
 TEST(HtmlReadoutWriter, SamplesLoadBackToTheSameConstructionValuesAndItems) {
-  for (const char* name : {"hollow-warden-hw3.html", "hollow-warden-hw3.txt", "skarn-prime.txt", "brennock-bk1.TFI",
-                           "torvek-tk4q.TFI", "vashti-prime.TFC", "quillon-qn2.txt"}) {
+  for (const char* name : {"hollow-warden-hw3.html", "hollow-warden-hw3.txt", "skarn-prime.txt",
+                           "brennock-bk1.TFI", "torvek-tk4q.TFI", "vashti-prime.TFC", "quillon-qn2.txt"}) {
     kit::TLoader first, second;
     ASSERT_TRUE(first.LoadSample(name).Ok()) << name;
     const THtmlPage page{&first.html, "", ""};
@@ -54,7 +54,8 @@ TEST(HtmlReadoutWriter, PageTakesTheSettingsAndTheReaderGivesThemBack) {
   settings.IncludeFooter = false;
   const std::string html =
       HtmlReadout(l.design, kit::Lists(), {&settings, "<P>Clan Wolf archives</P>", "<P>footer</P>"});
-  EXPECT_NE(html.find("<BODY TEXT=#C0C0C0 BGCOLOR=#102030 BACKGROUND=\"plates %22new%22.gif\">"), std::string::npos);
+  EXPECT_NE(html.find("<BODY TEXT=#C0C0C0 BGCOLOR=#102030 BACKGROUND=\"plates %22new%22.gif\">"),
+            std::string::npos);
   EXPECT_LT(html.find("VER 0907"), html.find("Clan Wolf archives"));
   EXPECT_EQ(html.find("footer"), std::string::npos);  // its box is not checked
 

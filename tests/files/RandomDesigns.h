@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "FilesKit.h"
+#include "RandomSource.h"
 #include "equipment/Specs.h"
 #include "files/ReadoutParts.h"
-#include "RandomSource.h"
 #include "model/Mech.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
@@ -45,8 +45,12 @@ class TRandomDesigns : public TRandomSource {
     switch (Int(0, 5)) {
       case 0: return {};
       case 1: return "Brennock Works " + std::to_string(Int(0, 999));
-      case 2: return std::string(static_cast<std::size_t>(Int(200, 600)), static_cast<char>('a' + Int(0, 25)));
-      case 3: return "Sch\xc3\xa9rzo \xe2\x82\xac" + std::to_string(Int(0, 9)) + " Stra\xc3\x9f" "e";  // é € ß
+      case 2:
+        return std::string(static_cast<std::size_t>(Int(200, 600)), static_cast<char>('a' + Int(0, 25)));
+      case 3:
+        return "Sch\xc3\xa9rzo \xe2\x82\xac" + std::to_string(Int(0, 9)) +
+               " Stra\xc3\x9f"
+               "e";                                            // é € ß
       case 4: return "\xd0\x96\xd1\x83\xd0\xba \xe6\xb5\x8b";  // Cyrillic and CJK: beyond the code page
       default: return "Line with \"quotes\" & <angle> brackets";
     }
@@ -96,7 +100,8 @@ class TRandomDesigns : public TRandomSource {
       if (m.Options & optUtility) m.Options = 0;
     }
     Recalculate(m, rqAll);
-    const std::vector<int> configs = m.IsOmni() ? std::vector<int>{0, 1, Int(2, 7), Int(2, 7)} : std::vector<int>{0};
+    const std::vector<int> configs =
+        m.IsOmni() ? std::vector<int>{0, 1, Int(2, 7), Int(2, 7)} : std::vector<int>{0};
     for (int k : configs) {
       m.SelectConfig(k);
       Recalculate(m, rqAll);
@@ -106,7 +111,8 @@ class TRandomDesigns : public TRandomSource {
       c.Turret = Byte(0, 4);
       if (readoutKinds) {
         c.CaseKind = {};
-        if (Int(0, 1)) c.CaseKind[static_cast<std::size_t>(Int(1, 3))] = m.RulesLevel == rlClan2 ? caseClan : caseIS;
+        if (Int(0, 1))
+          c.CaseKind[static_cast<std::size_t>(Int(1, 3))] = m.RulesLevel == rlClan2 ? caseClan : caseIS;
         c.Supercharger = 0;
         c.Turret = 0;
       }
@@ -186,10 +192,10 @@ inline int ItemPosition(const TMech& m, int k, const TWeapon* item) {
 }
 
 struct TCompareOptions {
-  bool Texts = true;            // descriptive texts and lists
-  bool Slots = true;            // the slot grid, slot by slot
-  bool ExactChassis = true;     // component kinds the readouts do not carry
-  int Configs = 8;              // configurations compared
+  bool Texts = true;         // descriptive texts and lists
+  bool Slots = true;         // the slot grid, slot by slot
+  bool ExactChassis = true;  // component kinds the readouts do not carry
+  int Configs = 8;           // configurations compared
 };
 
 // Field by field; `what` names the round trip in the failure messages. An
@@ -198,7 +204,8 @@ struct TCompareOptions {
 inline void ExpectSameDesign(TMech& a, TMech& b, const std::string& what, const TCompareOptions& o = {}) {
   SCOPED_TRACE(what);
   if (o.Texts) {
-    for (int t : {txtModel, txtChassis, txtPowerPlant, txtJumpJets, txtArmor, txtComSystem, txtTargetingSystem})
+    for (int t :
+         {txtModel, txtChassis, txtPowerPlant, txtJumpJets, txtArmor, txtComSystem, txtTargetingSystem})
       EXPECT_EQ(a.Texts[static_cast<std::size_t>(t)], b.Texts[static_cast<std::size_t>(t)]) << "text " << t;
     EXPECT_EQ(a.Manufacturers, b.Manufacturers);
     EXPECT_EQ(ArmamentForFile(a), ArmamentForFile(b));
@@ -285,8 +292,8 @@ inline ::testing::AssertionResult SameBytes(const std::string& a, const std::str
   if (a == b) return ::testing::AssertionSuccess();
   std::size_t at = 0;
   while (at < a.size() && at < b.size() && a[at] == b[at]) ++at;
-  return ::testing::AssertionFailure() << "sizes " << a.size() << " and " << b.size() << ", first difference at byte "
-                                       << at;
+  return ::testing::AssertionFailure()
+         << "sizes " << a.size() << " and " << b.size() << ", first difference at byte " << at;
 }
 
 }  // namespace tfd::kit

@@ -63,8 +63,10 @@ TEST(ReaderLimits, LoadTimeGrowsWithTheFileNotItsSquare) {
   // Sixteen times the sections may take about sixteen times as long; laying
   // every configuration again after each section took 256 times as long.
   constexpr int kSections = 250;
-  const double text = LoadSeconds("r.txt", RepeatedSections(16 * kSections)) / LoadSeconds("r.txt", RepeatedSections(kSections));
-  const double html = LoadSeconds("r.htm", RepeatedTables(16 * kSections)) / LoadSeconds("r.htm", RepeatedTables(kSections));
+  const double text = LoadSeconds("r.txt", RepeatedSections(16 * kSections)) /
+                      LoadSeconds("r.txt", RepeatedSections(kSections));
+  const double html =
+      LoadSeconds("r.htm", RepeatedTables(16 * kSections)) / LoadSeconds("r.htm", RepeatedTables(kSections));
   EXPECT_LT(text, 48.0);
   EXPECT_LT(html, 48.0);
   // Every section's item is there, each placed once.
@@ -85,14 +87,16 @@ std::string Repeat(const std::string& unit, std::size_t n) {
 std::string WithOverview(long lines, const std::string& line) {
   std::string r = kit::Readout("Inner Sphere Level 2", "10", 8, 12, {});
   const std::string from = "Overview: 0\n";
-  r.replace(r.find(from), from.size(), "Overview: " + std::to_string(lines) + "\n" +
-                                           Repeat(line + "\n", static_cast<std::size_t>(std::min(lines, 2000L))));
+  r.replace(r.find(from), from.size(),
+            "Overview: " + std::to_string(lines) + "\n" +
+                Repeat(line + "\n", static_cast<std::size_t>(std::min(lines, 2000L))));
   return r;
 }
 
 std::string HtmlWithOverview(long lines) {
   std::vector<std::string> page = kit::Chassis("8", "12");
-  page.insert(page.begin() + 2, {kit::Row({"Overview:", ""}), "<!-- " + std::to_string(lines) + " -->", "<TR><TD>"});
+  page.insert(page.begin() + 2,
+              {kit::Row({"Overview:", ""}), "<!-- " + std::to_string(lines) + " -->", "<TR><TD>"});
   for (long i = 0; i < std::min(lines, 2000L); ++i) page.insert(page.begin() + 5, "A line.");
   return kit::Page("<BODY>", "0907", page);
 }
@@ -114,8 +118,9 @@ std::vector<TRefusal> FilesJustPastTheLimits() {
   return {
       {"es.txt", kit::Readout("Inner Sphere Level 2", "10", 8, 12, {"*ES:" + Repeat(" CT1", 1001)}),
        TooManyItemsMessage()},
-      {"items.txt", kit::Readout("Inner Sphere Level 2", "10", 8, 12,
-                                 std::vector<std::string>(1001, Line("Medium Laser", "RA", "1 3 1.00"))),
+      {"items.txt",
+       kit::Readout("Inner Sphere Level 2", "10", 8, 12,
+                    std::vector<std::string>(1001, Line("Medium Laser", "RA", "1 3 1.00"))),
        TooManyItemsMessage()},
       {"overview.txt", WithOverview(1001, ""), ListTooLongMessage()},
       {"chassis.txt",
@@ -127,8 +132,9 @@ std::vector<TRefusal> FilesJustPastTheLimits() {
       {"es.htm",
        [] {
          auto page = kit::Chassis("8", "12");
-         for (const std::string& l : {std::string("<TABLE>"), std::string("<!-- Fixed -->"), std::string("<TR></TR>"),
-                                      "<!-- ES:" + Repeat(" CT1", 1001) + " -->", std::string("</TABLE>")})
+         for (const std::string& l :
+              {std::string("<TABLE>"), std::string("<!-- Fixed -->"), std::string("<TR></TR>"),
+               "<!-- ES:" + Repeat(" CT1", 1001) + " -->", std::string("</TABLE>")})
            page.push_back(l);
          return kit::Page("<BODY>", "0907", page);
        }(),
@@ -154,7 +160,9 @@ TEST(ReaderLimits, AFilePastALimitIsRefusedAndLeavesANewDesign) {
   }
   // At the limits themselves everything loads.
   kit::TLoader l;
-  ASSERT_TRUE(l.Load("es.txt", kit::Readout("Inner Sphere Level 2", "10", 8, 12, {"*ES:" + Repeat(" CT1", 1000)})).Ok());
+  ASSERT_TRUE(
+      l.Load("es.txt", kit::Readout("Inner Sphere Level 2", "10", 8, 12, {"*ES:" + Repeat(" CT1", 1000)}))
+          .Ok());
   EXPECT_EQ(l.design.Configs[0]->Items.Size(), kMaxItemsPerConfiguration);
   ASSERT_TRUE(l.Load("o.txt", WithOverview(1000, std::string(kMaxTextChars, 'o'))).Ok());
   EXPECT_EQ(l.design.Overview.size(), 1000u);
@@ -211,10 +219,12 @@ TEST(ReaderLimits, HostileFilesAreRefusedWithinBoundedMemory) {
   // more than a gigabyte and ended the process.
   constexpr std::size_t kHeadroom = std::size_t{128} << 20;
   const std::size_t tokens = (std::size_t{15} << 20) / 4;
-  EXPECT_TRUE(LoadsWithinMemory("es.txt", kit::Readout("Inner Sphere Level 2", "10", 8, 12, {"*ES:" + Repeat(" CT1", tokens)}),
-                                kHeadroom, TooManyItemsMessage()));
+  EXPECT_TRUE(LoadsWithinMemory(
+      "es.txt", kit::Readout("Inner Sphere Level 2", "10", 8, 12, {"*ES:" + Repeat(" CT1", tokens)}),
+      kHeadroom, TooManyItemsMessage()));
   std::string lines = kit::Readout("Inner Sphere Level 2", "10", 8, 12, {});
-  lines.replace(lines.find("Overview: 0\n"), 12, "Overview: 2000000000\n" + std::string(std::size_t{15} << 20, '\n'));
+  lines.replace(lines.find("Overview: 0\n"), 12,
+                "Overview: 2000000000\n" + std::string(std::size_t{15} << 20, '\n'));
   EXPECT_TRUE(LoadsWithinMemory("o.txt", lines, kHeadroom, ListTooLongMessage()));
 }
 #endif

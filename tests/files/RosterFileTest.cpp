@@ -159,9 +159,7 @@ TEST_F(RosterFileOnDisk, UnreadableFilesAreRefused) {
     big << std::string((1 << 20) + 1, ' ');
   }
   EXPECT_NE(ReadRosterFile(Path("big.tfr")).Message.find("too large"), std::string::npos);
-  {
-    std::ofstream empty(Path("empty.tfr"));
-  }
+  { std::ofstream empty(Path("empty.tfr")); }
   EXPECT_FALSE(ReadRosterFile(Path("empty.tfr")).Ok());
 }
 

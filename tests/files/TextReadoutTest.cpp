@@ -173,10 +173,15 @@ using kit::Line;
 using kit::Readout;
 
 TEST(TextReadout, TechnologyLines) {
-  struct Case { const char* line; std::uint8_t level; std::uint8_t source; };
-  for (const Case& c : {Case{"Inner Sphere Level 1 3025", rlIS1, src3025}, Case{"Clan", rlClan2, srcOther},
-                        Case{"Inner Sphere Level 2", rlIS2, srcOther}, Case{"Custom Level 3 Custom", rlIS2, srcCustom},
-                        Case{"Clan Level 2", rlClan2, srcOther}, Case{"Clan Level 2 3058", rlClan2, src3058}}) {
+  struct Case {
+    const char* line;
+    std::uint8_t level;
+    std::uint8_t source;
+  };
+  for (const Case& c :
+       {Case{"Inner Sphere Level 1 3025", rlIS1, src3025}, Case{"Clan", rlClan2, srcOther},
+        Case{"Inner Sphere Level 2", rlIS2, srcOther}, Case{"Custom Level 3 Custom", rlIS2, srcCustom},
+        Case{"Clan Level 2", rlClan2, srcOther}, Case{"Clan Level 2 3058", rlClan2, src3058}}) {
     kit::TLoader l;
     ASSERT_TRUE(l.Load("t.txt", Readout(c.line, "10 [10]", 8, 12, {})).Ok()) << c.line;
     EXPECT_EQ(l.design.RulesLevel, c.level) << c.line;
@@ -188,7 +193,8 @@ TEST(TextReadout, EqualArmAndLegStructureMakeAQuadWithAllActuators) {
   kit::TLoader l;
   ASSERT_TRUE(l.Load("q.txt", Readout("Inner Sphere Level 2", "10", 12, 12, {})).Ok());
   EXPECT_TRUE(l.design.IsQuad());
-  for (int k = 0; k < 8; ++k) EXPECT_EQ(l.design.Configs[k]->Actuators, (std::array<std::uint8_t, 4>{1, 1, 1, 1}));
+  for (int k = 0; k < 8; ++k)
+    EXPECT_EQ(l.design.Configs[k]->Actuators, (std::array<std::uint8_t, 4>{1, 1, 1, 1}));
 }
 
 TEST(TextReadout, HeatSinkLineInSingleSinkDesign) {
@@ -209,8 +215,10 @@ TEST(TextReadout, LinesOfSeveralUnitsCountUnits) {
   // Six slots of three-slot double heat sinks are two units.
   kit::TLoader l;
   ASSERT_TRUE(l.Load("u.txt", Readout("Inner Sphere Level 2", "12 Double", 8, 12,
-                                      {Line("2 Medium Laser", "RA", "2 3 2.0"), Line("Medium Laser", "LTR", "1 3 1.0")},
-                                      "Primary Configuration")).Ok());
+                                      {Line("2 Medium Laser", "RA", "2 3 2.0"),
+                                       Line("Medium Laser", "LTR", "1 3 1.0")},
+                                      "Primary Configuration"))
+                  .Ok());
   const TConfiguration& c = *l.design.Configs[1];
   ASSERT_EQ(c.Items.Size(), 2);
   const TWepInfoStruct& laser = kit::RowBySave97(102);
@@ -222,7 +230,9 @@ TEST(TextReadout, LinesOfSeveralUnitsCountUnits) {
 
 TEST(TextReadout, LocationNamingNothingGoesToTheBin) {
   kit::TLoader l;
-  ASSERT_TRUE(l.Load("b.txt", Readout("Inner Sphere Level 2", "10", 8, 12, {Line("Medium Laser", "ZZ", "1 3 1.0")})).Ok());
+  ASSERT_TRUE(
+      l.Load("b.txt", Readout("Inner Sphere Level 2", "10", 8, 12, {Line("Medium Laser", "ZZ", "1 3 1.0")}))
+          .Ok());
   const TWeapon* w = l.design.Configs[0]->Items.AddrOf(0);
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(w->Location, lcBin);
@@ -231,8 +241,9 @@ TEST(TextReadout, LocationNamingNothingGoesToTheBin) {
 
 TEST(TextReadout, APlacementStaysInsideItsLocation) {
   kit::TLoader l;
-  ASSERT_TRUE(l.Load("f.txt", Readout("Inner Sphere Level 2", "10", 8, 12,
-                                      {Line("Autocannon/20", "H", "10 7 14.0")})).Ok());
+  ASSERT_TRUE(
+      l.Load("f.txt", Readout("Inner Sphere Level 2", "10", 8, 12, {Line("Autocannon/20", "H", "10 7 14.0")}))
+          .Ok());
   const TConfiguration& c = *l.design.Configs[0];
   const TWeapon* ac = c.Items.AddrOf(0);
   ASSERT_NE(ac, nullptr);
@@ -276,9 +287,9 @@ TEST(TextReadout, DesignDependentEquipmentFollowsTheCorrectedDesign) {
   // design, the MASC weighs a twentieth of it and costs 1,000 per ton and
   // engine point (a 400-rated engine, not 412).
   kit::TLoader l;
-  const std::string readout = Readout("Inner Sphere Level 2", "10", 8, 12,
-                                      {Line("Triple Strength Myomer", "RT", "6 0 0.00"), Line("MASC", "LT", "5 0 5.00")},
-                                      "", 103);
+  const std::string readout =
+      Readout("Inner Sphere Level 2", "10", 8, 12,
+              {Line("Triple Strength Myomer", "RT", "6 0 0.00"), Line("MASC", "LT", "5 0 5.00")}, "", 103);
   ASSERT_TRUE(l.Load("m.txt", readout).Ok());
   EXPECT_EQ(l.design.Tonnage, 100);
   const TWeapon* tsm = l.design.Configs[0]->Items.AddrOf(0);
@@ -314,18 +325,19 @@ TEST(TextReadout, TabsAndBlankLinesInsideAListAreRead) {
 
 TEST(TextReadout, WhatCannotBeReadBecomesAWarning) {
   kit::TLoader l;
-  const std::string readout =
-      Readout("Inner Sphere Level 2", "10", 8, 12,
-              {Line("Medium Laser", "RA", "1 3 1.00"), Line("Quantum Flux Cannon", "RT", "3 9 7.00"),
-               Line("Large Laser", "ZZ", "2 8 5.00"), "*HS: CT1 QQ2", "*XYZ: 12", Line("SRM 6", "LT", "2 4 3.00")});
+  const std::string readout = Readout(
+      "Inner Sphere Level 2", "10", 8, 12,
+      {Line("Medium Laser", "RA", "1 3 1.00"), Line("Quantum Flux Cannon", "RT", "3 9 7.00"),
+       Line("Large Laser", "ZZ", "2 8 5.00"), "*HS: CT1 QQ2", "*XYZ: 12", Line("SRM 6", "LT", "2 4 3.00")});
   const TLoadResult r = l.Load("w.txt", readout + "Closing remarks\n");
   ASSERT_TRUE(r.Ok()) << r.Message;  // a load with warnings still loads
-  EXPECT_EQ(kit::WarningLines(r), (std::vector<std::string>{
-                                      std::to_string(kit::LineOf(readout, "Quantum")) + ": unknown equipment",
-                                      std::to_string(kit::LineOf(readout, "Large Laser")) + ": no location",
-                                      std::to_string(kit::LineOf(readout, "*HS")) + ": no location",
-                                      std::to_string(kit::LineOf(readout, "*XYZ")) + ": line not understood",
-                                      std::to_string(kit::LineOf(readout, "SRM 6") + 2) + ": line not understood"}));
+  EXPECT_EQ(kit::WarningLines(r),
+            (std::vector<std::string>{
+                std::to_string(kit::LineOf(readout, "Quantum")) + ": unknown equipment",
+                std::to_string(kit::LineOf(readout, "Large Laser")) + ": no location",
+                std::to_string(kit::LineOf(readout, "*HS")) + ": no location",
+                std::to_string(kit::LineOf(readout, "*XYZ")) + ": line not understood",
+                std::to_string(kit::LineOf(readout, "SRM 6") + 2) + ": line not understood"}));
   EXPECT_EQ(r.Warnings[0].Text, TrimText(Line("Quantum Flux Cannon", "RT", "3 9 7.00")));
   EXPECT_EQ(r.Warnings[2].Text, "QQ2");
   // The item without a location waits in the BIN; the rest is read.
@@ -351,8 +363,9 @@ TEST(TextReadout, LayoutMismatchesAreInputErrors) {
     kit::ExpectReleaseLeavesNothing(cut.design);
   }
   // An item line cut short ends the import; the items before it keep their slots.
-  const std::string cutItem = Readout("Inner Sphere Level 2", "10", 8, 12,
-                                      {Line("Medium Laser", "RA", "1 3 1.0"), Line("Medium Laser", "LA", "1")});
+  const std::string cutItem =
+      Readout("Inner Sphere Level 2", "10", 8, 12,
+              {Line("Medium Laser", "RA", "1 3 1.0"), Line("Medium Laser", "LA", "1")});
   kit::TLoader partial;
   EXPECT_EQ(partial.Load("p.txt", cutItem.substr(0, cutItem.size() - 2)).Message, "Read beyond end of file");
   ASSERT_GE(partial.design.Configs[0]->Items.Size(), 1);

@@ -12,7 +12,8 @@ namespace {
 constexpr kit::TCompareOptions kReadout{.Texts = true, .Slots = false, .ExactChassis = false, .Configs = 8};
 
 TEST(TextReadoutWriter, SamplesLoadBackToTheSameConstructionValuesAndItems) {
-  for (const char* name : {"hollow-warden-hw3.txt", "skarn-prime.txt", "quillon-qn2.txt", "brennock-bk1.TFI", "vashti-prime.TFC"}) {
+  for (const char* name : {"hollow-warden-hw3.txt", "skarn-prime.txt", "quillon-qn2.txt", "brennock-bk1.TFI",
+                           "vashti-prime.TFC"}) {
     kit::TLoader first, second;
     ASSERT_TRUE(first.LoadSample(name).Ok()) << name;
     const std::string text = WriteTextReadout(first.design, kit::Lists());

@@ -3,9 +3,9 @@
 #include <memory>
 #include <vector>
 
+#include "model/CritAlloc.h"
 #include "model/Enums.h"
 #include "model/Weapon.h"
-#include "model/CritAlloc.h"
 
 using namespace tfd;
 

@@ -33,7 +33,7 @@ TEST(TWeaponList, DeletingTheCursorItemLetsTheWalkContinue) {
   TWeapon* c = list.Insert(Item("c"));
   EXPECT_EQ(list.FirstEntry(), a);
   EXPECT_EQ(list.NextEntry(), b);
-  list.Delete(b);            // the cursor moves on to c, the tail
+  list.Delete(b);  // the cursor moves on to c, the tail
   EXPECT_TRUE(list.Last());
   EXPECT_EQ(list.IndexOf(c), 1);
   EXPECT_EQ(list.NextEntry(), nullptr);

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "RatingsKit.h"
 #include "ratings/DamageByRange.h"
 #include "rules/RulesPass.h"
-#include "RatingsKit.h"
 
 using namespace tfd;
 using namespace tfd::kit;
@@ -43,10 +43,10 @@ TEST_F(DamageByRange, Switches) {
   const auto damage = m.DamageByRange;
 
   ComputeDamageByRange(m, kGraphOptionsMask);
-  EXPECT_EQ(D(1), 5 + 2);            // LRM and Ultra too close, Streak half
+  EXPECT_EQ(D(1), 5 + 2);  // LRM and Ultra too close, Streak half
   EXPECT_EQ(H(1), 3 + 1);
-  EXPECT_EQ(D(3), 5 + 10 + 2);       // Ultra twice
-  EXPECT_EQ(D(7), 5 + 6 + 10 + 2);   // six of ten missiles land on a 7
+  EXPECT_EQ(D(3), 5 + 10 + 2);      // Ultra twice
+  EXPECT_EQ(D(7), 5 + 6 + 10 + 2);  // six of ten missiles land on a 7
   EXPECT_EQ(H(7), 3 + 4 + 2 + 1);
   EXPECT_EQ(D(21), 6);
 
@@ -60,10 +60,10 @@ TEST_F(DamageByRange, Switches) {
 
 TEST_F(DamageByRange, ClustersMountsAndAlternates) {
   c.Items.Clear();
-  Place(c, kSRM6, locLeftTorso);              // six missiles of 2: four land
-  Place(c, kLBX10, locRightTorso);            // ten pellets: six land
-  Place(c, kAC20, lcTurret + locHead);        // a turret fires forward
-  Place(c, kLargeLaser, lcBin);               // the BIN does not
+  Place(c, kSRM6, locLeftTorso);        // six missiles of 2: four land
+  Place(c, kLBX10, locRightTorso);      // ten pellets: six land
+  Place(c, kAC20, lcTurret + locHead);  // a turret fires forward
+  Place(c, kLargeLaser, lcBin);         // the BIN does not
   ComputeDamageByRange(m, goDamageCluster);
   EXPECT_EQ(D(1), 8 + 6 + 20);
   EXPECT_EQ(ClusterHitsOnSeven(15), 9);

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ratings/Ratings.h"
 #include "RatingsKit.h"
+#include "ratings/Ratings.h"
 
 using namespace tfd;
 using namespace tfd::kit;
@@ -48,8 +48,9 @@ TEST_F(Designs, FiftyTonsRearLaserTorsoAmmoOverheating) {
   // Engine 200 x 5000 x 50/75; gyro 2 t; armour 139/16 = 8.69 t carried as 9 t;
   // arms 50 x (200 + 160 + 100); weapons 100000 + 30000 + 3 x 40000 + 100000.
   // (1861666.67 + 373000) x 1.5.
-  ExpectCost(m, r, {200000, 50000, 100000, 100000, 20000, 23000, 35000, 666666.666667, 600000,
-                    0, 0, 90000, 350000, 0, 0, 1.5, 3352000});
+  ExpectCost(m, r,
+             {200000, 50000, 100000, 100000, 20000, 23000, 35000, 666666.666667, 600000, 0, 0, 90000, 350000,
+              0, 0, 1.5, 3352000});
 }
 
 // 40 t, Inner Sphere Level 3, XL 320, walk 8, jump 8, TSM, twelve double heat
@@ -90,8 +91,9 @@ TEST_F(Designs, FortyTonsJumpingWithTsmArtemisAndXlEngine) {
   EXPECT_EQ(m.BattleValue, 1195);  // 1194.645
   // Engine 320 x 20000 x 40/75; gyro 4 t; armour 125/17.92 t x 20000; jump
   // 40 x 8 x 8 x 200; weapons 640000 + 100000 + 20000 + 80000 + 100000 + 27000 + 120000.
-  ExpectCost(m, r, {200000, 50000, 80000, 80000, 64000, 18400, 28000, 3413333.333333, 1200000,
-                    512000, 72000, 139508.928571, 1087000, 50000, 0, 1.4, 9791939.166667});
+  ExpectCost(m, r,
+             {200000, 50000, 80000, 80000, 64000, 18400, 28000, 3413333.333333, 1200000, 512000, 72000,
+              139508.928571, 1087000, 50000, 0, 1.4, 9791939.166667});
 
   // Below level 3, running 14 has modifier 4.
   m.RulesLevel = rlIS2;
@@ -121,8 +123,9 @@ TEST_F(Designs, SixtyTonQuad) {
   EXPECT_EQ(m.BattleValue, 1045);
   // Front legs 60 x 700; heat sinks 6 x 2000; engine 240 x 5000 x 60/75; gyro 3 t;
   // armour 201/16 = 12.56 t carried as 13 t.
-  ExpectCost(m, r, {200000, 50000, 120000, 120000, 24000, 42000, 42000, 960000, 900000,
-                    0, 12000, 130000, 410000, 0, 0, 1.6, 4816000});
+  ExpectCost(m, r,
+             {200000, 50000, 120000, 120000, 24000, 42000, 42000, 960000, 900000, 0, 12000, 130000, 410000, 0,
+              0, 1.6, 4816000});
 }
 
 // A 55 t Clan Omni (Clan XL 275, walk 5, ten Clan double heat sinks, Clan
@@ -185,8 +188,9 @@ TEST_F(OmniDesign, AlternateACarriesTheFixedItemsAndItsPods) {
   // priced on the heat-sink line, 12 x 6000); Omni 605000/4 + fixed 90000/4;
   // subtotal 605000 + 25300 + 72000 + fixed 90000.
   EXPECT_DOUBLE_EQ(a.ConfigCost, 792300);
-  ExpectCost(m, a, {200000, 50000, 110000, 110000, 88000, 25300, 38500, kEngine, 900000,
-                    0, 72000, 180000, 605000, 0, 173750, 1.55, (kChassis + 792300 + 173750) * 1.55});
+  ExpectCost(m, a,
+             {200000, 50000, 110000, 110000, 88000, 25300, 38500, kEngine, 900000, 0, 72000, 180000, 605000,
+              0, 173750, 1.55, (kChassis + 792300 + 173750) * 1.55});
 
   // The fixed configuration was rated alone on the way: 108 + 108/5, heat 5 + 2.
   const TConfiguration& fixed = *m.Configs[0];
@@ -213,8 +217,9 @@ TEST_F(OmniDesign, AlternateBJumpsOnItsPodJets) {
   // Jump 55 x 2 x 2 x 200; own equipment 200000 + 9000 + 90000; Omni
   // (299000 + 50000)/4 + 22500; subtotal 299000 + 25300 + 60000 + 44000 + 50000 + 90000.
   EXPECT_DOUBLE_EQ(b.ConfigCost, 568300);
-  ExpectCost(m, b, {200000, 50000, 110000, 110000, 88000, 25300, 38500, kEngine, 900000,
-                    44000, 60000, 180000, 299000, 50000, 109750, 1.55, (kChassis + 568300 + 109750) * 1.55});
+  ExpectCost(m, b,
+             {200000, 50000, 110000, 110000, 88000, 25300, 38500, kEngine, 900000, 44000, 60000, 180000,
+              299000, 50000, 109750, 1.55, (kChassis + 568300 + 109750) * 1.55});
 
   // Switching back and forth leaves nothing behind.
   m.SelectConfig(2);

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
+#include "RatingsKit.h"
 #include "ratings/Ratings.h"
 #include "ratings/SkillTable.h"
-#include "RatingsKit.h"
 
 using namespace tfd;
 using namespace tfd::kit;
@@ -87,11 +87,11 @@ TEST_F(Ratings, ExplosivesByLocation) {
     Place(c, row, location);
     return Rate().ExplosivePenalty;
   };
-  EXPECT_EQ(penalty(AC20Ammo(2), locRightTorso), 0.0);   // behind CASE
-  EXPECT_EQ(penalty(AC20Ammo(2), locRightArm), 0.0);     // its torso has CASE
+  EXPECT_EQ(penalty(AC20Ammo(2), locRightTorso), 0.0);  // behind CASE
+  EXPECT_EQ(penalty(AC20Ammo(2), locRightArm), 0.0);    // its torso has CASE
   EXPECT_EQ(penalty(AC20Ammo(2), locLeftArm), 40.0);
-  EXPECT_EQ(penalty(AC20Ammo(1), locRightLeg), 20.0);    // legs, head and centre always
-  EXPECT_EQ(penalty(kGauss, locLeftTorso), 20.0);        // an explosive weapon: 20 in all
+  EXPECT_EQ(penalty(AC20Ammo(1), locRightLeg), 20.0);  // legs, head and centre always
+  EXPECT_EQ(penalty(kGauss, locLeftTorso), 20.0);      // an explosive weapon: 20 in all
   // Facing does not matter; a split item counts if either location does; a
   // turret item by the location beneath it; the BIN mounts nothing.
   EXPECT_EQ(penalty(AC20Ammo(1), locLeftTorso + lcRear), 20.0);
@@ -140,11 +140,11 @@ TEST_F(Ratings, PodsOfEveryKind) {
   // Heat sinks and jets of the fixed configuration are in the chassis counts.
   Place(*m.Configs[0], Row(idDoubleHS, 0, 0, 3, 1, 0, 6000, 0), locLeftTorso);
   TConfiguration& alt = *m.Configs[2];
-  Place(alt, Row(idDoubleHS, 0, 0, 6, 2, 0, 12000, 0), locRightTorso);     // 6/3
-  Place(alt, Row(idClanDoubleHS, 0, 0, 4, 2, 0, 12000, 0), locRightTorso); // 4/2
-  Place(alt, Row(idCompactHS, 0, 0, 1, 1.5, 0, 3000, 0), locRightTorso);  // round(1.5 x 2/3)
-  Place(alt, Row(idLaserHS, 0, 0, 2, 1, 0, 6000, 0), locRightTorso);      // 2/2
-  Place(alt, Row(idImprovedJJ, 0, 0, 4, 2, 0, 0, 0), locRightLeg);        // 4/2
+  Place(alt, Row(idDoubleHS, 0, 0, 6, 2, 0, 12000, 0), locRightTorso);      // 6/3
+  Place(alt, Row(idClanDoubleHS, 0, 0, 4, 2, 0, 12000, 0), locRightTorso);  // 4/2
+  Place(alt, Row(idCompactHS, 0, 0, 1, 1.5, 0, 3000, 0), locRightTorso);    // round(1.5 x 2/3)
+  Place(alt, Row(idLaserHS, 0, 0, 2, 1, 0, 6000, 0), locRightTorso);        // 2/2
+  Place(alt, Row(idImprovedJJ, 0, 0, 4, 2, 0, 0, 0), locRightLeg);          // 4/2
   m.SelectConfig(2);
   Rate();
   EXPECT_EQ(alt.HeatSinkCount, 16);

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "RatingsKit.h"
 #include "ratings/Ratings.h"
 #include "ratings/ReportFigures.h"
 #include "rules/RulesPass.h"
-#include "RatingsKit.h"
 
 using namespace tfd;
 using namespace tfd::kit;
@@ -67,7 +67,7 @@ TEST(HeatPotential, WeaponHeatPlusMovementHeat) {
   Place(c, kMediumLaser, locCenterTorso + lcRear);  // fires backwards: no heat
   ComputeRatings(m);
   EXPECT_EQ(HeatPotential(c), 8 + 3 + 2);  // running heats 2
-  m.JumpMP = 4;  // jumping heats a point per MP, at least 3
+  m.JumpMP = 4;                            // jumping heats a point per MP, at least 3
   ComputeRatings(m);
   EXPECT_EQ(HeatPotential(c), 8 + 3 + 4);
 }
@@ -80,7 +80,7 @@ TEST(FreeCriticalSlots, UsableSlotsOfTheLoadoutWithoutAnArmlessDesignsArms) {
   const TSlotCount all = FreeCriticalSlots(m);
   EXPECT_EQ(all.Total, 6 + 5 * 12 + 2 * 6);  // head, torsos and arms, legs
   EXPECT_GT(all.Free, 0);
-  EXPECT_LT(all.Free, all.Total);           // cockpit, engine, gyro, actuators
+  EXPECT_LT(all.Free, all.Total);  // cockpit, engine, gyro, actuators
 
   int armFree = 0;
   for (int loc : {locRightArm, locLeftArm})

@@ -88,7 +88,8 @@ TEST(RosterPositions, TotalsAreTheSumOfTheSkillAdjustedPositionsInUse) {
   EXPECT_DOUBLE_EQ(u.positions.At(1).Pilot.BVMultiplier, 1.37);
   EXPECT_EQ(u.positions.BattleValue(1), 1155);
   EXPECT_EQ(u.positions.BattleValue(2), 623);
-  EXPECT_EQ(u.Totals().second, u.positions.BattleValue(1) + u.positions.BattleValue(2) + u.positions.BattleValue(4));
+  EXPECT_EQ(u.Totals().second,
+            u.positions.BattleValue(1) + u.positions.BattleValue(2) + u.positions.BattleValue(4));
 
   TPilot ace;
   ace.Name = "Tarn Voss";
@@ -194,7 +195,8 @@ TEST_F(RosterPositionsOnDisk, AMissingDesignKeepsItsPositionAndIsSavedAgainUncha
   fs::remove(dir / "designs" / "skarn-prime.txt");
 
   TUnit b;
-  const TRosterOpenReport report = b.positions.FromFileData(ReadRosterFile(Path("unit.tfr")).Data, Path("unit.tfr"));
+  const TRosterOpenReport report =
+      b.positions.FromFileData(ReadRosterFile(Path("unit.tfr")).Data, Path("unit.tfr"));
   ASSERT_EQ(report.Missing.size(), 1u);
   EXPECT_NE(report.Missing[0].find("skarn-prime.txt"), std::string::npos);
   const TRosterPosition& kept = b.positions.At(1);

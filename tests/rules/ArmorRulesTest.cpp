@@ -117,7 +117,7 @@ TEST(ArmorWeight, PatchworkSumsItsSections) {
   Recalculate(m, rqAll);
   EXPECT_DOUBLE_EQ(m.Weights[wArmor], 1.0 + 2.0);
   EXPECT_EQ(m.ArmorTypes[asRightLeg], atHardened);  // Patchwork keeps its section types
-  EXPECT_EQ(m.RunMP, 7);  // hardened legs cost walk 5 a running point
+  EXPECT_EQ(m.RunMP, 7);                            // hardened legs cost walk 5 a running point
   EXPECT_EQ(ArmorWeight(10, atPatchwork), 0.0);
   EXPECT_EQ(ArmorPointsFor(2.0, atPatchwork), 0);
 }
@@ -144,7 +144,7 @@ TEST(DistributeArmor, FullAllocationOnAHundredTonner) {
   DistributeArmor(m, 0);
   EXPECT_EQ(m.ArmorPoints, 0);
   DistributeArmor(m, 25);
-  EXPECT_EQ(m.Armor[asHead], 8);  // Round(77 x 0.1)
+  EXPECT_EQ(m.Armor[asHead], 8);             // Round(77 x 0.1)
   m.TorsoRatioFront = m.TorsoRatioRear = 0;  // no ratio: still a sound split
   DistributeArmor(m, 100);
   EXPECT_EQ(m.Armor[asCenterTorso] + m.Armor[asCenterTorsoRear], 62);

@@ -21,12 +21,12 @@ class Formula : public ::testing::Test {
 };
 
 TEST_F(Formula, RoundingModes) {
-  EXPECT_DOUBLE_EQ(Eval("HM/15"), 4.5);   // 4.33 up to the half
-  EXPECT_DOUBLE_EQ(Eval("QM/15"), 4.5);   // 4.33 up to the quarter
+  EXPECT_DOUBLE_EQ(Eval("HM/15"), 4.5);  // 4.33 up to the half
+  EXPECT_DOUBLE_EQ(Eval("QM/15"), 4.5);  // 4.33 up to the quarter
   EXPECT_DOUBLE_EQ(Eval("WM/15"), 5.0);
-  EXPECT_DOUBLE_EQ(Eval("RM/15"), 4.0);   // 4.33 to the nearest
-  EXPECT_DOUBLE_EQ(Eval("RM/26"), 3.0);   // 2.5: halves go up
-  EXPECT_DOUBLE_EQ(Eval("RM/27"), 2.0);   // 2.41
+  EXPECT_DOUBLE_EQ(Eval("RM/15"), 4.0);  // 4.33 to the nearest
+  EXPECT_DOUBLE_EQ(Eval("RM/26"), 3.0);  // 2.5: halves go up
+  EXPECT_DOUBLE_EQ(Eval("RM/27"), 2.0);  // 2.41
   EXPECT_NEAR(Eval("NM/15"), 65.0 / 15.0, 1e-12);
   EXPECT_DOUBLE_EQ(Eval("Q1.1"), 1.25);
   EXPECT_DOUBLE_EQ(Eval("H"), 0.0);  // shorter than two characters
@@ -44,7 +44,7 @@ TEST_F(Formula, LeftToRightWithoutPrecedence) {
 
 TEST_F(Formula, NumberBeforeVariableIsDropped) {
   EXPECT_DOUBLE_EQ(Eval("N2M"), 65.0);
-  EXPECT_DOUBLE_EQ(Eval("N5+2M"), 70.0);  // the 5 is combined by "+", the 2 dropped
+  EXPECT_DOUBLE_EQ(Eval("N5+2M"), 70.0);      // the 5 is combined by "+", the 2 dropped
   EXPECT_DOUBLE_EQ(Eval("N M * 2 "), 130.0);  // blanks are skipped
   EXPECT_DOUBLE_EQ(Eval("N1.2.3"), 1.2);
 }
@@ -53,11 +53,12 @@ TEST_F(Formula, DivisionByZeroGivesZeroNotInfinity) {
   EXPECT_DOUBLE_EQ(Eval("NM/0"), 0.0);
   EXPECT_DOUBLE_EQ(Eval("WM/D", 0, 0), 0.0);
   EXPECT_DOUBLE_EQ(Eval("NM/0+5"), 5.0);
-  double big = Eval("N99999999999*99999999999*99999999999*99999999999*99999999999*99999999999"
-                    "*99999999999*99999999999*99999999999*99999999999*99999999999*99999999999"
-                    "*99999999999*99999999999*99999999999*99999999999*99999999999*99999999999"
-                    "*99999999999*99999999999*99999999999*99999999999*99999999999*99999999999"
-                    "*99999999999*99999999999*99999999999*99999999999*99999999999*99999999999");
+  double big = Eval(
+      "N99999999999*99999999999*99999999999*99999999999*99999999999*99999999999"
+      "*99999999999*99999999999*99999999999*99999999999*99999999999*99999999999"
+      "*99999999999*99999999999*99999999999*99999999999*99999999999*99999999999"
+      "*99999999999*99999999999*99999999999*99999999999*99999999999*99999999999"
+      "*99999999999*99999999999*99999999999*99999999999*99999999999*99999999999");
   EXPECT_TRUE(std::isfinite(big));
 }
 

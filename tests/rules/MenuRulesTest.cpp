@@ -42,14 +42,15 @@ int ValueOf(EMenu menu, const TMech& m, int armorTarget) {
 }
 
 const char* NameOf(EMenu menu) {
-  static const char* const names[] = {"Tech",      "Options", "Structure", "Engine", "HeatSink", "Gyro",
-                                      "Cockpit",   "Targeting", "JumpJet", "Armor",  "Turret",   "Supercharger"};
+  static const char* const names[] = {"Tech",     "Options", "Structure", "Engine",
+                                      "HeatSink", "Gyro",    "Cockpit",   "Targeting",
+                                      "JumpJet",  "Armor",   "Turret",    "Supercharger"};
   return names[static_cast<int>(menu)];
 }
 
-constexpr EMenu kMenus[] = {EMenu::Tech,     EMenu::Options,   EMenu::Structure, EMenu::Engine,
-                            EMenu::HeatSink, EMenu::Gyro,      EMenu::Cockpit,   EMenu::Targeting,
-                            EMenu::JumpJet,  EMenu::Armor,     EMenu::Turret,    EMenu::Supercharger};
+constexpr EMenu kMenus[] = {EMenu::Tech,     EMenu::Options, EMenu::Structure, EMenu::Engine,
+                            EMenu::HeatSink, EMenu::Gyro,    EMenu::Cockpit,   EMenu::Targeting,
+                            EMenu::JumpJet,  EMenu::Armor,   EMenu::Turret,    EMenu::Supercharger};
 
 // A design made by the generator and settled by the full pass.
 void Settled(RandomDesigns random, TMech& m) {

@@ -158,7 +158,7 @@ TEST_F(Placement, MovesReleaseTheOldSlotsAndKeepTheMounting) {
   ASSERT_EQ(Add(gun, locRightTorso, 1, -1, mmRear, &item), EPlacement::Placed);
   EXPECT_FALSE(MayDropOnSlot(*m.Config, locRightTorso, 2));  // its own slot is taken
   EXPECT_TRUE(MayDropOnSlot(*m.Config, locLeftTorso, 5));
-  EXPECT_FALSE(MayDropOnSlot(*m.Config, locHead, 7));        // no such slot
+  EXPECT_FALSE(MayDropOnSlot(*m.Config, locHead, 7));  // no such slot
 
   ASSERT_EQ(MoveItem(m, item, locLeftTorso, 5), EPlacement::Placed);
   EXPECT_EQ(item->Location, locLeftTorso | lcRear);
@@ -238,5 +238,6 @@ TEST(NextCaseKind, StepsThroughWhatTheRulesLevelKeeps) {
   EXPECT_EQ(cycle(rlIS3, locLeftArm), (std::vector<int>{caseIS2, caseNone}));
   EXPECT_EQ(cycle(rlClan2, locLeftLeg), (std::vector<int>{caseClan, caseNone}));
   EXPECT_EQ(cycle(rlMixed3, locHead), (std::vector<int>{caseIS2, caseClan, caseClan2, caseNone}));
-  EXPECT_EQ(cycle(rlMixed3, locLeftTorso), (std::vector<int>{caseIS, caseIS2, caseClan, caseClan2, caseNone}));
+  EXPECT_EQ(cycle(rlMixed3, locLeftTorso),
+            (std::vector<int>{caseIS, caseIS2, caseClan, caseClan2, caseNone}));
 }

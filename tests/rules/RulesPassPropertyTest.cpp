@@ -11,11 +11,11 @@
 #include <random>
 #include <vector>
 
+#include "RandomDesigns.h"
 #include "model/Mech.h"
 #include "rules/ArmorRules.h"
 #include "rules/RulesPass.h"
 #include "rules/Validation.h"
-#include "RandomDesigns.h"
 
 using namespace tfd;
 
@@ -36,13 +36,13 @@ namespace {
 // Every value the pass may touch, in one list.
 std::vector<double> Snapshot(const TMech& m) {
   std::vector<double> v = {
-      double(m.ConfigIndex), double(m.RulesLevel), double(m.Options), double(m.Tonnage),
-      double(m.StructureType), double(m.EngineType), double(m.WalkMP), double(m.RunMP),
-      double(m.JumpMP), double(m.SprintMP), double(m.SuperRunMP), double(m.SuperSprintMP),
-      double(m.JumpJetType), double(m.HeatSinks), double(m.HeatSinkType), double(m.Dissipation),
-      double(m.GyroType), double(m.CockpitType), double(m.TargetingType), double(m.JumpBoosterMP),
-      double(m.ArmorType), double(m.EngineRating), double(m.MiscFlags), double(m.MaxArmor),
-      double(m.ArmorFactor), double(m.ArmorPoints)};
+      double(m.ConfigIndex),   double(m.RulesLevel),   double(m.Options),       double(m.Tonnage),
+      double(m.StructureType), double(m.EngineType),   double(m.WalkMP),        double(m.RunMP),
+      double(m.JumpMP),        double(m.SprintMP),     double(m.SuperRunMP),    double(m.SuperSprintMP),
+      double(m.JumpJetType),   double(m.HeatSinks),    double(m.HeatSinkType),  double(m.Dissipation),
+      double(m.GyroType),      double(m.CockpitType),  double(m.TargetingType), double(m.JumpBoosterMP),
+      double(m.ArmorType),     double(m.EngineRating), double(m.MiscFlags),     double(m.MaxArmor),
+      double(m.ArmorFactor),   double(m.ArmorPoints)};
   for (double w : m.Weights) v.push_back(w);
   for (auto x : m.Structure) v.push_back(x);
   for (auto x : m.Armor) v.push_back(x);
@@ -86,8 +86,8 @@ void ExpectGridConsistent(const TConfiguration& c, bool omni) {
       int chained = 0;
       for (std::int16_t link = item->SlotsFirst; link != 0 && chained <= 96; ++chained) {
         const TSlot slot = c.Crits.SlotAt(link >> 8, link & 0xFF);
-        ASSERT_EQ(slot.Item, item.get()) << "item " << items.IndexOf(item.get()) << " location "
-                                         << item->Location << " link " << link;
+        ASSERT_EQ(slot.Item, item.get())
+            << "item " << items.IndexOf(item.get()) << " location " << item->Location << " link " << link;
         link = slot.Link;
       }
       int named = 0;
@@ -129,8 +129,10 @@ void ExpectInvariants(const TMech& m) {
   for (int i : {asRightArm, asLeftArm}) EXPECT_LE(a[i], 2 * s[bsArm]);
   for (int i : {asRightLeg, asLeftLeg}) EXPECT_LE(a[i], 2 * s[bsLeg]);
   // Mirrored pairs are equal after the pass, whichever bits are set.
-  const std::pair<int, int> pairs[] = {{asRightTorso, asLeftTorso}, {asRightTorsoRear, asLeftTorsoRear},
-                                       {asRightArm, asLeftArm}, {asRightLeg, asLeftLeg}};
+  const std::pair<int, int> pairs[] = {{asRightTorso, asLeftTorso},
+                                       {asRightTorsoRear, asLeftTorsoRear},
+                                       {asRightArm, asLeftArm},
+                                       {asRightLeg, asLeftLeg}};
   for (int bit = 0; bit < 4; ++bit) {
     if (m.ArmorMirror & (1 << bit)) {
       EXPECT_EQ(a[pairs[bit].first], a[pairs[bit].second]) << "mirror bit " << (1 << bit);

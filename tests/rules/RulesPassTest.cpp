@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "model/Mech.h"
 #include "model/CritAlloc.h"
+#include "model/Mech.h"
 #include "rules/RulesPass.h"
 
 using namespace tfd;
@@ -81,7 +81,7 @@ TEST(RulesPass, EngineLimitAndWeight) {
   EXPECT_EQ(m.WalkMP, 5);
   EXPECT_EQ(m.EngineRating, 500);
   EXPECT_DOUBLE_EQ(m.Weights[wEngine], 462.5);
-  EXPECT_LT(m.Weights[wFree], 0.0);  // overweight is allowed, and shown
+  EXPECT_LT(m.Weights[wFree], 0.0);                                      // overweight is allowed, and shown
   EXPECT_EQ(m.Config->Crits.SlotAt(locCenterTorso, 12).Code, ciEngine);  // a large engine
 
   TMech small;
@@ -432,16 +432,16 @@ TEST(ConfigWeight, PartsOfTheConfigurationTotal) {
   m.EngineType = etICE;
   Recalculate(m, rqAll);
   TConfiguration& c = *m.Config;
-  Place(c, 110, 1, locRightArm, 5, 5.0);              // energy
-  Place(c, 111, 1, locHead | lcTurret, 4, 3.0);       // energy, head turret
-  Place(c, 330, 2, locRightTorso | lcTurret, 1, 6.0); // ballistic, right torso turret
-  Place(c, 1500, 1, lcBin, 0, 1.0);                   // ammunition carried in the BIN
+  Place(c, 110, 1, locRightArm, 5, 5.0);               // energy
+  Place(c, 111, 1, locHead | lcTurret, 4, 3.0);        // energy, head turret
+  Place(c, 330, 2, locRightTorso | lcTurret, 1, 6.0);  // ballistic, right torso turret
+  Place(c, 1500, 1, lcBin, 0, 1.0);                    // ammunition carried in the BIN
   c.CaseKind[locLeftTorso] = caseClan2;
   c.CaseKind[locCenterTorso] = caseClan;
   c.Crits.SetArmoured(locHead, 3, true);
   Recalculate(m, rqCase);
   EXPECT_DOUBLE_EQ(c.EquipmentWeight, 15.0);
-  EXPECT_DOUBLE_EQ(c.PowerAmpWeight, 1.0);   // 8 t of energy weapons: 0.8, up to a whole ton
+  EXPECT_DOUBLE_EQ(c.PowerAmpWeight, 1.0);  // 8 t of energy weapons: 0.8, up to a whole ton
   EXPECT_DOUBLE_EQ(c.TurretWeight, 0.5 + 1.0);
   EXPECT_DOUBLE_EQ(c.CaseWeight, 0.5);
   EXPECT_DOUBLE_EQ(c.ArmouredWeight, 1.0);
@@ -560,7 +560,7 @@ TEST(RulesPass, ExcludingChoicesAreSettledOneWay) {
   Recalculate(m, rqAll);
   EXPECT_EQ(m.Options, optQuad);
 
-  m.Config->Turret = trDualTorso;  // a quad has no arms to clear a dual turret
+  m.Config->Turret = trDualTorso;                   // a quad has no arms to clear a dual turret
   m.Config->SetSuperchargerLocation(scRightTorso);  // a side supercharger needs the engine there
   Recalculate(m, rqAll);
   EXPECT_EQ(m.Config->Turret, trNone);

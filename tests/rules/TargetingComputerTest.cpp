@@ -83,7 +83,7 @@ TEST(TargetingComputerSize, OneTonPerFourOrFiveTonsOfDirectFireRoundedUp) {
 
 TEST_F(TargetingComputer, DirectFireTonnageLeavesOutMissilesAmmunitionAndTheComputer) {
   TConfiguration& c = *m.Config;
-  Add(Row(101, 2, 5.0f, kDirectFire), locRightArm);             // large laser
+  Add(Row(101, 2, 5.0f, kDirectFire), locRightArm);  // large laser
   Add(Row(303, 7, 12.0f, kDirectFire), locRightTorso);
   // Where they sit does not matter here: straight into the list.
   c.Items.Insert(MakeWeapon(Row(501, 2, 5.0f, woOffensive | woUsesArtemis)));  // a launcher

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "model/Mech.h"
-#include "rules/MenuRules.h"
 #include "rules/ArmorRules.h"
+#include "rules/MenuRules.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
 #include "rules/Validation.h"
@@ -138,7 +138,8 @@ TEST_F(Validation, OmniPodsOverOrUnusedAreToldFromTheFixedConfiguration) {
   Recalculate(m, rqWeights);
   auto over = Of("pods.over");
   ASSERT_EQ(over.size(), 1u) << Rules().size();
-  EXPECT_EQ(over[0]->Message, "Alternate A: the pods weigh 1.0 tons more than the fixed configuration leaves.");
+  EXPECT_EQ(over[0]->Message,
+            "Alternate A: the pods weigh 1.0 tons more than the fixed configuration leaves.");
   EXPECT_TRUE(Of("weight.over").empty());
 
   RemoveItems();
@@ -338,7 +339,8 @@ TEST_F(Validation, HeatAboveTheDissipationByMoreThanTheMargin) {
   auto heat = Of("heat.over");
   ASSERT_EQ(heat.size(), 1u);
   EXPECT_EQ(heat[0]->Kind, EFindingKind::Heat);
-  EXPECT_EQ(heat[0]->Message, "Firing every forward weapon while moving builds 25 heat against 20 dissipated.");
+  EXPECT_EQ(heat[0]->Message,
+            "Firing every forward weapon while moving builds 25 heat against 20 dissipated.");
 }
 
 TEST_F(Validation, JumpMPThatPodJumpJetsTakeBeyondTheWalkingMP) {

@@ -66,28 +66,118 @@ TEST(ReportJson, OneObjectPerFileWithTheNamedKeys) {
   ASSERT_EQ(r.status, 0) << r.err;
   const auto lines = r.Lines();
   ASSERT_EQ(lines.size(), 4u);
-  static const char* kKeys[] = {
-      "file", "ok", "warnings", "type", "rulesLevel", "options", "tonnage", "structureType", "engineType", "engineRating",
-      "walkMP", "runMP", "sprintMP", "jumpMP", "heatSinks", "heatSinkType", "dissipation", "gyroType",
-      "cockpitType", "targetingType", "jumpJetType", "armorType", "configIndex", "weights", "structure", "armor",
-      "armorTypes", "maxArmor", "armorPoints", "armorFactor", "config", "index", "name", "totalWeight",
-      "equipmentWeight", "caseWeight", "turretWeight", "powerAmpWeight", "superchargerWeight", "armoredWeight",
-      "case", "actuators", "items", "abbr", "saveId", "location", "slots", "firstSlot", "tons", "bv", "cost",
-      "heat", "damage", "battleValue", "defensiveEquipment", "explosivePenalty", "heatModifier",
-      "movementFactor", "defensiveRating", "baseWeaponRating", "artemisRating", "targetingRating",
-      "modifiedWeaponRating", "speedFactor", "offensiveRating", "weaponHeat", "heatEfficiency", "finalBV",
-      "costParts", "cockpit", "lifeSupport", "sensors", "musculature", "legActuators", "engine", "gyro",
-      "multiplier", "armActuators", "jumpJets", "equipment", "omni", "supercharger", "powerAmp", "turret",
-      "reports", "punch", "kick", "club", "bangPerBuck", "heatPotential", "freeSlots", "usableSlots",
-      "damageByRange", "heatByRange", "specs", "chassis", "powerPlant", "comSystem", "ttSystem",
-      "manufacturers", "armament", "overview", "source", "findings"};
+  static const char* kKeys[] = {"file",
+                                "ok",
+                                "warnings",
+                                "type",
+                                "rulesLevel",
+                                "options",
+                                "tonnage",
+                                "structureType",
+                                "engineType",
+                                "engineRating",
+                                "walkMP",
+                                "runMP",
+                                "sprintMP",
+                                "jumpMP",
+                                "heatSinks",
+                                "heatSinkType",
+                                "dissipation",
+                                "gyroType",
+                                "cockpitType",
+                                "targetingType",
+                                "jumpJetType",
+                                "armorType",
+                                "configIndex",
+                                "weights",
+                                "structure",
+                                "armor",
+                                "armorTypes",
+                                "maxArmor",
+                                "armorPoints",
+                                "armorFactor",
+                                "config",
+                                "index",
+                                "name",
+                                "totalWeight",
+                                "equipmentWeight",
+                                "caseWeight",
+                                "turretWeight",
+                                "powerAmpWeight",
+                                "superchargerWeight",
+                                "armoredWeight",
+                                "case",
+                                "actuators",
+                                "items",
+                                "abbr",
+                                "saveId",
+                                "location",
+                                "slots",
+                                "firstSlot",
+                                "tons",
+                                "bv",
+                                "cost",
+                                "heat",
+                                "damage",
+                                "battleValue",
+                                "defensiveEquipment",
+                                "explosivePenalty",
+                                "heatModifier",
+                                "movementFactor",
+                                "defensiveRating",
+                                "baseWeaponRating",
+                                "artemisRating",
+                                "targetingRating",
+                                "modifiedWeaponRating",
+                                "speedFactor",
+                                "offensiveRating",
+                                "weaponHeat",
+                                "heatEfficiency",
+                                "finalBV",
+                                "costParts",
+                                "cockpit",
+                                "lifeSupport",
+                                "sensors",
+                                "musculature",
+                                "legActuators",
+                                "engine",
+                                "gyro",
+                                "multiplier",
+                                "armActuators",
+                                "jumpJets",
+                                "equipment",
+                                "omni",
+                                "supercharger",
+                                "powerAmp",
+                                "turret",
+                                "reports",
+                                "punch",
+                                "kick",
+                                "club",
+                                "bangPerBuck",
+                                "heatPotential",
+                                "freeSlots",
+                                "usableSlots",
+                                "damageByRange",
+                                "heatByRange",
+                                "specs",
+                                "chassis",
+                                "powerPlant",
+                                "comSystem",
+                                "ttSystem",
+                                "manufacturers",
+                                "armament",
+                                "overview",
+                                "source",
+                                "findings"};
   for (const auto& line : lines) {
     ASSERT_FALSE(line.empty());
     EXPECT_EQ(line.front(), '{');
     EXPECT_EQ(line.back(), '}');
     EXPECT_NE(line.find("\"ok\":true"), std::string::npos);
     EXPECT_EQ(line.find("\"error\""), std::string::npos);
-    for (const char* key : kKeys) EXPECT_NE(line.find(std::string("\"") + key + "\":"), std::string::npos) << key;
+    for (const char* key : kKeys)
+      EXPECT_NE(line.find(std::string("\"") + key + "\":"), std::string::npos) << key;
   }
   EXPECT_EQ(NumberAfter(lines[0], "tonnage"), 55);
   EXPECT_NE(lines[0].find("\"type\":\"Hollow Warden HW-3\""), std::string::npos);
@@ -114,8 +204,9 @@ TEST(ReportJson, FailuresAreReportedPerFileAndInTheStatus) {
   fs::create_directories(dir);
   std::ofstream(dir / "old.TFI", std::ios::binary) << std::string("\x06\x09\0\0", 4);
   std::ofstream(dir / "old.html") << "<BODY>\n<!-- VER 0906 -->\n</BODY>\n";
-  const TRun r = Report("--json \"" + (dir / "old.TFI").string() + "\" " + Sample("brennock-bk1.TFI") + " \"" +
-                        (dir / "old.html").string() + "\" \"" + (dir / "missing.txt").string() + "\"");
+  const TRun r =
+      Report("--json \"" + (dir / "old.TFI").string() + "\" " + Sample("brennock-bk1.TFI") + " \"" +
+             (dir / "old.html").string() + "\" \"" + (dir / "missing.txt").string() + "\"");
   fs::remove_all(dir);
   EXPECT_EQ(r.status, 1);
   const auto lines = r.Lines();
@@ -157,18 +248,20 @@ TEST(ReportJson, FindingsOfTheSampleDesigns) {
   // The 65-ton frame carries no rounds for its AC/20 and anti-missile system
   // (its one ton of AC/10 rounds feeds the AC/10), keeps 2.5 tons spare, 87
   // of 211 armour points, and runs hot firing everything.
-  EXPECT_EQ(findings(lines[0]),
-            "\"findings\":["
-            "{\"rule\":\"weight.unused\",\"severity\":1,\"location\":null,\"item\":null,"
-            "\"message\":\"2.5 tons left unused.\"},"
-            "{\"rule\":\"armor.low\",\"severity\":1,\"location\":null,\"item\":null,"
-            "\"message\":\"Armor: 87 of 211 points, less than half the maximum.\"},"
-            "{\"rule\":\"ammo.missing\",\"severity\":1,\"location\":\"Center Torso\",\"item\":\"Anti-Missile System\","
-            "\"message\":\"Anti-Missile System has no ammunition.\"},"
-            "{\"rule\":\"ammo.missing\",\"severity\":1,\"location\":\"Left Arm\",\"item\":\"Autocannon/20\","
-            "\"message\":\"Autocannon/20 has no ammunition.\"},"
-            "{\"rule\":\"heat.over\",\"severity\":1,\"location\":null,\"item\":null,"
-            "\"message\":\"Firing every forward weapon while moving builds 16 heat against 10 dissipated.\"}]}");
+  EXPECT_EQ(
+      findings(lines[0]),
+      "\"findings\":["
+      "{\"rule\":\"weight.unused\",\"severity\":1,\"location\":null,\"item\":null,"
+      "\"message\":\"2.5 tons left unused.\"},"
+      "{\"rule\":\"armor.low\",\"severity\":1,\"location\":null,\"item\":null,"
+      "\"message\":\"Armor: 87 of 211 points, less than half the maximum.\"},"
+      "{\"rule\":\"ammo.missing\",\"severity\":1,\"location\":\"Center Torso\",\"item\":\"Anti-Missile "
+      "System\","
+      "\"message\":\"Anti-Missile System has no ammunition.\"},"
+      "{\"rule\":\"ammo.missing\",\"severity\":1,\"location\":\"Left Arm\",\"item\":\"Autocannon/20\","
+      "\"message\":\"Autocannon/20 has no ammunition.\"},"
+      "{\"rule\":\"heat.over\",\"severity\":1,\"location\":null,\"item\":null,"
+      "\"message\":\"Firing every forward weapon while moving builds 16 heat against 10 dissipated.\"}]}");
   // The Omni's fixed configuration leaves its pod space free: nothing to say.
   EXPECT_EQ(findings(lines[1]), "\"findings\":[]}");
   EXPECT_NE(lines[2].find("\"rule\":\"heat.over\""), std::string::npos);
@@ -218,8 +311,11 @@ TEST(ReportWarnings, WhatWasNotReadIsListedInJsonAndOnThePage) {
   std::string readout((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   const std::string known = "Medium Laser               CT";
   readout.replace(readout.find(known), known.size(), "Quantum Flux Cannon        CT");
-  const int line = 1 + static_cast<int>(std::count(readout.begin(), readout.begin() + static_cast<long>(readout.find("Quantum")), '\n'));
-  const fs::path file = fs::temp_directory_path() / ("tfd-report-warn-" + std::to_string(::getpid()) + ".txt");
+  const int line =
+      1 + static_cast<int>(std::count(readout.begin(),
+                                      readout.begin() + static_cast<long>(readout.find("Quantum")), '\n'));
+  const fs::path file =
+      fs::temp_directory_path() / ("tfd-report-warn-" + std::to_string(::getpid()) + ".txt");
   std::ofstream(file, std::ios::binary) << readout;
   const TRun json = Report("--json \"" + file.string() + "\" " + Sample("brennock-bk1.TFI"));
   const TRun page = Report("\"" + file.string() + "\"");
@@ -228,11 +324,13 @@ TEST(ReportWarnings, WhatWasNotReadIsListedInJsonAndOnThePage) {
   const auto lines = json.Lines();
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_NE(lines[0].find("\"warnings\":[{\"line\":" + std::to_string(line) +
-                          ",\"text\":\"Quantum Flux Cannon        CT          1     3     1.00\",\"why\":\"unknown equipment\"}]"),
+                          ",\"text\":\"Quantum Flux Cannon        CT          1     3     "
+                          "1.00\",\"why\":\"unknown equipment\"}]"),
             std::string::npos)
       << lines[0].substr(0, 300);
   EXPECT_NE(lines[1].find("\"warnings\":[]"), std::string::npos);
-  EXPECT_NE(page.out.find("line " + std::to_string(line) + ": Quantum Flux Cannon"), std::string::npos) << page.out;
+  EXPECT_NE(page.out.find("line " + std::to_string(line) + ": Quantum Flux Cannon"), std::string::npos)
+      << page.out;
   EXPECT_NE(page.out.find("(unknown equipment)"), std::string::npos);
 }
 
@@ -273,8 +371,8 @@ TEST(ReportWrite, ConvertsThroughTheWritersAndReportsFilesThatDoNotLoad) {
   namespace fs = std::filesystem;
   const fs::path out = fs::temp_directory_path() / ("tfd-report-write-" + std::to_string(::getpid()));
   fs::remove_all(out);
-  const std::string samples = Sample("brennock-bk1.TFI") + " " + Sample("vashti-prime.TFC") + " " +
-                              Sample("hollow-warden-hw3.txt");
+  const std::string samples =
+      Sample("brennock-bk1.TFI") + " " + Sample("vashti-prime.TFC") + " " + Sample("hollow-warden-hw3.txt");
   for (const char* format : {"tfc", "tfi", "txt", "html"}) {
     const TRun r = Report(std::string("--write ") + format + " --out \"" + out.string() + "\" " + samples +
                           " \"" + kData + "/no-such-design.TFC\"");
@@ -295,12 +393,14 @@ TEST(ReportWrite, ConvertsThroughTheWritersAndReportsFilesThatDoNotLoad) {
     if (original.find(".TF") != std::string::npos) {
       EXPECT_EQ(AfterFileName(a.Lines().at(0)), AfterFileName(b.Lines().at(0))) << name;
     }
-    EXPECT_EQ(NumberAfter(b.Lines().at(0), "battleValue"), NumberAfter(a.Lines().at(0), "battleValue")) << name;
+    EXPECT_EQ(NumberAfter(b.Lines().at(0), "battleValue"), NumberAfter(a.Lines().at(0), "battleValue"))
+        << name;
     // The readouts load back to the same tonnage and battle value.
     for (const char* ext : {".txt", ".html"}) {
       const TRun c = Report("--json \"" + (out / (std::string(name) + ext)).string() + "\"");
       ASSERT_EQ(c.status, 0) << c.err;
-      EXPECT_EQ(NumberAfter(c.Lines().at(0), "tonnage"), NumberAfter(a.Lines().at(0), "tonnage")) << name << ext;
+      EXPECT_EQ(NumberAfter(c.Lines().at(0), "tonnage"), NumberAfter(a.Lines().at(0), "tonnage"))
+          << name << ext;
       EXPECT_EQ(NumberAfter(c.Lines().at(0), "battleValue"), NumberAfter(a.Lines().at(0), "battleValue"))
           << name << ext;
     }

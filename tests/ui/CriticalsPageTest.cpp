@@ -18,6 +18,7 @@
 #include <map>
 #include <set>
 
+#include "WindowTestKit.h"
 #include "app/Startup.h"
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
@@ -28,16 +29,15 @@
 #include "ui/main/TfrmTFD.h"
 #include "ui/widgets/DropButton.h"
 #include "ui/widgets/Gauge.h"
-#include "WindowTestKit.h"
 
 using namespace tfd;
 
 namespace {
 
 // IS equipment rows by their save identifiers.
-constexpr int kMediumLaser = 102;  // 1 slot
-constexpr int kGauss = 305;        // 7 slots, may be split
-constexpr int kCustomLaser = 2300; // custom: no abbreviation from the table
+constexpr int kMediumLaser = 102;   // 1 slot
+constexpr int kGauss = 305;         // 7 slots, may be split
+constexpr int kCustomLaser = 2300;  // custom: no abbreviation from the table
 
 class CriticalSheet : public TWindowTest {
  protected:
@@ -145,12 +145,14 @@ class CriticalSheet : public TWindowTest {
 
 TEST_F(CriticalSheet, ListsShowTheSlotsAndFitThem) {
   ShowSheet();
-  EXPECT_EQ(Rows(locHead), QStringList({"Life Support", "Sensors", "Cockpit", "", "Sensors", "Life Support"}));
+  EXPECT_EQ(Rows(locHead),
+            QStringList({"Life Support", "Sensors", "Cockpit", "", "Sensors", "Life Support"}));
   EXPECT_EQ(Rows(locCenterTorso), QStringList({"Engine", "Engine", "Engine", "Gyro", "Gyro", "Gyro", "Gyro",
-                                              "Engine", "Engine", "Engine", "", ""}));
+                                               "Engine", "Engine", "Engine", "", ""}));
   EXPECT_EQ(Rows(locRightArm).mid(0, 5),
             QStringList({"Shoulder", "Upper Arm Act", "Lower Arm Act", "Hand Actuator", ""}));
-  EXPECT_EQ(Rows(locLeftLeg), QStringList({"Hip", "Upper Leg Act", "Lower Leg Act", "Foot Actuator", "", ""}));
+  EXPECT_EQ(Rows(locLeftLeg),
+            QStringList({"Hip", "Upper Leg Act", "Lower Leg Act", "Foot Actuator", "", ""}));
   auto* slotGauge = Find<TGauge>("GuageCritCrits");
   EXPECT_EQ(slotGauge->maximum(), 78);
   EXPECT_EQ(slotGauge->progress(), 47);
@@ -164,7 +166,8 @@ TEST_F(CriticalSheet, ListsShowTheSlotsAndFitThem) {
     for (int slot = 1; slot <= rows; ++slot) {
       QToolButton* b = page->SlotButton(loc, slot);
       ASSERT_NE(b, nullptr);
-      const int rowTop = list->viewport()->mapTo(page, list->visualItemRect(list->item(slot - 1)).topLeft()).y();
+      const int rowTop =
+          list->viewport()->mapTo(page, list->visualItemRect(list->item(slot - 1)).topLeft()).y();
       EXPECT_EQ(b->mapTo(page, QPoint(0, 0)).y(), rowTop) << loc << "/" << slot;
       EXPECT_EQ(b->text(), QString::number((slot - 1) % 6 + 1));
     }
@@ -327,7 +330,8 @@ TEST_F(CriticalSheet, LimitingShortensTheLocations) {
   EXPECT_EQ(List(locRightTorso)->count(), 10);
   EXPECT_EQ(List(locRightArm)->count(), 10);
   EXPECT_EQ(List(locRightLeg)->count(), 6);
-  EXPECT_EQ(List(locRightTorso)->height(), 10 * List(locRightTorso)->RowHeight() + 2 * List(locRightTorso)->frameWidth());
+  EXPECT_EQ(List(locRightTorso)->height(),
+            10 * List(locRightTorso)->RowHeight() + 2 * List(locRightTorso)->frameWidth());
   EXPECT_TRUE(page->SlotButton(locRightArm, 10)->isVisible());
   EXPECT_FALSE(page->SlotButton(locRightArm, 11)->isVisible());
   EXPECT_FALSE(page->SlotButton(locRightTorso, 11)->isVisible());

@@ -17,8 +17,8 @@
 #include <QSlider>
 #include <QTextEdit>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <functional>
 
 #include "WindowTestKit.h"
@@ -88,7 +88,7 @@ TEST(SystemColors, EachNumberStandsForTheRoleThatPlaysItsPart) {
 
 // Nine colours no control has by chance.
 TColorSet DistinctSet() {
-  return {Ref(11, 0, 0), Ref(0, 22, 0), Ref(0, 0, 33), Ref(44, 44, 0), Ref(0, 55, 55),
+  return {Ref(11, 0, 0),  Ref(0, 22, 0), Ref(0, 0, 33), Ref(44, 44, 0), Ref(0, 55, 55),
           Ref(66, 0, 66), Ref(77, 1, 1), Ref(1, 88, 1), Ref(1, 1, 99)};
 }
 
@@ -140,8 +140,9 @@ class DisplayColors : public TWindowTest {
       EXPECT_EQ(p.color(QPalette::Active, QPalette::Text), Of(dcEditF)) << name;
       return 1;
     }
-    if (qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractItemView*>(w) ||
-        qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w)) {
+    if (qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QLineEdit*>(w) ||
+        qobject_cast<QAbstractItemView*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
+        qobject_cast<QTextEdit*>(w)) {
       EXPECT_EQ(p.color(QPalette::Active, QPalette::Text), Of(dcEditF)) << name;
       EXPECT_EQ(p.color(QPalette::Active, QPalette::Base), Of(dcEditB)) << name;
       return 1;
@@ -162,7 +163,8 @@ class DisplayColors : public TWindowTest {
       // Controls that show a colour of the design or a fixed picture.
       if (w->property(kDisplayColorProperty).toString() == "none") continue;
       if (qobject_cast<TGauge*>(w) || qobject_cast<QScrollBar*>(w->parentWidget())) continue;
-      if (w->parentWidget() && w->parentWidget()->property(kDisplayColorProperty).toString() == "none") continue;
+      if (w->parentWidget() && w->parentWidget()->property(kDisplayColorProperty).toString() == "none")
+        continue;
       checked += CheckControl(w);
     }
     return checked;

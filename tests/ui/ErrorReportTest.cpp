@@ -75,7 +75,8 @@ TEST_F(ErrorReport, ANewDesignIsYellowForItsUnusedTonnageAndMissingArmor) {
 TEST_F(ErrorReport, AnOverweightDesignTurnsEveryLightRedAtTheNextTick) {
   Type("sedtHSNum", "30");  // twenty more heat sinks: 6.5 tons too many
   window->TimerTick();
-  for (TStatusLight* light : Lights()) EXPECT_EQ(light->status(), svError) << light->objectName().toStdString();
+  for (TStatusLight* light : Lights())
+    EXPECT_EQ(light->status(), svError) << light->objectName().toStdString();
   EXPECT_EQ(window->DesignStatus(), svError);
   EXPECT_EQ(Texts().first(), "Error: Overweight by 6.5 tons.");
   EXPECT_EQ(window->ErrorReport()->windowTitle(), "Error Report (1 error, 1 warning)");
@@ -157,7 +158,8 @@ TEST_F(ErrorReport, EquipmentTheRulesLevelDoesNotOfferIsChosenOnTheWeaponsTab) {
   ASSERT_EQ(AddItem(Design(), r, &laser), EPlacement::Placed);
   window->Recalc(rqWeights);
   window->RefreshPages(pgMain, nullptr);
-  const QString line = "Error: " + QString::fromStdString(laser->Name) + " is not available at Inner Sphere Level 1.";
+  const QString line =
+      "Error: " + QString::fromStdString(laser->Name) + " is not available at Inner Sphere Level 1.";
   ASSERT_TRUE(Texts().contains(line)) << Texts().join(" | ").toStdString();
   DoubleClick(line);
   EXPECT_EQ(CurrentTab(), "tsWeapons");

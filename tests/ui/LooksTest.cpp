@@ -108,7 +108,8 @@ TEST_F(Looks, WeaponsPageFitsTheSmallestWindowWithoutScrollingSideways) {
   EXPECT_EQ(Find<QListWidget>("lbWepType")->horizontalScrollBar()->maximum(), 0);
   // The categories, the technology and configuration choices and the buttons
   // stand inside the window, none squeezed below what its caption needs.
-  for (const char* name : {"btnEnergy", "btnAmmo", "btnWepType", "btnConfig", "btnAddWep", "btnClearCfg", "Image3"}) {
+  for (const char* name :
+       {"btnEnergy", "btnAmmo", "btnWepType", "btnConfig", "btnAddWep", "btnClearCfg", "Image3"}) {
     auto* w = Find<QWidget>(name);
     EXPECT_LE(RightIn(w), window->width()) << name;
     EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name;

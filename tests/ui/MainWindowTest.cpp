@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "WindowTestKit.h"
 #include "app/Startup.h"
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
@@ -27,7 +28,6 @@
 #include "ui/widgets/DropButton.h"
 #include "ui/widgets/Gauge.h"
 #include "ui/widgets/SpinEdit.h"
-#include "WindowTestKit.h"
 
 using namespace tfd;
 
@@ -211,7 +211,8 @@ TEST_F(MainWindow, NewAsksOnlyForAModifiedDesign) {
   ASSERT_TRUE(window->Modified());
   TMessageSeam::SetNextAnswer(QMessageBox::Cancel);
   window->NewDesign();
-  EXPECT_EQ(TMessageSeam::Shown().value(0), "Clear Design|Do you wish to save this design before CLEARING it?");
+  EXPECT_EQ(TMessageSeam::Shown().value(0),
+            "Clear Design|Do you wish to save this design before CLEARING it?");
   EXPECT_EQ(Design().RulesLevel, rlIS2);
   EXPECT_TRUE(window->Modified());
 
@@ -297,8 +298,9 @@ TEST_F(MainWindow, ClearWeaponsEmptiesTheConfigurationAfterTheQuestion) {
   auto* clear = Find<QPushButton>("btnClearWeps");
   TMessageSeam::SetNextAnswer(QMessageBox::No);
   clear->click();
-  EXPECT_EQ(TMessageSeam::Shown(),
-            QStringList{"Clear Weapons|Do you wish to delete every weapon and item of equipment of this design?"});
+  EXPECT_EQ(
+      TMessageSeam::Shown(),
+      QStringList{"Clear Weapons|Do you wish to delete every weapon and item of equipment of this design?"});
   EXPECT_EQ(Design().Config->Items.Size(), 2);
   EXPECT_FALSE(window->Modified());
 

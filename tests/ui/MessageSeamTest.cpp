@@ -13,6 +13,6 @@ TEST(TMessageSeam, AnswersInOrderAndRecordsEachBox) {
   // With no answer left, a question is cancelled rather than shown.
   EXPECT_EQ(TMessageSeam::AskYesNoCancel(nullptr, "Confirm", "Load?"), QMessageBox::Cancel);
   TMessageSeam::Warn(nullptr, "Warning", "Location is full.");
-  EXPECT_EQ(TMessageSeam::Shown(), (QStringList{"Clear Design|Save?", "Confirm Exit|Exit?",
-                                                "Confirm|Load?", "Warning|Location is full."}));
+  EXPECT_EQ(TMessageSeam::Shown(), (QStringList{"Clear Design|Save?", "Confirm Exit|Exit?", "Confirm|Load?",
+                                                "Warning|Location is full."}));
 }

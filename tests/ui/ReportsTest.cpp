@@ -75,7 +75,8 @@ class Reports : public TWindowTest {
   }
   TGraph* Graph() { return Find<TGraph>("grphDmg"); }
   void ClickGraphAt(double x) {
-    QTest::mouseClick(Graph(), Qt::LeftButton, {}, QPoint(Graph()->pixelFromX(x), Graph()->plotArea().center().y()));
+    QTest::mouseClick(Graph(), Qt::LeftButton, {},
+                      QPoint(Graph()->pixelFromX(x), Graph()->plotArea().center().y()));
   }
   void ExpectSeriesEqualTheDesign() {
     const TMech& m = Design();
@@ -93,13 +94,15 @@ class Reports : public TWindowTest {
   // Sets the graph options through the window from the Options menu.
   void SetOptionsThroughTheWindow(std::uint8_t boxes, const char* button) {
     auto* options = window->GraphOptionsWindow();
-    WhileModal(options, [options, boxes] { options->Check(boxes); }, button);
+    WhileModal(
+        options, [options, boxes] { options->Check(boxes); }, button);
     Find<QAction>("OptionsGraphItem")->trigger();
   }
 };
 
 TEST_F(Reports, FiguresEqualThoseOfTfdReportForEverySample) {
-  const QStringList samples = QDir(TFD_TEST_DATA).entryList({"*.TFI", "*.TFC", "*.txt", "*.html"}, QDir::Files);
+  const QStringList samples =
+      QDir(TFD_TEST_DATA).entryList({"*.TFI", "*.TFC", "*.txt", "*.html"}, QDir::Files);
   ASSERT_GE(samples.size(), 6);
   for (const QString& sample : samples) {
     SCOPED_TRACE(sample.toStdString());
@@ -193,8 +196,8 @@ TEST_F(Reports, ClickReadoutAndTooltipStayWithinTheRanges) {
   EXPECT_EQ(Text("lblRValue"), "1");
   EXPECT_EQ(Graph()->marker(), 1.0);
 
-  QMouseEvent move(QEvent::MouseMove, QPointF(Graph()->pixelFromX(7.3), 60), Graph()->mapToGlobal(QPointF(0, 0)),
-                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, QPointF(Graph()->pixelFromX(7.3), 60),
+                   Graph()->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(Graph(), &move);
   EXPECT_EQ(Graph()->toolTip(), window->ReportsPage()->ReadoutText(7));
   EXPECT_TRUE(Graph()->toolTip().startsWith("Range 7: damage " + QString::number(m.DamageByRange[6])));
@@ -215,19 +218,21 @@ TEST_F(Reports, GraphOptionsOkCancelAndTheSeriesThatFollowThem) {
   EXPECT_EQ(window->ReportsPage()->GraphOptions(), 16);
   std::uint8_t shown = 0;
   auto* options = window->GraphOptionsWindow();
-  WhileModal(options, [&] { shown = options->Checked(); }, "btnCancel");
+  WhileModal(
+      options, [&] { shown = options->Checked(); }, "btnCancel");
   Find<QAction>("OptionsGraphItem")->trigger();
   EXPECT_EQ(shown, 16);
 
-  for (std::uint8_t set : {std::uint8_t{0}, std::uint8_t{goHeatUltra | goDamageUltra},
-                           std::uint8_t{goHeatMinRange | goDamageMinRange}, std::uint8_t{goDamageCluster},
-                           std::uint8_t{127}}) {
+  for (std::uint8_t set :
+       {std::uint8_t{0}, std::uint8_t{goHeatUltra | goDamageUltra},
+        std::uint8_t{goHeatMinRange | goDamageMinRange}, std::uint8_t{goDamageCluster}, std::uint8_t{127}}) {
     SetOptionsThroughTheWindow(set, "btnOK");
     EXPECT_EQ(window->ReportsPage()->GraphOptions(), set);
     ExpectSeriesEqualTheDesign();
   }
   // The captions: "&&" shows as "&".
-  EXPECT_EQ(options->findChild<QCheckBox*>("chkDmgRedMssl")->text(), "Missiles && LB-X cluster hit with a roll of 7");
+  EXPECT_EQ(options->findChild<QCheckBox*>("chkDmgRedMssl")->text(),
+            "Missiles && LB-X cluster hit with a roll of 7");
   EXPECT_EQ(options->windowTitle(), "Graph Options");
 }
 
@@ -239,41 +244,44 @@ TEST_F(Reports, BattleValueWindowSkillsFiguresAndSigns) {
   auto* pilot = bv->findChild<QSpinBox*>("sedtPilot");
   auto* gun = bv->findChild<QSpinBox*>("sedtGun");
   bool ran = false;
-  WhileModal(bv, [&] {
-    ran = true;
-    EXPECT_EQ(bv->windowTitle(), "Battle Values");
-    // A modal tool window without system buttons, over the middle of the main window.
-    EXPECT_TRUE(bv->isModal());
-    EXPECT_EQ(bv->windowType(), Qt::Tool);
-    EXPECT_FALSE(bv->windowFlags().testFlag(Qt::WindowCloseButtonHint));
-    EXPECT_LE((bv->frameGeometry().center() - window->frameGeometry().center()).manhattanLength(), 4);
-    EXPECT_EQ(pilot->value(), 5);
-    EXPECT_EQ(gun->value(), 4);
-    EXPECT_EQ(Edit(bv, "edtAF"), QLocale().toString(m.BVArmorFactor, 'f', 2));
-    EXPECT_EQ(Edit(bv, "edtTng"), "65.00");
-    EXPECT_EQ(Edit(bv, "edtTot"), QString::number(m.BattleValue));
-    EXPECT_EQ(Edit(bv, "edtFinalBV"), QString::number(m.BattleValue));
-    // Offensive equipment, targeting computer and Artemis make the base weapon rating.
-    EXPECT_NEAR(Figure(Edit(bv, "edtOEQP")) + Figure(Edit(bv, "edtTC")) + Figure(Edit(bv, "edtARTEM")),
-                Figure(Edit(bv, "edtBWR")), 0.011);
-    EXPECT_EQ(Edit(bv, "edtBWR"), QLocale().toString(c.BaseWeaponRating, 'f', 2));
-    EXPECT_EQ(bv->findChild<QLineEdit*>("edtARTEM")->toolTip(), "BWR from Atremis");
-    EXPECT_EQ(bv->findChild<QLabel*>("lblSign_edtExpAmmo")->text(), "-");
-    EXPECT_EQ(bv->findChild<QLabel*>("lblSign_edtMvtFact")->text(), "*");
+  WhileModal(
+      bv,
+      [&] {
+        ran = true;
+        EXPECT_EQ(bv->windowTitle(), "Battle Values");
+        // A modal tool window without system buttons, over the middle of the main window.
+        EXPECT_TRUE(bv->isModal());
+        EXPECT_EQ(bv->windowType(), Qt::Tool);
+        EXPECT_FALSE(bv->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_LE((bv->frameGeometry().center() - window->frameGeometry().center()).manhattanLength(), 4);
+        EXPECT_EQ(pilot->value(), 5);
+        EXPECT_EQ(gun->value(), 4);
+        EXPECT_EQ(Edit(bv, "edtAF"), QLocale().toString(m.BVArmorFactor, 'f', 2));
+        EXPECT_EQ(Edit(bv, "edtTng"), "65.00");
+        EXPECT_EQ(Edit(bv, "edtTot"), QString::number(m.BattleValue));
+        EXPECT_EQ(Edit(bv, "edtFinalBV"), QString::number(m.BattleValue));
+        // Offensive equipment, targeting computer and Artemis make the base weapon rating.
+        EXPECT_NEAR(Figure(Edit(bv, "edtOEQP")) + Figure(Edit(bv, "edtTC")) + Figure(Edit(bv, "edtARTEM")),
+                    Figure(Edit(bv, "edtBWR")), 0.011);
+        EXPECT_EQ(Edit(bv, "edtBWR"), QLocale().toString(c.BaseWeaponRating, 'f', 2));
+        EXPECT_EQ(bv->findChild<QLineEdit*>("edtARTEM")->toolTip(), "BWR from Atremis");
+        EXPECT_EQ(bv->findChild<QLabel*>("lblSign_edtExpAmmo")->text(), "-");
+        EXPECT_EQ(bv->findChild<QLabel*>("lblSign_edtMvtFact")->text(), "*");
 
-    pilot->setValue(7);
-    gun->setValue(0);
-    EXPECT_EQ(Edit(bv, "edtSkillMult"), "1.64");
-    EXPECT_EQ(Edit(bv, "edtFinalBV"), QString::number(FinalBattleValue(m.BattleValue, 0, 7)));
-    pilot->setValue(0);
-    gun->setValue(7);
-    EXPECT_EQ(Edit(bv, "edtSkillMult"), "0.85");
-    bv->findChild<QPushButton*>("btnReset")->click();
-    EXPECT_EQ(pilot->value(), 5);
-    EXPECT_EQ(gun->value(), 4);
-    EXPECT_EQ(Edit(bv, "edtSkillMult"), "1.00");
-    EXPECT_FALSE(bv->findChild<QToolButton*>("btnConfig")->isEnabled());  // not an Omni design
-  }, "btnOK");
+        pilot->setValue(7);
+        gun->setValue(0);
+        EXPECT_EQ(Edit(bv, "edtSkillMult"), "1.64");
+        EXPECT_EQ(Edit(bv, "edtFinalBV"), QString::number(FinalBattleValue(m.BattleValue, 0, 7)));
+        pilot->setValue(0);
+        gun->setValue(7);
+        EXPECT_EQ(Edit(bv, "edtSkillMult"), "0.85");
+        bv->findChild<QPushButton*>("btnReset")->click();
+        EXPECT_EQ(pilot->value(), 5);
+        EXPECT_EQ(gun->value(), 4);
+        EXPECT_EQ(Edit(bv, "edtSkillMult"), "1.00");
+        EXPECT_FALSE(bv->findChild<QToolButton*>("btnConfig")->isEnabled());  // not an Omni design
+      },
+      "btnOK");
   Find<QPushButton>("btnBV")->click();
   EXPECT_TRUE(ran);
   EXPECT_FALSE(bv->isVisible());
@@ -282,27 +290,33 @@ TEST_F(Reports, BattleValueWindowSkillsFiguresAndSigns) {
 TEST_F(Reports, ThousandsSeparatorsInTheWindows) {
   Load("brennock-bk1.TFI");
   TfrmCost* cost = window->CostWindow();
-  WhileModal(cost, [&] {
-    EXPECT_EQ(Edit(cost, "edtCpt"), "200,000");
-    EXPECT_EQ(Edit(cost, "edtLifeSup"), "50,000");
-    EXPECT_EQ(Edit(cost, "edtTot"), QLocale().toString(Design().Cost, 'f', 0));
-    EXPECT_EQ(Edit(cost, "edtMult"), "1.65");
-  }, "btnOK");
+  WhileModal(
+      cost,
+      [&] {
+        EXPECT_EQ(Edit(cost, "edtCpt"), "200,000");
+        EXPECT_EQ(Edit(cost, "edtLifeSup"), "50,000");
+        EXPECT_EQ(Edit(cost, "edtTot"), QLocale().toString(Design().Cost, 'f', 0));
+        EXPECT_EQ(Edit(cost, "edtMult"), "1.65");
+      },
+      "btnOK");
   Find<QPushButton>("btnCost")->click();
 }
 
 TEST_F(Reports, OmniConfigurationChosenInTheBattleValueWindowShowsOnEveryTab) {
   Load("vashti-prime.TFC");
   TfrmBV* bv = window->BattleValueWindow();
-  WhileModal(bv, [&] {
-    auto* button = bv->findChild<QToolButton*>("btnConfig");
-    EXPECT_TRUE(button->isEnabled());
-    emit bv->ConfigMenu()->aboutToShow();
-    EXPECT_TRUE(bv->ConfigMenu()->Entry(Design().ConfigIndex)->isChecked());
-    bv->ConfigMenu()->Entry(2)->trigger();  // "Alternate A"
-    EXPECT_EQ(button->text(), "Alt. A Configuration");
-    EXPECT_EQ(Edit(bv, "edtTot"), QString::number(Design().BattleValue));
-  }, "btnOK");
+  WhileModal(
+      bv,
+      [&] {
+        auto* button = bv->findChild<QToolButton*>("btnConfig");
+        EXPECT_TRUE(button->isEnabled());
+        emit bv->ConfigMenu()->aboutToShow();
+        EXPECT_TRUE(bv->ConfigMenu()->Entry(Design().ConfigIndex)->isChecked());
+        bv->ConfigMenu()->Entry(2)->trigger();  // "Alternate A"
+        EXPECT_EQ(button->text(), "Alt. A Configuration");
+        EXPECT_EQ(Edit(bv, "edtTot"), QString::number(Design().BattleValue));
+      },
+      "btnOK");
   Find<QPushButton>("btnBV")->click();
 
   EXPECT_EQ(Design().ConfigIndex, 2);
@@ -320,14 +334,19 @@ TEST_F(Reports, OmniConfigurationChosenInTheBattleValueWindowShowsOnEveryTab) {
   // The cost window's menu does the same and refills the total.
   ShowTab("tsReports");
   TfrmCost* cost = window->CostWindow();
-  WhileModal(cost, [&] {
-    cost->ConfigMenu()->Entry(0)->trigger();  // "Fixed"
-    EXPECT_EQ(cost->findChild<QToolButton*>("btnConfig")->text(), QString::fromStdString(Design().ConfigName(0)));
-    EXPECT_EQ(Edit(cost, "edtTot"), QLocale().toString(Design().Cost, 'f', 0));
-  }, "btnOK");
+  WhileModal(
+      cost,
+      [&] {
+        cost->ConfigMenu()->Entry(0)->trigger();  // "Fixed"
+        EXPECT_EQ(cost->findChild<QToolButton*>("btnConfig")->text(),
+                  QString::fromStdString(Design().ConfigName(0)));
+        EXPECT_EQ(Edit(cost, "edtTot"), QLocale().toString(Design().Cost, 'f', 0));
+      },
+      "btnOK");
   Find<QPushButton>("btnCost")->click();
   EXPECT_EQ(Design().ConfigIndex, 0);
-  EXPECT_EQ(Text("lblCost"), QLocale().toString(ReportOf(Sample("vashti-prime.TFC"))["cost"].toDouble(), 'f', 0));
+  EXPECT_EQ(Text("lblCost"),
+            QLocale().toString(ReportOf(Sample("vashti-prime.TFC"))["cost"].toDouble(), 'f', 0));
 }
 
 // The window's lines, read back, times the multiplier give the total, also
@@ -337,19 +356,23 @@ class CostLines : public Reports {
   double ShownTotalError() {
     TfrmCost* cost = window->CostWindow();
     double error = 1e9;
-    WhileModal(cost, [&] {
-      double sum = 0.0;
-      int lines = 0;
-      for (const char* name : {"edtCpt", "edtLifeSup", "edtSensor", "edtMusc", "edtIStr", "edtAAct", "edtLAct",
-                               "edtEng", "edtGyro", "edtJJ", "edtHS", "edtArmr", "edtWeps", "edtCASE",
-                               "edtSupChrg", "edtPowAmp", "edtTurret", "edtOmni"}) {
-        sum += Figure(Edit(cost, name));
-        ++lines;
-      }
-      const double multiplier = Figure(Edit(cost, "edtMult"));
-      // Each line is shown to the nearest C-bill.
-      error = std::abs(sum * multiplier - Figure(Edit(cost, "edtTot"))) - (lines * 0.5 * multiplier + 0.5);
-    }, "btnOK");
+    WhileModal(
+        cost,
+        [&] {
+          double sum = 0.0;
+          int lines = 0;
+          for (const char* name : {"edtCpt", "edtLifeSup", "edtSensor", "edtMusc", "edtIStr", "edtAAct",
+                                   "edtLAct", "edtEng", "edtGyro", "edtJJ", "edtHS", "edtArmr", "edtWeps",
+                                   "edtCASE", "edtSupChrg", "edtPowAmp", "edtTurret", "edtOmni"}) {
+            sum += Figure(Edit(cost, name));
+            ++lines;
+          }
+          const double multiplier = Figure(Edit(cost, "edtMult"));
+          // Each line is shown to the nearest C-bill.
+          error =
+              std::abs(sum * multiplier - Figure(Edit(cost, "edtTot"))) - (lines * 0.5 * multiplier + 0.5);
+        },
+        "btnOK");
     Find<QPushButton>("btnCost")->click();
     return error;
   }
@@ -410,12 +433,15 @@ TEST_F(CostLines, AddUpToTheTotalWithSuperchargerPowerAmplifiersTurretAndOmniPod
 TEST_F(CostLines, QuadCaptions) {
   Choose("pmOptions", "Quad");
   TfrmCost* cost = window->CostWindow();
-  WhileModal(cost, [&] {
-    EXPECT_EQ(cost->windowTitle(), "Costs");
-    EXPECT_EQ(cost->findChild<QLabel*>("lbl_edtAAct")->text(), "Front Leg Actuators");
-    EXPECT_EQ(cost->findChild<QLabel*>("lbl_edtLAct")->text(), "Rear Leg Actuators");
-    EXPECT_EQ(Figure(Edit(cost, "edtAAct")), Design().Tonnage * 700.0);
-  }, "btnOK");
+  WhileModal(
+      cost,
+      [&] {
+        EXPECT_EQ(cost->windowTitle(), "Costs");
+        EXPECT_EQ(cost->findChild<QLabel*>("lbl_edtAAct")->text(), "Front Leg Actuators");
+        EXPECT_EQ(cost->findChild<QLabel*>("lbl_edtLAct")->text(), "Rear Leg Actuators");
+        EXPECT_EQ(Figure(Edit(cost, "edtAAct")), Design().Tonnage * 700.0);
+      },
+      "btnOK");
   ShowTab("tsReports");
   Find<QPushButton>("btnCost")->click();
 }

@@ -101,14 +101,16 @@ TEST_F(Saving, SaveAsWritesTheChosenFormatAndSaveReusesTheName) {
 
   // What a design file cannot keep is said after the save.
   const TWepInfo* custom = nullptr;
-  for (int id = kFirstCustomId; id < kFirstCustomAmmoId && !custom; ++id) custom = window->Equipment()->BySaveNum(id);
+  for (int id = kFirstCustomId; id < kFirstCustomAmmoId && !custom; ++id)
+    custom = window->Equipment()->BySaveNum(id);
   ASSERT_NE(custom, nullptr);
   Design().Configs[0]->Items.Insert(MakeWeapon(custom->Info))->Location = lcBin;
   TMessageSeam::ClearShown();
   TFileDialogSeam::SetNextAnswer(Path("bk2-custom.TFC"));
   EXPECT_TRUE(window->SaveCommands()->SaveAs());
   ASSERT_EQ(TMessageSeam::Shown().size(), 1);
-  EXPECT_TRUE(TMessageSeam::Shown().first().startsWith("Saved|The design was saved without:\n1 item(s) of custom"))
+  EXPECT_TRUE(
+      TMessageSeam::Shown().first().startsWith("Saved|The design was saved without:\n1 item(s) of custom"))
       << TMessageSeam::Shown().first().toStdString();
 }
 
@@ -157,7 +159,8 @@ TEST_F(Saving, FailedSaveShowsWhyAndKeepsTheOldFileTheDesignAndItsFlag) {
   TFileDialogSeam::SetNextAnswer(Path("folder.TFC"));
   EXPECT_FALSE(window->SaveCommands()->SaveAs());
   ASSERT_EQ(TMessageSeam::Shown().size(), 1);
-  EXPECT_TRUE(TMessageSeam::Shown().first().contains("it is a folder")) << TMessageSeam::Shown().first().toStdString();
+  EXPECT_TRUE(TMessageSeam::Shown().first().contains("it is a folder"))
+      << TMessageSeam::Shown().first().toStdString();
   EXPECT_TRUE(window->Modified());
   EXPECT_EQ(window->windowTitle(), title);
   EXPECT_EQ(Design().RulesLevel, rlIS2);
@@ -169,7 +172,8 @@ TEST_F(Saving, FailedSaveShowsWhyAndKeepsTheOldFileTheDesignAndItsFlag) {
   EXPECT_TRUE(TMessageSeam::Shown().value(0).contains("No such file or directory"));
   EXPECT_TRUE(window->Modified());
   EXPECT_EQ(Contents(Path("keep.TFC")), old);
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.TFC"});  // no temporary file
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList{"keep.TFC"});  // no temporary file
 }
 
 TEST_F(Saving, YesToTheQuestionsSavesAndGoesOnOnlyWhenSaved) {
@@ -218,8 +222,9 @@ TEST(SaveDialog, EntriesWithoutTheUnwrittenFormatAskBeforeOverwriting) {
   const TOpenDialogSettings s = SaveDialogSettings("/x/design.txt", false);
   QStringList captions;
   for (const auto& f : s.Filters) captions << f.Caption;
-  EXPECT_EQ(captions, (QStringList{"I.S. Mech Files (*.TFI)", "Clan Mech Files (*.TFC)", "All Mech Files (*.TF?)",
-                                   "Text Files (*.TXT)", "HTML Files (*.HTM)", "All Files (*.*)"}));
+  EXPECT_EQ(captions,
+            (QStringList{"I.S. Mech Files (*.TFI)", "Clan Mech Files (*.TFC)", "All Mech Files (*.TF?)",
+                         "Text Files (*.TXT)", "HTML Files (*.HTM)", "All Files (*.*)"}));
   // A readout is offered as a design file of its name.
   EXPECT_EQ(s.FilterIndex, 0);
   EXPECT_EQ(s.InitialFile, "/x/design.TFI");

@@ -10,10 +10,10 @@
 #include <QPushButton>
 
 #include "../equipment/CountingQuery.h"
+#include "WindowTestKit.h"
 #include "equipment/EquipmentLists.h"
 #include "rules/RulesPass.h"
 #include "ui/main/SpecificationsPage.h"
-#include "WindowTestKit.h"
 
 using namespace tfd;
 
@@ -36,8 +36,10 @@ class Specifications : public TWindowTest {
     QLineEdit* edit = Box(boxName)->lineEdit();
     Box(boxName)->setFocus();
     edit->selectAll();
-    if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Delete);
-    else QTest::keyClicks(edit, text);
+    if (text.isEmpty())
+      QTest::keyClick(edit, Qt::Key_Delete);
+    else
+      QTest::keyClicks(edit, text);
   }
   // Moves the focus on, as a click elsewhere does.
   void Leave() {
@@ -80,11 +82,10 @@ TEST_F(Specifications, PowerPlantFollowsTheEngineWhenTheBoxIsLeft) {
     const char* Typed;
     const char* Shown;
   };
-  for (const Case& c : {Case{rlIS2, etXL, "Pitban 240 XL", "Vlar 300 XL"},
-                        Case{rlIS2, etXL, "Hermes 240 XL", "Hermes 300 XL"},
-                        Case{rlIS2, etXL, "Core Tek", "Core Tek 300 XL"},
-                        Case{rlClan2, etClanXL, "", "300 XL"},
-                        Case{rlIS2, etXL, "Unknown 250", "300 XL"}}) {
+  for (const Case& c :
+       {Case{rlIS2, etXL, "Pitban 240 XL", "Vlar 300 XL"},
+        Case{rlIS2, etXL, "Hermes 240 XL", "Hermes 300 XL"}, Case{rlIS2, etXL, "Core Tek", "Core Tek 300 XL"},
+        Case{rlClan2, etClanXL, "", "300 XL"}, Case{rlIS2, etXL, "Unknown 250", "300 XL"}}) {
     SetEngine(c.Level, c.Engine);
     Type("cbPowPlnt", c.Typed);
     EXPECT_EQ(Design().Texts[txtPowerPlant], c.Typed) << "stored as typed";
@@ -111,7 +112,8 @@ TEST_F(Specifications, ManufacturersAreAddedChangedAndDeleted) {
     Type("cbMfg", name);
     Click("btnAddMfg");
   }
-  EXPECT_EQ(Items("lbMfg"), (QStringList{"Ostrava Frameworks", "Ostrava Frameworks", "Lumen Yards", "Halvard Forge"}))
+  EXPECT_EQ(Items("lbMfg"),
+            (QStringList{"Ostrava Frameworks", "Ostrava Frameworks", "Lumen Yards", "Halvard Forge"}))
       << "the same text twice gives two entries";
   EXPECT_EQ(Design().Manufacturers.size(), 4u);
   EXPECT_TRUE(window->Modified());
@@ -127,7 +129,8 @@ TEST_F(Specifications, ManufacturersAreAddedChangedAndDeleted) {
   EXPECT_EQ(BoxText("cbMfg"), "Lumen Yards") << "a clicked entry comes into the box";
   Type("cbMfg", "Lumen Yards of Tessary");
   Click("btnChangeMfg");
-  EXPECT_EQ(Design().Manufacturers, (std::vector<std::string>{"Ostrava Frameworks", "Lumen Yards of Tessary"}));
+  EXPECT_EQ(Design().Manufacturers,
+            (std::vector<std::string>{"Ostrava Frameworks", "Lumen Yards of Tessary"}));
 }
 
 TEST_F(Specifications, LoadedSamplesShowTheirDescription) {
@@ -142,7 +145,8 @@ TEST_F(Specifications, LoadedSamplesShowTheirDescription) {
     EXPECT_EQ(BoxText("cbTTSys"), "Vigil 2") << sample;
     EXPECT_EQ(BoxText("cbDate"), "3050") << sample;
     EXPECT_EQ(Items("lbMfg"), (QStringList{"Ostrava Frameworks", "Lumen Yards"})) << sample;
-    EXPECT_EQ(Items("lbWeps"), (QStringList{"1 Brightline Mk2", "2 Brightline Mk1", "1 Tessel Six"})) << sample;
+    EXPECT_EQ(Items("lbWeps"), (QStringList{"1 Brightline Mk2", "2 Brightline Mk1", "1 Tessel Six"}))
+        << sample;
     EXPECT_EQ(Find<QPlainTextEdit>("memoRemarks")->toPlainText(),
               "A fast raider built around a single large laser.\nFavoured by border militias.")
         << sample;
@@ -160,7 +164,8 @@ TEST_F(Specifications, LoadedSamplesShowTheirDescription) {
   EXPECT_EQ(BoxText("cbTTSys"), "Sightline 3");
   EXPECT_EQ(Items("lbMfg"), QStringList{"Brennock Works"});
   EXPECT_TRUE(Items("lbWeps").contains("2 Orrin Mk1")) << Items("lbWeps").join('|').toStdString();
-  EXPECT_EQ(Find<QPlainTextEdit>("memoRemarks")->toPlainText(), "A sturdy patroller of the border garrisons.");
+  EXPECT_EQ(Find<QPlainTextEdit>("memoRemarks")->toPlainText(),
+            "A sturdy patroller of the border garrisons.");
 }
 
 TEST_F(Specifications, ClearSpecificationsEmptiesTheDescriptionAndKeepsTheDesign) {
@@ -170,7 +175,8 @@ TEST_F(Specifications, ClearSpecificationsEmptiesTheDescriptionAndKeepsTheDesign
   const std::uint8_t tons = m.Tonnage;
   Click("btnClrSpec");
   EXPECT_EQ(Find<QLineEdit>("edtType")->text(), "");
-  for (const char* box : {"cbChassis", "cbArmr", "cbComSys", "cbTTSys", "cbMfg"}) EXPECT_EQ(BoxText(box), "") << box;
+  for (const char* box : {"cbChassis", "cbArmr", "cbComSys", "cbTTSys", "cbMfg"})
+    EXPECT_EQ(BoxText(box), "") << box;
   EXPECT_EQ(Box("cbChassis")->lineEdit()->placeholderText(), "Endo Steel") << "the category is offered";
   EXPECT_EQ(BoxText("cbPowPlnt"), "Kestrel 275 XL") << "the power plant is rebuilt, not emptied";
   EXPECT_EQ(BoxText("cbDate"), "Custom Design");
@@ -264,7 +270,8 @@ TEST_F(Specifications, EditsAreTheDesignsAndSurviveTabAndConfigurationChanges) {
   emit date->activated(6);
   type->setFocus();
   QTest::keyClick(type, Qt::Key_Return);
-  EXPECT_EQ(window->windowTitle(), "(Skarn Prime) Titanframe Designer[*]") << "leaving the type name names the window";
+  EXPECT_EQ(window->windowTitle(), "(Skarn Prime) Titanframe Designer[*]")
+      << "leaving the type name names the window";
   EXPECT_TRUE(window->Modified());
 
   ShowTab("tsMain");

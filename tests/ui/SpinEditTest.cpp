@@ -140,8 +140,8 @@ TEST_F(SpinEditTest, RoutesEveryKindOfStepToTheOwner) {
   QTest::keyClick(edit, Qt::Key_Down);
   QTest::keyClick(edit, Qt::Key_PageUp);
   QTest::keyClick(edit, Qt::Key_PageDown);
-  QWheelEvent wheel(QPointF(5, 5), edit->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
-                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QWheelEvent wheel(QPointF(5, 5), edit->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(edit, &wheel);
   // A click on the up arrow, at the right end of the upper half.
   QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 5, 4));

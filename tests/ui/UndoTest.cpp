@@ -216,11 +216,14 @@ TEST_F(Undo, EditMenuAndNoShortcutTakenTwice) {
       take(s->key(), s->objectName());
 
   const std::map<QString, QString> expected = {
-      {"Ctrl+Z", "EditUndoItem"},     {"Ctrl+Shift+Z", "EditRedoItem"}, {"Ctrl+Y", "EditRedoItem"},
-      {"Ctrl+N", "FileNewItem"},      {"Ctrl+O", "FileOpenItem"},       {"F3", "FileOpenItem"},
-      {"Ctrl+S", "FileSaveItem"},     {"F2", "FileSaveItem"},           {"Ctrl+Shift+S", "FileSaveAsItem"},
-      {"Ctrl+P", "FilePrintItem"},    {"Ctrl+Q", "FileExitItem"},       {"F1", "HelpAboutItem"},
-      {"Ctrl+Tab", "NextTabItem"},    {"Ctrl+Shift+Tab", "PreviousTabItem"}, {"Ctrl+F", "EditFindItem"}};
+      {"Ctrl+Z", "EditUndoItem"},         {"Ctrl+Shift+Z", "EditRedoItem"},
+      {"Ctrl+Y", "EditRedoItem"},         {"Ctrl+N", "FileNewItem"},
+      {"Ctrl+O", "FileOpenItem"},         {"F3", "FileOpenItem"},
+      {"Ctrl+S", "FileSaveItem"},         {"F2", "FileSaveItem"},
+      {"Ctrl+Shift+S", "FileSaveAsItem"}, {"Ctrl+P", "FilePrintItem"},
+      {"Ctrl+Q", "FileExitItem"},         {"F1", "HelpAboutItem"},
+      {"Ctrl+Tab", "NextTabItem"},        {"Ctrl+Shift+Tab", "PreviousTabItem"},
+      {"Ctrl+F", "EditFindItem"}};
   for (const auto& [key, owner] : expected) {
     ASSERT_TRUE(taken.count(key)) << key.toStdString();
     EXPECT_TRUE(taken[key].startsWith(owner)) << key.toStdString() << " is " << taken[key].toStdString();
@@ -301,7 +304,8 @@ TEST_F(Undo, SearchFiltersByNameOrAbbreviationAndEnterAdds) {
   field->setText("laser");
   Find<QToolButton>("btnBallistic")->click();
   QCoreApplication::processEvents();
-  for (const QString& name : shown()) EXPECT_TRUE(name.contains("laser", Qt::CaseInsensitive)) << name.toStdString();
+  for (const QString& name : shown())
+    EXPECT_TRUE(name.contains("laser", Qt::CaseInsensitive)) << name.toStdString();
   Find<QToolButton>("btnEnergy")->click();
   QCoreApplication::processEvents();
   EXPECT_EQ(shown(), lasers);

@@ -48,7 +48,9 @@ class UnitRosterPageTest : public TWindowTest {
   QString Name(int row) { return Find<QLineEdit>(Row("edtUR_M", row, "Name").toUtf8())->text(); }
   QString Tons(int row) { return Text(Row("lblUR_M", row, "Tng").toUtf8()); }
   int BV(int row) { return Text(Row("lblUR_M", row, "BV").toUtf8()).toInt(); }
-  TSpinEdit* Skill(int row, const char* which) { return Find<TSpinEdit>(Row("sedtUR_P", row, which).toUtf8()); }
+  TSpinEdit* Skill(int row, const char* which) {
+    return Find<TSpinEdit>(Row("sedtUR_P", row, which).toUtf8());
+  }
   bool RowEnabled(int row) { return Find<QLineEdit>(Row("edtUR_P", row, "Name").toUtf8())->isEnabled(); }
   QImage SlotImage(int row) {
     return Find<TDropButton>(Row("btnUR_M", row).toUtf8())->icon().pixmap(22, 22).toImage();
@@ -143,7 +145,8 @@ TEST_F(UnitRosterPageTest, UnitInformationIsWrittenOnlyWithOK) {
   InModal([](QDialog* d) {
     auto* info = qobject_cast<TfrmUnitInfo*>(d);
     ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->findChild<QToolButton*>("btnOrganization")->text(), "Inner Sphere Lance");  // the form's text
+    EXPECT_EQ(info->findChild<QToolButton*>("btnOrganization")->text(),
+              "Inner Sphere Lance");  // the form's text
     info->OrganizationEntry(36)->trigger();
     info->findChild<QLineEdit*>("edtDesignation")->setText("Changed");
     info->findChild<QPushButton*>("btnCancel")->click();
@@ -380,7 +383,8 @@ TEST_F(UnitRosterPageTest, RostersAreSavedReopenedAndBadFilesRefused) {
   // Bad JSON and another version are refused; the roster shown stays.
   const QString bad = dir.filePath("bad.tfr"), newer = dir.filePath("newer.tfr");
   std::ofstream(bad.toStdString()) << "{ \"format\": ";
-  std::ofstream(newer.toStdString()) << R"({"format":"Titanframe Designer roster","version":9,"organization":0})";
+  std::ofstream(newer.toStdString())
+      << R"({"format":"Titanframe Designer roster","version":9,"organization":0})";
   for (const QString& refused : {bad, newer}) {
     TMessageSeam::ClearShown();
     TMessageSeam::SetNextAnswer(QMessageBox::No);  // not saved before opening

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "WindowTestKit.h"
 #include "app/Startup.h"
 #include "equipment/EquipmentLists.h"
 #include "model/Mech.h"
@@ -20,7 +21,6 @@
 #include "ui/main/WeaponsPage.h"
 #include "ui/widgets/DropButton.h"
 #include "ui/widgets/SpinEdit.h"
-#include "WindowTestKit.h"
 
 using namespace tfd;
 

@@ -164,8 +164,7 @@ TEST(TStatusLight, ShowsTheFrameItIsGivenAndReportsLeftClicks) {
 }
 
 TEST(TArmorDiagram, PicturesHighlightTheirLocations) {
-  const QList<QList<int>> expected{{},     {0},    {1},    {2}, {3}, {4}, {5},
-                                   {6},    {7},    {2, 3}, {4, 5}, {6, 7}};
+  const QList<QList<int>> expected{{}, {0}, {1}, {2}, {3}, {4}, {5}, {6}, {7}, {2, 3}, {4, 5}, {6, 7}};
   for (int picture = 0; picture < TArmorDiagram::kPictures; ++picture)
     EXPECT_EQ(TArmorDiagram::HighlightedLocations(picture), expected[picture]) << picture;
 

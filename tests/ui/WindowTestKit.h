@@ -115,7 +115,8 @@ inline ::testing::AssertionResult GridConsistent(const TMech& m) {
     std::set<int> chain;
     for (std::int16_t link = item->SlotsFirst; link != 0;) {
       const int loc = link >> 8, s = link & 0xFF;
-      if (loc < 0 || loc >= kLocationCount || s < 1 || s > TCritAlloc::kMaxSlots || !chain.insert(link).second)
+      if (loc < 0 || loc >= kLocationCount || s < 1 || s > TCritAlloc::kMaxSlots ||
+          !chain.insert(link).second)
         return ::testing::AssertionFailure() << item->Name << " has a broken chain";
       link = c.Crits.SlotAt(loc, s).Link;
     }

@@ -2,8 +2,8 @@
 
 #include <QPushButton>
 
-#include "ui_About.h"
 #include "ui/widgets/TitanframeArt.h"
+#include "ui_About.h"
 
 #ifndef TFD_VERSION
 #define TFD_VERSION "unknown"

@@ -33,8 +33,8 @@ TfrmColor::TfrmColor(THtmlSettings& settings, QWidget* parent)
   setModal(true);
   text_ = {ui_->sedtTextR, ui_->sedtTextG, ui_->sedtTextB};
   back_ = {ui_->sedtBackR, ui_->sedtBackG, ui_->sedtBackB};
-  for (TSpinEdit* edit : {ui_->sedtTextR, ui_->sedtTextG, ui_->sedtTextB, ui_->sedtBackR, ui_->sedtBackG,
-                          ui_->sedtBackB}) {
+  for (TSpinEdit* edit :
+       {ui_->sedtTextR, ui_->sedtTextG, ui_->sedtTextB, ui_->sedtBackR, ui_->sedtBackG, ui_->sedtBackB}) {
     // The arrows follow the channel steps, not the plain step of 16.
     edit->setRouteSteps(true);
     connect(edit, &TSpinEdit::stepRequested, this, [this, edit](int steps) { StepChannel(edit, steps); });
@@ -48,7 +48,8 @@ TfrmColor::TfrmColor(THtmlSettings& settings, QWidget* parent)
   connect(ui_->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
   // The sample keeps the page's colours in any display scheme.
   ui_->pnlSample->setProperty(kDisplayColorProperty, QStringLiteral("none"));
-  for (QLabel* swatch : {ui_->shpText, ui_->shpBack}) swatch->setProperty(kDisplayColorProperty, QStringLiteral("none"));
+  for (QLabel* swatch : {ui_->shpText, ui_->shpBack})
+    swatch->setProperty(kDisplayColorProperty, QStringLiteral("none"));
   LoadSettings();
 }
 

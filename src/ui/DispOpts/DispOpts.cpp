@@ -34,13 +34,14 @@ TfrmDispOpts::TfrmDispOpts(TColorSchemeStore& store, QWidget* parent)
   ui_->setupUi(this);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setModal(true);
-  swatches_ = {ui_->shpTextF,  ui_->shpEditF,  ui_->shpTextB,    ui_->shpEditB,   ui_->shpGaugeN,
+  swatches_ = {ui_->shpTextF,  ui_->shpEditF,    ui_->shpTextB,    ui_->shpEditB,    ui_->shpGaugeN,
                ui_->shpGaugeE, ui_->shpGraphHtP, ui_->shpGraphHtD, ui_->shpGraphDmgP};
   for (std::size_t i = 0; i < swatches_.size(); ++i)
     connect(swatches_[i], &QToolButton::clicked, this, [this, i] { PickColor(i); });
   working_ = StartupColorSet();
 
-  connect(ui_->cbSchemes, &QComboBox::currentTextChanged, this, [this](const QString& t) { cbSchemes_Change(t); });
+  connect(ui_->cbSchemes, &QComboBox::currentTextChanged, this,
+          [this](const QString& t) { cbSchemes_Change(t); });
   connect(ui_->btnNew, &QPushButton::clicked, this, [this] { btnNew_Click(); });
   connect(ui_->btnUpdate, &QPushButton::clicked, this, [this] { btnUpdate_Click(); });
   connect(ui_->btnDelete, &QPushButton::clicked, this, [this] { btnDelete_Click(); });
@@ -108,7 +109,8 @@ void TfrmDispOpts::PickColor(std::size_t index) {
 
 void TfrmDispOpts::btnNew_Click() {
   std::vector<std::string> names;
-  for (int i = 0; i < ui_->cbSchemes->count(); ++i) names.push_back(ui_->cbSchemes->itemText(i).toStdString());
+  for (int i = 0; i < ui_->cbSchemes->count(); ++i)
+    names.push_back(ui_->cbSchemes->itemText(i).toStdString());
   filling_ = true;
   ui_->cbSchemes->setCurrentIndex(-1);
   ui_->cbSchemes->setEditText(QString::fromStdString(NextNewSchemeName(names)));

@@ -78,7 +78,8 @@ void TfrmErrorRpt::setFindings(const TFindings& findings) {
     for (const TFinding& f : findings) {
       auto* line = new QListWidgetItem(lines[index], list);
       line->setData(kFindingRole, index);
-      line->setToolTip(f.Severity >= svError ? "Breaks a construction rule" : "Legal, but probably not intended");
+      line->setToolTip(f.Severity >= svError ? "Breaks a construction rule"
+                                             : "Legal, but probably not intended");
       ++index;
     }
   }

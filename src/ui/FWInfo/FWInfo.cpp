@@ -43,7 +43,8 @@ TPilot TfrmFWInfo::Pilot() const {
 }
 
 void TfrmFWInfo::ShowMultiplier() {
-  ui_->lblBVMultiplier->setText(FormatFixed(SkillMultiplier(ui_->sedtGunnery->value(), ui_->sedtPiloting->value()), 2));
+  ui_->lblBVMultiplier->setText(
+      FormatFixed(SkillMultiplier(ui_->sedtGunnery->value(), ui_->sedtPiloting->value()), 2));
 }
 
 }  // namespace tfd

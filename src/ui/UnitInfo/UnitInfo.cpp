@@ -82,8 +82,8 @@ QAction* TfrmUnitInfo::OrganizationEntry(std::uint8_t code) const {
   return findChild<QAction*>(QString("miOrganization%1").arg(code));
 }
 
-void TfrmUnitInfo::SetValues(std::uint8_t organization, const QString& designation, const QString& affiliation,
-                             const QString& parentUnit) {
+void TfrmUnitInfo::SetValues(std::uint8_t organization, const QString& designation,
+                             const QString& affiliation, const QString& parentUnit) {
   organization_ = organization;
   ui_->edtDesignation->setText(designation);
   ui_->cbAffiliation->setEditText(affiliation);

@@ -43,7 +43,9 @@ bool IsToolkitDialog(const QWidget* w) {
          qobject_cast<const QInputDialog*>(w) || qobject_cast<const QProgressDialog*>(w);
 }
 
-bool OptedOut(const QWidget* w) { return w->property(kDisplayColorProperty).toString() == QLatin1String("none"); }
+bool OptedOut(const QWidget* w) {
+  return w->property(kDisplayColorProperty).toString() == QLatin1String("none");
+}
 
 }  // namespace
 
@@ -140,10 +142,12 @@ void TColorApplier::Apply(const TDisplayColors& colors) {
 bool TColorApplier::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type == QEvent::ApplicationPaletteChange && watched == qApp && applied_) emit DesktopPaletteChanged();
-  if (applied_ && (type == QEvent::Polish || type == QEvent::DynamicPropertyChange) && watched->isWidgetType()) {
+  if (applied_ && (type == QEvent::Polish || type == QEvent::DynamicPropertyChange) &&
+      watched->isWidgetType()) {
     auto* widget = static_cast<QWidget*>(watched);
-    const bool relevant = type == QEvent::Polish ||
-                          static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName() == kDisplayColorProperty;
+    const bool relevant =
+        type == QEvent::Polish ||
+        static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName() == kDisplayColorProperty;
     if (relevant && Covers(widget)) Paint(widget);
   }
   return QObject::eventFilter(watched, event);

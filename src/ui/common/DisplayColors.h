@@ -10,7 +10,15 @@
 namespace tfd {
 
 enum EDisplayColor {
-  dcTextF, dcEditF, dcTextB, dcEditB, dcGaugeN, dcGaugeE, dcGraphHtP, dcGraphHtD, dcGraphDmgP,
+  dcTextF,
+  dcEditF,
+  dcTextB,
+  dcEditB,
+  dcGaugeN,
+  dcGaugeE,
+  dcGraphHtP,
+  dcGraphHtD,
+  dcGraphDmgP,
   dcCount
 };
 

@@ -16,7 +16,7 @@ TSeamAnswers<QString>& Answers() {
 }  // namespace
 
 std::unique_ptr<QFileDialog> TFileDialogSeam::MakeOpenDialog(QWidget* parent,
-                                                            const TOpenDialogSettings& settings) {
+                                                             const TOpenDialogSettings& settings) {
   auto dialog = std::make_unique<QFileDialog>(parent, settings.Title);
   // Qt's own dialog matches patterns without regard to case on every desktop.
   dialog->setOption(QFileDialog::DontUseNativeDialog);
@@ -53,7 +53,7 @@ QString TFileDialogSeam::Ask(QWidget* parent, const TOpenDialogSettings& setting
 }
 
 std::unique_ptr<QFileDialog> TFileDialogSeam::MakeSaveDialog(QWidget* parent,
-                                                            const TOpenDialogSettings& settings) {
+                                                             const TOpenDialogSettings& settings) {
   auto dialog = MakeOpenDialog(parent, settings);
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);

@@ -22,9 +22,9 @@ struct TOpenDialogSettings {
     QStringList Patterns;
   };
   QList<TFilter> Filters;
-  int FilterIndex = 0;     // the entry chosen at first
-  QString DefaultSuffix;   // added to a typed name without one
-  QString InitialFile;     // a save dialog's name at first, in its folder; empty: none
+  int FilterIndex = 0;    // the entry chosen at first
+  QString DefaultSuffix;  // added to a typed name without one
+  QString InitialFile;    // a save dialog's name at first, in its folder; empty: none
 };
 
 class TFileDialogSeam {

@@ -18,9 +18,9 @@ QString FormatSlotSheetTonnage(double tons);
 QString FormatFixed(double value, int decimals);
 // With the locale's thousands separators (costs, and the battle-value and cost windows).
 QString FormatGrouped(double value, int decimals);
-QString FormatSpeed(double kmh);          // "10.8 km/h"
-QString FormatJumpDistance(double m);     // "90 m"
+QString FormatSpeed(double kmh);               // "10.8 km/h"
+QString FormatJumpDistance(double m);          // "90 m"
 QString FormatBoostedMP(int mp, int boosted);  // "8", or "8 [10]" with a boost
-QString FormatDissipation(int points);    // "[10]"
+QString FormatDissipation(int points);         // "[10]"
 
 }  // namespace tfd

@@ -38,9 +38,8 @@ void Log(const QString& title, const QString& text) {
 
 }  // namespace
 
-QMessageBox::StandardButton TMessageSeam::Show(QWidget* parent, QMessageBox::Icon icon,
-                                               const QString& title, const QString& text,
-                                               QMessageBox::StandardButtons buttons,
+QMessageBox::StandardButton TMessageSeam::Show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                               const QString& text, QMessageBox::StandardButtons buttons,
                                                QMessageBox::StandardButton fallback) {
   ShownBoxes() << title + '|' + text;
   Log(title, text);
@@ -60,8 +59,10 @@ QMessageBox::StandardButton TMessageSeam::AskYesNoCancel(QWidget* parent, const 
               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
 }
 
-QMessageBox::StandardButton TMessageSeam::AskYesNo(QWidget* parent, const QString& title, const QString& text) {
-  return Show(parent, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+QMessageBox::StandardButton TMessageSeam::AskYesNo(QWidget* parent, const QString& title,
+                                                   const QString& text) {
+  return Show(parent, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+              QMessageBox::No);
 }
 
 void TMessageSeam::Warn(QWidget* parent, const QString& title, const QString& text) {

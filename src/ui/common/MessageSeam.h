@@ -18,7 +18,7 @@ class TMessageSeam {
  public:
   // A question with Yes, No and Cancel and a question icon.
   static QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& title,
-                                                     const QString& text);
+                                                    const QString& text);
   // A question with Yes and No; No when no answer is given.
   static QMessageBox::StandardButton AskYesNo(QWidget* parent, const QString& title, const QString& text);
   // A warning with one OK button.
@@ -38,9 +38,8 @@ class TMessageSeam {
   static void ClearShown();
 
  private:
-  static QMessageBox::StandardButton Show(QWidget* parent, QMessageBox::Icon icon,
-                                          const QString& title, const QString& text,
-                                          QMessageBox::StandardButtons buttons,
+  static QMessageBox::StandardButton Show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                          const QString& text, QMessageBox::StandardButtons buttons,
                                           QMessageBox::StandardButton fallback);
 };
 

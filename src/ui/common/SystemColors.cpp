@@ -62,7 +62,8 @@ QPalette::ColorRole TextRoleOn(QPalette::ColorRole background) {
 }  // namespace
 
 std::optional<QPalette::ColorRole> SystemColorRole(int number) {
-  if (number < 0 || number >= static_cast<int>(kRoles.size()) || kRoles[number] == kNoRole) return std::nullopt;
+  if (number < 0 || number >= static_cast<int>(kRoles.size()) || kRoles[number] == kNoRole)
+    return std::nullopt;
   return static_cast<QPalette::ColorRole>(kRoles[number]);
 }
 

@@ -14,8 +14,10 @@ void MakeToolWindow(QDialog& window) {
 void CentreOnParent(QWidget& window) {
   const QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : nullptr;
   QRect over;
-  if (owner && owner->isVisible()) over = owner->frameGeometry();
-  else if (const QScreen* screen = QGuiApplication::primaryScreen()) over = screen->availableGeometry();
+  if (owner && owner->isVisible())
+    over = owner->frameGeometry();
+  else if (const QScreen* screen = QGuiApplication::primaryScreen())
+    over = screen->availableGeometry();
   if (over.isEmpty()) return;
   window.adjustSize();
   QRect frame = window.frameGeometry();

@@ -20,8 +20,7 @@ constexpr int kHeadArmor = 9;
 }  // namespace
 
 TArmorPage::TArmorPage(IDesignHost& host, TComponentMenus& menus, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::ArmorPage>()),
-      host_(host) {
+    : QWidget(parent), ui_(std::make_unique<Ui::ArmorPage>()), host_(host) {
   ui_->setupUi(this);
   setObjectName("pgArmor");
   ArrangeArmorBody(*this);
@@ -48,7 +47,7 @@ TArmorPage::TArmorPage(IDesignHost& host, TComponentMenus& menus, QWidget* paren
 
   // The armour type buttons share one menu; the one that has the focus (or is
   // down while the menu shows) is its target.
-  armorButtons_ = {ui_->btnArmrType, ui_->btnArmr_H,  ui_->btnArmr_CT, ui_->btnArmr_CTR,
+  armorButtons_ = {ui_->btnArmrType, ui_->btnArmr_H,   ui_->btnArmr_CT, ui_->btnArmr_CTR,
                    ui_->btnArmr_RT,  ui_->btnArmr_RTR, ui_->btnArmr_LT, ui_->btnArmr_LTR,
                    ui_->btnArmr_RA,  ui_->btnArmr_LA,  ui_->btnArmr_RL, ui_->btnArmr_LL};
   for (std::size_t i = 0; i < armorButtons_.size(); ++i) {
@@ -72,8 +71,11 @@ TArmorPage::TArmorPage(IDesignHost& host, TComponentMenus& menus, QWidget* paren
     });
   }
 
-  const std::pair<QPushButton*, int> presets[] = {
-      {ui_->btnArmrClear, 0}, {ui_->btnArmr25, 25}, {ui_->btnArmr50, 50}, {ui_->btnArmr75, 75}, {ui_->btnArmrFull, 100}};
+  const std::pair<QPushButton*, int> presets[] = {{ui_->btnArmrClear, 0},
+                                                  {ui_->btnArmr25, 25},
+                                                  {ui_->btnArmr50, 50},
+                                                  {ui_->btnArmr75, 75},
+                                                  {ui_->btnArmrFull, 100}};
   for (auto [button, percent] : presets)
     connect(button, &QPushButton::clicked, this, [this, percent = percent] { OnPreset(percent); });
   connect(ui_->Image2, &TStatusLight::clicked, this, [this] { host_.ShowErrorReport(); });
@@ -107,8 +109,10 @@ void TArmorPage::OnArmorEdited(const TArmorSection& s) {
     auto& self = a[static_cast<std::size_t>(s.Section)];
     auto& other = a[static_cast<std::size_t>(s.Pair)];
     if (self + other > limit) {
-      if (other > 0) --other;
-      else if (self > 0) --self;
+      if (other > 0)
+        --other;
+      else if (self > 0)
+        --self;
     }
   }
   host_.Recalc(rqArmor);
@@ -250,18 +254,18 @@ void TArmorPage::ShowArmorTypes(const TMech& m) {
   for (std::size_t tag = 2; tag <= 12; ++tag) {
     TDropButton* b = armorButtons_[tag - 1];
     b->setEnabled(m.ArmorType == atPatchwork);
-    b->setText(QString::fromStdString(
-        m.ArmorTypeName(m.ArmorTypes[static_cast<std::size_t>(ArmorSectionOfTag(static_cast<int>(tag)))], true)));
+    b->setText(QString::fromStdString(m.ArmorTypeName(
+        m.ArmorTypes[static_cast<std::size_t>(ArmorSectionOfTag(static_cast<int>(tag)))], true)));
   }
 }
 
 // The internal structure of each location, the equalising boxes and the
 // torso ratio.
 void TArmorPage::ShowStructureAndEqualising(const TMech& m) {
-  const std::pair<QLabel*, int> structure[] = {
-      {ui_->lblIS_H, bsHead},  {ui_->lblIS_CT, bsCenterTorso}, {ui_->lblIS_RT, bsSideTorso},
-      {ui_->lblIS_LT, bsSideTorso}, {ui_->lblIS_RA, bsArm}, {ui_->lblIS_LA, bsArm},
-      {ui_->lblIS_RL, bsLeg},  {ui_->lblIS_LL, bsLeg}};
+  const std::pair<QLabel*, int> structure[] = {{ui_->lblIS_H, bsHead},       {ui_->lblIS_CT, bsCenterTorso},
+                                               {ui_->lblIS_RT, bsSideTorso}, {ui_->lblIS_LT, bsSideTorso},
+                                               {ui_->lblIS_RA, bsArm},       {ui_->lblIS_LA, bsArm},
+                                               {ui_->lblIS_RL, bsLeg},       {ui_->lblIS_LL, bsLeg}};
   for (auto [label, index] : structure)
     label->setText(QString::number(m.Structure[static_cast<std::size_t>(index)]));
 

@@ -24,10 +24,10 @@ class TSpinEdit;
 struct TArmorSection {
   TSpinEdit* Edit;
   int Section;
-  int Pair;        // -1: none
-  int Mirror;      // -1: none
-  int MirrorBit;   // 0: none
-  int Structure;   // index into TMech::Structure
+  int Pair;       // -1: none
+  int Mirror;     // -1: none
+  int MirrorBit;  // 0: none
+  int Structure;  // index into TMech::Structure
   int Picture;
   int EqualisedPicture;
 };

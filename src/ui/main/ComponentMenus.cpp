@@ -85,13 +85,12 @@ void TComponentMenus::Choose(EMenu menu, int tag, int page) {
   host_.SetModified();
 }
 
-QMenu* TComponentMenus::Make(const char* name, QWidget* parent, Rule rule, Command command,
-                             bool exclusive) {
+QMenu* TComponentMenus::Make(const char* name, QWidget* parent, Rule rule, Command command, bool exclusive) {
   auto* menu = new QMenu(parent);
   menu->setObjectName(name);
   auto* group = new QActionGroup(menu);
   group->setExclusionPolicy(exclusive ? QActionGroup::ExclusionPolicy::ExclusiveOptional
-                                       : QActionGroup::ExclusionPolicy::None);
+                                      : QActionGroup::ExclusionPolicy::None);
   for (const TMenuEntry& e : rule(host_.Design())) {
     QAction* a = menu->addAction(QString::fromUtf8(e.Caption.data(), static_cast<int>(e.Caption.size())));
     a->setCheckable(true);

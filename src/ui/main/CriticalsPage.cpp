@@ -13,12 +13,12 @@
 #include <QStyledItemDelegate>
 #include <QToolButton>
 
+#include "model/CritAlloc.h"
 #include "model/Enums.h"
 #include "model/Mech.h"
 #include "model/Rounding.h"
 #include "model/Weapon.h"
 #include "rules/ComponentRules.h"
-#include "model/CritAlloc.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
 #include "ui/common/DisplayColors.h"
@@ -65,9 +65,10 @@ class TSlotDelegate : public QStyledItemDelegate {
     painter->save();
     const QString mount = index.data(kMountRole).toString();
     if (!mount.isEmpty()) {
-      painter->setPen(option.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText
-                                                                                 : QPalette::PlaceholderText));
-      painter->drawText(option.rect.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, "(" + mount + ")");
+      painter->setPen(option.palette.color(
+          option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::PlaceholderText));
+      painter->drawText(option.rect.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter,
+                        "(" + mount + ")");
     }
     QColor rule = option.palette.color(QPalette::Mid);
     painter->setPen(rule);
@@ -100,13 +101,15 @@ QString SlotText(const TSlot& slot, bool quad, const TEquipmentIndex& index) {
   if (slot.Code == ciEmpty) return {};
   const std::string name = CritName(slot.Code, quad, index);
   if (!name.empty()) return QString::fromStdString(name);
-  if (slot.Item) return QString::fromStdString(slot.Item->Abbrev.empty() ? slot.Item->Name : slot.Item->Abbrev);
+  if (slot.Item)
+    return QString::fromStdString(slot.Item->Abbrev.empty() ? slot.Item->Name : slot.Item->Abbrev);
   return QStringLiteral("Item %1").arg(slot.Code);
 }
 
 QString MountingNote(const TWeapon& item, bool quad) {
   const int code = item.Location;
-  QString note = QString::fromStdString(item.Name) + " (" + QString::fromStdString(LocationAbbrev(code, quad)) + ")";
+  QString note =
+      QString::fromStdString(item.Name) + " (" + QString::fromStdString(LocationAbbrev(code, quad)) + ")";
   if (code & lcRear) note += ", rear-mounted";
   if (code & lcTurret) note += ", turret-mounted";
   return note;
@@ -221,10 +224,11 @@ TCriticalsPage::TCriticalsPage(IDesignHost& host, TComponentMenus& menus, QWidge
   ui_->setupUi(this);
   setObjectName("pgCriticals");
 
-  lists_ = {ui_->lbCS_H, ui_->lbCS_CT, ui_->lbCS_RT, ui_->lbCS_LT, ui_->lbCS_RA, ui_->lbCS_LA, ui_->lbCS_RL, ui_->lbCS_LL};
-  headings_ = {ui_->lblCS_H, ui_->lblCS_CT, ui_->lblCS_RT, ui_->lblCS_LT,
+  lists_ = {ui_->lbCS_H,  ui_->lbCS_CT, ui_->lbCS_RT, ui_->lbCS_LT,
+            ui_->lbCS_RA, ui_->lbCS_LA, ui_->lbCS_RL, ui_->lbCS_LL};
+  headings_ = {ui_->lblCS_H,  ui_->lblCS_CT, ui_->lblCS_RT, ui_->lblCS_LT,
                ui_->lblCS_RA, ui_->lblCS_LA, ui_->lblCS_RL, ui_->lblCS_LL};
-  caseButtons_ = {ui_->btnCASE_H, ui_->btnCASE_CT, ui_->btnCASE_RT, ui_->btnCASE_LT,
+  caseButtons_ = {ui_->btnCASE_H,  ui_->btnCASE_CT, ui_->btnCASE_RT, ui_->btnCASE_LT,
                   ui_->btnCASE_RA, ui_->btnCASE_LA, ui_->btnCASE_RL, ui_->btnCASE_LL};
   QBoxLayout* const slotColumns[] = {ui_->laySlots_H,  ui_->laySlots_CT, ui_->laySlots_RT, ui_->laySlots_LT,
                                      ui_->laySlots_RA, ui_->laySlots_LA, ui_->laySlots_RL, ui_->laySlots_LL};
@@ -480,7 +484,8 @@ void TCriticalsPage::OnDeleteClicked() {
 }
 
 void TCriticalsPage::ShowStatus(const QString& text) {
-  if (auto* window = qobject_cast<QMainWindow*>(this->window())) window->statusBar()->showMessage(text, 10000);
+  if (auto* window = qobject_cast<QMainWindow*>(this->window()))
+    window->statusBar()->showMessage(text, 10000);
 }
 
 // ---- the refresh ----
@@ -509,8 +514,8 @@ void TCriticalsPage::Refresh(QObject* sender) {
   // CASE by rules level; the actuators unless the arms are legs or gone.
   for (int loc = 0; loc < kLocationCount; ++loc) {
     const bool torso = loc >= locCenterTorso && loc <= locLeftTorso;
-    caseButtons_[static_cast<std::size_t>(loc)]->setEnabled(torso ? (lv & (rlIS2 | rlIS3 | rlClan3 | rlMixed3)) != 0
-                                                                  : level3);
+    caseButtons_[static_cast<std::size_t>(loc)]->setEnabled(
+        torso ? (lv & (rlIS2 | rlIS3 | rlClan3 | rlMixed3)) != 0 : level3);
   }
   for (QCheckBox* box : actuatorBoxes_) box->setEnabled(!quad && !armless);
 
@@ -527,8 +532,8 @@ void TCriticalsPage::Refresh(QObject* sender) {
 
   // Tonnage left.
   const TDisplayColors& colors = host_.Colors();
-  SetGauge(*ui_->GaugeCritTng, m.Tonnage * 10, static_cast<int>(Round(m.Weights[wFree] * 10)), colors[dcGaugeN],
-           colors[dcGaugeE]);
+  SetGauge(*ui_->GaugeCritTng, m.Tonnage * 10, static_cast<int>(Round(m.Weights[wFree] * 10)),
+           colors[dcGaugeN], colors[dcGaugeE]);
 
   // The BIN.
   RefreshBin();
@@ -567,11 +572,15 @@ void TCriticalsPage::RefreshSlots(bool quad, bool armless) {
       const bool armoured = crits.ArmouredAt(loc, slot);
       const QBrush back = armoured ? QBrush(kArmouredTint) : QBrush();
       if (entry->background() != back) entry->setBackground(back);
-      const QString mount = !s.Item ? QString() : (s.Item->Location & lcRear) ? QStringLiteral("R")
-                            : (s.Item->Location & lcTurret) ? QStringLiteral("T") : QString();
+      const QString mount = !s.Item                         ? QString()
+                            : (s.Item->Location & lcRear)   ? QStringLiteral("R")
+                            : (s.Item->Location & lcTurret) ? QStringLiteral("T")
+                                                            : QString();
       if (entry->data(kMountRole).toString() != mount) entry->setData(kMountRole, mount);
       QString tip;
-      if (s.Item) tip = MountingNote(*s.Item, quad) + (fixedCopy ? tr(": fixed equipment, not movable here") : QString());
+      if (s.Item)
+        tip =
+            MountingNote(*s.Item, quad) + (fixedCopy ? tr(": fixed equipment, not movable here") : QString());
       if (armoured) tip = (tip.isEmpty() ? entry->text() : tip) + tr(" [armored]");
       if (entry->toolTip() != tip) entry->setToolTip(tip);
       if (!hidden) {
@@ -632,9 +641,8 @@ void TCriticalsPage::RefreshBin() {
   const bool useBin = host_.UseBin();
   ui_->Panel2->setVisible(!useBin);
   bin->setVisible(useBin);
-  const TWeapon* selected = bin->currentRow() >= 0 && bin->currentItem()->isSelected()
-                                ? ItemAt(*bin, bin->currentRow())
-                                : nullptr;
+  const TWeapon* selected =
+      bin->currentRow() >= 0 && bin->currentItem()->isSelected() ? ItemAt(*bin, bin->currentRow()) : nullptr;
   bin->clear();
   int binCount = 0;
   for (const auto& item : m.Config->Items) {
@@ -649,8 +657,9 @@ void TCriticalsPage::RefreshBin() {
     }
   }
   ui_->lblBinHint->setText(
-      binCount == 0 ? tr("The BIN is off. Turn on Options, Use BIN to keep items off the sheet.")
-                    : tr("The BIN is off and holds %n item(s). Turn on Options, Use BIN to see them.", "", binCount));
+      binCount == 0
+          ? tr("The BIN is off. Turn on Options, Use BIN to keep items off the sheet.")
+          : tr("The BIN is off and holds %n item(s). Turn on Options, Use BIN to see them.", "", binCount));
 }
 
 }  // namespace tfd

@@ -38,7 +38,12 @@ class IDesignHost {
 
 // Page bits of the refresh.
 enum : int {
-  pgMain = 1, pgArmor = 2, pgWeapons = 4, pgCriticals = 8, pgReports = 16, pgSpecs = 32,
+  pgMain = 1,
+  pgArmor = 2,
+  pgWeapons = 4,
+  pgCriticals = 8,
+  pgReports = 16,
+  pgSpecs = 32,
   pgUnitRoster = 64
 };
 

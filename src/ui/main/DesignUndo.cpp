@@ -20,7 +20,8 @@ QWidget* TypingTarget() {
   QWidget* focus = QApplication::focusWidget();
   for (QWidget* w = focus; w; w = w->parentWidget())
     if (qobject_cast<QAbstractSpinBox*>(w)) return w;
-  if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus) || qobject_cast<QTextEdit*>(focus))
+  if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus) ||
+      qobject_cast<QTextEdit*>(focus))
     return focus;
   return nullptr;
 }
@@ -31,7 +32,11 @@ class TDesignStep : public QUndoCommand {
 
   TDesignStep(TDesignUndo& owner, std::shared_ptr<const TMech> before, std::shared_ptr<const TMech> after,
               const QString& name, bool typing)
-      : QUndoCommand(name), owner_(owner), before_(std::move(before)), after_(std::move(after)), typing_(typing) {}
+      : QUndoCommand(name),
+        owner_(owner),
+        before_(std::move(before)),
+        after_(std::move(after)),
+        typing_(typing) {}
 
   // The command has run already when its step is pushed.
   void redo() override {

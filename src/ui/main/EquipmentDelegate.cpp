@@ -130,13 +130,12 @@ void TEquipmentDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
         break;
       }
       left(0, QString::number((slot - 1) % 6 + 1) + ".", SlotRearLeft(fm));
-      if (index.data(roleRear).toBool()) left(SlotRearLeft(fm), QStringLiteral("*"), fm.horizontalAdvance('*') + 2);
+      if (index.data(roleRear).toBool())
+        left(SlotRearLeft(fm), QStringLiteral("*"), fm.horizontalAdvance('*') + 2);
       left(SlotTextLeft(fm), text, r.width() - SlotTextLeft(fm));
       break;
     }
-    case EKind::Bin:
-      left(0, text, r.width());
-      break;
+    case EKind::Bin: left(0, text, r.width()); break;
   }
   p->restore();
 }

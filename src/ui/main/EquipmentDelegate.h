@@ -21,15 +21,25 @@ namespace tfd {
 // Data roles of the list entries.
 enum : int {
   roleRecord = Qt::UserRole + 1,  // const TWepInfo*
-  roleItem,                        // TWeapon*
-  roleSlot,                        // slot number 1..12
-  roleRear,                        // the slot's item is rear-mounted
-  roleLocationText,                // the item's location abbreviation
+  roleItem,                       // TWeapon*
+  roleSlot,                       // slot number 1..12
+  roleRear,                       // the slot's item is rear-mounted
+  roleLocationText,               // the item's location abbreviation
 };
 
 // The columns of the equipment list, left to right after the name.
 enum EEquipmentColumn {
-  ecTons, ecSlots, ecHeat, ecDamage, ecMin, ecShort, ecMedium, ecLong, ecExtreme, ecBV, ecCost,
+  ecTons,
+  ecSlots,
+  ecHeat,
+  ecDamage,
+  ecMin,
+  ecShort,
+  ecMedium,
+  ecLong,
+  ecExtreme,
+  ecBV,
+  ecCost,
   ecCount
 };
 // Where a column's right-aligned text ends, from the left edge of an entry's

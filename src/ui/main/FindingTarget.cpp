@@ -14,10 +14,10 @@ namespace tfd {
 
 namespace {
 
-constexpr std::array<const char*, kLocationCount> kSlotLists = {
-    "lbCS_H", "lbCS_CT", "lbCS_RT", "lbCS_LT", "lbCS_RA", "lbCS_LA", "lbCS_RL", "lbCS_LL"};
+constexpr std::array<const char*, kLocationCount> kSlotLists = {"lbCS_H",  "lbCS_CT", "lbCS_RT", "lbCS_LT",
+                                                                "lbCS_RA", "lbCS_LA", "lbCS_RL", "lbCS_LL"};
 constexpr std::array<const char*, kArmorSectionCount> kArmorEdits = {
-    "sedtAF_H",  "sedtAF_CT", "sedtAF_CTR", "sedtAF_RT", "sedtAF_RTR", "sedtAF_LT",
+    "sedtAF_H",   "sedtAF_CT", "sedtAF_CTR", "sedtAF_RT", "sedtAF_RTR", "sedtAF_LT",
     "sedtAF_LTR", "sedtAF_RA", "sedtAF_LA",  "sedtAF_RL", "sedtAF_LL"};
 
 void ShowTab(QWidget& window, const char* page) {
@@ -56,13 +56,12 @@ void ShowFinding(QWidget& window, const TMech& m, const TFinding& f, bool useBin
   switch (f.Kind) {
     case EFindingKind::Weight:
     case EFindingKind::Heat:
-    case EFindingKind::Movement:
-      ShowTab(window, "tsMain");
-      return;
+    case EFindingKind::Movement: ShowTab(window, "tsMain"); return;
     case EFindingKind::Armor: {
       ShowTab(window, "tsArmor");
       if (f.ArmorSection < 0 || f.ArmorSection >= kArmorSectionCount) return;
-      if (auto* edit = window.findChild<QAbstractSpinBox*>(kArmorEdits[static_cast<std::size_t>(f.ArmorSection)]))
+      if (auto* edit =
+              window.findChild<QAbstractSpinBox*>(kArmorEdits[static_cast<std::size_t>(f.ArmorSection)]))
         edit->setFocus();
       return;
     }
@@ -79,8 +78,7 @@ void ShowFinding(QWidget& window, const TMech& m, const TFinding& f, bool useBin
         ChooseSlot(window, f.Location, 0);
       }
       return;
-    case EFindingKind::Equipment:
-      break;
+    case EFindingKind::Equipment: break;
   }
   ShowTab(window, "tsWeapons");
   if (item) ChooseItem(window.findChild<QListWidget*>("lbWepList"), item, roleItem);

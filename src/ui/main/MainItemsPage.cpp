@@ -127,7 +127,8 @@ void TMainItemsPage::OnMiscFlagClicked(int bit) {
   host_.Recalc(rqChassis | rqCase);
   host_.RefreshPages(pgMain | pgCriticals, this);
   host_.NameStep(
-      tr("Toggle %1").arg((bit == mfSatelliteUplink ? ui_->chkSatellite : ui_->chkNullSig)->text().remove('&')));
+      tr("Toggle %1")
+          .arg((bit == mfSatelliteUplink ? ui_->chkSatellite : ui_->chkNullSig)->text().remove('&')));
   host_.SetModified();
 }
 
@@ -198,10 +199,10 @@ void TMainItemsPage::EnableByRules(const TMech& m) {
 
   // Rules level and what it allows.
   if (!RulesLevelName(lv).empty()) ui_->btnTechLevel->setText(Text(RulesLevelName(lv)));
-  QWidget* level3Group[] = {ui_->grpMiscItems,  ui_->chkSatellite,   ui_->chkNullSig,    ui_->btnSupCharg,
-                            ui_->lblSupCharg,   ui_->lblSupChrgTng,  ui_->sedtJmpBoost,  ui_->lblJmpBoost,
-                            ui_->lblJmpBoostTng, ui_->lblLAMConvTng, ui_->lblPowAmpTng,  ui_->lblTurretTng,
-                            ui_->btnTurret,     ui_->btnTargType,    ui_->btnCptType,    ui_->btnGyroType,
+  QWidget* level3Group[] = {ui_->grpMiscItems,   ui_->chkSatellite,  ui_->chkNullSig,   ui_->btnSupCharg,
+                            ui_->lblSupCharg,    ui_->lblSupChrgTng, ui_->sedtJmpBoost, ui_->lblJmpBoost,
+                            ui_->lblJmpBoostTng, ui_->lblLAMConvTng, ui_->lblPowAmpTng, ui_->lblTurretTng,
+                            ui_->btnTurret,      ui_->btnTargType,   ui_->btnCptType,   ui_->btnGyroType,
                             ui_->btnJJType};
   for (QWidget* w : level3Group) w->setEnabled(level3);
   for (QWidget* w : {static_cast<QWidget*>(ui_->btnHSType), static_cast<QWidget*>(ui_->btnEngType),
@@ -249,9 +250,12 @@ void TMainItemsPage::ShowComponents(const TMech& m) {
   caption(ui_->btnHSType, HeatSinkTypeName(clanDouble ? std::uint8_t{hsDouble} : m.HeatSinkType));
   caption(ui_->btnGyroType, GyroTypeName(m.GyroType));
   caption(ui_->btnCptType, CockpitTypeName(m.CockpitType));
-  if (m.TargetingType == tgMultiTrac) ui_->btnTargType->setText("Mulit-Trac");
-  else if (m.TargetingType == tgMultiTrac2) ui_->btnTargType->setText("Mulit-Trac II");
-  else caption(ui_->btnTargType, TargetingTypeName(m.TargetingType));
+  if (m.TargetingType == tgMultiTrac)
+    ui_->btnTargType->setText("Mulit-Trac");
+  else if (m.TargetingType == tgMultiTrac2)
+    ui_->btnTargType->setText("Mulit-Trac II");
+  else
+    caption(ui_->btnTargType, TargetingTypeName(m.TargetingType));
   caption(ui_->btnTurret, TurretName(m.Config->Turret));
 }
 

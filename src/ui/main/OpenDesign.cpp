@@ -24,8 +24,8 @@ TOpenDialogSettings OpenDialogSettings() {
   return s;
 }
 
-TLoadResult ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html, const QString& fileName,
-                           const TEngineMakers* makers) {
+TLoadResult ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html,
+                           const QString& fileName, const TEngineMakers* makers) {
   if (!lists) return {ELoadStatus::Failed, "No equipment database is loaded.", {}};
   TLoadContext context{*lists, html, makers};
   return LoadDesign(design, QFile::encodeName(fileName).toStdString(), context);
@@ -47,9 +47,12 @@ QString LoadFailureMessage(const QString& fileName, const TLoadResult& result) {
   if (result.Status == ELoadStatus::WrongVersion || message.startsWith("Cannot open file")) return message;
   const QString base = QFileInfo(fileName).fileName();
   QString why = message;
-  if (result.Message == kReadBeyondEnd) why = "the file ends early";
-  else if (result.Message == kInvalidNumber) why = "a number in it cannot be read";
-  else if (!why.isEmpty()) why[0] = why[0].toLower();
+  if (result.Message == kReadBeyondEnd)
+    why = "the file ends early";
+  else if (result.Message == kInvalidNumber)
+    why = "a number in it cannot be read";
+  else if (!why.isEmpty())
+    why[0] = why[0].toLower();
   while (why.endsWith('.')) why.chop(1);
   return QString("Cannot open %1: %2.").arg(base, why);
 }

@@ -22,8 +22,8 @@ TOpenDialogSettings OpenDialogSettings();
 // command line uses too: its status, the message for the user (empty when it
 // loaded) and what the reader could not read. The engine makers give a
 // power-plant text its default maker.
-TLoadResult ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html, const QString& fileName,
-                           const TEngineMakers* makers = nullptr);
+TLoadResult ReadDesignFile(TMech& design, TEquipmentLists* lists, THtmlSettings& html,
+                           const QString& fileName, const TEngineMakers* makers = nullptr);
 // A load warning as one line of the error report: "line 12, unknown
 // equipment: Quantum Cannon RT 3 9 7.00".
 QString WarningLine(const TLoadWarning& warning);

@@ -25,7 +25,9 @@ constexpr int kBarPixelsBase = 3;
 // so that an extreme design cannot push the graph off the page.
 constexpr int kBarMaxPoints = 100;
 
-int BarWidth(int points) { return std::clamp(points, 0, kBarMaxPoints) * kBarPixelsPerPoint + kBarPixelsBase; }
+int BarWidth(int points) {
+  return std::clamp(points, 0, kBarMaxPoints) * kBarPixelsPerPoint + kBarPixelsBase;
+}
 
 void SetBar(QFrame& bar, int points, QColor color) {
   bar.setFixedWidth(BarWidth(points));

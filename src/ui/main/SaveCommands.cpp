@@ -37,8 +37,9 @@ TOpenDialogSettings SaveDialogSettings(const QString& currentName, bool clanDesi
   if (suffix == "tfc") s.FilterIndex = 1;
   if (!currentName.isEmpty()) {
     const bool readout = FileKindOf(currentName.toStdString()) != EFileKind::DesignFile;
-    s.InitialFile = readout ? current.dir().filePath(current.completeBaseName() + (clanDesign ? ".TFC" : ".TFI"))
-                            : currentName;
+    s.InitialFile = readout
+                        ? current.dir().filePath(current.completeBaseName() + (clanDesign ? ".TFC" : ".TFI"))
+                        : currentName;
   }
   s.DefaultSuffix = "TFC";
   return s;
@@ -52,7 +53,8 @@ bool TSaveCommands::Save() {
   const QString name = QString::fromStdString(window_.Design().Texts[txtFilePath]);
   // A readout keeps less than a design file: saving over one is a choice the
   // user makes in the dialog, never a side effect of F2.
-  if (name.isEmpty() || readInPart_ || FileKindOf(name.toStdString()) != EFileKind::DesignFile) return SaveAs();
+  if (name.isEmpty() || readInPart_ || FileKindOf(name.toStdString()) != EFileKind::DesignFile)
+    return SaveAs();
   return SaveTo(name);
 }
 
@@ -71,7 +73,8 @@ bool TSaveCommands::SaveTo(const QString& fileName) {
     return false;
   }
   const TSaveContext context{*lists, window_.HtmlSettings(), UserConfigFolder()};
-  const TWriteResult result = SaveDesign(window_.Design(), QFile::encodeName(fileName).toStdString(), context);
+  const TWriteResult result =
+      SaveDesign(window_.Design(), QFile::encodeName(fileName).toStdString(), context);
   if (!result.Ok) {
     TMessageSeam::Error(&window_, QString::fromLocal8Bit(result.Message));
     return false;

@@ -53,11 +53,12 @@ TSpecificationsPage::TSpecificationsPage(IDesignHost& host, QWidget* parent)
   // The maker boxes store what is typed at once, and what is picked.
   const std::pair<QComboBox*, int> makers[] = {
       {ui_->cbChassis, txtChassis}, {ui_->cbPowPlnt, txtPowerPlant}, {ui_->cbJJets, txtJumpJets},
-      {ui_->cbArmr, txtArmor},       {ui_->cbComSys, txtComSystem},  {ui_->cbTTSys, txtTargetingSystem}};
+      {ui_->cbArmr, txtArmor},      {ui_->cbComSys, txtComSystem},   {ui_->cbTTSys, txtTargetingSystem}};
   for (const auto& maker : makers) {
     QComboBox* box = maker.first;
     const int text = maker.second;
-    connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, box, text] { DesignText_Change(box, text); });
+    connect(box->lineEdit(), &QLineEdit::textEdited, this,
+            [this, box, text] { DesignText_Change(box, text); });
     connect(box, &QComboBox::textActivated, this, [this, box, text] { DesignText_Change(box, text); });
   }
   connect(ui_->cbPowPlnt, &QComboBox::textActivated, this, [this] { cbPowPlnt_Exit(); });
@@ -87,8 +88,10 @@ void TSpecificationsPage::SetQuery(std::unique_ptr<IQuery> query) { query_ = std
 IQuery& TSpecificationsPage::Query() {
   if (!query_) {
     IDatabase* db = host_.Equipment() ? host_.Equipment()->Database() : nullptr;
-    if (db) query_ = db->NewQuery();
-    else query_ = std::make_unique<TNoRows>();
+    if (db)
+      query_ = db->NewQuery();
+    else
+      query_ = std::make_unique<TNoRows>();
   }
   return *query_;
 }
@@ -96,8 +99,10 @@ IQuery& TSpecificationsPage::Query() {
 bool TSpecificationsPage::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusOut &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-    if (watched == ui_->cbPowPlnt || watched == ui_->cbPowPlnt->lineEdit()) cbPowPlnt_Exit();
-    else if (watched == ui_->cbWeps || watched == ui_->cbWeps->lineEdit()) cbWeps_Exit();
+    if (watched == ui_->cbPowPlnt || watched == ui_->cbPowPlnt->lineEdit())
+      cbPowPlnt_Exit();
+    else if (watched == ui_->cbWeps || watched == ui_->cbWeps->lineEdit())
+      cbWeps_Exit();
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -141,7 +146,8 @@ void TSpecificationsPage::ShowManufacturers() {
   const std::vector<std::string>& names = host_.Design().Manufacturers;
   QListWidget* lb = ui_->lbMfg;
   bool same = lb->count() == static_cast<int>(names.size());
-  for (int i = 0; same && i < lb->count(); ++i) same = lb->item(i)->text() == Text(names[static_cast<std::size_t>(i)]);
+  for (int i = 0; same && i < lb->count(); ++i)
+    same = lb->item(i)->text() == Text(names[static_cast<std::size_t>(i)]);
   if (same) return;
   lb->clear();
   for (const std::string& name : names) lb->addItem(Text(name));
@@ -296,8 +302,8 @@ void TSpecificationsPage::lbMfg_Click() {
 
 void TSpecificationsPage::lbWeps_Click() {
   QListWidgetItem* item = ui_->lbWeps->currentItem();
-  const TWepName* entry = item ? host_.Design().Brands->Find(static_cast<std::int16_t>(item->data(kIdRole).toInt()))
-                               : nullptr;
+  const TWepName* entry =
+      item ? host_.Design().Brands->Find(static_cast<std::int16_t>(item->data(kIdRole).toInt())) : nullptr;
   if (!entry) return;
   chosenBrand_ = entry->Id;
   lists_.ShowBrands(Query(), *entry);

@@ -59,7 +59,8 @@ QScrollArea* Scrolling(QWidget* page) {
 }  // namespace
 
 TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
-    : QMainWindow(parent), ui_(std::make_unique<Ui::TfrmTFD>()),
+    : QMainWindow(parent),
+      ui_(std::make_unique<Ui::TfrmTFD>()),
       equipment_(std::move(equipment)),
       colors_(ResolveColorSet(activeSet_, QApplication::palette())),
       schemes_(std::make_unique<TColorSchemeStore>(TColorSchemeStore::OpenUserStore(
@@ -68,7 +69,8 @@ TfrmTFD::TfrmTFD(std::unique_ptr<TEquipmentLists> equipment, QWidget* parent)
   ui_->setupUi(this);
   colorApplier_ = new TColorApplier(this);
   // Schemes made of system colours follow a change of the desktop's theme.
-  connect(colorApplier_, &TColorApplier::DesktopPaletteChanged, this, [this] { SetActiveColorSet(activeSet_); });
+  connect(colorApplier_, &TColorApplier::DesktopPaletteChanged, this,
+          [this] { SetActiveColorSet(activeSet_); });
   if (equipment_) design_.Equipment = &equipment_->Index();
   CreatePages();
   CreateWindows();
@@ -136,12 +138,15 @@ void TfrmTFD::CreateWindows() {
 // The Unit Roster tab, with what it asks of the window.
 void TfrmTFD::CreateRosterPage() {
   TRosterPageLinks rosterLinks;
-  rosterLinks.ChooseDesignFile = [this] { return TFileDialogSeam::GetOpenFileName(this, OpenDialogSettings()); };
+  rosterLinks.ChooseDesignFile = [this] {
+    return TFileDialogSeam::GetOpenFileName(this, OpenDialogSettings());
+  };
   rosterLinks.LoadIntoEditor = [this](const QString& file) { emit loadRequested(file); };
   rosterLinks.DesignModified = [this] { return modified_; };
   rosterLinks.DescribeWarning = WarningLine;
   rosterLinks.PrintDocument = [this](QTextDocument& document) { save_->PrintDocument(document); };
-  pageRoster_ = new TUnitRosterPage(*this, roster_, rosterPositions_.get(), std::move(rosterLinks), ui_->tsUnitRoster);
+  pageRoster_ =
+      new TUnitRosterPage(*this, roster_, rosterPositions_.get(), std::move(rosterLinks), ui_->tsUnitRoster);
   ui_->lay_tsUnitRoster->addWidget(Scrolling(pageRoster_));
 }
 
@@ -235,7 +240,8 @@ void TfrmTFD::Recalc(int request) {
   const auto engine = std::pair{design_.EngineRating, design_.EngineType};
   const TRulesReport report = Recalculate(design_, request);
   // A default engine maker follows the rating wherever the engine changed.
-  if (pageSpecs_ && std::pair{design_.EngineRating, design_.EngineType} != engine) pageSpecs_->EngineChanged();
+  if (pageSpecs_ && std::pair{design_.EngineRating, design_.EngineType} != engine)
+    pageSpecs_->EngineChanged();
   if (report.MovedCount == 0) return;
   QStringList names;
   for (int i = 0; i < report.MovedCount; ++i) names << QString::fromStdString(report.Moved[i]->Name);
@@ -259,7 +265,7 @@ void TfrmTFD::RefreshPages(int mask, QObject* sender) {
 
 int TfrmTFD::ActivePageMask() const {
   const QWidget* page = ui_->pcMain->currentWidget();
-  const QWidget* pages[] = {ui_->tsMain,    ui_->tsArmor,          ui_->tsWeapons,  ui_->tsCriticals,
+  const QWidget* pages[] = {ui_->tsMain,    ui_->tsArmor,          ui_->tsWeapons,   ui_->tsCriticals,
                             ui_->tsReports, ui_->tsSpecifications, ui_->tsUnitRoster};
   for (int bit = 0; bit < 7; ++bit)
     if (pages[bit] == page) return 1 << bit;
@@ -392,9 +398,12 @@ void TfrmTFD::UpdateCaption() {
   file = file.mid(cut + 1);
   // Qt shows the mark in place of "[*]" while the design is modified.
   QString caption = "Titanframe Designer[*]";
-  if (!type.isEmpty() && !file.isEmpty()) caption = "(" + type + " as " + file + ") " + caption;
-  else if (!type.isEmpty()) caption = "(" + type + ") " + caption;
-  else if (!file.isEmpty()) caption = "(" + file + ") " + caption;
+  if (!type.isEmpty() && !file.isEmpty())
+    caption = "(" + type + " as " + file + ") " + caption;
+  else if (!type.isEmpty())
+    caption = "(" + type + ") " + caption;
+  else if (!file.isEmpty())
+    caption = "(" + file + ") " + caption;
   setWindowTitle(caption);
 }
 
@@ -500,17 +509,18 @@ void TfrmTFD::UpdateStatusBar() {
   const QString tons = FormatTonnage(design_.Weights[wFree], design_.RulesLevel);
   sbTonnage_->setText(tr("Tonnage remaining: %1").arg(tons));
   const bool overweight = design_.Weights[wFree] < 0;
-  sbTonnage_->setProperty(kDisplayColorProperty, overweight ? QStringLiteral("GaugeE") : QStringLiteral("TextF"));
+  sbTonnage_->setProperty(kDisplayColorProperty,
+                          overweight ? QStringLiteral("GaugeE") : QStringLiteral("TextF"));
   QFont font = sbTonnage_->font();
   font.setBold(overweight);
   sbTonnage_->setFont(font);
   sbArmor_->setText(tr("Armor: %1 / %2").arg(design_.ArmorPoints).arg(design_.MaxArmor));
-  sbHeat_->setText(tr("Heat sinks: %1 %2").arg(design_.HeatSinks).arg(FormatDissipation(design_.Dissipation)));
+  sbHeat_->setText(
+      tr("Heat sinks: %1 %2").arg(design_.HeatSinks).arg(FormatDissipation(design_.Dissipation)));
   // The ratings take a couple of microseconds: the vital figures follow every edit.
   ComputeRatings(design_);
-  sbRatings_->setText(tr("Battle value: %1  Cost: %2 C-bills")
-                          .arg(design_.BattleValue)
-                          .arg(FormatGrouped(design_.Cost, 0)));
+  sbRatings_->setText(
+      tr("Battle value: %1  Cost: %2 C-bills").arg(design_.BattleValue).arg(FormatGrouped(design_.Cost, 0)));
 }
 
 // The validation follows every refresh, whichever pages it showed: the report
@@ -525,8 +535,8 @@ void TfrmTFD::ShowFindings() {
 
 void TfrmTFD::closeEvent(QCloseEvent* event) {
   if (modified_) {
-    const auto answer = TMessageSeam::AskYesNoCancel(this, "Confirm Exit",
-                                                     "Do you wish to save this design before Exiting?");
+    const auto answer =
+        TMessageSeam::AskYesNoCancel(this, "Confirm Exit", "Do you wish to save this design before Exiting?");
     if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !FileSave())) {
       event->ignore();
       return;

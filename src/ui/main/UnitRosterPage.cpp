@@ -1,5 +1,5 @@
-#include "ui/common/Formats.h"
 #include "ui/main/UnitRosterPage.h"
+#include "ui/common/Formats.h"
 
 #include <QActionGroup>
 #include <QFile>
@@ -158,8 +158,10 @@ void TUnitRosterPage::BuildSlotMenu() {
     a->setCheckable(true);
     a->setData(i);
     configGroup_->addAction(a);
-    if (i < kConfigCount) connect(a, &QAction::triggered, this, [this, a] { ChooseConfiguration(a->data().toInt()); });
-    else a->setEnabled(false);
+    if (i < kConfigCount)
+      connect(a, &QAction::triggered, this, [this, a] { ChooseConfiguration(a->data().toInt()); });
+    else
+      a->setEnabled(false);
   }
   miLoad_ = menu_->addAction("Load This Titanframe", this, &TUnitRosterPage::LoadThisTitanframe);
   miClear_ = menu_->addAction("Clear Roster Entry", this, &TUnitRosterPage::ClearRosterEntry);
@@ -233,8 +235,8 @@ void TUnitRosterPage::ResetPagesAndRows() {
   for (int row = 1; row <= kRows; ++row) {
     const TRow& r = rows_[static_cast<std::size_t>(row - 1)];
     const bool used = roster_.PositionUsed(row);
-    for (QWidget* w : std::initializer_list<QWidget*>{r.Slot, r.Name, r.Tons, r.BV, r.Piloting, r.Gunnery, r.Pilot,
-                                                      r.PilotName})
+    for (QWidget* w : std::initializer_list<QWidget*>{r.Slot, r.Name, r.Tons, r.BV, r.Piloting, r.Gunnery,
+                                                      r.Pilot, r.PilotName})
       w->setEnabled(used);
   }
 }
@@ -309,13 +311,17 @@ void TUnitRosterPage::pmUR_MSel_Popup() {
 
   const QString file = Text(host_.Design().Texts[txtFilePath]);
   QString why;
-  if (!positions_) why = "No equipment database is loaded.";
-  else if (file.isEmpty()) why = "The design being edited has no file yet.";
+  if (!positions_)
+    why = "No equipment database is loaded.";
+  else if (file.isEmpty())
+    why = "The design being edited has no file yet.";
   else if (links_.DesignModified && links_.DesignModified())
     why = "The design being edited has changes its file does not have.";
-  else if (!QFileInfo::exists(file)) why = "The design's file is no longer there.";
+  else if (!QFileInfo::exists(file))
+    why = "The design's file is no longer there.";
   miPutCurrent_->setEnabled(why.isEmpty());
-  miPutCurrent_->setToolTip(why.isEmpty() ? "Places the design being edited here, as its file holds it." : why);
+  miPutCurrent_->setToolTip(why.isEmpty() ? "Places the design being edited here, as its file holds it."
+                                          : why);
 
   const bool omni = p.Design && p.Design->IsOmni();
   configMenu_->setEnabled(p.Design != nullptr);
@@ -339,8 +345,8 @@ void TUnitRosterPage::SelectTitanframe() {
 void TUnitRosterPage::PutCurrentDesignHere() {
   if (!positions_) return;
   const TMech& design = host_.Design();
-  const TLoadResult r =
-      positions_->Load(PositionOfRow(menuRow_), design.Texts[txtFilePath], design.IsOmni() ? design.ConfigIndex : -1);
+  const TLoadResult r = positions_->Load(PositionOfRow(menuRow_), design.Texts[txtFilePath],
+                                         design.IsOmni() ? design.ConfigIndex : -1);
   if (ReportLoad(r, Text(design.Texts[txtFilePath])))
     RosterEdited(rows_[static_cast<std::size_t>(menuRow_ - 1)].Slot);
 }
@@ -356,7 +362,8 @@ bool TUnitRosterPage::ReportLoad(const TLoadResult& result, const QString& fileN
   for (std::size_t i = 0; i < result.Warnings.size() && i < kShown; ++i)
     lines << (links_.DescribeWarning ? links_.DescribeWarning(result.Warnings[i])
                                      : Text(result.Warnings[i].Text));
-  if (result.Warnings.size() > kShown) lines << QString("... and %1 more").arg(result.Warnings.size() - kShown);
+  if (result.Warnings.size() > kShown)
+    lines << QString("... and %1 more").arg(result.Warnings.size() - kShown);
   TMessageSeam::Warn(this, "Roster Position",
                      QFileInfo(fileName).fileName() + " was placed in the roster, but " +
                          QString::number(result.Warnings.size()) + " of its lines could not be read:\n" +
@@ -473,9 +480,10 @@ void TUnitRosterPage::OpenRosterFile(const QString& fileName) {
   for (const std::string& f : report.Missing) lines << "Missing: " + QFile::decodeName(f.c_str());
   for (const std::string& f : report.Unreadable) lines << "Not readable: " + QFile::decodeName(f.c_str());
   if (!lines.isEmpty())
-    TMessageSeam::Warn(this, "Open Roster",
-                       "These design files could not be loaded; their positions are kept and shown in grey:\n" +
-                           lines.join('\n'));
+    TMessageSeam::Warn(
+        this, "Open Roster",
+        "These design files could not be loaded; their positions are kept and shown in grey:\n" +
+            lines.join('\n'));
 }
 
 void TUnitRosterPage::SaveRosterAs() {

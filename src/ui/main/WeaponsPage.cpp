@@ -74,8 +74,8 @@ TWeaponsPage::TWeaponsPage(IDesignHost& host, TComponentMenus& menus, QWidget* p
   ui_->btnLocation->setMenu(pmLocation_);
 
   const auto background = [this](EDisplayColor c) { return [this, c] { return host_.Colors()[c]; }; };
-  const auto* columns = TEquipmentDelegate::Install(*ui_->lbWepType, TEquipmentDelegate::EKind::Equipment,
-                                                    background(dcEditB));
+  const auto* columns =
+      TEquipmentDelegate::Install(*ui_->lbWepType, TEquipmentDelegate::EKind::Equipment, background(dcEditB));
   TEquipmentDelegate::Install(*ui_->lbWepList, TEquipmentDelegate::EKind::Placed, background(dcTextB));
   TEquipmentDelegate::Install(*ui_->lbLocation, TEquipmentDelegate::EKind::Slots, background(dcTextB));
   // The headings follow the columns when the list changes width.
@@ -83,10 +83,10 @@ TWeaponsPage::TWeaponsPage(IDesignHost& host, TComponentMenus& menus, QWidget* p
   for (QListWidget* l : {ui_->lbWepType, ui_->lbWepList, ui_->lbLocation}) l->setUniformItemSizes(true);
   // Wide enough for every column at the font in use.
   ui_->lbWepType->setMinimumWidth(ColumnRight(ecCost, QFontMetrics(ui_->lbWepType->font())) +
-                                2 * ui_->lbWepType->frameWidth() +
-                                style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12);
-  for (QToolButton* b : {ui_->btnLoc_H, ui_->btnLoc_CT, ui_->btnLoc_RT, ui_->btnLoc_LT, ui_->btnLoc_RA, ui_->btnLoc_LA,
-                         ui_->btnLoc_RL, ui_->btnLoc_LL})
+                                  2 * ui_->lbWepType->frameWidth() +
+                                  style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12);
+  for (QToolButton* b : {ui_->btnLoc_H, ui_->btnLoc_CT, ui_->btnLoc_RT, ui_->btnLoc_LT, ui_->btnLoc_RA,
+                         ui_->btnLoc_LA, ui_->btnLoc_RL, ui_->btnLoc_LL})
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
   connect(ui_->lbWepType, &QListWidget::currentItemChanged, this, [this] { SetUpEdits(); });
@@ -148,8 +148,8 @@ TWeapon* TWeaponsPage::ChosenPlacedItem() const { return PlacedOf(ui_->lbWepList
 // Energy, Electronics and Structure have no ammunition: the toggle is released and disabled.
 void TWeaponsPage::OnCategoryClicked() {
   const int category = PressedCategory();
-  const bool hasAmmo = category == catBallistic || category == catLRM || category == catSRM ||
-                       category == catMiscellaneous;
+  const bool hasAmmo =
+      category == catBallistic || category == catLRM || category == catSRM || category == catMiscellaneous;
   if (!hasAmmo) ui_->btnAmmo->setChecked(false);
   ui_->btnAmmo->setEnabled(hasAmmo);
   FillEquipmentList();
@@ -354,9 +354,12 @@ void TWeaponsPage::ChooseListTechnology(TMech& m) {
     const bool level3 = IsLevel3(lv);
     const TWeaponFilterTags tags = WeaponFilterTags(lv);
     const std::uint8_t f = m.WeaponFilter;
-    if (f & (rlIS1 | rlIS2 | rlIS3)) m.WeaponFilter = tags.InnerSphere;
-    else if (f & (rlClan2 | rlClan3)) m.WeaponFilter = tags.Clan;
-    else m.WeaponFilter = level3 && m.IsMixed() ? std::uint8_t{rlMixed3} : tags.InnerSphere;
+    if (f & (rlIS1 | rlIS2 | rlIS3))
+      m.WeaponFilter = tags.InnerSphere;
+    else if (f & (rlClan2 | rlClan3))
+      m.WeaponFilter = tags.Clan;
+    else
+      m.WeaponFilter = level3 && m.IsMixed() ? std::uint8_t{rlMixed3} : tags.InnerSphere;
   }
   const std::uint8_t f = m.WeaponFilter;
   ui_->btnWepType->setText(f & (rlClan2 | rlClan3) ? "Clan" : f == rlMixed3 ? "Custom" : "Inner Sphere");
@@ -367,8 +370,8 @@ void TWeaponsPage::ChooseListTechnology(TMech& m) {
 bool TWeaponsPage::RefreshCategories(QObject* sender) {
   const std::uint8_t lv = host_.Design().RulesLevel;
   ui_->btnElectronic->setEnabled(CategoryOffered(host_.Design(), catElectronics));
-  bool rebuild = qobject_cast<QTabWidget*>(sender) || (sender && sender->parent() &&
-                                                       qobject_cast<QTabWidget*>(sender->parent()));
+  bool rebuild = qobject_cast<QTabWidget*>(sender) ||
+                 (sender && sender->parent() && qobject_cast<QTabWidget*>(sender->parent()));
   if (lv == rlIS1 && ui_->btnElectronic->isChecked()) {
     PressEnergy();
     rebuild = true;
@@ -417,8 +420,8 @@ void TWeaponsPage::ShowCaptions(const TMech& m) {
   // Column headings; ammunition shows only its name, shots, battle value and cost.
   const bool ammo = ui_->btnAmmo->isChecked();
   ui_->lblWep5->setText(ammo ? "Shots per Ton" : "Dmg");
-  for (QLabel* l : {ui_->lblWep2, ui_->lblWep3, ui_->lblWep4, ui_->lblWep6, ui_->lblWep7, ui_->lblWep8, ui_->lblWep9,
-                    ui_->lblWep11})
+  for (QLabel* l : {ui_->lblWep2, ui_->lblWep3, ui_->lblWep4, ui_->lblWep6, ui_->lblWep7, ui_->lblWep8,
+                    ui_->lblWep9, ui_->lblWep11})
     l->setVisible(!ammo);
   PlaceHeadings();
 }
@@ -441,9 +444,9 @@ void TWeaponsPage::PlaceHeadings() {
                      ui_->lbWepType->frameWidth() + 2;
   const int textWidth = EntryTextWidth(*ui_->lbWepType);
   const std::pair<QLabel*, EEquipmentColumn> columns[] = {
-      {ui_->lblWep2, ecTons},   {ui_->lblWep3, ecSlots},  {ui_->lblWep4, ecHeat},     {ui_->lblWep5, ecDamage},
-      {ui_->lblWep6, ecMin},    {ui_->lblWep7, ecShort},  {ui_->lblWep8, ecMedium},   {ui_->lblWep9, ecLong},
-      {ui_->lblWep11, ecExtreme}, {ui_->lblWep10, ecBV}, {ui_->lblWep12, ecCost}};
+      {ui_->lblWep2, ecTons},     {ui_->lblWep3, ecSlots}, {ui_->lblWep4, ecHeat},   {ui_->lblWep5, ecDamage},
+      {ui_->lblWep6, ecMin},      {ui_->lblWep7, ecShort}, {ui_->lblWep8, ecMedium}, {ui_->lblWep9, ecLong},
+      {ui_->lblWep11, ecExtreme}, {ui_->lblWep10, ecBV},   {ui_->lblWep12, ecCost}};
   ui_->lblWep1->adjustSize();
   ui_->lblWep1->move(origin, 0);
   for (auto [label, column] : columns) {
@@ -463,8 +466,8 @@ void TWeaponsPage::FillSlotList() {
   if (binMode) {
     for (const auto& item : c.Items) {
       if (!(item->Location & lcBin)) continue;
-      auto* entry = new QListWidgetItem(QString::fromStdString(CritName(item->SaveNum, m.IsQuad(), *m.Equipment)),
-                                        ui_->lbLocation);
+      auto* entry = new QListWidgetItem(
+          QString::fromStdString(CritName(item->SaveNum, m.IsQuad(), *m.Equipment)), ui_->lbLocation);
       if (entry->text().isEmpty()) entry->setText(QString::fromStdString(item->Name));
       entry->setData(roleItem, QVariant::fromValue(item.get()));
       entry->setData(roleSlot, 0);

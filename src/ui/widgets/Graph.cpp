@@ -51,9 +51,12 @@ void TGraph::addPoint(int series, double x, double y) {
   TSeries* s = Series(series);
   if (!s || !std::isfinite(x) || !std::isfinite(y)) return;  // a point that cannot be drawn
   auto& p = s->Points;
-  const auto at = std::lower_bound(p.begin(), p.end(), x, [](const QPointF& a, double v) { return a.x() < v; });
-  if (at != p.end() && at->x() == x) at->setY(y);
-  else p.insert(at, QPointF(x, y));
+  const auto at =
+      std::lower_bound(p.begin(), p.end(), x, [](const QPointF& a, double v) { return a.x() < v; });
+  if (at != p.end() && at->x() == x)
+    at->setY(y);
+  else
+    p.insert(at, QPointF(x, y));
   Changed(*s);
 }
 
@@ -207,8 +210,8 @@ void TGraph::PaintFrame(QPainter& p, double yMax) const {
   for (int i = 0; i <= ySteps; ++i) {
     const QString text = Label(i * yStep, yDecimals_);
     const int py = static_cast<int>(std::lround(PixelY(i * yStep, yMax, area)));
-    p.drawText(QRect(0, py - fm.height() / 2, area.left() - 5, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
-               text);
+    p.drawText(QRect(0, py - fm.height() / 2, area.left() - 5, fm.height()),
+               Qt::AlignRight | Qt::AlignVCenter, text);
   }
 
   p.setPen(QPen(axes_, 1));
@@ -246,8 +249,10 @@ void TGraph::paintEvent(QPaintEvent*) {
     QPainterPath path;
     for (qsizetype i = 0; i < s.Points.size(); ++i) {
       const QPointF pt(PixelX(s.Points[i].x(), area), PixelY(s.Points[i].y(), yMax, area));
-      if (i == 0) path.moveTo(pt);
-      else path.lineTo(pt);
+      if (i == 0)
+        path.moveTo(pt);
+      else
+        path.lineTo(pt);
     }
     p.setPen(QPen(s.Color, 2));
     p.drawPath(path);

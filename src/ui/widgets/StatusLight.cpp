@@ -129,8 +129,7 @@ void TStatusLight::setFrame(int status, int frame) {
 
 void TStatusLight::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-    emit clicked();
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
 }
 
 }  // namespace tfd

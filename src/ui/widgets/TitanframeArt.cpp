@@ -22,16 +22,15 @@ void Fill(QPainter& p, std::initializer_list<QPointF> points) {
   p.drawPolygon(QPolygonF(QList<QPointF>(points)));
 }
 
-void PaintHills(QPainter& p, const QRectF& area, double baseY, double amplitude, QColor color,
-                double phase) {
+void PaintHills(QPainter& p, const QRectF& area, double baseY, double amplitude, QColor color, double phase) {
   QPainterPath hills;
   hills.moveTo(area.left(), area.bottom());
   const int steps = 24;
   for (int i = 0; i <= steps; ++i) {
     const double x = area.left() + area.width() * i / steps;
     const double wobble = ((i * 7 + static_cast<int>(phase)) % 5) / 4.0;  // a ragged ridge line
-    const double y = baseY - amplitude * (0.35 + 0.65 * wobble) *
-                                 (0.6 + 0.4 * ((i + static_cast<int>(phase)) % 3) / 2.0);
+    const double y =
+        baseY - amplitude * (0.35 + 0.65 * wobble) * (0.6 + 0.4 * ((i + static_cast<int>(phase)) % 3) / 2.0);
     hills.lineTo(x, y);
   }
   hills.lineTo(area.right(), area.bottom());
@@ -52,14 +51,14 @@ void PaintTitanframe(QPainter& p, const QRectF& box, QColor body, QColor lights)
 
   // Legs in a stride, the far leg slightly darker.
   p.setBrush(body.darker(130));
-  Fill(p, {{52, 70}, {64, 68}, {71, 88}, {59, 91}});           // thigh
-  Fill(p, {{59, 90}, {71, 87}, {76, 110}, {64, 112}});         // shin
-  Fill(p, {{58, 110}, {80, 108}, {84, 115}, {56, 116}});       // foot
+  Fill(p, {{52, 70}, {64, 68}, {71, 88}, {59, 91}});      // thigh
+  Fill(p, {{59, 90}, {71, 87}, {76, 110}, {64, 112}});    // shin
+  Fill(p, {{58, 110}, {80, 108}, {84, 115}, {56, 116}});  // foot
   p.setBrush(body);
   Fill(p, {{35, 68}, {49, 70}, {45, 91}, {31, 89}});
   Fill(p, {{31, 88}, {45, 90}, {43, 113}, {29, 113}});
   Fill(p, {{22, 112}, {47, 112}, {50, 119}, {19, 119}});
-  Fill(p, {{34, 61}, {66, 61}, {63, 71}, {37, 71}});           // hip
+  Fill(p, {{34, 61}, {66, 61}, {63, 71}, {37, 71}});  // hip
   // Torso, cockpit and shoulders.
   Fill(p, {{33, 25}, {67, 25}, {73, 40}, {68, 62}, {32, 62}, {27, 40}});
   Fill(p, {{41, 12}, {59, 12}, {63, 26}, {37, 26}});
