@@ -115,6 +115,34 @@ QString MountingNote(const TWeapon& item, bool quad) {
   return note;
 }
 
+// One slot's entry: its text; own equipment in bold; the fixed equipment an
+// alternate carries, which cannot be moved there, in grey italics; chassis
+// items plain; armoured slots tinted, so they read without the buttons.
+void ShowSlotEntry(const QListWidget& list, QListWidgetItem& entry, const TSlot& s, bool quad,
+                   const TEquipmentIndex& index, bool own, bool fixedCopy, bool armoured) {
+  const QString text = SlotText(s, quad, index);
+  if (entry.text() != text) entry.setText(text);
+  QFont font = list.font();
+  font.setBold(own);
+  font.setItalic(fixedCopy);
+  if (entry.font() != font) entry.setFont(font);
+  const QBrush brush = fixedCopy ? list.palette().brush(QPalette::Disabled, QPalette::Text) : QBrush();
+  if (entry.foreground() != brush) entry.setForeground(brush);
+  const QBrush back = armoured ? QBrush(kArmouredTint) : QBrush();
+  if (entry.background() != back) entry.setBackground(back);
+  const QString mount = !s.Item                         ? QString()
+                        : (s.Item->Location & lcRear)   ? QStringLiteral("R")
+                        : (s.Item->Location & lcTurret) ? QStringLiteral("T")
+                                                        : QString();
+  if (entry.data(kMountRole).toString() != mount) entry.setData(kMountRole, mount);
+  QString tip;
+  if (s.Item)
+    tip = MountingNote(*s.Item, quad) +
+          (fixedCopy ? TCriticalsPage::tr(": fixed equipment, not movable here") : QString());
+  if (armoured) tip = (tip.isEmpty() ? entry.text() : tip) + TCriticalsPage::tr(" [armored]");
+  if (entry.toolTip() != tip) entry.setToolTip(tip);
+}
+
 }  // namespace
 
 // ---- the slot list ----
@@ -556,33 +584,9 @@ void TCriticalsPage::RefreshSlots(bool quad, bool armless) {
     for (int slot = 1; slot <= rows; ++slot) {
       const TSlot s = crits.SlotAt(loc, slot);
       QListWidgetItem* entry = list->item(slot - 1);
-      const QString text = SlotText(s, quad, *m.Equipment);
-      if (entry->text() != text) entry->setText(text);
-      // Own equipment in bold; the fixed equipment an alternate carries, which
-      // cannot be moved there, in grey italics; chassis items plain.
       const bool own = s.Item && c.Items.IndexOf(s.Item) >= 0;
-      const bool fixedCopy = s.Item && !own && alternate;
-      QFont font = list->font();
-      font.setBold(own);
-      font.setItalic(fixedCopy);
-      if (entry->font() != font) entry->setFont(font);
-      const QBrush brush = fixedCopy ? list->palette().brush(QPalette::Disabled, QPalette::Text) : QBrush();
-      if (entry->foreground() != brush) entry->setForeground(brush);
-      // Armoured slots are tinted, so they read without the buttons.
-      const bool armoured = crits.ArmouredAt(loc, slot);
-      const QBrush back = armoured ? QBrush(kArmouredTint) : QBrush();
-      if (entry->background() != back) entry->setBackground(back);
-      const QString mount = !s.Item                         ? QString()
-                            : (s.Item->Location & lcRear)   ? QStringLiteral("R")
-                            : (s.Item->Location & lcTurret) ? QStringLiteral("T")
-                                                            : QString();
-      if (entry->data(kMountRole).toString() != mount) entry->setData(kMountRole, mount);
-      QString tip;
-      if (s.Item)
-        tip =
-            MountingNote(*s.Item, quad) + (fixedCopy ? tr(": fixed equipment, not movable here") : QString());
-      if (armoured) tip = (tip.isEmpty() ? entry->text() : tip) + tr(" [armored]");
-      if (entry->toolTip() != tip) entry->setToolTip(tip);
+      ShowSlotEntry(*list, *entry, s, quad, *m.Equipment, own, s.Item && !own && alternate,
+                    crits.ArmouredAt(loc, slot));
       if (!hidden) {
         ++total;
         if (s.Code == ciEmpty) ++free;

@@ -76,6 +76,33 @@ QSize TEquipmentDelegate::sizeHint(const QStyleOptionViewItem& option, const QMo
   return s;
 }
 
+namespace {
+
+// An equipment entry's figures, each right-aligned in its column; ammunition
+// shows only its damage, battle value and cost.
+void DrawFigures(QPainter& p, const QRect& r, const QFontMetrics& fm, const TWepInfoStruct& w) {
+  const int textWidth = r.width();
+  auto right = [&](EEquipmentColumn column, const QString& s) {
+    p.drawText(QRect(r.left(), r.top(), ColumnRight(column, fm, textWidth), r.height()),
+               Qt::AlignRight | Qt::AlignVCenter, s);
+  };
+  if (!IsAmmunition(w.SaveNum)) {
+    right(ecTons, FormatFixed(w.Tons, 2));
+    right(ecSlots, QString::number(w.Crits));
+    right(ecHeat, QString::number(w.Heat));
+    right(ecMin, QString::number(w.MinRange));
+    right(ecShort, QString::number(w.ShortRange));
+    right(ecMedium, QString::number(w.MediumRange));
+    right(ecLong, QString::number(w.LongRange));
+    right(ecExtreme, QString::number(2 * w.MediumRange));
+  }
+  right(ecDamage, QString::fromStdString(w.DamageText));
+  right(ecBV, QString::number(w.BV));
+  right(ecCost, FormatFixed(w.Cost, 0));
+}
+
+}  // namespace
+
 void TEquipmentDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
   const bool selected = option.state & QStyle::State_Selected;
@@ -89,32 +116,14 @@ void TEquipmentDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
   auto left = [&](int x, const QString& s, int width) {
     p->drawText(QRect(r.left() + x, r.top(), width, r.height()), Qt::AlignLeft | Qt::AlignVCenter, s);
   };
-  auto right = [&](int x, const QString& s) {
-    p->drawText(QRect(r.left(), r.top(), x, r.height()), Qt::AlignRight | Qt::AlignVCenter, s);
-  };
 
   switch (kind_) {
     case EKind::Equipment: {
       const auto* info = index.data(roleRecord).value<const TWepInfo*>();
-      const int textWidth = r.width();
-      const int nameWidth = NameColumnWidth(fm, textWidth);
+      const int nameWidth = NameColumnWidth(fm, r.width());
       left(0, fm.elidedText(text, Qt::ElideRight, nameWidth), nameWidth);
       if (!info) break;
-      const TWepInfoStruct& w = info->Info;
-      const bool ammo = IsAmmunition(w.SaveNum);
-      if (!ammo) {
-        right(ColumnRight(ecTons, fm, textWidth), FormatFixed(w.Tons, 2));
-        right(ColumnRight(ecSlots, fm, textWidth), QString::number(w.Crits));
-        right(ColumnRight(ecHeat, fm, textWidth), QString::number(w.Heat));
-        right(ColumnRight(ecMin, fm, textWidth), QString::number(w.MinRange));
-        right(ColumnRight(ecShort, fm, textWidth), QString::number(w.ShortRange));
-        right(ColumnRight(ecMedium, fm, textWidth), QString::number(w.MediumRange));
-        right(ColumnRight(ecLong, fm, textWidth), QString::number(w.LongRange));
-        right(ColumnRight(ecExtreme, fm, textWidth), QString::number(2 * w.MediumRange));
-      }
-      right(ColumnRight(ecDamage, fm, textWidth), QString::fromStdString(w.DamageText));
-      right(ColumnRight(ecBV, fm, textWidth), QString::number(w.BV));
-      right(ColumnRight(ecCost, fm, textWidth), FormatFixed(w.Cost, 0));
+      DrawFigures(*p, r, fm, info->Info);
       break;
     }
     case EKind::Placed: {

@@ -77,12 +77,11 @@ void PaintTitanframe(QPainter& p, const QRectF& box, QColor body, QColor lights)
   p.restore();
 }
 
-void PaintSplashScene(QPainter& p, const QRectF& area) {
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setClipRect(area);
+namespace {
 
-  // Dusk: deep blue overhead, burning orange at the horizon.
+// Dusk: the sky, its stars and the sun sinking behind the hills.
+void PaintDuskSky(QPainter& p, const QRectF& area) {
+  // Deep blue overhead, burning orange at the horizon.
   QLinearGradient sky(area.topLeft(), area.bottomLeft());
   sky.setColorAt(0.0, QColor(10, 16, 42));
   sky.setColorAt(0.45, QColor(58, 40, 86));
@@ -108,7 +107,10 @@ void PaintSplashScene(QPainter& p, const QRectF& area) {
   sun.setColorAt(1.0, QColor(255, 120, 60, 0));
   p.setBrush(sun);
   p.drawEllipse(sunCentre, area.height() * 0.5, area.height() * 0.5);
+}
 
+// The hills, the ground and the machine striding over them.
+void PaintLandAndMachine(QPainter& p, const QRectF& area) {
   const double horizon = area.top() + area.height() * 0.82;
   PaintHills(p, area, horizon, 34, QColor(92, 46, 70), 1);
   PaintHills(p, area, horizon + 14, 22, QColor(52, 28, 48), 3);
@@ -122,8 +124,10 @@ void PaintSplashScene(QPainter& p, const QRectF& area) {
   const double tall = area.height() * 0.78;
   const QRectF machine(area.left() + area.width() * 0.56, horizon + 20 - tall, tall * 0.85, tall);
   PaintTitanframe(p, machine, QColor(16, 14, 22), QColor(255, 90, 60));
+}
 
-  // The title with a soft shadow.
+// The program's name with a soft shadow, and its line below.
+void PaintTitle(QPainter& p, const QRectF& area) {
   QFont title(QStringLiteral("Sans Serif"));
   title.setPixelSize(static_cast<int>(area.height() * 0.12));
   title.setBold(true);
@@ -144,6 +148,17 @@ void PaintSplashScene(QPainter& p, const QRectF& area) {
   p.setPen(QColor(220, 200, 190));
   p.drawText(QRectF(titleBox.left() + 2, titleBox.bottom() + 2, titleBox.width(), area.height() * 0.1),
              Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Design lab for walking war machines"));
+}
+
+}  // namespace
+
+void PaintSplashScene(QPainter& p, const QRectF& area) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setClipRect(area);
+  PaintDuskSky(p, area);
+  PaintLandAndMachine(p, area);
+  PaintTitle(p, area);
   p.restore();
 }
 
