@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "HeavyChassis.h"
 #include "model/Mech.h"
 #include "rules/ArmorRules.h"
 #include "rules/RulesPass.h"
@@ -14,16 +15,8 @@ namespace {
 // A 100-ton Level 3 design with a full slot grid: XL engine, CASE, targeting,
 // jump boosters, and equipment in every free slot.
 void LoadHeavyDesign(TMech& m) {
-  m.RulesLevel = rlIS3;
-  m.Tonnage = 100;
-  m.WalkMP = 3;
-  m.JumpMP = 3;
-  m.EngineType = etXL;
-  m.HeatSinks = 20;
-  m.HeatSinkType = hsDouble;
-  m.TargetingType = tgVariableRange;
+  SetHeavyChassis(m);
   m.JumpBoosterMP = 2;
-  m.ArmorType = atFerroFibrous;
   Recalculate(m, rqAll);
   TConfiguration& c = *m.Config;
   c.CaseKind[locRightTorso] = caseIS;

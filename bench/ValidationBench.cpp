@@ -8,6 +8,7 @@
 #include <new>
 #include <string>
 
+#include "HeavyChassis.h"
 #include "model/Mech.h"
 #include "rules/ArmorRules.h"
 #include "rules/RulesPass.h"
@@ -41,15 +42,7 @@ void LoadHeavyDesign(TMech& m, TEquipmentIndex& index) {
   index.SetFacts(kRounds, rlIS2 | rlIS3, false);
   index.SetFacts(kLaser, rlIS1 | rlIS2 | rlIS3, false);
   m.Equipment = &index;
-  m.RulesLevel = rlIS3;
-  m.Tonnage = 100;
-  m.WalkMP = 3;
-  m.JumpMP = 3;
-  m.EngineType = etXL;
-  m.HeatSinks = 20;
-  m.HeatSinkType = hsDouble;
-  m.TargetingType = tgVariableRange;
-  m.ArmorType = atFerroFibrous;
+  SetHeavyChassis(m);
   Recalculate(m, rqAll);
   DistributeArmor(m, 100);
   TConfiguration& c = *m.Config;
