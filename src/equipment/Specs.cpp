@@ -154,8 +154,13 @@ std::string RebuildPowerPlant(const std::string& text, const TMech& design, cons
   const std::string_view last = t.substr(wordStart, wordEnd - wordStart);
   if (SameText(last, "XL") || SameText(last, "XXL") || SameText(last, "Compact") || SameText(last, "I.C.E."))
     std::tie(wordStart, wordEnd) = wordBefore(wordStart);
-  const int r = WholeNumber(t.substr(wordStart, wordEnd - wordStart));
-  std::string maker = Trim(t.substr(0, r != 0 ? wordStart : wordEnd));
+  const std::string_view word = t.substr(wordStart, wordEnd - wordStart);
+  const int r = WholeNumber(word);
+  // A rating of 0 is still the rating word: were it taken into the maker,
+  // every rebuild of a design at rating 0 would add another "0".
+  const bool ratingWord = r != 0 || (!word.empty() && word.size() <= 6 &&
+                                     word.find_first_not_of("0123456789") == std::string_view::npos);
+  std::string maker = Trim(t.substr(0, ratingWord ? wordStart : wordEnd));
 
   const bool innerSphere = (design.RulesLevel & (rlIS1 | rlIS2 | rlIS3)) != 0;
   if (innerSphere) {

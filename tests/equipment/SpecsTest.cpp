@@ -88,6 +88,18 @@ TEST_F(PowerPlant, ADefaultMakerFollowsTheRatingAndATypedOneStays) {
   EXPECT_EQ(Rebuild("XL"), "Vlar 300 XL");
 }
 
+TEST_F(PowerPlant, RebuildingAgainChangesNothingEvenAtRatingZero) {
+  for (int rating : {0, 300}) {
+    design_.EngineRating = static_cast<std::int16_t>(rating);
+    for (const std::string typed : {"Hermes 240 XL", "Pitban 240 XL", "", "Core Tek"}) {
+      const std::string once = Rebuild(typed);
+      EXPECT_EQ(Rebuild(once), once) << rating << " " << typed;
+    }
+  }
+  design_.EngineRating = 0;
+  EXPECT_EQ(Rebuild("Hermes 0 XL"), "Hermes 0 XL");
+}
+
 TEST_F(PowerPlant, TheEngineWordFollowsTheEngine) {
   design_.EngineType = etFusion;
   EXPECT_EQ(Rebuild("Hermes 240 XL"), "Hermes 300");
