@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
@@ -77,6 +79,26 @@ TEST(TfrmSplash, StaysToBeReadThenClosesByItselfOverTheMainWindow) {
   QDeadlineTimer deadline(5000);
   while (alive && !deadline.hasExpired()) QTest::qWait(20);
   EXPECT_TRUE(alive.isNull());
+}
+
+TEST(TfrmSplash, GoesAtOnceWhenABoxOpensWhileItWaits) {
+  auto* splash = new TfrmSplash;
+  QPointer<TfrmSplash> alive(splash);
+  splash->showAndPaint();
+  QWidget main;
+  main.show();
+  // Gone long before the wait it is given at the end of start-up.
+  const int wait = splash->remainingMs();
+  QElapsedTimer since;
+  since.start();
+  splash->finish(&main);
+  QDialog box(&main);
+  box.setModal(true);
+  box.show();
+  QDeadlineTimer deadline(5000);
+  while (alive && !deadline.hasExpired()) QTest::qWait(5);
+  EXPECT_TRUE(alive.isNull());
+  EXPECT_LT(since.elapsed(), wait / 2);
 }
 
 TEST(TfrmAboutBox, NamesTheProgramItsVersionAndLicenceAndClosesWithOk) {

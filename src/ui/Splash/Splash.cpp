@@ -1,5 +1,6 @@
 #include "ui/Splash/Splash.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QGuiApplication>
@@ -82,12 +83,20 @@ void TfrmSplash::finish(QWidget* mainWindow) {
   QPointer<QWidget> main(mainWindow);
   // Over the main window, which was mapped after it.
   raise();
-  const int remaining = remainingMs();
-  QTimer::singleShot(remaining, this, [this, main] {
+  QTimer::singleShot(remainingMs(), this, [this, main] {
     if (main) main->activateWindow();
     close();
     deleteLater();
   });
+  // A box that opens meanwhile (a file named at start-up that cannot be read)
+  // is never hidden behind the splash: the splash goes at once.
+  auto* watch = new QTimer(this);
+  connect(watch, &QTimer::timeout, this, [this] {
+    if (!QApplication::activeModalWidget()) return;
+    close();
+    deleteLater();
+  });
+  watch->start(kModalWatchMs);
 }
 
 void TfrmSplash::paintEvent(QPaintEvent*) {

@@ -23,6 +23,8 @@ class TfrmSplash : public QWidget {
   // itself the window may stay for it.
   static constexpr int kReadingMs = 1200;
   static constexpr int kLongestExtraMs = 500;
+  // How often, while it waits, it looks for a box that must not be hidden.
+  static constexpr int kModalWatchMs = 25;
 
   explicit TfrmSplash(QWidget* parent = nullptr);
 
