@@ -307,19 +307,7 @@ class THtmlImport {
       return;
     }
     m_.RulesLevel = Has(cell, "Level 2") ? rlIS2 : rlIS1;
-    static constexpr std::pair<std::string_view, int> kSources[] = {{"Custom", srcCustom},
-                                                                    {"2750", src2750},
-                                                                    {"3025", src3025},
-                                                                    {"3050", src3050},
-                                                                    {"3055", src3055},
-                                                                    {"3058", src3058},
-                                                                    {"Sourcebook", srcSourcebook}};
-    m_.Source = srcOther;
-    for (auto [word, code] : kSources)
-      if (Has(cell, word)) {
-        m_.Source = static_cast<std::uint8_t>(code);
-        break;
-      }
+    m_.Source = static_cast<std::uint8_t>(SourceNamedIn(cell));
   }
 
   void ReadEquipment() {

@@ -426,16 +426,28 @@ class TTextImport {
 
 }  // namespace
 
+namespace {
+
+// The sources a readout's technology line names, by their word.
+constexpr std::pair<std::string_view, int> kSourceWords[] = {{"Custom", srcCustom},
+                                                             {"2750", src2750},
+                                                             {"3025", src3025},
+                                                             {"3050", src3050},
+                                                             {"3055", src3055},
+                                                             {"3058", src3058},
+                                                             {"Sourcebook", srcSourcebook}};
+
+}  // namespace
+
 int SourceOfWord(std::string_view word) {
-  static constexpr std::pair<std::string_view, int> kWords[] = {{"Custom", srcCustom},
-                                                                {"2750", src2750},
-                                                                {"3025", src3025},
-                                                                {"3050", src3050},
-                                                                {"3055", src3055},
-                                                                {"3058", src3058},
-                                                                {"Sourcebook", srcSourcebook}};
-  for (auto [w, code] : kWords)
+  for (auto [w, code] : kSourceWords)
     if (SameText(word, w)) return code;
+  return srcOther;
+}
+
+int SourceNamedIn(std::string_view text) {
+  for (auto [w, code] : kSourceWords)
+    if (text.find(w) != std::string_view::npos) return code;
   return srcOther;
 }
 

@@ -27,5 +27,7 @@ void AddSlotGroups(std::string_view tokens, ESlotGroup kind, TMech& design, cons
 
 // Source code of a source word ("3025" is 2, "Custom" 0, anything else 7).
 int SourceOfWord(std::string_view word);
+// The first source named anywhere in a text (the HTML readout's technology cell).
+int SourceNamedIn(std::string_view text);
 
 }  // namespace tfd
