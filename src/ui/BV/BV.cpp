@@ -36,21 +36,16 @@ TfrmBV::~TfrmBV() = default;
 
 void TfrmBV::showEvent(QShowEvent* event) {
   // The window shows the last computed figures; it computes nothing itself.
-  CaptionConfigButton();
+  ShowConfigButton(*ui_->btnConfig, design_);
   Fill();
   QDialog::showEvent(event);
   CentreOnParent(*this);
 }
 
-void TfrmBV::CaptionConfigButton() {
-  ui_->btnConfig->setEnabled(design_.IsOmni());
-  ui_->btnConfig->setText(QString::fromStdString(design_.ConfigName(design_.ConfigIndex)));
-}
-
 void TfrmBV::ChooseConfig(int index) {
   design_.SelectConfig(index);
   ComputeRatings(design_);  // the rules pass for every part of the design, then the ratings
-  CaptionConfigButton();
+  ShowConfigButton(*ui_->btnConfig, design_);
   Fill();
 }
 

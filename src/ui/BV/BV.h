@@ -34,8 +34,6 @@ class TfrmBV : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void CaptionConfigButton();
-
   TMech& design_;
   std::unique_ptr<Ui::frmBV> ui_;
   TConfigChoiceMenu* configMenu_ = nullptr;

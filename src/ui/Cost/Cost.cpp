@@ -33,21 +33,16 @@ void TfrmCost::showEvent(QShowEvent* event) {
   const bool quad = design_.IsQuad();
   ui_->lbl_edtAAct->setText(quad ? tr("Front Leg Actuators") : tr("Arm Actuators"));
   ui_->lbl_edtLAct->setText(quad ? tr("Rear Leg Actuators") : tr("Leg Actuators"));
-  CaptionConfigButton();
+  ShowConfigButton(*ui_->btnConfig, design_);
   Fill();
   QDialog::showEvent(event);
   CentreOnParent(*this);
 }
 
-void TfrmCost::CaptionConfigButton() {
-  ui_->btnConfig->setEnabled(design_.IsOmni());
-  ui_->btnConfig->setText(QString::fromStdString(design_.ConfigName(design_.ConfigIndex)));
-}
-
 void TfrmCost::ChooseConfig(int index) {
   design_.SelectConfig(index);
   ComputeRatings(design_);
-  CaptionConfigButton();
+  ShowConfigButton(*ui_->btnConfig, design_);
   FillConfigLines();
 }
 

@@ -32,7 +32,6 @@ class TfrmCost : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void CaptionConfigButton();
   // The lines of the current configuration and the total.
   void FillConfigLines();
 

@@ -1,10 +1,17 @@
 #include "ui/common/ConfigChoiceMenu.h"
 
+#include <QAbstractButton>
 #include <QActionGroup>
 
 #include "model/Configuration.h"
+#include "model/Mech.h"
 
 namespace tfd {
+
+void ShowConfigButton(QAbstractButton& button, const TMech& design) {
+  button.setText(QString::fromStdString(design.ConfigName(design.ConfigIndex)));
+  button.setEnabled(design.IsOmni());
+}
 
 TConfigChoiceMenu::TConfigChoiceMenu(std::function<int()> current, QWidget* parent)
     : QMenu(parent), current_(std::move(current)) {

@@ -6,7 +6,15 @@
 #include <QMenu>
 #include <functional>
 
+class QAbstractButton;
+
 namespace tfd {
+
+class TMech;
+
+// A configuration button as every page and window shows it: the current
+// configuration's name, enabled only on an Omni design.
+void ShowConfigButton(QAbstractButton& button, const TMech& design);
 
 class TConfigChoiceMenu : public QMenu {
   Q_OBJECT

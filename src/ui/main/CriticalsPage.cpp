@@ -21,6 +21,7 @@
 #include "rules/ComponentRules.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
+#include "ui/common/ConfigChoiceMenu.h"
 #include "ui/common/DisplayColors.h"
 #include "ui/common/Formats.h"
 #include "ui/common/MessageSeam.h"
@@ -536,8 +537,7 @@ void TCriticalsPage::Refresh(QObject* sender) {
   ui_->chkLmtCrits->setChecked(m.MiscFlags & mfLimiting);
 
   // The configuration.
-  ui_->btnCritConfig->setText(QString::fromStdString(m.ConfigName(m.ConfigIndex)));
-  ui_->btnCritConfig->setEnabled(m.IsOmni());
+  ShowConfigButton(*ui_->btnCritConfig, m);
 
   // CASE by rules level; the actuators unless the arms are legs or gone.
   for (int loc = 0; loc < kLocationCount; ++loc) {

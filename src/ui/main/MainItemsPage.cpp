@@ -6,6 +6,7 @@
 #include "rules/ComponentRules.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
+#include "ui/common/ConfigChoiceMenu.h"
 #include "ui/common/DisplayColors.h"
 #include "ui/common/Formats.h"
 #include "ui/common/MessageSeam.h"
@@ -230,8 +231,7 @@ void TMainItemsPage::ShowComponents(const TMech& m) {
   const bool mixed = m.IsMixed();
 
   // Configuration and options.
-  ui_->btnMainConfig->setText(QString::fromStdString(m.ConfigName(m.ConfigIndex)));
-  ui_->btnMainConfig->setEnabled(m.IsOmni());
+  ShowConfigButton(*ui_->btnMainConfig, m);
   QString options = QString::fromStdString(OptionsSummary(m.Options));
   ui_->btnOptions->setText(options.isEmpty() ? QString("Standard") : options.chopped(2));
 

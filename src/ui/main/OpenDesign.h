@@ -10,11 +10,6 @@
 
 namespace tfd {
 
-class TMech;
-class TEquipmentLists;
-class TEngineMakers;
-struct THtmlSettings;
-
 // The open dialog's entries, the third chosen at first.
 TOpenDialogSettings OpenDialogSettings();
 

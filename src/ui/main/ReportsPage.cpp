@@ -9,6 +9,7 @@
 #include "ratings/DamageByRange.h"
 #include "ratings/Ratings.h"
 #include "ratings/ReportFigures.h"
+#include "ui/common/ConfigChoiceMenu.h"
 #include "ui/common/DisplayColors.h"
 #include "ui/common/Formats.h"
 #include "ui/main/ComponentMenus.h"
@@ -71,8 +72,7 @@ void TReportsPage::Refresh() {
   ComputeDamageByRange(m, graphOptions_);
   const TDisplayColors& colors = host_.Colors();
 
-  ui_->btnReptConfig->setText(QString::fromStdString(m.ConfigName(m.ConfigIndex)));
-  ui_->btnReptConfig->setEnabled(m.IsOmni());
+  ShowConfigButton(*ui_->btnReptConfig, m);
 
   const TPhysicalDamage physical = PhysicalDamage(m);
   ui_->lblPhysPunch->setText(QString::number(physical.Punch));

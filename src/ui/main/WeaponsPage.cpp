@@ -11,6 +11,7 @@
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
 #include "rules/TargetingComputer.h"
+#include "ui/common/ConfigChoiceMenu.h"
 #include "ui/common/DisplayColors.h"
 #include "ui/common/Formats.h"
 #include "ui/common/MessageSeam.h"
@@ -327,8 +328,7 @@ void TWeaponsPage::Refresh(QObject* sender) {
   }
 
   // Configuration.
-  ui_->btnConfig->setText(QString::fromStdString(m.ConfigName(m.ConfigIndex)));
-  ui_->btnConfig->setEnabled(m.IsOmni());
+  ShowConfigButton(*ui_->btnConfig, m);
 
   EnableLocations(m);
   PressMountLocation(m);
