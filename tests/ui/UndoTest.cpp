@@ -33,6 +33,14 @@ using namespace tfd;
 
 namespace {
 
+// The entries of a list that the search leaves shown.
+QStringList ShownEntries(const QListWidget& list) {
+  QStringList names;
+  for (int i = 0; i < list.count(); ++i)
+    if (!list.item(i)->isHidden()) names << list.item(i)->text();
+  return names;
+}
+
 class Undo : public TWindowTest {
  protected:
   // Lets the window finish the command: the step is taken once it has run.
@@ -256,12 +264,7 @@ TEST_F(Undo, SearchFiltersByNameOrAbbreviationAndEnterAdds) {
   auto* field = Find<QLineEdit>("edtFindEquipment");
   EXPECT_TRUE(field->hasFocus());
   auto* list = Find<QListWidget>("lbWepType");
-  auto shown = [list] {
-    QStringList names;
-    for (int i = 0; i < list->count(); ++i)
-      if (!list->item(i)->isHidden()) names << list->item(i)->text();
-    return names;
-  };
+  auto shown = [list] { return ShownEntries(*list); };
   const QStringList all = shown();
   ASSERT_GT(all.size(), 3);
 
@@ -328,12 +331,7 @@ TEST_F(Undo, SearchOfEveryCategoryFindsAndAddsAcrossTheLists) {
   auto* field = Find<QLineEdit>("edtFindEquipment");
   auto* everyList = Find<QCheckBox>("chkFindAll");
   auto* list = Find<QListWidget>("lbWepType");
-  auto shown = [list] {
-    QStringList names;
-    for (int i = 0; i < list->count(); ++i)
-      if (!list->item(i)->isHidden()) names << list->item(i)->text();
-    return names;
-  };
+  auto shown = [list] { return ShownEntries(*list); };
   const QStringList energy = shown();
   // Ticked with an empty field: the tab's own list, as it builds it.
   everyList->setChecked(true);

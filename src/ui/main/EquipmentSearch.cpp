@@ -78,9 +78,15 @@ TEquipmentSearch::TEquipmentSearch(QListWidget& list, QAbstractButton& add, TSou
   connect(field_, &QLineEdit::textChanged, this, [this] { Apply(); });
   connect(field_, &QLineEdit::returnPressed, this, [this] { AddMatch(); });
   connect(all_, &QCheckBox::toggled, this, [this] { Apply(); });
-  // A rebuilt list is filtered again once the rebuild is done.
+  // A rebuilt list is filtered again once the rebuild is done: once, however
+  // many rows it inserted.
   connect(list.model(), &QAbstractItemModel::rowsInserted, this, [this] {
-    if (!filling_) QTimer::singleShot(0, this, [this] { Apply(); });
+    if (filling_ || applyPending_) return;
+    applyPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+      applyPending_ = false;
+      Apply();
+    });
   });
 }
 

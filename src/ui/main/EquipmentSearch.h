@@ -63,6 +63,7 @@ class TEquipmentSearch : public QObject {
   QCheckBox* all_ = nullptr;
   bool showingAll_ = false;  // the list holds the matches of every list, not the tab's own
   bool filling_ = false;
+  bool applyPending_ = false;  // a rebuilt list waits for its one filtering
 };
 
 }  // namespace tfd
