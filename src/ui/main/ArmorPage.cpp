@@ -184,13 +184,12 @@ void TArmorPage::OnPreset(int percent) {
 // which follows the body shape ("Right Front Leg"), so a screen reader says
 // which section an edit holds.
 void TArmorPage::NameSections() {
-  const char* captions[] = {"lblArmr_H",  "lblArmr_CT", "lblArmr_CT", "lblArmr_RT",
-                            "lblArmr_RT", "lblArmr_LT", "lblArmr_LT", "lblArmr_RA",
-                            "lblArmr_LA", "lblArmr_RL", "lblArmr_LL"};
+  const QLabel* captions[] = {ui_->lblArmr_H,  ui_->lblArmr_CT, ui_->lblArmr_CT, ui_->lblArmr_RT,
+                              ui_->lblArmr_RT, ui_->lblArmr_LT, ui_->lblArmr_LT, ui_->lblArmr_RA,
+                              ui_->lblArmr_LA, ui_->lblArmr_RL, ui_->lblArmr_LL};
   for (std::size_t i = 0; i < sections_.size(); ++i) {
     const TArmorSection& s = sections_[i];
-    const auto* label = findChild<QLabel*>(captions[i]);
-    QString section = label ? label->text().remove('&') : QString();
+    QString section = captions[i]->text().remove('&');
     if (s.Pair != kNone)
       section +=
           s.Section == asCenterTorsoRear || s.Section == asRightTorsoRear || s.Section == asLeftTorsoRear
@@ -200,9 +199,8 @@ void TArmorPage::NameSections() {
     armorButtons_[i + 1]->setAccessibleName(tr("%1 Armor Type").arg(section));
   }
   armorButtons_[0]->setAccessibleName(tr("Armor Type"));
-  for (auto [name, caption] : {std::pair{"sedtTorsoRatioF", QT_TR_NOOP("Front Torso Ratio")},
-                               std::pair{"sedtTorsoRatioR", QT_TR_NOOP("Rear Torso Ratio")}})
-    if (auto* edit = findChild<TSpinEdit*>(name)) edit->setAccessibleName(tr(caption));
+  ui_->sedtTorsoRatioF->setAccessibleName(tr("Front Torso Ratio"));
+  ui_->sedtTorsoRatioR->setAccessibleName(tr("Rear Torso Ratio"));
 }
 
 // The left-hand edit of an equalised pair leaves the tab order (it follows
@@ -282,12 +280,14 @@ void TArmorPage::ShowStructureAndEqualising(const TMech& m) {
 // Limb names follow the body shape; no arms, no arm armour.
 void TArmorPage::ShowBodyShape(const TMech& m) {
   const bool quad = m.IsQuad();
+  // The names change with the shape only, not on every keystroke.
+  const bool reshaped = ui_->imgOwens->quad() != quad;
   ui_->lblArmr_RA->setText(quad ? "Right Front Leg" : "Right Arm");
   ui_->lblArmr_LA->setText(quad ? "Left Front Leg" : "Left Arm");
   ui_->lblArmr_RL->setText(quad ? "Right Rear Leg" : "Right Leg");
   ui_->lblArmr_LL->setText(quad ? "Left Rear Leg" : "Left Leg");
   ui_->imgOwens->setQuad(quad);
-  NameSections();
+  if (reshaped) NameSections();
 
   const bool armless = m.MiscFlags & mfArmless;
   for (QWidget* w : {static_cast<QWidget*>(ui_->lblArmr_RA), static_cast<QWidget*>(ui_->lblArmr_LA),
