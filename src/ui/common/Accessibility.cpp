@@ -82,4 +82,8 @@ void InstallDropButtonAccessibility() {
   (void)installed;
 }
 
+void NameForReaders(QWidget& control, const QString& name) {
+  if (control.accessibleName() != name) control.setAccessibleName(name);
+}
+
 }  // namespace tfd

@@ -15,6 +15,10 @@ namespace tfd {
 // and closing colon ("T&T System"); empty when no label names it.
 QString BuddyCaption(const QWidget& control);
 
+// Gives a control the name a screen reader says, where it differs from the
+// one it has: a refresh that names controls costs nothing when nothing changed.
+void NameForReaders(QWidget& control, const QString& name);
+
 // Makes the description above that of every drop-down button; once per program.
 void InstallDropButtonAccessibility();
 

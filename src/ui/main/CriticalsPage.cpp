@@ -21,6 +21,7 @@
 #include "rules/ComponentRules.h"
 #include "rules/Placement.h"
 #include "rules/RulesPass.h"
+#include "ui/common/Accessibility.h"
 #include "ui/common/ConfigChoiceMenu.h"
 #include "ui/common/DisplayColors.h"
 #include "ui/common/Formats.h"
@@ -631,12 +632,12 @@ void TCriticalsPage::RefreshHeadings(bool quad) {
 // list, its CASE button (whose caption is a bare "C") and its slot armouring boxes.
 void TCriticalsPage::NameLocationControls(int loc, const QString& location, const QString& caseName) {
   const auto at = static_cast<std::size_t>(loc);
-  lists_[at]->setAccessibleName(tr("%1 slots").arg(location));
-  caseButtons_[at]->setAccessibleName(caseName.isEmpty() ? tr("%1 CASE: none").arg(location)
-                                                         : tr("%1 CASE: %2").arg(location, caseName));
+  NameForReaders(*lists_[at], tr("%1 slots").arg(location));
+  NameForReaders(*caseButtons_[at], caseName.isEmpty() ? tr("%1 CASE: none").arg(location)
+                                                       : tr("%1 CASE: %2").arg(location, caseName));
   for (std::size_t slot = 0; slot < slotButtons_[at].size(); ++slot)
     if (QToolButton* button = slotButtons_[at][slot])
-      button->setAccessibleName(tr("%1 slot %2 armored").arg(location).arg(slot + 1));
+      NameForReaders(*button, tr("%1 slot %2 armored").arg(location).arg(slot + 1));
 }
 
 void TCriticalsPage::RefreshBin() {

@@ -1,4 +1,5 @@
 #include "ui/main/UnitRosterPage.h"
+#include "ui/common/Accessibility.h"
 #include "ui/common/Formats.h"
 
 #include <QActionGroup>
@@ -276,10 +277,7 @@ void TUnitRosterPage::NameRow(const TRow& r, int position) {
                                                     {r.PilotName, QT_TR_NOOP("Position %1 Framewarden name")},
                                                     {r.Piloting, QT_TR_NOOP("Position %1 piloting")},
                                                     {r.Gunnery, QT_TR_NOOP("Position %1 gunnery")}};
-  for (auto [widget, name] : names) {
-    const QString text = tr(name).arg(position);
-    if (widget->accessibleName() != text) widget->setAccessibleName(text);
-  }
+  for (auto [widget, name] : names) NameForReaders(*widget, tr(name).arg(position));
 }
 
 void TUnitRosterPage::RefreshRoster(QObject* sender) { host_.RefreshPages(pgUnitRoster, sender); }
