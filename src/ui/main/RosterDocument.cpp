@@ -7,15 +7,13 @@
 #include "model/Mech.h"
 #include "model/UnitRoster.h"
 #include "ratings/RosterPositions.h"
+#include "ui/common/Formats.h"
 
 namespace tfd {
 
 namespace {
 
-QString Html(const std::string& s) { return QString::fromStdString(s).toHtmlEscaped(); }
-QString Html(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())).toHtmlEscaped();
-}
+QString Html(std::string_view s) { return Text(s).toHtmlEscaped(); }
 QString Tr(const char* text) { return QCoreApplication::translate("RosterDocument", text); }
 
 QString Cell(const QString& text, bool number = false) {
